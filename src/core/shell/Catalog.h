@@ -1,0 +1,106 @@
+// The read-only catalog database and the one query object every reader uses.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace kinemo {
+
+// One read-only connection to a catalog file. Errors name the file.
+class TCatalog {
+public:
+    // Opens path read-only and checks that it is an SQLite database holding the catalog's
+    // system tables; raises TKinemoError naming the file otherwise.
+    explicit TCatalog(std::string path);
+    ~TCatalog();
+    TCatalog(const TCatalog&) = delete;
+    TCatalog& operator=(const TCatalog&) = delete;
+
+    const std::string& Path() const { return path_; }
+    bool HasTable(const std::string& name) const;
+    std::vector<std::string> TableNames() const;
+    long long RowCount(const std::string& table) const;
+
+    // Number of queries opened so far: lets tests prove that a path reads no catalog.
+    long long OpenCount() const { return openCount_; }
+
+    // Prepared statements are kept per SQL text, so reopening a query costs no parsing;
+    // a statement is lent to one open query at a time.
+    sqlite3_stmt* Acquire(const std::string& sql);
+    void Release(sqlite3_stmt* stmt);
+    void CountOpen() { ++openCount_; }
+    [[noreturn]] void Fail(const std::string& what) const;
+
+private:
+    std::string path_;
+    sqlite3* db_ = nullptr;
+    struct Pooled {
+        sqlite3_stmt* stmt;
+        bool inUse;
+    };
+    std::multimap<std::string, Pooled> statements_;
+    long long openCount_ = 0;
+};
+
+// The query cycle of every reader: Close, SetSQL, SetParam, Open, read rows, Close.
+class TCatalogQuery {
+public:
+    explicit TCatalogQuery(TCatalog& catalog) : catalog_(&catalog) {}
+    ~TCatalogQuery() { Close(); }
+    TCatalogQuery(const TCatalogQuery&) = delete;
+    TCatalogQuery& operator=(const TCatalogQuery&) = delete;
+
+    TCatalog& Catalog() const { return *catalog_; }
+
+    void Close();
+    // Replaces the SQL text; several lines are joined with line breaks.
+    void SetSQL(const std::string& sql);
+    void SetSQL(const std::vector<std::string>& lines);
+    void AddSQL(const std::string& line);
+    const std::string& SQL() const { return sql_; }
+
+    void SetParam(const std::string& name, long long value);
+    void SetParam(const std::string& name, int value) { SetParam(name, static_cast<long long>(value)); }
+    void SetParam(const std::string& name, double value);
+    void SetParam(const std::string& name, const std::string& value);
+    void SetParam(const std::string& name, const char* value) { SetParam(name, std::string(value)); }
+
+    // Runs the query and moves to the first row.
+    void Open();
+    bool Active() const { return stmt_ != nullptr; }
+    bool Eof() const { return eof_; }
+    void Next();
+
+    int FieldCount() const;
+    std::string FieldName(int index) const;
+    bool HasField(const std::string& name) const;
+    int FieldIndex(const std::string& name) const;  // raises when missing
+
+    bool IsNull(int index) const;
+    bool IsNull(const std::string& name) const { return IsNull(FieldIndex(name)); }
+    long long AsInteger(int index) const;
+    long long AsInteger(const std::string& name) const { return AsInteger(FieldIndex(name)); }
+    double AsFloat(int index) const;
+    double AsFloat(const std::string& name) const { return AsFloat(FieldIndex(name)); }
+    std::string AsString(int index) const;
+    std::string AsString(const std::string& name) const { return AsString(FieldIndex(name)); }
+
+private:
+    void CheckRow(int index) const;
+
+    TCatalog* catalog_;
+    std::string sql_;
+    std::map<std::string, std::variant<long long, double, std::string>> params_;
+    sqlite3_stmt* stmt_ = nullptr;
+    bool eof_ = true;
+    std::vector<std::string> fieldNames_;
+};
+
+}  // namespace kinemo

@@ -1,0 +1,128 @@
+// Number formats and the float-to-text rule.
+#include "units/ValueFormat.h"
+
+#include "shell/ConfigFile.h"
+#include "shell/TextFormat.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+namespace kinemo {
+
+namespace {
+
+// Splits |value| into its significant digits (trailing zeros dropped) and the decimal
+// exponent of the first digit (value = 0.d1d2... x 10^(exp10+1)).
+void SignificantDigits(double value, int digits, std::string& mantissa, int& exp10) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, std::fabs(value));
+    const char* e = std::strchr(buf, 'e');
+    mantissa.clear();
+    for (const char* p = buf; p != e; ++p)
+        if (*p != '.') mantissa.push_back(*p);
+    exp10 = std::atoi(e + 1);
+    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+}
+
+}  // namespace
+
+std::string FloatToText(double value, int significantDigits) {
+    if (value == 0 || std::isnan(value) || std::isinf(value)) {
+        if (std::isnan(value)) return "NaN";
+        if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+        return "0";
+    }
+    significantDigits = std::clamp(significantDigits, 1, 17);
+    std::string digits;
+    int exp10 = 0;
+    SignificantDigits(value, significantDigits, digits, exp10);
+    const int E = exp10 + 1;
+    std::string out = value < 0 ? "-" : "";
+    if (E >= -3 && E <= 15) {
+        if (E <= 0) {
+            out += "0.";
+            out.append(static_cast<size_t>(-E), '0');
+            out += digits;
+        } else {
+            std::string intPart = digits.substr(0, std::min<size_t>(digits.size(), E));
+            intPart.append(static_cast<size_t>(E) - intPart.size(), '0');
+            out += intPart;
+            if (digits.size() > static_cast<size_t>(E)) out += "." + digits.substr(E);
+        }
+    } else {
+        out += digits[0];
+        if (digits.size() > 1) out += "." + digits.substr(1);
+        out += "E";
+        if (exp10 < 0) out += "-";
+        out += std::to_string(std::abs(exp10));
+    }
+    return out;
+}
+
+std::string FloatToText(double value) { return FloatToText(value, 15); }
+
+bool TryTextToFloat(const std::string& text, double& value) {
+    size_t b = text.find_first_not_of(" \t");
+    size_t e = text.find_last_not_of(" \t");
+    if (b == std::string::npos) return false;
+    std::string t = text.substr(b, e - b + 1);
+    // Only plain decimal numbers: strtod would also take hex, "inf" and "nan".
+    size_t i = 0;
+    if (t[i] == '+' || t[i] == '-') ++i;
+    size_t digits = 0;
+    while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digits;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        size_t expDigits = 0;
+        while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++expDigits;
+        if (expDigits == 0) return false;
+    }
+    if (i != t.size()) return false;
+    value = std::strtod(t.c_str(), nullptr);
+    return std::isfinite(value);
+}
+
+double Round12(double x) {
+    const double scale = static_cast<double>(std::pow(10.0L, -12.0L));
+    const double q = x / scale;
+    if (!(std::fabs(q) < 9.2233720368547758e18)) return x;  // would overflow int64
+    const long long n = std::llrint(q);  // default rounding mode: ties to even
+    return static_cast<double>(n) * scale;
+}
+
+TValueFormat::TValueFormat(std::string settingsPath) : settingsPath_(std::move(settingsPath)) {
+    TConfigFile ini(settingsPath_);
+    precision_ = std::clamp(ini.ReadInteger("ValueFormat", "Prec", kDefaultPrecision), 0,
+                            kMaxPrecision);
+}
+
+TValueFormat::TValueFormat(int precision) : precision_(std::clamp(precision, 0, kMaxPrecision)) {}
+
+std::string TValueFormat::DisplayFormat() const { return "%1." + std::to_string(precision_) + "f"; }
+
+std::string TValueFormat::GridFormat() const {
+    return "%" + std::to_string(15 - precision_) + "." + std::to_string(precision_) + "f";
+}
+
+std::string TValueFormat::Display(double value) const { return FormatText(DisplayFormat(), {value}); }
+
+std::string TValueFormat::Grid(double value) const { return FormatText(GridFormat(), {value}); }
+
+void TValueFormat::SetPrecision(int n) const {
+    if (settingsPath_.empty()) return;
+    TConfigFile ini(settingsPath_);
+    ini.WriteInteger("ValueFormat", "Prec", std::clamp(n, 0, kMaxPrecision));
+    ini.UpdateFile();
+}
+
+}  // namespace kinemo
