@@ -1,0 +1,38 @@
+// What the CLI gives the core in place of a user: answers from options, messages on stderr.
+#pragma once
+
+#include "shell/UserDialogs.h"
+
+#include <memory>
+#include <string>
+
+namespace kinemo {
+class TKinemoContext;
+}
+
+namespace kinemo::cli {
+
+struct Arguments;
+
+// Prints every message to stderr; questions take the answer given by --answer yes|no
+// (default: yes for questions with a Yes button, else the first button offered).
+class TCliDialogs : public IUserDialogs {
+public:
+    explicit TCliDialogs(bool answerYes = true) : answerYes_(answerYes) {}
+    int ShowMessageDialog(const std::string& text, TMsgDlgType type, unsigned buttons) override;
+
+private:
+    bool answerYes_;
+};
+
+// Progress on stderr, only when stderr is a terminal.
+class TCliProgress : public IProgress {
+public:
+    void Progress(int position, int count, const std::string& caption) override;
+};
+
+// Opens the catalog of --catalog (or beside the executable) with per-user folders and
+// checks its version; raises with a clear message when it cannot be used.
+std::unique_ptr<TKinemoContext> OpenContext(const Arguments& args, TCliDialogs& dialogs);
+
+}  // namespace kinemo::cli

@@ -1,0 +1,97 @@
+// The run-wide objects of one application run, CLI run or test: the catalog connection,
+// the shared query, the user's folders and the catalog-backed services created on
+// first request.
+#pragma once
+
+#include "shell/SpecialFolder.h"
+#include "shell/UserSettings.h"
+
+#include <memory>
+#include <string>
+
+namespace kinemo {
+
+class IBusyCursor;
+class IProgress;
+class IUserDialogs;
+class TCatalog;
+class TCatalogQuery;
+class TErrorMessage;
+class TMaterialManager;
+class TMeasureManager;
+class TPhysicalConstant;
+class TValueFormat;
+
+// Values the main window keeps for the run; other parts read them through the context.
+struct TRunValues {
+    std::string CurrentFileName;
+    bool UserDefineFactor = false;
+    bool DebugMode = false;
+    int FontCharset = 0;
+    int MaxFactorCount = 0;
+    std::string FontName;
+    std::string VantorRegistryPath;
+    std::string VantorLanguage;
+    std::string TrueApplicationVersion;
+    std::string MdbVersionText;
+    std::string ApplicationVersionText;
+    bool VantorAvailable = false;
+    std::string TempFolder;
+    std::string VantorFile;
+    bool RestartRequested = false;
+    bool StartupDone = false;
+    TUserSettings Settings;
+};
+
+class TKinemoContext {
+public:
+    // Opens the catalog (raises a clear error naming the file when it cannot) and sets
+    // up the per-user folders. dialogs must outlive the context.
+    TKinemoContext(const std::string& catalogPath, TSpecialFolder folders, IUserDialogs& dialogs);
+    ~TKinemoContext();
+    TKinemoContext(const TKinemoContext&) = delete;
+    TKinemoContext& operator=(const TKinemoContext&) = delete;
+
+    TCatalog& Catalog() { return *catalog_; }
+    TCatalogQuery& Query() { return *query_; }
+    const TSpecialFolder& Folders() const { return folders_; }
+    IUserDialogs& Dialogs() { return *dialogs_; }
+    IProgress* Progress() { return progress_; }
+    IBusyCursor* BusyCursor() { return busy_; }
+    void SetProgress(IProgress* p) { progress_ = p; }
+    void SetBusyCursor(IBusyCursor* c) { busy_ = c; }
+    // The folder of the program file (for pictures and the default save folder).
+    const std::string& ProgramFolder() const { return programFolder_; }
+    void SetProgramFolder(const std::string& folder);
+
+    TRunValues& Run() { return run_; }
+
+    // Catalog singletons, created on first request.
+    TErrorMessage& ErrorMessages();
+    TMeasureManager& Measures();
+    TMaterialManager& Materials();
+    TPhysicalConstant& Constants();
+    TValueFormat& ValueFormat();
+
+    // Start-up steps on the catalog: reads s_config in its order and checks the
+    // catalog's application version. False: the user refused the catalog.
+    bool ReadCatalogConfig();
+
+private:
+    std::unique_ptr<TCatalog> catalog_;
+    std::unique_ptr<TCatalogQuery> query_;
+    std::unique_ptr<TCatalogQuery> materialQuery_;
+    TSpecialFolder folders_;
+    IUserDialogs* dialogs_;
+    IProgress* progress_ = nullptr;
+    IBusyCursor* busy_ = nullptr;
+    std::string programFolder_;
+    TRunValues run_;
+    std::unique_ptr<TErrorMessage> errors_;
+    std::unique_ptr<TMeasureManager> measures_;
+    std::unique_ptr<TMaterialManager> materials_;
+    std::unique_ptr<TPhysicalConstant> constants_;
+    std::unique_ptr<TValueFormat> valueFormat_;
+};
+
+}  // namespace kinemo
