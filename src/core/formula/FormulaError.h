@@ -1,0 +1,107 @@
+// The error every formula failure raises: VBScript's error number and description, and where it happened.
+#pragma once
+
+#include "shell/KinemoError.h"
+
+#include <string>
+#include <string_view>
+
+namespace kinemo {
+
+// VBScript's own error numbers; the description of each is VBScript's text (FormulaError.cpp).
+enum class EVbError : int {
+    kNone = 0,
+    kInvalidCall = 5,
+    kOverflow = 6,
+    kOutOfMemory = 7,
+    kSubscriptOutOfRange = 9,
+    kArrayFixed = 10,
+    kDivisionByZero = 11,
+    kTypeMismatch = 13,
+    kOutOfStack = 28,
+    kPermissionDenied = 70,
+    kInvalidUseOfNull = 94,
+    kObjectRequired = 424,
+    kNoSuchMember = 438,
+    kWrongArgCount = 450,
+    kNotACollection = 451,
+    kVariableUndefined = 500,
+    kIllegalAssignment = 501,
+    // Compile errors.
+    kSyntax = 1002,
+    kExpectedLParen = 1005,
+    kExpectedRParen = 1006,
+    kExpectedIdentifier = 1010,
+    kExpectedEquals = 1011,
+    kExpectedIf = 1012,
+    kExpectedTo = 1013,
+    kExpectedEnd = 1014,
+    kExpectedFunction = 1015,
+    kExpectedSub = 1016,
+    kExpectedThen = 1017,
+    kExpectedWend = 1018,
+    kExpectedLoop = 1019,
+    kExpectedNext = 1020,
+    kExpectedCase = 1021,
+    kExpectedSelect = 1022,
+    kExpectedExpression = 1023,
+    kExpectedStatement = 1024,
+    kExpectedEndOfStatement = 1025,
+    kExpectedIntegerConstant = 1026,
+    kExpectedWhileUntil = 1027,
+    kExpectedWhileUntilEnd = 1028,
+    kInvalidCharacter = 1032,
+    kUnterminatedString = 1033,
+    kLoopWithoutDo = 1038,
+    kInvalidExit = 1039,
+    kInvalidForVariable = 1040,
+    kNameRedefined = 1041,
+    kMustBeFirstStatement = 1042,
+    kParenthesesInSubCall = 1044,
+    kExpectedLiteral = 1045,
+    kExpectedIn = 1046,
+    kUnexpectedNext = 1055,
+    // Not VBScript's: the engine's own guard against runaway formulas; never trappable.
+    kStepLimit = 30000,
+};
+
+// VBScript's description of an error number ("Division by zero").
+const char* VbErrorDescription(EVbError code);
+
+class TFormulaError : public TKinemoError {
+public:
+    // line 0 means "not located yet": the statement that was running adds its line.
+    TFormulaError(EVbError code, std::string detail, int line = 0, std::string lineText = {});
+    // An error raised by the script itself (Err.Raise) with its own description.
+    TFormulaError(int number, std::string description, std::string detail);
+
+    int Number() const { return number_; }
+    EVbError Code() const { return static_cast<EVbError>(number_); }
+    const std::string& Description() const { return description_; }
+    // Extra words: the name involved ("'foo'") or what the parser expected.
+    const std::string& Detail() const { return detail_; }
+    int Line() const { return line_; }
+    const std::string& LineText() const { return lineText_; }
+    // Description and detail, without the place: "Type mismatch: 'foo'".
+    std::string Message() const;
+    bool Located() const { return line_ > 0; }
+    void Locate(int line, std::string lineText);
+    // On Error Resume Next may swallow it (the step limit it may not).
+    bool Trappable() const { return Code() != EVbError::kStepLimit; }
+
+private:
+    void Rebuild();
+
+    int number_;
+    std::string description_;
+    std::string detail_;
+    int line_ = 0;
+    std::string lineText_;
+};
+
+// Raises the runtime error code, with detail words when given.
+[[noreturn]] void VbFail(EVbError code, std::string detail = {});
+// Raises the runtime error code naming the identifier involved: "Type mismatch: 'foo'".
+[[noreturn]] void VbFailName(EVbError code, std::string_view name);
+
+}  // namespace kinemo

@@ -1,0 +1,47 @@
+// The lexer: turns a formula text into VBScript tokens (names, keywords, literals, operators, line ends).
+#pragma once
+
+#include "formula/Variant.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace kinemo {
+
+enum class ETok : uint8_t {
+    kEnd,          // end of text
+    kNewLine,      // line end
+    kColon,        // ':' (ends a statement, not the line)
+    kName,         // identifier or keyword (see TToken::keyword)
+    kNumber,       // numeric literal (TToken::value)
+    kString,       // string literal (TToken::value)
+    kLParen, kRParen, kComma, kDot,
+    kPlus, kMinus, kStar, kSlash, kBackslash, kCaret, kAmp,
+    kEq, kNe, kLt, kGt, kLe, kGe,
+};
+
+// Reserved words; a kName token that is not one has kNone.
+enum class EKw : uint8_t {
+    kNone, kAnd, kByRef, kByVal, kCall, kCase, kClass, kConst, kDim, kDo, kEach, kElse, kElseIf,
+    kEmpty, kEnd, kEqv, kErase, kExit, kFalse, kFor, kFunction, kIf, kImp, kIn, kIs, kLet,
+    kLoop, kMod, kNext, kNot, kNothing, kNull, kOn, kOption, kOr, kPrivate, kProperty, kPublic,
+    kReDim, kRem, kSelect, kSet, kSub, kThen, kTo, kTrue, kUntil, kWend, kWhile, kWith, kXor,
+};
+
+struct TToken {
+    ETok kind = ETok::kEnd;
+    EKw keyword = EKw::kNone;
+    int line = 1;
+    std::string_view text;     // the token as written
+    Variant value;             // literals
+};
+
+// Lexes the whole text; raises TFormulaError (located) for an unterminated string or a
+// character outside the language.
+std::vector<TToken> Lex(std::string_view text);
+
+// Lower-cases an ASCII name into out (names are case-insensitive).
+void LowerName(std::string_view name, std::string& out);
+
+}  // namespace kinemo

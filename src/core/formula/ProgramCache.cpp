@@ -1,0 +1,51 @@
+// The bounded LRU cache of parsed formula texts.
+#include "formula/ProgramCache.h"
+
+#include "formula/Parser.h"
+
+namespace kinemo {
+
+TProgramCache& TProgramCache::Instance() {
+    static TProgramCache cache;
+    return cache;
+}
+
+std::shared_ptr<const TProgram> TProgramCache::Get(std::string_view text, EKind kind) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto it = map_.find(TKey{text, kind});
+        if (it != map_.end()) {
+            ++hits_;
+            lru_.splice(lru_.begin(), lru_, it->second.lruPos);
+            return it->second.program;
+        }
+        ++misses_;
+    }
+    // Parse outside the lock: a long parse must not stall other threads' hits.
+    std::shared_ptr<const TProgram> program =
+        kind == EKind::kStatements ? ParseProgram(std::string(text)) : ParseExpressionProgram(std::string(text));
+    std::lock_guard<std::mutex> lock(mutex_);
+    const TKey key{program->text, kind};
+    auto it = map_.find(key);
+    if (it != map_.end()) return it->second.program;  // another thread parsed it meanwhile
+    lru_.push_front(key);
+    map_.emplace(key, TEntry{program, lru_.begin()});
+    while (map_.size() > capacity_) {
+        map_.erase(lru_.back());
+        lru_.pop_back();
+    }
+    return program;
+}
+
+TProgramCache::TStats TProgramCache::Stats() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return {map_.size(), hits_, misses_};
+}
+
+void TProgramCache::Clear() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    map_.clear();
+    lru_.clear();
+}
+
+}  // namespace kinemo

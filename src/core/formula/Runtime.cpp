@@ -1,0 +1,276 @@
+// The evaluator's state: binding a program's names, procedure calls, assignment and the step budget.
+#include "formula/Runtime.h"
+
+#include <algorithm>
+#include <array>
+
+namespace kinemo {
+
+namespace {
+
+// Frames of up to this many names keep their variables on the C++ stack.
+constexpr size_t kInlineLocals = 12;
+
+struct TCallDepthGuard {
+    explicit TCallDepthGuard(int& d) : depth(d) {
+        if (++depth > TRuntime::kMaxCallDepth) {
+            --depth;
+            VbFail(EVbError::kOutOfStack);
+        }
+    }
+    ~TCallDepthGuard() { --depth; }
+    int& depth;
+};
+
+// Elements of an array with these upper bounds, or "Out of memory" past what a formula needs.
+size_t ElementCount(const std::vector<int32_t>& upper) {
+    size_t total = 1;
+    for (int32_t ub : upper) {
+        if (ub < -1) VbFail(EVbError::kSubscriptOutOfRange);
+        total *= static_cast<size_t>(ub + 1);
+        if (total > (size_t{1} << 26)) VbFail(EVbError::kOutOfMemory);
+    }
+    return total;
+}
+
+}  // namespace
+
+TRuntime::TRuntime() : stepsLeft_(kDefaultStepBudget), budget_(kDefaultStepBudget) {
+    undefined_.flags = TVariable::kUndefined;
+}
+
+void TRuntime::StepLimit() const {
+    throw TFormulaError(EVbError::kStepLimit,
+                        "more than " + std::to_string(budget_) + " steps; is there an endless loop?");
+}
+
+void TRuntime::ChargeBytes(size_t bytes) {
+    if (bytes > (size_t{1} << 30)) VbFail(EVbError::kOutOfMemory);
+    stepsLeft_ -= static_cast<int64_t>(bytes / 64);
+    if (stepsLeft_ < 0) StepLimit();
+}
+
+TGlobalEntry* TRuntime::Find(std::string_view lowerName, uint64_t hash) const {
+    if (table_.empty()) return nullptr;
+    const size_t mask = table_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const uint32_t slot = table_[i];
+        if (slot == 0) return nullptr;
+        const TGlobalEntry& e = globals_[slot - 1];
+        if (e.hash == hash && e.name == lowerName) return const_cast<TGlobalEntry*>(&e);
+    }
+}
+
+void TRuntime::Grow() {
+    std::vector<uint32_t> table(std::max<size_t>(64, table_.size() * 2), 0);
+    const size_t mask = table.size() - 1;
+    for (size_t k = 0; k < globals_.size(); ++k) {
+        size_t i = globals_[k].hash & mask;
+        while (table[i] != 0) i = (i + 1) & mask;
+        table[i] = static_cast<uint32_t>(k + 1);
+    }
+    table_ = std::move(table);
+}
+
+TGlobalEntry& TRuntime::FindOrAdd(const TName& name) {
+    if ((globals_.size() + 1) * 2 > table_.size()) Grow();
+    const size_t mask = table_.size() - 1;
+    size_t i = name.hash & mask;
+    for (;; i = (i + 1) & mask) {
+        const uint32_t slot = table_[i];
+        if (slot == 0) break;
+        TGlobalEntry& e = globals_[slot - 1];
+        if (e.hash == name.hash && e.name == name.text) return e;
+    }
+    TGlobalEntry& e = globals_.emplace_back();
+    e.name = name.text;
+    e.shown = name.shown;
+    e.hash = name.hash;
+    e.var.flags = TVariable::kFresh;
+    table_[i] = static_cast<uint32_t>(globals_.size());
+    return e;
+}
+
+void TRuntime::ApplyDecl(TVariable& v, const TDecl& d) {
+    if (d.isConst) {
+        v.value = d.constValue;
+        v.flags |= TVariable::kConst;
+        MarkAssigned(v);
+    } else if (d.isArray) {
+        // Counts as assigned once an element is.
+        TArrayData a;
+        a.upper = d.bounds;
+        a.fixed = !d.bounds.empty();
+        const size_t n = ElementCount(a.upper);
+        ChargeBytes(n * sizeof(Variant));
+        a.items.resize(n);
+        v.value = Variant::Array(std::move(a));
+    }
+    // A plain Dim keeps the value a previous text gave the name.
+}
+
+std::unique_ptr<TProgramRun> TRuntime::Bind(const std::shared_ptr<const TProgram>& program) {
+    auto run = std::make_unique<TProgramRun>();
+    run->program = program;
+    const TScope& g = program->globals;
+    const size_t n = g.names.size();
+    run->entries.resize(n);
+    run->vars.resize(n);
+    for (size_t i = 0; i < n; ++i) run->entries[i] = &FindOrAdd(g.names[i]);
+    // Procedures and declarations take effect before the first statement runs.
+    for (const auto& fn : program->funcs) {
+        TGlobalEntry& e = *run->entries[fn->globalId];
+        e.func = fn.get();
+        e.funcRun = run.get();
+        e.var.flags |= TVariable::kProcedure;
+    }
+    for (const TDecl& d : g.decls) {
+        TGlobalEntry& e = *run->entries[d.id];
+        e.declared = true;
+        ApplyDecl(e.var, d);
+    }
+    for (size_t i = 0; i < n; ++i) {
+        TGlobalEntry& e = *run->entries[i];
+        run->vars[i] = program->optionExplicit && !e.Exists() ? &undefined_ : &e.var;
+    }
+    run->funcEntries.resize(program->funcs.size());
+    for (const auto& fn : program->funcs) {
+        auto& entries = run->funcEntries[fn->index];
+        entries.resize(fn->scope.names.size(), nullptr);
+        for (size_t k = 0; k < entries.size(); ++k)
+            if (fn->scope.kinds[k] == ENameKind::kFree) entries[k] = &FindOrAdd(fn->scope.names[k]);
+    }
+    return run;
+}
+
+void TRuntime::Run(const std::shared_ptr<const TProgram>& program) {
+    programs_.push_back(program);
+    std::unique_ptr<TProgramRun> owned = Bind(program);
+    TProgramRun* run = owned.get();
+    // Procedures stay callable by later texts, so their bindings live as long as the runtime.
+    if (!program->funcs.empty()) keptRuns_.push_back(std::move(owned));
+    TFrame f{*this, run->vars.data(), run->entries.data(), &program->globals, program.get()};
+    f.run = run;
+    ExecBlock(program->body, f);
+}
+
+Variant TRuntime::Evaluate(const std::shared_ptr<const TProgram>& program) {
+    programs_.push_back(program);
+    std::unique_ptr<TProgramRun> run = Bind(program);
+    TFrame f{*this, run->vars.data(), run->entries.data(), &program->globals, program.get()};
+    f.run = run.get();
+    try {
+        return program->expression->Eval(f);
+    } catch (TFormulaError& e) {
+        Locate(e, f, program->expression->line);
+        throw;
+    }
+}
+
+std::vector<const TGlobalEntry*> TRuntime::AssignedInOrder() const {
+    std::vector<const TGlobalEntry*> out;
+    for (const auto& e : globals_)
+        if (e.var.order != 0 && !e.func) out.push_back(&e);
+    std::sort(out.begin(), out.end(), [](const TGlobalEntry* a, const TGlobalEntry* b) { return a->var.order < b->var.order; });
+    return out;
+}
+
+void TRuntime::Assign(TVariable& v, Variant value) {
+    MarkAssigned(v);
+    v.value = std::move(value);
+}
+
+void TRuntime::AssignSlow(TFrame& f, uint32_t id, TVariable& v, Variant value) {
+    if (v.flags & TVariable::kUndefined) FailUndefined(f, id);
+    if (v.flags & (TVariable::kConst | TVariable::kProcedure)) VbFailName(EVbError::kIllegalAssignment, NameOf(f, id));
+    Assign(v, std::move(value));
+}
+
+void TRuntime::FailUndefined(const TFrame& f, uint32_t id) const {
+    VbFailName(EVbError::kVariableUndefined, NameOf(f, id));
+}
+
+Variant TRuntime::CallProcedure(TFrame& caller, TGlobalEntry& entry, const std::vector<TExprPtr>& args) {
+    return Invoke(caller, *entry.func, *entry.funcRun, args);
+}
+
+Variant TRuntime::CallOwnFunction(TFrame& caller, const std::vector<TExprPtr>& args) {
+    return Invoke(caller, *caller.func, *caller.run, args);
+}
+
+Variant TRuntime::Invoke(TFrame& caller, const TFuncDecl& fn, TProgramRun& run, const std::vector<TExprPtr>& args) {
+    if (args.size() != fn.params.size()) VbFailName(EVbError::kWrongArgCount, fn.shownName);
+    TCallDepthGuard depthGuard(callDepth_);
+    const TScope& sc = fn.scope;
+    const size_t n = sc.names.size();
+    std::array<TVariable, kInlineLocals> inlineLocals;
+    std::array<TVariable*, kInlineLocals> inlineVars{};
+    std::unique_ptr<TVariable[]> heapLocals;
+    std::unique_ptr<TVariable*[]> heapVars;
+    TVariable* locals = inlineLocals.data();
+    TVariable** vars = inlineVars.data();
+    if (n > kInlineLocals) {
+        heapLocals = std::make_unique<TVariable[]>(n);
+        heapVars = std::make_unique<TVariable*[]>(n);
+        locals = heapLocals.get();
+        vars = heapVars.get();
+    }
+    // Arguments are evaluated in the caller's frame; a plain variable passed ByRef is shared.
+    for (size_t i = 0; i < fn.params.size(); ++i) {
+        const TParam& p = fn.params[i];
+        const TExpr& arg = *args[i];
+        if (p.byRef && arg.kind == EExpr::kVar && !arg.parenthesized) {
+            TVariable* cv = caller.vars[static_cast<const TVarExpr&>(arg).id];
+            if (!(cv->flags & (TVariable::kReadSlow | TVariable::kConst))) {
+                vars[p.id] = cv;
+                continue;
+            }
+        }
+        locals[p.id].value = arg.Eval(caller);
+        vars[p.id] = &locals[p.id];
+    }
+    TGlobalEntry** entries = run.funcEntries[fn.index].data();
+    const bool strict = run.program->optionExplicit;
+    for (size_t k = 0; k < n; ++k) {
+        switch (sc.kinds[k]) {
+            case ENameKind::kParam: break;
+            case ENameKind::kLocal:
+            case ENameKind::kResult: vars[k] = &locals[k]; break;
+            case ENameKind::kFree: {
+                // A script-level variable of that name, else an implicit local.
+                TGlobalEntry* e = entries[k];
+                vars[k] = e->Exists() ? &e->var : (strict ? &undefined_ : &locals[k]);
+                break;
+            }
+        }
+    }
+    for (const TDecl& d : sc.decls) ApplyDecl(locals[d.id], d);
+    TFrame f{*this, vars, entries, &sc, run.program.get()};
+    f.func = &fn;
+    f.run = &run;
+    ExecBlock(fn.body, f);
+    if (fn.isSub) return Variant();
+    return std::move(locals[fn.resultId].value);
+}
+
+void Locate(TFormulaError& e, const TFrame& f, int line) {
+    if (!e.Located()) e.Locate(line, f.program->LineText(line));
+}
+
+EFlow ExecBlock(const TBlock& block, TFrame& f) {
+    for (const TStmtPtr& s : block) {
+        try {
+            f.rt.Step();
+            const EFlow flow = s->Exec(f);
+            if (flow != EFlow::kNormal) return flow;
+        } catch (TFormulaError& e) {
+            Locate(e, f, s->line);
+            if (!f.resumeNext || !e.Trappable()) throw;
+            f.rt.errNumber = e.Number();
+            f.rt.errDescription = e.Description();
+        }
+    }
+    return EFlow::kNormal;
+}
+
+}  // namespace kinemo

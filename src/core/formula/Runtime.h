@@ -1,0 +1,148 @@
+// The evaluator's state: script-level variables and procedures, frames, the step budget and Err.
+#pragma once
+
+#include "formula/Ast.h"
+#include "formula/FormulaError.h"
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kinemo {
+
+// A variable's storage. Flags mark the slots that need more than a plain read or write, so
+// the common path tests one byte.
+struct TVariable {
+    enum : uint8_t {
+        kProcedure = 1,  // the name is a Function or Sub: reading it calls it
+        kUndefined = 2,  // Option Explicit and never declared: any use is an error
+        kConst = 4,
+        kFresh = 8,      // script level, never assigned yet: the first write records its order
+    };
+    static constexpr uint8_t kReadSlow = kProcedure | kUndefined;
+
+    Variant value;
+    uint32_t order = 0;  // script level: 1 + rank of first assignment; 0 = never assigned
+    uint8_t flags = 0;
+};
+
+struct TProgramRun;
+class TRuntime;
+
+// A script-level name: its variable, or the procedure it names.
+struct TGlobalEntry {
+    TVariable var;
+    std::string_view name;  // lower case; points into a program the runtime keeps
+    std::string_view shown; // as first written
+    uint64_t hash = 0;
+    bool declared = false;  // Dim, Const or ReDim at script level
+    const TFuncDecl* func = nullptr;
+    TProgramRun* funcRun = nullptr;  // the run whose bindings the procedure's body uses
+
+    bool Exists() const { return declared || var.order != 0 || func; }
+};
+
+// The bindings of one program in one runtime: script-level names to entries, and for each
+// procedure its names to entries.
+struct TProgramRun {
+    std::shared_ptr<const TProgram> program;
+    std::vector<TVariable*> vars;
+    std::vector<TGlobalEntry*> entries;
+    std::vector<std::vector<TGlobalEntry*>> funcEntries;  // per procedure, per name
+};
+
+// One activation: the script level of a program, or one procedure call.
+struct TFrame {
+    TRuntime& rt;
+    TVariable** vars;         // by name id of the scope
+    TGlobalEntry** entries;   // by name id: the script-level entry of the name
+    const TScope* scope;
+    const TProgram* program;
+    const TFuncDecl* func = nullptr;
+    TProgramRun* run = nullptr;
+    bool resumeNext = false;
+};
+
+class TRuntime {
+public:
+    TRuntime();
+    TRuntime(const TRuntime&) = delete;
+    TRuntime& operator=(const TRuntime&) = delete;
+
+    // Binds the program's names and runs its script-level code.
+    void Run(const std::shared_ptr<const TProgram>& program);
+    // Binds and evaluates an expression program.
+    Variant Evaluate(const std::shared_ptr<const TProgram>& program);
+
+    TGlobalEntry* Find(std::string_view lowerName, uint64_t hash) const;
+    // Every script-level variable that was assigned, in the order of first assignment.
+    std::vector<const TGlobalEntry*> AssignedInOrder() const;
+
+    // ----- used by the evaluator -----
+    void Step() {
+        if (--stepsLeft_ < 0) StepLimit();
+    }
+    // Charges the budget for building a value of that many bytes, before building it.
+    void ChargeBytes(size_t bytes);
+    void SetStepBudget(int64_t steps) { stepsLeft_ = budget_ = steps; }
+    int64_t StepBudget() const { return budget_; }
+
+    Variant CallProcedure(TFrame& caller, TGlobalEntry& entry, const std::vector<TExprPtr>& args);
+    Variant CallOwnFunction(TFrame& caller, const std::vector<TExprPtr>& args);
+    void Assign(TVariable& v, Variant value);
+    // Records the first assignment of a script-level variable (for AssignedInOrder).
+    void MarkAssigned(TVariable& v) {
+        if (v.flags & TVariable::kFresh) {
+            v.flags &= static_cast<uint8_t>(~TVariable::kFresh);
+            v.order = nextOrder_++;
+        }
+    }
+    void AssignSlow(TFrame& f, uint32_t id, TVariable& v, Variant value);
+    [[noreturn]] void FailUndefined(const TFrame& f, uint32_t id) const;
+    std::string_view NameOf(const TFrame& f, uint32_t id) const { return f.scope->names[id].text; }
+
+    // Err
+    int errNumber = 0;
+    std::string errDescription;
+    std::string errSource;
+    void ClearErr() {
+        errNumber = 0;
+        errDescription.clear();
+        errSource.clear();
+    }
+
+    // Rnd's generator state: VBScript's 24-bit linear congruential sequence.
+    uint32_t rndSeed = 327680;
+    float rndLast = 0;
+
+    static constexpr int64_t kDefaultStepBudget = 50'000'000;
+    static constexpr int kMaxCallDepth = 400;
+
+private:
+    [[noreturn]] void StepLimit() const;
+    TGlobalEntry& FindOrAdd(const TName& name);
+    void Grow();
+    std::unique_ptr<TProgramRun> Bind(const std::shared_ptr<const TProgram>& program);
+    void ApplyDecl(TVariable& v, const TDecl& d);
+    Variant Invoke(TFrame& caller, const TFuncDecl& fn, TProgramRun& run, const std::vector<TExprPtr>& args);
+
+    int64_t stepsLeft_;
+    int64_t budget_;
+    int callDepth_ = 0;
+    uint32_t nextOrder_ = 1;
+    std::deque<TGlobalEntry> globals_;
+    std::vector<uint32_t> table_;  // open addressing: index + 1 into globals_, 0 = empty
+    std::vector<std::shared_ptr<const TProgram>> programs_;  // keep entry names alive
+    std::vector<std::unique_ptr<TProgramRun>> keptRuns_;     // runs whose procedures remain callable
+    TVariable undefined_;
+};
+
+// Runs a block; errors are given the failing statement's line, or swallowed under
+// On Error Resume Next.
+EFlow ExecBlock(const TBlock& block, TFrame& f);
+// Gives an unlocated error the line of the statement or expression that raised it.
+void Locate(TFormulaError& e, const TFrame& f, int line);
+
+}  // namespace kinemo
