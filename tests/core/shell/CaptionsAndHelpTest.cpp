@@ -1,0 +1,49 @@
+// The window caption formats and where help commands lead.
+#include "shell/HelpTarget.h"
+#include "shell/KinemoError.h"
+#include "shell/WindowCaptions.h"
+
+#include <gtest/gtest.h>
+
+using namespace kinemo;
+
+TEST(WindowCaptions, BaseCaptionWithoutAFileAndFileCaptionWithItsNameOnly) {
+    TWindowCaptions c("%s %s (%s)", "%s %s (%s) - %s", "Kinemo", "1.0.0.0", "2.5.0.1");
+    EXPECT_EQ(c.Base(), "Kinemo 1.0.0.0 (2.5.0.1)");
+    EXPECT_EQ(c.Caption(""), "Kinemo 1.0.0.0 (2.5.0.1)");
+    EXPECT_EQ(c.Caption("/home/u/jobs/press line.kjb"), "Kinemo 1.0.0.0 (2.5.0.1) - press line.kjb");
+}
+
+TEST(WindowCaptions, PercentSignsInNamesAreNotDirectives) {
+    TWindowCaptions c("%s", "%s %s %s: %s", "Kinemo", "1.0.0.0", "100%s");
+    EXPECT_EQ(c.Caption("/tmp/50%d.kjb"), "Kinemo 1.0.0.0 100%s: 50%d.kjb");
+}
+
+TEST(WindowCaptions, MissingFormatsGiveEmptyCaptions) {
+    TWindowCaptions c("", "", "Kinemo", "1.0.0.0", "2");
+    EXPECT_EQ(c.Caption(""), "");
+    EXPECT_EQ(c.Caption("/a/b.kjb"), "");
+}
+
+TEST(WindowCaptions, AFormatAskingForMoreTextsThanThereAreFails) {
+    EXPECT_THROW(TWindowCaptions("%s %s %s %s", "", "Kinemo", "1", "2"), TKinemoError);
+}
+
+TEST(HelpTargets, WebAddressesAreOpenedUnchanged) {
+    const THelpTarget h = ResolveHelpTarget("http://example.org/help", "/opt/kinemo/");
+    EXPECT_TRUE(h.IsWebAddress);
+    EXPECT_EQ(h.Target, "http://example.org/help");
+    EXPECT_EQ(ResolveHelpTarget("HTTPS://example.org", "/opt/kinemo/").Target, "HTTPS://example.org");
+}
+
+TEST(HelpTargets, OtherTargetsLieBelowTheProgramFolder) {
+    const THelpTarget h = ResolveHelpTarget("doc\\manual.pdf", "/opt/kinemo");
+    EXPECT_FALSE(h.IsWebAddress);
+    EXPECT_EQ(h.Target, "/opt/kinemo/doc/manual.pdf");
+    EXPECT_EQ(ResolveHelpTarget("\\index.html", "/opt/kinemo/").Target, "/opt/kinemo/index.html");
+}
+
+TEST(HelpTargets, NoSymbolOpensNothing) {
+    // Without this the bare program folder would be opened.
+    EXPECT_EQ(ResolveHelpTarget("", "/opt/kinemo/").Target, "");
+}
