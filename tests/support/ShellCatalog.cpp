@@ -55,7 +55,7 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
  (24, 'main_window', 'BtnMenuFileSave.Hint', 'Save project', NULL),
  (25, 'main_window', 'LabelMotorCommitState', 'Motor committed', NULL),
  (27, 'main_window', 'BaseCaptionFormat', '%s %s [catalog %s]', NULL),
- (28, 'main_window', 'FileCaptionFormat', '%s %s [catalog %s] - %s', NULL),
+ (28, 'main_window', 'FileCaptionFormat', '%s %s [catalog %s] - %%s', NULL),
  (29, 'main_window', 'DirUserFactorExt', '.kuf', NULL),
  (30, 'main_window', 'MdbVersion_Application_1', 'Catalog for another major version.', NULL),
  (31, 'main_window', 'MdbVersion_Application_2', 'Catalog for another minor version.', NULL),

@@ -7,18 +7,12 @@ namespace kinemo {
 
 TWindowCaptions::TWindowCaptions(std::string baseFormat, std::string fileFormat, std::string title,
                                  std::string applicationVersion, std::string mdbVersion)
-    : fileFormat_(std::move(fileFormat)),
-      title_(std::move(title)),
-      applicationVersion_(std::move(applicationVersion)),
-      mdbVersion_(std::move(mdbVersion)) {
-    base_ = FormatText(baseFormat, {title_, applicationVersion_, mdbVersion_});
-}
+    : base_(FormatText(baseFormat, {title, applicationVersion, mdbVersion})),
+      fileFormat_(FormatText(fileFormat, {title, applicationVersion, mdbVersion})) {}
 
 std::string TWindowCaptions::Caption(const std::string& currentFileName) const {
     if (currentFileName.empty()) return base_;
-    // One pass with all four texts, so a "%" in a version or file name is never read as
-    // a directive.
-    return FormatText(fileFormat_, {title_, applicationVersion_, mdbVersion_, ExtractFileName(currentFileName)});
+    return FormatText(fileFormat_, {ExtractFileName(currentFileName)});
 }
 
 std::string ExtractFileName(const std::string& path) {

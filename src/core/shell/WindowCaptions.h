@@ -9,8 +9,9 @@ namespace kinemo {
 class TWindowCaptions {
 public:
     TWindowCaptions() = default;
-    // Both formats receive the application title, the program version and the catalog
-    // version as their first three "%s"; the file format's fourth is the file name.
+    // Both formats are formatted with the application title, the program version and the
+    // catalog version; the file format keeps one "%s" (written "%%s") for the file name,
+    // filled when a file is open.
     TWindowCaptions(std::string baseFormat, std::string fileFormat, std::string title, std::string applicationVersion,
                     std::string mdbVersion);
 
@@ -21,7 +22,6 @@ public:
 private:
     std::string base_;
     std::string fileFormat_;
-    std::string title_, applicationVersion_, mdbVersion_;
 };
 
 // The file name of a path without its folder.

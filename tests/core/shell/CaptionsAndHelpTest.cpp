@@ -8,15 +8,15 @@
 using namespace kinemo;
 
 TEST(WindowCaptions, BaseCaptionWithoutAFileAndFileCaptionWithItsNameOnly) {
-    TWindowCaptions c("%s %s (%s)", "%s %s (%s) - %s", "Kinemo", "1.0.0.0", "2.5.0.1");
+    TWindowCaptions c("%s %s (%s)", "%%s - %s %s (%s)", "Kinemo", "1.0.0.0", "2.5.0.1");
     EXPECT_EQ(c.Base(), "Kinemo 1.0.0.0 (2.5.0.1)");
     EXPECT_EQ(c.Caption(""), "Kinemo 1.0.0.0 (2.5.0.1)");
-    EXPECT_EQ(c.Caption("/home/u/jobs/press line.kjb"), "Kinemo 1.0.0.0 (2.5.0.1) - press line.kjb");
+    EXPECT_EQ(c.Caption("/home/u/jobs/press line.kjb"), "press line.kjb - Kinemo 1.0.0.0 (2.5.0.1)");
 }
 
-TEST(WindowCaptions, PercentSignsInNamesAreNotDirectives) {
-    TWindowCaptions c("%s", "%s %s %s: %s", "Kinemo", "1.0.0.0", "100%s");
-    EXPECT_EQ(c.Caption("/tmp/50%d.kjb"), "Kinemo 1.0.0.0 100%s: 50%d.kjb");
+TEST(WindowCaptions, PercentSignsInFileNamesAreNotDirectives) {
+    TWindowCaptions c("%s", "%s %s %s: %%s", "Kinemo", "1.0.0.0", "2");
+    EXPECT_EQ(c.Caption("/tmp/50%d.kjb"), "Kinemo 1.0.0.0 2: 50%d.kjb");
 }
 
 TEST(WindowCaptions, MissingFormatsGiveEmptyCaptions) {
@@ -27,6 +27,9 @@ TEST(WindowCaptions, MissingFormatsGiveEmptyCaptions) {
 
 TEST(WindowCaptions, AFormatAskingForMoreTextsThanThereAreFails) {
     EXPECT_THROW(TWindowCaptions("%s %s %s %s", "", "Kinemo", "1", "2"), TKinemoError);
+    // A file format without the kept "%%s" cannot take the file name.
+    TWindowCaptions noName("%s", "%s %s %s", "Kinemo", "1", "2");
+    EXPECT_EQ(noName.Caption("/a/b.kjb"), "Kinemo 1 2");
 }
 
 TEST(HelpTargets, WebAddressesAreOpenedUnchanged) {
