@@ -5,6 +5,8 @@
 #include "shell/KinemoContext.h"
 #include "shell/KinemoError.h"
 
+#include <pugixml.hpp>
+
 #include <cstdio>
 #include <unistd.h>
 
@@ -29,6 +31,15 @@ std::unique_ptr<TKinemoContext> OpenContext(const Arguments& args, TCliDialogs& 
     if (!ctx->ReadCatalogConfig())
         throw TKinemoError("The catalog " + args.CatalogPath() + " is not made for this version of the program.");
     return ctx;
+}
+
+void LoadProjectSection(const std::string& path, const char* section, pugi::xml_document& doc,
+                        const std::function<void(const pugi::xml_node&)>& load) {
+    pugi::xml_parse_result result = doc.load_file(path.c_str());
+    if (!result) throw TKinemoError("Can not read project file " + path + ": " + result.description());
+    pugi::xml_node root = doc.child("KINEMO");
+    if (!root) throw TKinemoError("Not a project file (no KINEMO root): " + path);
+    if (pugi::xml_node node = root.child(section)) load(node);
 }
 
 }  // namespace kinemo::cli

@@ -3,8 +3,14 @@
 
 #include "shell/UserDialogs.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+
+namespace pugi {
+class xml_document;
+class xml_node;
+}  // namespace pugi
 
 namespace kinemo {
 class TKinemoContext;
@@ -34,5 +40,10 @@ public:
 // Opens the catalog of --catalog (or beside the executable) with per-user folders and
 // checks its version; raises with a clear message when it cannot be used.
 std::unique_ptr<TKinemoContext> OpenContext(const Arguments& args, TCliDialogs& dialogs);
+
+// Loads a project file into doc and hands its section (a child of the root "KINEMO") to
+// load when present. Unreadable XML or a missing root raise an error naming the file.
+void LoadProjectSection(const std::string& path, const char* section, pugi::xml_document& doc,
+                        const std::function<void(const pugi::xml_node&)>& load);
 
 }  // namespace kinemo::cli

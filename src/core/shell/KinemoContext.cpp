@@ -6,6 +6,11 @@
 #include "shell/CatalogText.h"
 #include "shell/ConfigFile.h"
 #include "shell/ErrorMessage.h"
+#include "machine/Block.h"
+#include "machine/CalcCarryValue.h"
+#include "machine/FactorImage.h"
+#include "machine/InputData.h"
+#include "machine/MachineServices.h"
 #include "units/Material.h"
 #include "units/Measure.h"
 #include "units/PhysicalConstant.h"
@@ -58,6 +63,56 @@ TPhysicalConstant& TKinemoContext::Constants() {
 TValueFormat& TKinemoContext::ValueFormat() {
     if (!valueFormat_) valueFormat_ = std::make_unique<TValueFormat>(folders_.SettingsFile());
     return *valueFormat_;
+}
+
+TMachineServices& TKinemoContext::Machine() {
+    if (machine_) return *machine_;
+    if (!pictureLoader_) {
+        fileLoader_ = std::make_unique<TFilePictureLoader>();
+        pictureLoader_ = fileLoader_.get();
+    }
+    inputTexts_ = std::make_unique<TInputDataTexts>(TInputDataTexts::Load(*query_));
+    trace_ = std::make_unique<TCalcTrace>();
+    images_ = std::make_unique<TFactorImage>(*pictureLoader_);
+    machine_ = std::make_unique<TMachineServices>();
+    machine_->Query = query_.get();
+    machine_->Measures = &Measures();
+    machine_->Texts = inputTexts_.get();
+    machine_->Constants = &Constants();
+    machine_->Trace = trace_.get();
+    machine_->Images = images_.get();
+    machine_->ProgramFolder = programFolder_;
+    machine_->CheckUserFactorVersion = [this](const std::string& app, const std::string& mdb,
+                                              const std::string& name) {
+        return CheckApplicationVersion(run_.ApplicationVersionText, app, "UserFactorFile", name, *query_,
+                                       *dialogs_) &&
+               CheckMdbVersion(run_.MdbVersionText, mdb, "UserFactorFile", name, *query_, *dialogs_);
+    };
+    blocks_ = std::make_unique<TBlockManager>(*machine_);
+    machine_->Blocks = blocks_.get();
+    chain_ = std::make_unique<TCalcCarryValue>(*trace_);
+    return *machine_;
+}
+
+TBlockManager& TKinemoContext::Blocks() {
+    Machine();
+    return *blocks_;
+}
+
+TCalcCarryValue& TKinemoContext::Chain() {
+    Machine();
+    return *chain_;
+}
+
+TCalcTrace& TKinemoContext::Trace() {
+    Machine();
+    return *trace_;
+}
+
+void TKinemoContext::ReloadUserFactors() {
+    if (run_.Settings.UserFactorFileFolder.empty()) run_.Settings = TUserSettings::Read(folders_, programFolder_);
+    const std::string extension = ReadMessageText(*query_, "main_window", "DirUserFactorExt");
+    Blocks().ReloadUserFactors(run_.Settings.UserFactorFileFolder, extension, run_.Settings.UserFactorImageFolder);
 }
 
 bool TKinemoContext::ReadCatalogConfig() {

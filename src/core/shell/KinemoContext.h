@@ -14,8 +14,16 @@ namespace kinemo {
 class IBusyCursor;
 class IProgress;
 class IUserDialogs;
+class IPictureLoader;
+class TBlockManager;
+class TCalcCarryValue;
+class TCalcTrace;
 class TCatalog;
 class TCatalogQuery;
+class TFactorImage;
+class TFilePictureLoader;
+struct TInputDataTexts;
+struct TMachineServices;
 class TErrorMessage;
 class TMaterialManager;
 class TMeasureManager;
@@ -73,6 +81,16 @@ public:
     TPhysicalConstant& Constants();
     TValueFormat& ValueFormat();
 
+    // The machine model's run-wide objects: element catalog, chain, trace, pictures.
+    TMachineServices& Machine();
+    TBlockManager& Blocks();
+    TCalcCarryValue& Chain();
+    TCalcTrace& Trace();
+    // The desktop application decodes pictures itself; set before Machine() is first used.
+    void SetPictureLoader(IPictureLoader& loader) { pictureLoader_ = &loader; }
+    // Re-reads the user element files of the user's folder.
+    void ReloadUserFactors();
+
     // Start-up steps on the catalog: reads s_config in its order and checks the
     // catalog's application version. False: the user refused the catalog.
     bool ReadCatalogConfig();
@@ -92,6 +110,14 @@ private:
     std::unique_ptr<TMaterialManager> materials_;
     std::unique_ptr<TPhysicalConstant> constants_;
     std::unique_ptr<TValueFormat> valueFormat_;
+    IPictureLoader* pictureLoader_ = nullptr;
+    std::unique_ptr<TFilePictureLoader> fileLoader_;
+    std::unique_ptr<TInputDataTexts> inputTexts_;
+    std::unique_ptr<TCalcTrace> trace_;
+    std::unique_ptr<TFactorImage> images_;
+    std::unique_ptr<TMachineServices> machine_;
+    std::unique_ptr<TBlockManager> blocks_;
+    std::unique_ptr<TCalcCarryValue> chain_;
 };
 
 }  // namespace kinemo

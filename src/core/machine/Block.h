@@ -1,0 +1,68 @@
+// Blocks of the element catalog (groups of elements with docking codes) and the
+// element catalog itself.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kinemo {
+
+class TFactor;
+class TUserFactor;
+struct TMachineServices;
+
+class TBlock {
+public:
+    TBlock(TMachineServices& services, int id, std::string name, int dockingInZero, int dockingOutZero,
+           std::string imagePath);
+    ~TBlock();
+
+    int ID;
+    std::string Name;
+    std::string ImagePath;  // as stored, relative to the program folder
+    // 1 when the docking code is 0 (a rotary connection); the motor's block has 2 / 1.
+    int DockingInZero;
+    int DockingOutZero;
+
+    // The block's elements, read on first access; user elements follow the catalog ones.
+    std::vector<std::unique_ptr<TFactor>>& Factors();
+    TFactor* FindFactorByID(int id);
+    TFactor* FindFactorByName(const std::string& name);
+    void AddUserFactor(std::unique_ptr<TUserFactor> factor);
+    void RemoveUserFactors();
+
+private:
+    TMachineServices& services_;
+    bool loaded_ = false;
+    std::vector<std::unique_ptr<TFactor>> factors_;
+};
+
+class TBlockManager {
+public:
+    explicit TBlockManager(TMachineServices& services);
+    ~TBlockManager();
+
+    std::vector<std::unique_ptr<TBlock>>& Blocks();
+    TFactor* FindFactorByID(int id);
+    TFactor* FindFactorByName(const std::string& name);
+    // The formula text of catalog element code, lines joined with CR LF after each line.
+    std::string GetFormula(int code);
+    // May an element of block b directly follow (sit farther from the motor than) one of a.
+    static bool CanAttach(const TBlock* a, const TBlock* b);
+
+    // Re-reads every user element file of folder (files ending with extension).
+    void ReloadUserFactors(const std::string& folder, const std::string& extension,
+                           const std::string& imageFolder);
+    // Gives every user element (in the blocks and in chain) the pictures of its catalog
+    // counterpart, re-read from disk.
+    void RefreshUserFactorImages(const std::vector<TFactor*>& chain);
+
+private:
+    TMachineServices& services_;
+    bool loaded_ = false;
+    std::vector<std::unique_ptr<TBlock>> blocks_;
+    std::vector<std::pair<int, std::string>> formulas_;
+};
+
+}  // namespace kinemo

@@ -1,0 +1,198 @@
+// Chain calculation.
+#include "machine/CalcCarryValue.h"
+
+#include "formula/FormulaEngine.h"
+#include "machine/Block.h"
+#include "machine/Factor.h"
+#include "machine/MachineServices.h"
+#include "shell/Catalog.h"
+#include "shell/KinemoError.h"
+#include "shell/NameValueList.h"
+#include "shell/TextFormat.h"
+#include "units/ValueFormat.h"
+
+#include <algorithm>
+
+namespace kinemo {
+
+CarryOutput ReadCarryOutput(const TNameValueList& carry) {
+    auto read = [&](const char* name) {
+        double v = 0;
+        return TryTextToFloat(carry.Value(name), v) ? v : 0.0;
+    };
+    CarryOutput o;
+    o.JL = read("JLout");
+    o.TF = read("TFout");
+    o.TU = read("TUout");
+    o.TH = read("THout");
+    o.V = read("Vout");
+    o.A = read("Aout");
+    o.B = read("Bout");
+    return o;
+}
+
+int TCalcCarryValue::IndexOf(const TFactor* f) const {
+    auto it = std::find(factors_.begin(), factors_.end(), f);
+    return it == factors_.end() ? -1 : static_cast<int>(it - factors_.begin());
+}
+
+void TCalcCarryValue::SetFactors(std::vector<TFactor*> list) { factors_ = std::move(list); }
+
+void TCalcCarryValue::Append(TFactor* f) {
+    factors_.push_back(f);
+    RebuildExternalForceColumns();
+}
+
+void TCalcCarryValue::Insert(int i, TFactor* f) {
+    i = std::clamp(i, 0, Count());
+    factors_.insert(factors_.begin() + i, f);
+    RebuildExternalForceColumns();
+}
+
+TFactor* TCalcCarryValue::RemoveAt(int i) {
+    TFactor* f = factors_.at(static_cast<size_t>(i));
+    factors_.erase(factors_.begin() + i);
+    RebuildExternalForceColumns();
+    return f;
+}
+
+bool TCalcCarryValue::Remove(TFactor* f) {
+    const int i = IndexOf(f);
+    if (i <= 0) return false;
+    RemoveAt(i);
+    return true;
+}
+
+int TCalcCarryValue::CountAcceptingExternalForce() const {
+    int n = 0;
+    for (int i = 1; i < Count(); ++i)
+        if (factors_[static_cast<size_t>(i)]->AcceptsExternalForce) ++n;
+    return n;
+}
+
+int TCalcCarryValue::CountBehavior() const {
+    return static_cast<int>(std::count_if(factors_.begin(), factors_.end(), [](TFactor* f) { return f->Behavior; }));
+}
+
+std::vector<TFactor*> TCalcCarryValue::GetExternalForceFactors() const {
+    std::vector<TFactor*> out;
+    for (int i = 1; i < Count(); ++i)
+        if (factors_[static_cast<size_t>(i)]->HasExternalForce()) out.push_back(factors_[static_cast<size_t>(i)]);
+    return out;
+}
+
+TMotorFactor* TCalcCarryValue::MotorFactor() const {
+    return factors_.empty() ? nullptr : dynamic_cast<TMotorFactor*>(factors_[0]);
+}
+
+void TCalcCarryValue::EnrolExternalForceGrid(TExternalForceGridData* grid) {
+    if (std::find(grids_.begin(), grids_.end(), grid) != grids_.end()) return;
+    grids_.push_back(grid);
+    std::vector<TExternalForceColData*> columns;
+    for (TFactor* f : GetExternalForceFactors()) columns.push_back(f->GetExternalForceColumn(grid->ColumnIndex()));
+    grid->SetColumns(std::move(columns));
+}
+
+void TCalcCarryValue::WithdrawExternalForceGrid(TExternalForceGridData* grid) {
+    grids_.erase(std::remove(grids_.begin(), grids_.end(), grid), grids_.end());
+}
+
+void TCalcCarryValue::RebuildExternalForceColumns() {
+    std::vector<TExternalForceColData*> lists[2];
+    for (TFactor* f : GetExternalForceFactors())
+        for (int c = 0; c < 2; ++c) lists[c].push_back(f->GetExternalForceColumn(c));
+    for (TExternalForceGridData* g : grids_) g->SetColumns(lists[g->ColumnIndex() == 0 ? 0 : 1]);
+}
+
+CarryOutput TCalcCarryValue::CalcChain(bool ext0, bool ext1) {
+    std::vector<TFactor*> external = GetExternalForceFactors();
+    TNameValueList carry = InitialCarryList();
+    int k = static_cast<int>(external.size()) - 1;
+    for (int i = Count() - 1; i >= 0; --i) {
+        TFactor* f = factors_[static_cast<size_t>(i)];
+        if (i > 0 && std::find(external.begin(), external.end(), f) != external.end()) {
+            // A third or later external-force element acts like a switch that is off.
+            const bool on = k == 0 ? ext0 : k == 1 ? ext1 : false;
+            --k;
+            if (!on) continue;
+        }
+        f->Calculate(carry);
+        carry = f->CarryOut;
+    }
+    lastOutput_ = ReadCarryOutput(carry);
+    return lastOutput_;
+}
+
+CarryOutput TCalcCarryValue::CalcChainForMotor(bool ext0, bool ext1, const TMotorGearData& motor) {
+    TMotorFactor* m = MotorFactor();
+    if (!m) throw TKinemoError("The element chain has no motor element.");
+    const double ratio = m->GetReductionRatio();
+    m->ApplyMotor(motor);
+    try {
+        CarryOutput out = CalcChain(ext0, ext1);
+        m->ResetMotorInputs();
+        m->SetReductionRatio(ratio);
+        return out;
+    } catch (...) {
+        m->ResetMotorInputs();
+        m->SetReductionRatio(ratio);
+        throw;
+    }
+}
+
+void TCalcCarryValue::CalcCarryTable(const TMotorGearData* motor, TCarryTable& table) {
+    trace_->Clear();
+    static const char* kHeadings[2][2] = {{"受け渡し出力(外力=××)", "受け渡し出力(外力=×○)"},
+                                          {"受け渡し出力(外力=○×)", "受け渡し出力(外力=○○)"}};
+    CarryOutput cases[2][2];
+    for (int a = 0; a < 2; ++a)
+        for (int b = 0; b < 2; ++b) {
+            trace_->Add("=======================");
+            trace_->Add(kHeadings[a][b]);
+            cases[a][b] = motor ? CalcChainForMotor(a == 1, b == 1, *motor) : CalcChain(a == 1, b == 1);
+        }
+    for (int t = 0; t <= 100; ++t) {
+        int s[2] = {0, 0};
+        for (size_t c = 0; c < tableColumns_.size() && c < 2; ++c) s[c] = tableColumns_[c]->Mark(t) ? 1 : 0;
+        table[static_cast<size_t>(t)] = cases[s[0]][s[1]];
+    }
+}
+
+int TCalcCarryValue::IsRolling() const {
+    if (Count() <= 1) return 1;
+    const TBlock* block = factors_.back()->Block;
+    return block ? block->DockingOutZero : 0;
+}
+
+void TCalcCarryValue::SetReductionRatio(double x) {
+    if (TMotorFactor* m = MotorFactor()) m->SetReductionRatio(x);
+}
+
+void TCalcCarryValue::SetGeared(bool geared) {
+    if (TMotorFactor* m = MotorFactor()) m->Geared = geared;
+}
+
+double TCalcCarryValue::CalcStoppingAccuracy(int resolution, const CarryOutput& carry, double range,
+                                             const std::string& straightFormula,
+                                             const std::string& rollingFormula) const {
+    TFormulaEngine engine;
+    engine.ExecuteStatement(FormatText("V = %g", {carry.V}));
+    engine.ExecuteStatement(FormatText("B = %g", {carry.B}));
+    engine.ExecuteStatement(FormatText("P = %g", {range}));
+    engine.ExecuteStatement(FormatText("Resolution = %d", {static_cast<long long>(resolution)}));
+    engine.ExecuteStatement(IsRolling() == 0 ? straightFormula : rollingFormula);
+    return engine.Eval("Ps").ToDouble();
+}
+
+std::string TCalcCarryValue::GetStoppingAccuracyFormat(TCatalogQuery& query) const {
+    query.Close();
+    query.SetSQL("select msg_value from s_message where msg_class=:CLASS and msg_control=:CONTROL order by msg_cd");
+    query.SetParam("CLASS", "form_motor_detail");
+    query.SetParam("CONTROL", IsRolling() == 0 ? "StraightStoppingAccuracyFormat" : "RollingStoppingAccuracyFormat");
+    query.Open();
+    std::string text = query.Eof() ? std::string() : query.AsString(0);
+    query.Close();
+    return text;
+}
+
+}  // namespace kinemo

@@ -1,0 +1,94 @@
+// The element chain from the motor outwards, and what the whole machine looks like
+// from the motor shaft: load inertia, friction, starting and holding torque, speed
+// coefficient — in up to four external-force variants, per drive-pattern interval.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kinemo {
+
+class TCatalogQuery;
+class TExternalForceColData;
+class TExternalForceGridData;
+class TFactor;
+class TMotorFactor;
+class TNameValueList;
+class TCalcTrace;
+struct TMotorGearData;
+
+// The chain's result at the motor shaft (formula units of the catalog).
+struct CarryOutput {
+    double JL = 0;  // load inertia
+    double TF = 0;  // friction torque
+    double TU = 0;  // starting torque
+    double TH = 0;  // holding torque at standstill
+    double V = 0;   // speed coefficient: motor speed per load speed
+    double A = 0;
+    double B = 0;   // used by the stopping accuracy
+};
+
+// Reads the seven fields from a final carry list (0 for a missing or non-numeric value).
+CarryOutput ReadCarryOutput(const TNameValueList& carry);
+
+using TCarryTable = std::array<CarryOutput, 101>;
+
+class TCalcCarryValue {
+public:
+    explicit TCalcCarryValue(TCalcTrace& trace) : trace_(&trace) {}
+
+    // Chain editing. The chain borrows its elements; the chain's owner frees them.
+    int Count() const { return static_cast<int>(factors_.size()); }
+    TFactor* GetFactor(int i) const { return factors_.at(static_cast<size_t>(i)); }
+    int IndexOf(const TFactor* f) const;
+    const std::vector<TFactor*>& Factors() const { return factors_; }
+    void SetFactors(std::vector<TFactor*> list);
+    void Append(TFactor* f);
+    void Insert(int i, TFactor* f);
+    TFactor* RemoveAt(int i);
+    bool Remove(TFactor* f);
+    int CountAcceptingExternalForce() const;
+    int CountBehavior() const;
+    std::vector<TFactor*> GetExternalForceFactors() const;
+    int CountExternalForceFactors() const { return static_cast<int>(GetExternalForceFactors().size()); }
+    TMotorFactor* MotorFactor() const;
+
+    // External-force grids of the drive patterns (borrowed).
+    void EnrolExternalForceGrid(TExternalForceGridData* grid);
+    void WithdrawExternalForceGrid(TExternalForceGridData* grid);
+    void RebuildExternalForceColumns();
+    void SetTableColumns(const std::vector<TExternalForceColData*>& columns) { tableColumns_ = columns; }
+
+    // The chain with the external forces switched as given.
+    CarryOutput CalcChain(bool ext0, bool ext1);
+    // The chain on a motor with its own gear data; the motor inputs are restored
+    // afterwards, also when the calculation fails.
+    CarryOutput CalcChainForMotor(bool ext0, bool ext1, const TMotorGearData& motor);
+    // One record per mark index (interval row t + 1); motor may be null.
+    void CalcCarryTable(const TMotorGearData* motor, TCarryTable& table);
+    // 1: the chain ends in a rotary load ("Rolling"), 0: a linear one ("Straight").
+    int IsRolling() const;
+
+    void SetReductionRatio(double x);
+    void SetGeared(bool geared);
+
+    // Positioning error from encoder resolution, chain and positioning range, by the
+    // catalog's stopping-accuracy formula (a formula store: name -> text).
+    double CalcStoppingAccuracy(int resolution, const CarryOutput& carry, double range,
+                                const std::string& straightFormula, const std::string& rollingFormula) const;
+    std::string GetStoppingAccuracyFormat(TCatalogQuery& query) const;
+
+    const CarryOutput& LastOutput() const { return lastOutput_; }
+    TCalcTrace& Trace() const { return *trace_; }
+
+private:
+    TCalcTrace* trace_;
+    std::vector<TFactor*> factors_;
+    std::vector<TExternalForceGridData*> grids_;
+    std::vector<TExternalForceColData*> tableColumns_;
+    CarryOutput lastOutput_;
+};
+
+}  // namespace kinemo

@@ -1,0 +1,153 @@
+// Machine elements: catalog elements, the motor element at the head of every chain, and
+// user-defined elements; each runs its catalog formula on the carry values of its
+// neighbour.
+#pragma once
+
+#include "machine/ExternalForceState.h"
+#include "machine/InputData.h"
+#include "shell/NameValueList.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace pugi {
+class xml_node;
+}
+
+namespace kinemo {
+
+class TBlock;
+class TPicture;
+struct TMachineServices;
+
+// The twelve carry values, as an element publishes them and as the next receives them.
+extern const std::array<const char*, 12> kCarryOutNames;
+extern const std::array<const char*, 12> kCarryInNames;
+
+// What enters the element farthest from the motor: "Vout"=1, the others 0.
+TNameValueList InitialCarryList();
+
+class TFactor {
+public:
+    TFactor(TMachineServices& services, TBlock* block);
+    virtual ~TFactor();
+    TFactor(const TFactor&) = delete;
+    TFactor& operator=(const TFactor&) = delete;
+
+    // Virtual operations, in the order elements are specialised.
+    virtual TPicture* GetImage() const { return Image; }
+    virtual TPicture* GetSelectedImage() const { return SelectedImage; }
+    virtual std::string GetFormula() const;
+    virtual int GetCalcID() const { return ID; }
+    virtual std::unique_ptr<TFactor> Clone() const;
+    // Appends the element's project-file "Factor" element to parent.
+    virtual void SaveToXML(pugi::xml_node& parent) const;
+    virtual void LoadInputItems();
+
+    bool IsUserFactor() const { return isUser_; }
+
+    // Items (built from the catalog on first request).
+    std::vector<std::unique_ptr<TCustomInputData>>& InputItems();
+    TCustomInputData* GetInputItem(int i);
+    int GetInputItemCount();
+    TInputData* FindInputItemByID(int id);
+    TExternalForceInputData* ExternalForceItem();
+
+    // False when a required numeric item is 0 in its formula unit.
+    bool IsInputComplete();
+    // The force acts only in marked intervals (the element's choice is 1).
+    bool HasExternalForce();
+    // Null unless HasExternalForce; the two columns are created on first use.
+    TExternalForceColData* GetExternalForceColumn(int i);
+
+    // Reads a project-file "Factor" element ("Illegal Format" when it is not one).
+    void LoadFromXML(const pugi::xml_node& factor);
+    // Recomputes the calculated items from the numeric ones ("%f": two decimals).
+    void RecalcCalcItems();
+    // Runs the element's formula on carry (the neighbour's outputs) into CarryOut.
+    void Calculate(const TNameValueList& carry);
+
+    int ID = 0;
+    std::string Name;
+    TBlock* Block = nullptr;
+    TPicture* Image = nullptr;
+    TPicture* SelectedImage = nullptr;
+    TPicture* DragImage = nullptr;
+    std::string Note;
+    std::string ImagePath, SelectedImagePath, DragImagePath;
+    bool Behavior = false;
+    bool AcceptsExternalForce = false;
+    TNameValueList CarryOut;
+
+protected:
+    // Copies the fields every kind shares into target (items cloned, carry and marks empty).
+    void CopyInto(TFactor& target) const;
+    // Builds the items of catalog element code the catalog way.
+    void BuildCatalogItems(int code);
+    void SaveFactorElement(pugi::xml_node& factor) const;
+
+    TMachineServices& services_;
+    std::vector<std::unique_ptr<TCustomInputData>> items_;
+    std::unique_ptr<std::array<TExternalForceColData, 2>> externalForceColumns_;
+    bool isUser_ = false;
+};
+
+// The gear data of a catalog motor that the motor element takes over (formula units).
+struct TMotorGearData {
+    double GearInertia = 0;   // msv_gearinertia
+    double GearTorque = 0;    // msv_geartorque
+    double RatioValue = 1;    // msgr_value
+    int MotorGearCode = 0;    // msv_msmg_cd: 1 = built-in gear head
+    double GearEfficiency = 1;  // msv_m_geareta
+    double Backlash = 0;      // msv_s_backlash (arc-minutes)
+};
+
+// The head of every chain; uses the formula and items of catalog element 10.
+class TMotorFactor : public TFactor {
+public:
+    static constexpr int kMotorCalcID = 10;
+
+    // Builds the motor's private block and pictures, then resets the motor inputs.
+    explicit TMotorFactor(TMachineServices& services);
+    ~TMotorFactor() override;
+
+    TPicture* GetImage() const override { return Geared ? GearedImage : Image; }
+    TPicture* GetSelectedImage() const override { return Geared ? GearedSelectedImage : SelectedImage; }
+    int GetCalcID() const override { return kMotorCalcID; }
+
+    double GetReductionRatio();
+    void SetReductionRatio(double x);
+    // Fills the gear items from the motor's data (formula units).
+    void ApplyMotor(const TMotorGearData& motor);
+    void ResetMotorInputs();
+
+    bool Geared = false;
+    const TMotorGearData* Motor = nullptr;
+    TPicture* GearedImage = nullptr;
+    TPicture* GearedSelectedImage = nullptr;
+
+private:
+    void SetItem(int id, double value);
+    std::unique_ptr<TBlock> ownBlock_;
+    std::unique_ptr<TPicture> gearedImage_, gearedSelectedImage_;
+};
+
+// A user's saved copy of a catalog element with its own defaults and pictures.
+class TUserFactor : public TFactor {
+public:
+    static constexpr int kFirstUserID = 100000;
+
+    TUserFactor(TMachineServices& services, TBlock* block);
+    std::string GetFormula() const override { return FormulaText; }
+    std::unique_ptr<TFactor> Clone() const override;
+    void SaveToXML(pugi::xml_node& parent) const override;
+    void LoadInputItems() override;
+
+    std::string FormulaText;
+    std::unique_ptr<TFactor> Owner;
+    std::vector<std::unique_ptr<TCustomInputData>> DefaultItems;
+};
+
+}  // namespace kinemo

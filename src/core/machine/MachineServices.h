@@ -1,0 +1,44 @@
+// The run-wide objects machine elements work with, borrowed from the run context.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kinemo {
+
+class TBlockManager;
+class TCatalogQuery;
+class TFactorImage;
+class TMeasureManager;
+class TPhysicalConstant;
+struct TInputDataTexts;
+
+// The calculation trace: the lines element calculations, chain cases and judgements
+// append; shown in the debug window.
+class TCalcTrace {
+public:
+    void Add(std::string line) { lines_.push_back(std::move(line)); }
+    void Clear() { lines_.clear(); }
+    const std::vector<std::string>& Lines() const { return lines_; }
+    std::string Text() const;
+
+private:
+    std::vector<std::string> lines_;
+};
+
+struct TMachineServices {
+    TCatalogQuery* Query = nullptr;              // the shared catalog query
+    const TMeasureManager* Measures = nullptr;
+    const TInputDataTexts* Texts = nullptr;      // "input_data"
+    const TPhysicalConstant* Constants = nullptr;
+    TCalcTrace* Trace = nullptr;
+    TFactorImage* Images = nullptr;
+    TBlockManager* Blocks = nullptr;
+    std::string ProgramFolder;                   // with a trailing "/"
+    // Version check of a user element file (application and catalog version texts of
+    // the file, the element name for the message); unset accepts every file.
+    std::function<bool(const std::string&, const std::string&, const std::string&)> CheckUserFactorVersion;
+};
+
+}  // namespace kinemo

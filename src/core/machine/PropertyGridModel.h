@@ -1,0 +1,70 @@
+// The rules of the element property grid (and of the user element editor's grid): what
+// each cell shows, which cells can be edited and how, and what an edit does.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kinemo {
+
+class TFactor;
+class TMeasure;
+class TMaterialManager;
+class TMeasureManager;
+class TValueFormat;
+class TCustomInputData;
+struct TMaterial;
+
+enum class TPropertyEdit { None, InPlace, MaterialCombo, ChoiceCombo, UnitCombo };
+
+class TPropertyGridModel {
+public:
+    // userEditor: the user element editor's grid (no element-name row; the marked-
+    // intervals choice is not offered; a chosen unit is for editing only).
+    TPropertyGridModel(TMaterialManager& materials, const TMeasureManager& measures, const TValueFormat& format,
+                       bool userEditor = false);
+
+    void SetElement(TFactor* element);
+    TFactor* Element() const { return element_; }
+
+    int FixedRows() const { return userEditor_ ? 1 : 2; }
+    int RowCount() const;
+    // The item shown in row, or null for heading and name rows.
+    TCustomInputData* ItemAt(int row) const;
+    std::string CellText(int row, int column) const;
+    bool IsCalcRow(int row) const;
+
+    TPropertyEdit EditKind(int row, int column) const;
+    // In-place editing: the editor's starting text and the commit of a typed text
+    // (a value that does not read as a number becomes 0).
+    std::string EditText(int row) const;
+    void CommitText(int row, const std::string& text);
+
+    // Materials offered for a value (by its display unit) and the choice of one: the
+    // material's value is converted from its own unit into the value's display unit.
+    std::vector<TMaterial> Materials(int row) const;
+    void ChooseMaterial(int row, const TMaterial& material);
+
+    // The units of the value's quantity and the choice of one.
+    std::vector<TMeasure*> Units(int row) const;
+    void ChooseUnit(int row, TMeasure* unit);
+
+    // The external-force choice; the element grid asks the chain model (which may refuse).
+    std::vector<std::string> Choices(int row) const;
+    void ChooseChoice(int row, int index);
+
+    std::function<void()> OnModified;
+    std::function<bool(TFactor&, int)> OnExternalForceChoice;  // element grid: the chain's rule
+
+private:
+    void Changed();
+
+    TMaterialManager& materials_;
+    const TMeasureManager& measures_;
+    const TValueFormat& format_;
+    bool userEditor_;
+    TFactor* element_ = nullptr;
+};
+
+}  // namespace kinemo

@@ -1,0 +1,236 @@
+// The chain: editing limits and messages, external-force variants per interval, the
+// input check, and the machine's project-file section.
+#include "core/machine/MachineFixture.h"
+
+#include "machine/UserFactorFile.h"
+#include "shell/ErrorMessage.h"
+#include "shell/KinemoError.h"
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+using namespace kinemo;
+using kinemo::test::MachineFixture;
+
+namespace {
+
+void SetChoice(MachineFixture& fx, TFactor& f, int choice) { fx.model->SetExternalForceChoice(f, choice); }
+
+}  // namespace
+
+TEST(ChainEditing, TheChainLimitDoesNotCountTheMotor) {
+    MachineFixture fx(3);
+    fx.Add(20);
+    fx.Add(20);
+    fx.Add(20);
+    try {
+        fx.model->AddFactor(fx.Catalog(20));
+        FAIL();
+    } catch (const TErrorMessageException& e) {
+        EXPECT_EQ(e.Key(), "NotInsertFactor");
+    }
+    EXPECT_EQ(fx.chain->Count(), 4);
+}
+
+TEST(ChainEditing, AnElementThatDoesNotDockIsRefusedWithAMessage) {
+    MachineFixture fx;
+    EXPECT_FALSE(fx.model->AddFactor(fx.Catalog(40)));  // linear input right after the motor
+    ASSERT_EQ(fx.dialogs.messages.size(), 1u);
+    EXPECT_EQ(fx.dialogs.messages[0].text, "Cannot attach");
+    EXPECT_EQ(fx.chain->Count(), 1);
+}
+
+TEST(ChainEditing, AtMostFiveElementsAcceptAnExternalForce) {
+    MachineFixture fx;
+    fx.Add(30);
+    for (int i = 0; i < 5; ++i) fx.Add(40);
+    EXPECT_FALSE(fx.model->AddFactor(fx.Catalog(41)));
+    EXPECT_EQ(fx.dialogs.messages.back().text, "Too many external force elements");
+    EXPECT_EQ(fx.chain->CountAcceptingExternalForce(), 5);
+}
+
+TEST(ChainEditing, RemovingAMiddleElementNeedsFittingNeighbours) {
+    MachineFixture fx;
+    fx.Add(20);  // rotary
+    fx.Add(30);  // converter
+    fx.Add(40);  // linear
+    EXPECT_EQ(fx.model->RemoveCheck(2), 2);  // gear -> table would not dock
+    try {
+        fx.model->RemoveFactorAt(2);
+        FAIL();
+    } catch (const TErrorMessageException& e) {
+        EXPECT_EQ(std::string(e.what()), "Neighbours do not fit");
+    }
+    EXPECT_EQ(fx.model->RemoveCheck(3), 0);  // the last is always removable
+    EXPECT_EQ(fx.model->RemoveCheck(0), 1);  // the motor never
+    EXPECT_EQ(fx.model->RemoveCheck(1), 0);  // motor -> converter docks
+    EXPECT_NE(fx.model->RemoveFactorAt(3), nullptr);
+    EXPECT_EQ(fx.chain->Count(), 3);
+}
+
+TEST(ChainEditing, BrakePresetFollowsTheFirstAndLastBrakedElement) {
+    MachineFixture fx;
+    std::vector<int> presets;
+    fx.model->OnBrakePreset = [&](int v) { presets.push_back(v); };
+    fx.Add(21);
+    fx.Add(21);
+    fx.model->RemoveFactor(2);
+    fx.model->RemoveFactor(1);
+    EXPECT_EQ(presets, (std::vector<int>{1, 2}));
+}
+
+TEST(ChainEditing, CopyPasteAndMovesObeyDocking) {
+    MachineFixture fx;
+    fx.Add(20);
+    fx.Add(30);
+    fx.model->SetCurrentColumn(1);
+    fx.model->Copy();
+    fx.model->SetCurrentColumn(2);  // after the converter comes a linear interface
+    EXPECT_FALSE(fx.model->CanPaste());
+    fx.model->SetCurrentColumn(1);
+    EXPECT_TRUE(fx.model->CanPaste());
+    fx.model->Paste();
+    EXPECT_EQ(fx.chain->Count(), 4);
+    EXPECT_FALSE(fx.model->CanMove(3, 2));  // onto the column just before itself
+    EXPECT_TRUE(fx.model->CanMove(1, 2));
+}
+
+TEST(ChainInputs, CheckNamesTheFirstIncompleteElement) {
+    MachineFixture fx;
+    fx.Add(30);
+    TFactor& table = fx.Add(40);
+    EXPECT_TRUE(fx.model->CheckInputs());
+    table.FindInputItemByID(400)->SetValue(0);  // required mass
+    EXPECT_FALSE(fx.model->CheckInputs());
+    EXPECT_EQ(fx.dialogs.messages.back().text, "Enter the values of Table");
+    table.FindInputItemByID(402)->SetValue(0);  // optional: fine
+    table.FindInputItemByID(400)->SetValue(1);
+    EXPECT_TRUE(fx.model->CheckInputs());
+}
+
+TEST(ExternalForce, MarksChooseTheVariantPerInterval) {
+    MachineFixture fx;
+    fx.Add(30);
+    TFactor& table = fx.Add(40);
+    SetChoice(fx, table, 1);
+    TExternalForceGridData grid(0);
+    fx.chain->EnrolExternalForceGrid(&grid);
+    ASSERT_EQ(grid.ColumnCount(), 1);
+    for (int k = 3; k <= 5; ++k) grid.Column(0)->SetMark(k, true);
+    fx.chain->SetTableColumns(grid.Columns());
+    TCarryTable table101;
+    fx.chain->CalcCarryTable(nullptr, table101);
+    const double withForce = fx.chain->CalcChain(true, false).TF;
+    const double without = fx.chain->CalcChain(false, false).TF;
+    EXPECT_GT(withForce, 0);
+    EXPECT_EQ(without, 0);  // the table is skipped entirely when its switch is off
+    for (int t = 0; t <= 100; ++t) EXPECT_EQ(table101[t].TF, t >= 3 && t <= 5 ? withForce : without) << t;
+}
+
+TEST(ExternalForce, SecondElementsMarksTakeCaseZeroOne) {
+    MachineFixture fx;
+    fx.Add(30);
+    TFactor& near = fx.Add(41);  // pusher: adds Fp to H
+    TFactor& far = fx.Add(40);   // table: adds M to F
+    SetChoice(fx, near, 1);
+    SetChoice(fx, far, 1);
+    TExternalForceGridData grid(1);
+    fx.chain->EnrolExternalForceGrid(&grid);
+    ASSERT_EQ(grid.ColumnCount(), 2);
+    grid.Column(1)->SetMark(7, true);
+    fx.chain->SetTableColumns(grid.Columns());
+    TCarryTable t;
+    fx.chain->CalcCarryTable(nullptr, t);
+    EXPECT_GT(t[7].TF, 0);   // far element on
+    EXPECT_EQ(t[7].TH, 0);   // near element off
+    EXPECT_EQ(t[6].TF, 0);
+    // A third marked-intervals choice is refused and stays on the whole pattern.
+    fx.model->SetCurrentColumn(3);
+    TFactor& third = fx.Add(40);
+    EXPECT_FALSE(fx.model->SetExternalForceChoice(third, 1));
+    EXPECT_EQ(third.ExternalForceItem()->Choice, 0);
+    EXPECT_EQ(fx.dialogs.messages.back().text, "Only two");
+    // Removing an external-force element leaves the grid only the other's column.
+    fx.model->RemoveFactor(fx.chain->IndexOf(&far));
+    EXPECT_EQ(grid.ColumnCount(), 1);
+    EXPECT_EQ(grid.Column(0), near.GetExternalForceColumn(1));
+    fx.chain->WithdrawExternalForceGrid(&grid);
+}
+
+TEST(ExternalForce, MarksMoveWithTheirRows) {
+    TExternalForceColData col;
+    col.SetMark(4, true);
+    col.SetMark(5, true);
+    col.CopyRows(4, 5);
+    col.DeleteRows(4, 5);
+    EXPECT_FALSE(col.Mark(4));
+    col.PasteRows(1);
+    EXPECT_TRUE(col.Mark(1));
+    EXPECT_TRUE(col.Mark(2));
+    EXPECT_FALSE(col.Mark(3));
+    col.InsertRows(0, 0);
+    EXPECT_FALSE(col.Mark(1));
+    EXPECT_TRUE(col.Mark(2));
+    EXPECT_TRUE(col.Mark(3));
+    pugi::xml_document doc;
+    pugi::xml_node parent = doc.append_child("ExternalForce");
+    col.SaveToXML(parent);
+    int rows = 0;
+    for (pugi::xml_node r : parent.child("ExternalForceCol").children()) {
+        EXPECT_EQ(std::string(r.attribute("Row").value()), std::to_string(rows));
+        ++rows;
+    }
+    EXPECT_EQ(rows, 100);
+    TExternalForceColData back;
+    back.LoadFromXML(parent.child("ExternalForceCol"));
+    for (int k = 0; k < 100; ++k) EXPECT_EQ(back.Mark(k), col.Mark(k)) << k;
+}
+
+TEST(ChainSection, SaveAndLoadRestoreTheChainWithValuesAndMarks) {
+    MachineFixture fx;
+    fx.Add(20).FindInputItemByID(200)->SetValue(3);
+    fx.Add(30);
+    TFactor& table = fx.Add(40);
+    SetChoice(fx, table, 1);
+    table.GetExternalForceColumn(1)->SetMark(9, true);
+    pugi::xml_document doc;
+    pugi::xml_node section = doc.append_child("FrameChoiceFactor");
+    fx.model->SaveToXML(section);
+    const CarryOutput before = fx.chain->CalcChain(true, false);
+
+    MachineFixture other;
+    other.model->LoadFromXML(section);
+    ASSERT_EQ(other.chain->Count(), 4);
+    EXPECT_DOUBLE_EQ(other.chain->GetFactor(1)->FindInputItemByID(200)->GetValue(), 3);
+    EXPECT_TRUE(other.chain->GetFactor(3)->HasExternalForce());
+    EXPECT_TRUE(other.chain->GetFactor(3)->GetExternalForceColumn(1)->Mark(9));
+    EXPECT_DOUBLE_EQ(other.chain->CalcChain(true, false).JL, before.JL);
+    EXPECT_EQ(other.model->CurrentColumn(), 0);
+}
+
+TEST(ChainSection, BadSectionsGiveClearErrors) {
+    MachineFixture fx;
+    pugi::xml_document doc;
+    pugi::xml_node section = doc.append_child("FrameChoiceFactor");
+    pugi::xml_node f = section.append_child("Factor");
+    f.append_child("FactorID").text().set("20");
+    EXPECT_THROW(
+        {
+            try {
+                fx.model->LoadFromXML(section);
+            } catch (const TKinemoError& e) {
+                EXPECT_STREQ(e.what(), "Illegal Format");
+                throw;
+            }
+        },
+        TKinemoError);
+    f.append_child("InputData");
+    f.child("FactorID").text().set("999");
+    try {
+        fx.model->LoadFromXML(section);
+        FAIL();
+    } catch (const TErrorMessageException& e) {
+        EXPECT_EQ(e.Key(), "NotFoundFactor");
+    }
+    EXPECT_EQ(fx.chain->Count(), 1);
+}

@@ -1,0 +1,87 @@
+// Input items: formula and display units, and their project-file form both ways.
+#include "core/machine/MachineFixture.h"
+
+#include "shell/KinemoError.h"
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+using namespace kinemo;
+using kinemo::test::MachineFixture;
+
+namespace {
+
+TInputData& Offset(TFactor& table) { return *table.FindInputItemByID(402); }
+
+}  // namespace
+
+TEST(InputData, StartValueIsInTheFormulaUnitAndShownInTheDefaultUnit) {
+    MachineFixture fx;
+    TInputData& off = Offset(fx.Catalog(40));
+    EXPECT_EQ(off.FormulaUnit->Symbol(), "mm");
+    EXPECT_EQ(off.DisplayUnit->Symbol(), "m");  // the class default
+    EXPECT_DOUBLE_EQ(off.Value, 1.5);
+    EXPECT_DOUBLE_EQ(off.GetValue(), 1500);
+    off.SetValue(250);
+    EXPECT_DOUBLE_EQ(off.Value, 0.25);
+}
+
+TEST(InputData, ChosenUnitIsSavedAndReadBack) {
+    MachineFixture fx;
+    TFactor& table = fx.Catalog(40);
+    TInputData& off = Offset(table);
+    off.ChangeDisplayUnit(fx.measures->FindMeasure(103));  // cm
+    off.UnitChanged = true;
+    EXPECT_DOUBLE_EQ(off.Value, 150);
+    pugi::xml_document doc;
+    pugi::xml_node parent = doc.append_child("InputData");
+    off.SaveToXML(parent);
+    pugi::xml_node v = parent.child("Value");
+    EXPECT_STREQ(v.text().get(), "1500");
+    EXPECT_STREQ(v.attribute("InputDataID").value(), "402");
+    EXPECT_STREQ(v.attribute("MeasureID").value(), "103");
+
+    TFactor& fresh = fx.Catalog(40);
+    std::unique_ptr<TFactor> copy = fresh.Clone();
+    TInputData& back = *copy->FindInputItemByID(402);
+    back.LoadFromXML(v);
+    EXPECT_EQ(back.DisplayUnit->Symbol(), "cm");
+    EXPECT_DOUBLE_EQ(back.Value, 150);
+    EXPECT_TRUE(back.UnitChanged);
+}
+
+TEST(InputData, UnchangedUnitIsNotSavedAndBadNumbersRaise) {
+    MachineFixture fx;
+    TInputData& mass = *fx.Catalog(40).FindInputItemByID(400);
+    pugi::xml_document doc;
+    pugi::xml_node parent = doc.append_child("InputData");
+    mass.SaveToXML(parent);
+    EXPECT_FALSE(parent.child("Value").attribute("MeasureID"));
+    parent.child("Value").text().set("12,5");
+    EXPECT_THROW(mass.LoadFromXML(parent.child("Value")), TKinemoError);
+}
+
+TEST(InputData, FixedItemsReadTolerantly) {
+    MachineFixture fx;
+    TFactor& table = fx.Catalog(40);
+    pugi::xml_document doc;
+    pugi::xml_node v = doc.append_child("Value");
+    v.text().set("2");
+    auto* ef = table.ExternalForceItem();
+    ef->LoadFromXML(v);
+    EXPECT_EQ(ef->Choice, 0);  // only "1" selects the marked intervals
+    v.text().set("1");
+    ef->LoadFromXML(v);
+    EXPECT_EQ(ef->Choice, 1);
+    ASSERT_EQ(ef->Choices.size(), 2u);
+    EXPECT_EQ(ef->Choices[1], "Marked intervals");
+}
+
+TEST(InputData, ClonesAreIndependent) {
+    MachineFixture fx;
+    TFactor& table = fx.Catalog(40);
+    std::unique_ptr<TFactor> a = table.Clone();
+    a->FindInputItemByID(400)->SetValue(99);
+    EXPECT_DOUBLE_EQ(table.FindInputItemByID(400)->GetValue(), 5);
+    EXPECT_EQ(a->GetInputItemCount(), table.GetInputItemCount());
+}

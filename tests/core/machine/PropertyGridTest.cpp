@@ -1,0 +1,96 @@
+// The property grid's rules: cell texts, what may be edited, and what an edit changes.
+#include "core/machine/MachineFixture.h"
+
+#include "machine/PropertyGridModel.h"
+#include "units/Material.h"
+#include "units/ValueFormat.h"
+
+#include <gtest/gtest.h>
+
+using namespace kinemo;
+using kinemo::test::MachineFixture;
+
+namespace {
+
+struct Grid {
+    explicit Grid(MachineFixture& fx, bool user = false)
+        : materials(*fx.query), format(4), model(materials, *fx.measures, format, user) {}
+    TMaterialManager materials;
+    TValueFormat format;
+    TPropertyGridModel model;
+};
+
+}  // namespace
+
+TEST(PropertyGrid, RowsShowNameValuesUnitsAndCalculatedItems) {
+    MachineFixture fx;
+    Grid g(fx);
+    fx.Add(30);
+    TFactor& table = fx.Add(40);
+    g.model.SetElement(&table);
+    EXPECT_EQ(g.model.RowCount(), 8);  // 6 items + heading + name
+    EXPECT_EQ(g.model.CellText(1, 1), "Table");
+    EXPECT_EQ(g.model.CellText(2, 0), "Mass");
+    EXPECT_EQ(g.model.CellText(2, 1), "5");
+    EXPECT_EQ(g.model.CellText(2, 2), "kg");
+    EXPECT_EQ(g.model.CellText(3, 1), "1.5");  // 1500 mm shown in m
+    EXPECT_EQ(g.model.CellText(4, 1), "Whole pattern");
+    EXPECT_EQ(g.model.CellText(6, 1), "10.0000");  // calculated: twice the mass
+    EXPECT_TRUE(g.model.IsCalcRow(6));
+    EXPECT_EQ(g.model.EditKind(2, 1), TPropertyEdit::InPlace);
+    EXPECT_EQ(g.model.EditKind(2, 2), TPropertyEdit::UnitCombo);
+    EXPECT_EQ(g.model.EditKind(4, 1), TPropertyEdit::ChoiceCombo);
+    EXPECT_EQ(g.model.EditKind(5, 1), TPropertyEdit::InPlace);  // memo
+    EXPECT_EQ(g.model.EditKind(6, 1), TPropertyEdit::None);
+    EXPECT_EQ(g.model.EditKind(1, 1), TPropertyEdit::None);
+}
+
+TEST(PropertyGrid, TypedValuesCommitOnceAndRecomputeCalculatedItems) {
+    MachineFixture fx;
+    Grid g(fx);
+    int modified = 0;
+    g.model.OnModified = [&] { ++modified; };
+    fx.Add(30);
+    TFactor& table = fx.Add(40);
+    g.model.SetElement(&table);
+    g.model.CommitText(2, "12.5");
+    EXPECT_DOUBLE_EQ(table.FindInputItemByID(400)->GetValue(), 12.5);
+    EXPECT_EQ(g.model.CellText(6, 1), "25.0000");
+    EXPECT_EQ(modified, 1);
+    g.model.CommitText(2, "abc");
+    EXPECT_EQ(table.FindInputItemByID(400)->GetValue(), 0.0);
+    g.model.CommitText(5, "note");
+    EXPECT_EQ(g.model.CellText(5, 1), "note");
+    EXPECT_EQ(modified, 2);  // a memo is no change to the machine
+}
+
+TEST(PropertyGrid, MaterialValuesAreConvertedIntoTheShownUnit) {
+    MachineFixture fx;
+    Grid g(fx);
+    fx.Add(30);
+    TFactor& pusher = fx.Add(41);
+    g.model.SetElement(&pusher);
+    const int densityRow = 3;
+    ASSERT_EQ(g.model.CellText(densityRow, 0), "Density");
+    EXPECT_EQ(g.model.EditKind(densityRow, 1), TPropertyEdit::MaterialCombo);
+    g.model.ChooseUnit(densityRow, fx.measures->FindMeasure(402));
+    std::vector<TMaterial> list = g.model.Materials(densityRow);
+    ASSERT_EQ(list.size(), 2u);
+    g.model.ChooseMaterial(densityRow, list[1]);  // aluminium, 2700 kg/m3
+    EXPECT_EQ(g.model.CellText(densityRow, 1), "2.7");
+    EXPECT_DOUBLE_EQ(pusher.FindInputItemByID(403)->GetValue(), 2700);
+    EXPECT_TRUE(pusher.FindInputItemByID(403)->UnitChanged);
+}
+
+TEST(PropertyGrid, UserEditorKeepsDefaultsPlain) {
+    MachineFixture fx;
+    Grid g(fx, true);
+    std::unique_ptr<TFactor> table = fx.Catalog(40).Clone();
+    g.model.SetElement(table.get());
+    EXPECT_EQ(g.model.RowCount(), 7);  // items + heading, no name row
+    EXPECT_EQ(g.model.CellText(1, 0), "Mass");
+    g.model.ChooseChoice(3, 1);
+    EXPECT_EQ(table->ExternalForceItem()->Choice, 0);
+    g.model.ChooseUnit(2, fx.measures->FindMeasure(102));
+    EXPECT_FALSE(table->FindInputItemByID(402)->UnitChanged);
+}
