@@ -112,6 +112,15 @@ bool Guarded(TFrame& f, int line, Fn&& fn) {
     }
 }
 
+// Whether a Case value keeps its literal subtype against the subject: a number written in
+// the text compares with a numeric text as a number, but a non-numeric text simply does not
+// match it, so one Select can list numbers and texts.
+bool CaseLiteral(const Variant& subject, const Variant& value, bool literal) {
+    if (!literal || !value.IsNumber() || !subject.IsString()) return literal;
+    double d;
+    return ParseVbNumber(subject.StringValue(), d);
+}
+
 }  // namespace
 
 // ----- expressions -----
@@ -312,11 +321,12 @@ EFlow TSelectStmt::Exec(TFrame& f) const {
         Guarded(f, c.line, [&] {
             for (const TClause& cl : c.clauses) {
                 const Variant lo = cl.lo->Eval(f);
-                const bool loLit = cl.lo->kind == EExpr::kLiteral;
+                const bool loLit = CaseLiteral(subj, lo, cl.lo->kind == EExpr::kLiteral);
                 if (cl.hi) {
                     const Variant hi = cl.hi->Eval(f);
+                    const bool hiLit = CaseLiteral(subj, hi, cl.hi->kind == EExpr::kLiteral);
                     match = VbTruth(VbCompare(ECmpOp::kGe, subj, lo, subjLit, loLit)) &&
-                            VbTruth(VbCompare(ECmpOp::kLe, subj, hi, subjLit, cl.hi->kind == EExpr::kLiteral));
+                            VbTruth(VbCompare(ECmpOp::kLe, subj, hi, subjLit, hiLit));
                 } else {
                     match = VbTruth(VbCompare(cl.op, subj, lo, subjLit, loLit));
                 }

@@ -1,0 +1,20 @@
+' Conversions and type inspection: CBool CByte CDbl CInt CLng CSng CStr, Is*, TypeName, VarType, Hex, Oct.
+a = CBool(0) & CBool(2) & CBool("True") & CBool("false") ' expect: FalseTrueTrueFalse
+b = CByte(255.4) & TypeName(CByte(1))     ' expect: 255Byte
+c = CDbl("1.5E2") & TypeName(CDbl(1))     ' expect: 150Double
+d = CInt(2.5) & " " & CInt(3.5) & " " & CInt(-2.5) ' expect: 2 4 -2
+d2 = TypeName(CInt("12"))                  ' expect: Integer
+e = CLng(" 123456 ") & TypeName(CLng(1))  ' expect: 123456Long
+f = TypeName(CSng(1.5))                    ' expect: Single
+g = CStr(True) & CStr(12) & CStr(0.5)      ' expect: True120.5
+g2 = CStr(Empty) & "|"                     ' expect: |
+h = CDbl("&H10")                           ' expect: 16
+i = IsNumeric("12.5") & IsNumeric(" 3 ") & IsNumeric("1e3") & IsNumeric("abc") & IsNumeric("") ' expect: TrueTrueTrueFalseFalse
+i2 = IsNumeric(Empty) & IsNumeric(True) & IsNumeric(Null) ' expect: TrueTrueFalse
+j = IsEmpty(Empty) & IsEmpty(0) & IsNull(Null) & IsNull(Empty) ' expect: TrueFalseTrueFalse
+k = TypeName(Empty) & TypeName(Null) & TypeName("") & TypeName(True) & TypeName(Nothing) ' expect: EmptyNullStringBooleanNothing
+l = VarType(Empty) & VarType(Null) & VarType(1) & VarType(100000) & VarType(CSng(1)) & VarType(1.5) ' expect: 012345
+l2 = VarType("s") & " " & VarType(True) & " " & VarType(CByte(1)) ' expect: 8 11 17
+m = Hex(255) & " " & Hex(-1) & " " & Hex(CLng(-1)) & " " & Hex(0) ' expect: FF FFFF FFFFFFFF 0
+n = Oct(8) & " " & Oct(-1)                 ' expect: 10 177777
+o = IsObject(Nothing) & IsObject(1)        ' expect: TrueFalse
