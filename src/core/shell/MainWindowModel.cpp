@@ -51,10 +51,15 @@ void TMainWindowModel::CheckCadLink(const TRegistry& registry) {
     context_->Run().VantorAvailable = cad_.Available;
 }
 
+void TMainWindowModel::LoadDialogTexts() {
+    // Read ahead of the version check, whose message would otherwise show buttons
+    // without texts.
+    dialogTexts_ = TMessageDialogText::Read(context_->Query());
+}
+
 void TMainWindowModel::LoadTexts() {
     TCatalogQuery& q = context_->Query();
     texts_ = ReadMessageClass(q, "main_window");
-    dialogTexts_ = TMessageDialogText::Read(q);
     TRunValues& run = context_->Run();
     run.MdbVersionText = ReadMdbVersionText(q);
     captions_ = TWindowCaptions(texts_.Value("BaseCaptionFormat"), texts_.Value("FileCaptionFormat"),

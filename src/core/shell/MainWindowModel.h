@@ -43,9 +43,10 @@ public:
     // Start-up steps that need no window, in the order the window runs them.
     void BeginStartup();                 // no file, no restart, no committed motor
     void ReadSettings();                 // folders and paper size of the settings file
+    void LoadDialogTexts();              // "message_dialog", before the first message can appear
     bool ReadCatalogSettings();          // s_config and the version check; false: end the run
     void CheckCadLink(const TRegistry& registry);
-    void LoadTexts();                    // "main_window", "message_dialog", captions
+    void LoadTexts();                    // "main_window", captions, project dialog texts
     void LoadCatalogTables();            // the catalog tables held for the run
     void LoadErrorTableAndTabs();        // "error" and the tab captions of class "1"
     void FinishStartup();                // StartupDone

@@ -47,6 +47,7 @@ protected:
         model = std::make_unique<TMainWindowModel>(*context, files, view);
         model->BeginStartup();
         model->ReadSettings();
+        model->LoadDialogTexts();
         accepted = model->ReadCatalogSettings();
         model->CheckCadLink(TRegistry({dir.File("registry.ini")}));
         model->LoadTexts();

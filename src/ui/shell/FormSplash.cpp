@@ -1,0 +1,46 @@
+// Splash window.
+#include "shell/FormSplash.h"
+
+#include "shell/AtomicFile.h"
+#include "shell/KinemoError.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace kinemo {
+
+TFormSplash::TFormSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    setObjectName("FormSplash");
+    setFixedSize(kWidth, kHeight);
+    setCursor(Qt::WaitCursor);
+    if (QScreen* screen = QApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
+}
+
+void TFormSplash::LoadPicture(const std::string& programFolder) {
+    const std::string path = programFolder + "picture/splash.jpg";
+    const std::string bytes = ReadWholeFile(path);  // names the file when it is missing
+    QPixmap p;
+    if (!p.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<uint>(bytes.size()), "JPG"))
+        throw TKinemoError("Not a JPEG picture: " + path);
+    picture_ = p;
+    update();
+}
+
+void TFormSplash::ShowNow() {
+    show();
+    raise();
+    repaint();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TFormSplash::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (picture_.isNull()) {
+        p.fillRect(rect(), palette().window());
+        return;
+    }
+    p.drawPixmap(rect(), picture_);
+}
+
+}  // namespace kinemo
