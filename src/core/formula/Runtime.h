@@ -101,7 +101,7 @@ public:
     }
     void AssignSlow(TFrame& f, uint32_t id, TVariable& v, Variant value);
     [[noreturn]] void FailUndefined(const TFrame& f, uint32_t id) const;
-    std::string_view NameOf(const TFrame& f, uint32_t id) const { return f.scope->names[id].text; }
+    std::string_view NameOf(const TFrame& f, uint32_t id) const { return f.scope->names[id].shown; }
 
     // Err
     int errNumber = 0;
