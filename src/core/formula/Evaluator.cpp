@@ -140,7 +140,6 @@ Variant TCallExpr::Eval(TFrame& f) const {
     TVariable* v = f.vars[id];
     if (v->flags & TVariable::kUndefined) f.rt.FailUndefined(f, id);
     if (v->flags & TVariable::kProcedure) return f.rt.CallProcedure(f, *f.entries[id], args);
-    if (args.empty()) return v->value;
     const TIndices ix(args, f);
     if (!v->value.IsArray()) VbFailName(EVbError::kTypeMismatch, f.rt.NameOf(f, id));
     return Element(v->value, ix);
@@ -260,12 +259,7 @@ EFlow TReDimStmt::Exec(TFrame& f) const {
     for (const TItem& item : items) {
         std::vector<int32_t> upper;
         for (const auto& b : item.bounds) upper.push_back(b->Eval(f).ToLong());
-        size_t total = 1;
-        for (int32_t ub : upper) {
-            if (ub < -1) VbFail(EVbError::kSubscriptOutOfRange);
-            total *= static_cast<size_t>(ub + 1);
-            if (total > (size_t{1} << 26)) VbFail(EVbError::kOutOfMemory);
-        }
+        const size_t total = ElementCount(upper);
         f.rt.ChargeBytes(total * sizeof(Variant));
         TVariable& v = Writable(f, item.id);
         TArrayData next;

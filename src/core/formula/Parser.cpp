@@ -327,6 +327,7 @@ private:
             d.isConst = true;
             Expect(ETok::kEq, EVbError::kExpectedEquals);
             d.constValue = ParseConstLiteral();
+            if (!AtStatementEnd() && !Is(ETok::kComma)) Fail(EVbError::kExpectedLiteral);
             Declare(d.id, d.line, false);
             scope_->decls.push_back(std::move(d));
         } while (Accept(ETok::kComma));

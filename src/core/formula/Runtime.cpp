@@ -22,18 +22,17 @@ struct TCallDepthGuard {
     int& depth;
 };
 
-// Elements of an array with these upper bounds, or "Out of memory" past what a formula needs.
+}  // namespace
+
 size_t ElementCount(const std::vector<int32_t>& upper) {
     size_t total = 1;
     for (int32_t ub : upper) {
         if (ub < -1) VbFail(EVbError::kSubscriptOutOfRange);
         total *= static_cast<size_t>(ub + 1);
-        if (total > (size_t{1} << 26)) VbFail(EVbError::kOutOfMemory);
+        if (total > TRuntime::kMaxValueBytes) VbFail(EVbError::kOutOfMemory);
     }
     return total;
 }
-
-}  // namespace
 
 TRuntime::TRuntime() : stepsLeft_(kDefaultStepBudget), budget_(kDefaultStepBudget) {
     undefined_.flags = TVariable::kUndefined;
@@ -45,8 +44,9 @@ void TRuntime::StepLimit() const {
 }
 
 void TRuntime::ChargeBytes(size_t bytes) {
-    if (bytes > (size_t{1} << 30)) VbFail(EVbError::kOutOfMemory);
-    stepsLeft_ -= static_cast<int64_t>(bytes / 64);
+    // No formula needs a value this large; refusing it keeps a runaway formula's memory small.
+    if (bytes > kMaxValueBytes) VbFail(EVbError::kOutOfMemory);
+    stepsLeft_ -= static_cast<int64_t>(bytes / 8);
     if (stepsLeft_ < 0) StepLimit();
 }
 

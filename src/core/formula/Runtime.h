@@ -84,7 +84,7 @@ public:
     void Step() {
         if (--stepsLeft_ < 0) StepLimit();
     }
-    // Charges the budget for building a value of that many bytes, before building it.
+    // Charges the budget for building a value of that many bytes (a step per 8), before building it.
     void ChargeBytes(size_t bytes);
     void SetStepBudget(int64_t steps) { stepsLeft_ = budget_ = steps; }
     int64_t StepBudget() const { return budget_; }
@@ -119,6 +119,7 @@ public:
 
     static constexpr int64_t kDefaultStepBudget = 50'000'000;
     static constexpr int kMaxCallDepth = 400;
+    static constexpr size_t kMaxValueBytes = size_t{64} << 20;
 
 private:
     [[noreturn]] void StepLimit() const;
@@ -138,6 +139,9 @@ private:
     std::vector<std::unique_ptr<TProgramRun>> keptRuns_;     // runs whose procedures remain callable
     TVariable undefined_;
 };
+
+// Elements of an array with these upper bounds; "Out of memory" past what a formula needs.
+size_t ElementCount(const std::vector<int32_t>& upper);
 
 // Runs a block; errors are given the failing statement's line, or swallowed under
 // On Error Resume Next.
