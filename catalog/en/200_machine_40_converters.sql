@@ -22,8 +22,8 @@ INSERT INTO t_machine_value (tmv_cd, tmv_name, tmv_symbol, tmv_start_value, tmv_
   (30106, 'Efficiency',                                        'eta',  '0.9',   NULL, 1701, 1),
   (30107, 'Preload force of the nut (0 = no preload)',         'Fa0',  '0',     NULL, 1001, 0),
   (30108, 'Internal friction coefficient of the preloaded nut','mu0',  '0.3',   NULL, 2301, 0),
-  (30109, 'Mounting factor for the critical speed (fixed-free 1.875, supported 3.142, fixed-supported 3.927, fixed-fixed 4.730)',
-                                                               'lam',  '3.927', NULL, 2301, 0),
+  (30109, 'Shaft mounting (1 fixed-free, 2 supported-supported, 3 fixed-supported, 4 fixed-fixed)',
+                                                               'mnt',  '3',     NULL, 2301, 0),
   (30110, 'Axial backlash',                                    'Bs',   '0',     NULL, 101,  0);
 
 INSERT INTO t_machine_value_cross (mvc_tme_cd, mvc_tmv_cd) VALUES
@@ -55,7 +55,9 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
 -- Critical speed of the shaft (rotating shaft in bending):
 --   n_c = f * 60*lam^2/(2*pi*l^2) * sqrt(E*I/(rho*A)),  I/A = d^2/16,
 -- safety factor f = 0.8, Young's modulus of steel E = 206 GPa, d the shaft diameter (enter
--- the root diameter for a strict check).
+-- the root diameter for a strict check), lam by the mounting: 1.875 fixed-free, pi
+-- supported-supported, 3.927 fixed-supported, 4.730 fixed-fixed. The mounting is a code
+-- because calculated items see their inputs with two decimals only.
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (30101, 301,
    'If ms > 0 Then Result = ms * (d / 1000) ^ 2 / 8 Else Result = PI * rho * (d / 1000) ^ 4 * (ls / 1000) / 32',
@@ -67,9 +69,13 @@ INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VA
    'Result = mu0 * Fa0 * (L / 1000) / (2 * PI)',
    1101, 'Preload drag torque of the nut'),
   (30104, 301,
+   'lam = 3.927' || char(13, 10) || 'If mnt = 1 Then lam = 1.875' || char(13, 10) ||
+   'If mnt = 2 Then lam = PI' || char(13, 10) || 'If mnt = 4 Then lam = 4.730' || char(13, 10) ||
    'Result = 0.8 * 60 * lam ^ 2 / (2 * PI * (ls / 1000) ^ 2) * (d / 1000) / 4 * Sqr(206 * 10 ^ 9 / rho)',
    501, 'Critical speed of the screw (safety factor 0.8)'),
   (30105, 301,
+   'lam = 3.927' || char(13, 10) || 'If mnt = 1 Then lam = 1.875' || char(13, 10) ||
+   'If mnt = 2 Then lam = PI' || char(13, 10) || 'If mnt = 4 Then lam = 4.730' || char(13, 10) ||
    'Result = 0.8 * 60 * lam ^ 2 / (2 * PI * (ls / 1000) ^ 2) * (d / 1000) / 4 * Sqr(206 * 10 ^ 9 / rho) * (L / 1000) / 60',
    402, 'Linear speed at the critical speed');
 
