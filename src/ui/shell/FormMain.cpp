@@ -213,8 +213,8 @@ void TFormMain::ApplyTabCaptions() {
 
 void TFormMain::UpdateTabWidth() {
     if (!context_.Run().StartupDone) return;
-    if (QLayout* l = layout()) l->activate();
-    pageControlMenu_->Tabs()->SetFixedTabWidth(MenuTabWidth(pageControlMenu_->width(), context_.Run().VantorAvailable));
+    // The page control spans the window; its own width is not laid out before the first show.
+    pageControlMenu_->Tabs()->SetFixedTabWidth(MenuTabWidth(width(), context_.Run().VantorAvailable));
 }
 
 QWidget* TFormMain::TabSheet(TTabSheet sheet) const { return sheets_.at(sheet); }

@@ -1,0 +1,180 @@
+// The program's start-up as a whole: the sample catalog, refused catalog versions that end
+// the run, the release question both ways, a missing catalog or splash picture, the CAD
+// language message and a project named on the command line.
+#include "UiTestSupport.h"
+
+#include "shell/ApplicationVersion.h"
+#include "shell/AtomicFile.h"
+#include "shell/PageControl.h"
+#include "shell/ProgramEntry.h"
+#include "shell/SpecialFolder.h"
+
+#include <QTimer>
+
+using namespace kinemo;
+
+namespace {
+
+// Runs the program; a started main window is closed again at once (answering No to the
+// save question). A run that hangs fails instead of blocking the suite.
+struct TRun {
+    test::TRecordingDialogs dialogs;
+    test::TScriptedFileDialogs files;
+    uitest::TErrorReports errors;
+    bool started = false;
+    std::string caption;
+    std::string currentFile;
+    bool cadTabVisible = false;
+    int exitCode = -1;
+
+    void Go(const std::string& folder, std::vector<std::string> args = {},
+            std::optional<TRegistry> registry = TRegistry()) {
+        TProgramOptions o;
+        o.ProgramFolder = folder;
+        o.Arguments = std::move(args);
+        o.Dialogs = &dialogs;
+        o.FileDialogs = &files;
+        o.Registry = std::move(registry);
+        o.Restart = [] { QFAIL("no restart expected"); };
+        o.Started = [this](TFormMain& form) {
+            started = true;
+            caption = form.windowTitle().toStdString();
+            currentFile = form.Model().Context().Run().CurrentFileName;
+            cadTabVisible = form.PageControlMenu()->isTabVisible(2);
+            dialogs.answers.push_back(mrNo);
+            form.close();
+        };
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] { QApplication::exit(99); });
+        watchdog.start(15000);
+        exitCode = RunProgram(std::move(o));
+    }
+};
+
+std::string OtherVersion(int level) {
+    std::string v = ApplicationVersionText();  // "a.b.c.d"
+    std::vector<std::string> parts;
+    size_t pos = 0;
+    for (size_t dot; (dot = v.find('.', pos)) != std::string::npos; pos = dot + 1) parts.push_back(v.substr(pos, dot - pos));
+    parts.push_back(v.substr(pos));
+    parts[static_cast<size_t>(level - 1)] += "9";
+    return parts[0] + "." + parts[1] + "." + parts[2] + "." + parts[3];
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sampleCatalogStartsAndCloses() {
+        TRun run;
+        run.Go(KINEMO_BIN_DIR);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.started);
+        QVERIFY2(run.errors.texts.isEmpty(), qPrintable(run.errors.texts.join("; ")));
+        QVERIFY(run.caption.find(ApplicationVersionText()) != std::string::npos);
+        // The only message is the save question on closing.
+        QCOMPARE(run.dialogs.messages.size(), size_t(1));
+        QCOMPARE(run.dialogs.messages[0].buttons, unsigned(mbYes | mbNo | mbCancel));
+        // The close wrote the settings file.
+        QVERIFY(FileExists(TSpecialFolder().SettingsFile()));
+    }
+
+    void refusedCatalogVersionsEndTheRun_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("major") << 1 << "Catalog for another major version.";
+        QTest::newRow("minor") << 2 << "Catalog for another minor version.";
+    }
+    void refusedCatalogVersionsEndTheRun() {
+        QFETCH(int, level);
+        QFETCH(QString, message);
+        uitest::TProgramFolder folder({.TrueVersion = OtherVersion(level)});
+        TRun run;
+        run.Go(folder.Path());
+        QVERIFY(!run.started);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.dialogs.messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(run.dialogs.messages[0].text), message);
+        QCOMPARE(run.dialogs.messages[0].buttons, unsigned(mbOK));
+    }
+
+    void releaseQuestionDecides_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("Yes continues") << int(mrYes) << true;
+        QTest::newRow("No ends") << int(mrNo) << false;
+    }
+    void releaseQuestionDecides() {
+        QFETCH(int, answer);
+        QFETCH(bool, starts);
+        uitest::TProgramFolder folder({.TrueVersion = OtherVersion(3)});
+        TRun run;
+        run.dialogs.answers = {answer};
+        run.Go(folder.Path());
+        QCOMPARE(run.started, starts);
+        QCOMPARE(run.dialogs.messages[0].text, std::string("Catalog for another release. Continue?"));
+        QCOMPARE(run.dialogs.messages[0].buttons, unsigned(mbYes | mbNo));
+    }
+
+    void aBuildOnlyDifferenceStartsSilently() {
+        uitest::TProgramFolder folder({.TrueVersion = OtherVersion(4)});
+        TRun run;
+        run.Go(folder.Path());
+        QVERIFY(run.started);
+        QCOMPARE(run.dialogs.messages.size(), size_t(1));  // only the save question
+    }
+
+    void withoutACatalogThereIsNoMainWindow() {
+        QTemporaryDir empty;
+        TRun run;
+        run.Go(empty.path().toStdString());
+        QVERIFY(!run.started);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.errors.texts.size(), 2);  // the splash picture, then the catalog
+        QVERIFY(run.errors.texts[1].contains("Kinemo.db"));
+    }
+
+    void aMissingSplashPictureIsReportedAndStartUpGoesOn() {
+        uitest::TProgramFolder folder({}, false);
+        TRun run;
+        run.Go(folder.Path());
+        QVERIFY(run.started);
+        QCOMPARE(run.errors.texts.size(), 1);
+        QVERIFY(run.errors.texts[0].contains("splash.jpg"));
+    }
+
+    void aCadProgramOfAnotherLanguageHidesItsPageWithAMessage() {
+        uitest::TProgramFolder folder;
+        test::WriteFile(folder.File("registry.ini"), "[Software\\Kinemo\\CadLink]\nLanguage=de\n");
+        TRun run;
+        run.Go(folder.Path(), {}, TRegistry({folder.File("registry.ini")}));
+        QVERIFY(run.started);
+        QVERIFY(!run.cadTabVisible);
+        QCOMPARE(run.dialogs.messages[0].text, std::string("The CAD program speaks another language."));
+        TRun same;
+        test::WriteFile(folder.File("registry.ini"), "[Software\\Kinemo\\CadLink]\nLanguage=en\n");
+        same.Go(folder.Path(), {}, TRegistry({folder.File("registry.ini")}));
+        QVERIFY(same.cadTabVisible);
+        QCOMPARE(same.dialogs.messages.size(), size_t(1));
+    }
+
+    void aProjectOnTheCommandLineIsOpened() {
+        uitest::TProgramFolder folder;
+        test::WriteFile(folder.File("job.kjb"), "<KINEMO><Commit><MsvID>4</MsvID><MxcID>1</MxcID></Commit></KINEMO>");
+        TRun run;
+        run.Go(folder.Path(), {folder.File("job.kjb")});
+        QCOMPARE(run.currentFile, folder.File("job.kjb"));
+        QVERIFY(run.caption.find("job.kjb") != std::string::npos);
+        TRun broken;
+        test::WriteFile(folder.File("broken.kjb"), "<KINEMO>");
+        broken.Go(folder.Path(), {folder.File("broken.kjb")});
+        QVERIFY(broken.started);
+        QCOMPARE(broken.currentFile, std::string());
+        QCOMPARE(broken.dialogs.messages[0].type, TMsgDlgType::Warning);
+    }
+};
+
+KINEMO_UI_TEST_MAIN(StartupTest)
+#include "tst_Startup.moc"
