@@ -154,31 +154,34 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (20220, 202, 'Aout = Ain * eta'),
   (20221, 202, 'Bout = Bin');
 
--- Multi-statement scripts: lines joined with CR LF (char(13, 10)).
+-- Calculated items get no physical constants (pi and g are written as numbers) and guard
+-- their divisions: an error would stop every calculated item of the element. Multi-statement
+-- scripts: lines joined with CR LF (char(13, 10)).
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (20201, 202,
-   'd1 = p * z1 / PI' || char(13, 10) || 'If Dp1 > 0 Then d1 = Dp1' || char(13, 10) ||
-   'd2 = p * z2 / PI' || char(13, 10) || 'If Dp2 > 0 Then d2 = Dp2' || char(13, 10) ||
-   'Result = d2 / d1',
+   'd1 = p * z1 / 3.14159265358979' || char(13, 10) || 'If Dp1 > 0 Then d1 = Dp1' || char(13, 10) ||
+   'd2 = p * z2 / 3.14159265358979' || char(13, 10) || 'If Dp2 > 0 Then d2 = Dp2' || char(13, 10) ||
+   'If d1 > 0 Then Result = d2 / d1 Else Result = 0',
    NULL, 'Reduction ratio'),
   (20202, 202,
-   'If Dp1 > 0 Then Result = Dp1 Else Result = p * z1 / PI',
+   'If Dp1 > 0 Then Result = Dp1 Else Result = p * z1 / 3.14159265358979',
    101, 'Pitch diameter of the driving pulley'),
   (20203, 202,
-   'If Dp2 > 0 Then Result = Dp2 Else Result = p * z2 / PI',
+   'If Dp2 > 0 Then Result = Dp2 Else Result = p * z2 / 3.14159265358979',
    101, 'Pitch diameter of the driven pulley'),
   (20204, 202,
-   'd1 = p * z1 / PI' || char(13, 10) || 'If Dp1 > 0 Then d1 = Dp1' || char(13, 10) ||
-   'Result = PI * rho * (w / 1000) * (d1 / 1000) ^ 4 / 32',
+   'd1 = p * z1 / 3.14159265358979' || char(13, 10) || 'If Dp1 > 0 Then d1 = Dp1' || char(13, 10) ||
+   'Result = 3.14159265358979 * rho * (w / 1000) * (d1 / 1000) ^ 4 / 32',
    1201, 'Inertia of the driving pulley'),
   (20205, 202,
-   'd2 = p * z2 / PI' || char(13, 10) || 'If Dp2 > 0 Then d2 = Dp2' || char(13, 10) ||
-   'Result = PI * rho * (w / 1000) * (d2 / 1000) ^ 4 / 32',
+   'd2 = p * z2 / 3.14159265358979' || char(13, 10) || 'If Dp2 > 0 Then d2 = Dp2' || char(13, 10) ||
+   'Result = 3.14159265358979 * rho * (w / 1000) * (d2 / 1000) ^ 4 / 32',
    1201, 'Inertia of the driven pulley'),
   (20206, 202,
-   'd1 = p * z1 / PI' || char(13, 10) || 'If Dp1 > 0 Then d1 = Dp1' || char(13, 10) ||
-   'd2 = p * z2 / PI' || char(13, 10) || 'If Dp2 > 0 Then d2 = Dp2' || char(13, 10) ||
-   'J1 = PI * rho * (w / 1000) * (d1 / 1000) ^ 4 / 32' || char(13, 10) ||
-   'J2 = PI * rho * (w / 1000) * (d2 / 1000) ^ 4 / 32' || char(13, 10) ||
-   'Result = J1 + mb * (d1 / 2000) ^ 2 + J2 * (d1 / d2) ^ 2',
+   'd1 = p * z1 / 3.14159265358979' || char(13, 10) || 'If Dp1 > 0 Then d1 = Dp1' || char(13, 10) ||
+   'd2 = p * z2 / 3.14159265358979' || char(13, 10) || 'If Dp2 > 0 Then d2 = Dp2' || char(13, 10) ||
+   'J1 = 3.14159265358979 * rho * (w / 1000) * (d1 / 1000) ^ 4 / 32' || char(13, 10) ||
+   'J2 = 3.14159265358979 * rho * (w / 1000) * (d2 / 1000) ^ 4 / 32' || char(13, 10) ||
+   'Result = J1 + mb * (d1 / 2000) ^ 2' || char(13, 10) ||
+   'If d2 > 0 Then Result = Result + J2 * (d1 / d2) ^ 2',
    1201, 'Own inertia at the driving shaft (pulleys and belt)');

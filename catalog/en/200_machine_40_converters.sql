@@ -57,26 +57,28 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
 -- safety factor f = 0.8, Young's modulus of steel E = 206 GPa, d the shaft diameter (enter
 -- the root diameter for a strict check), lam by the mounting: 1.875 fixed-free, pi
 -- supported-supported, 3.927 fixed-supported, 4.730 fixed-fixed. The mounting is a code
--- because calculated items see their inputs with two decimals only.
+-- because calculated items see their inputs with two decimals only. Calculated items get
+-- no physical constants (pi and g are written as numbers) and guard their divisions: an
+-- error would stop every calculated item of the element.
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (30101, 301,
-   'If ms > 0 Then Result = ms * (d / 1000) ^ 2 / 8 Else Result = PI * rho * (d / 1000) ^ 4 * (ls / 1000) / 32',
+   'If ms > 0 Then Result = ms * (d / 1000) ^ 2 / 8 Else Result = 3.14159265358979 * rho * (d / 1000) ^ 4 * (ls / 1000) / 32',
    1201, 'Screw shaft inertia'),
   (30102, 301,
-   'If ms > 0 Then Result = ms Else Result = rho * PI * (d / 1000) ^ 2 / 4 * (ls / 1000)',
+   'If ms > 0 Then Result = ms Else Result = rho * 3.14159265358979 * (d / 1000) ^ 2 / 4 * (ls / 1000)',
    201, 'Screw shaft mass'),
   (30103, 301,
-   'Result = mu0 * Fa0 * (L / 1000) / (2 * PI)',
+   'Result = mu0 * Fa0 * (L / 1000) / (2 * 3.14159265358979)',
    1101, 'Preload drag torque of the nut'),
   (30104, 301,
    'lam = 3.927' || char(13, 10) || 'If mnt = 1 Then lam = 1.875' || char(13, 10) ||
-   'If mnt = 2 Then lam = PI' || char(13, 10) || 'If mnt = 4 Then lam = 4.730' || char(13, 10) ||
-   'Result = 0.8 * 60 * lam ^ 2 / (2 * PI * (ls / 1000) ^ 2) * (d / 1000) / 4 * Sqr(206 * 10 ^ 9 / rho)',
+   'If mnt = 2 Then lam = 3.14159265358979' || char(13, 10) || 'If mnt = 4 Then lam = 4.730' || char(13, 10) ||
+   'If ls > 0 And rho > 0 Then Result = 0.8 * 60 * lam ^ 2 / (2 * 3.14159265358979 * (ls / 1000) ^ 2) * (d / 1000) / 4 * Sqr(206 * 10 ^ 9 / rho) Else Result = 0',
    501, 'Critical speed of the screw (safety factor 0.8)'),
   (30105, 301,
    'lam = 3.927' || char(13, 10) || 'If mnt = 1 Then lam = 1.875' || char(13, 10) ||
-   'If mnt = 2 Then lam = PI' || char(13, 10) || 'If mnt = 4 Then lam = 4.730' || char(13, 10) ||
-   'Result = 0.8 * 60 * lam ^ 2 / (2 * PI * (ls / 1000) ^ 2) * (d / 1000) / 4 * Sqr(206 * 10 ^ 9 / rho) * (L / 1000) / 60',
+   'If mnt = 2 Then lam = 3.14159265358979' || char(13, 10) || 'If mnt = 4 Then lam = 4.730' || char(13, 10) ||
+   'If ls > 0 And rho > 0 Then Result = 0.8 * 60 * lam ^ 2 / (2 * 3.14159265358979 * (ls / 1000) ^ 2) * (d / 1000) / 4 * Sqr(206 * 10 ^ 9 / rho) * (L / 1000) / 60 Else Result = 0',
    402, 'Linear speed at the critical speed');
 
 -- Rack and pinion: pitch diameter = module * teeth; pinion as a solid disc of the pitch
@@ -114,8 +116,8 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
 
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (30201, 302, 'Result = mn * z', 101, 'Pitch diameter'),
-  (30202, 302, 'Result = PI * mn * z', 101, 'Travel per pinion revolution'),
-  (30203, 302, 'Result = PI * rho * (b / 1000) * (mn * z / 1000) ^ 4 / 32', 1201,
+  (30202, 302, 'Result = 3.14159265358979 * mn * z', 101, 'Travel per pinion revolution'),
+  (30203, 302, 'Result = 3.14159265358979 * rho * (b / 1000) * (mn * z / 1000) ^ 4 / 32', 1201,
    'Pinion inertia from dimensions');
 
 -- Timing belt axis: carriage on a belt between a drive pulley and an idler of the same size
@@ -158,15 +160,15 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (30317, 303, 'Bout = Bin + Bs / Vin');
 
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
-  (30301, 303, 'If Dp > 0 Then Result = Dp Else Result = p * z / PI', 101, 'Pulley pitch diameter'),
-  (30302, 303, 'If Dp > 0 Then Result = PI * Dp Else Result = p * z', 101, 'Travel per pulley revolution'),
+  (30301, 303, 'If Dp > 0 Then Result = Dp Else Result = p * z / 3.14159265358979', 101, 'Pulley pitch diameter'),
+  (30302, 303, 'If Dp > 0 Then Result = 3.14159265358979 * Dp Else Result = p * z', 101, 'Travel per pulley revolution'),
   (30303, 303,
-   'D1 = p * z / PI' || char(13, 10) || 'If Dp > 0 Then D1 = Dp' || char(13, 10) ||
-   'Result = PI * rho * (w / 1000) * (D1 / 1000) ^ 4 / 32',
+   'D1 = p * z / 3.14159265358979' || char(13, 10) || 'If Dp > 0 Then D1 = Dp' || char(13, 10) ||
+   'Result = 3.14159265358979 * rho * (w / 1000) * (D1 / 1000) ^ 4 / 32',
    1201, 'Inertia of one pulley from dimensions'),
   (30304, 303,
-   'D1 = p * z / PI' || char(13, 10) || 'If Dp > 0 Then D1 = Dp' || char(13, 10) ||
-   'Result = nP * PI * rho * (w / 1000) * (D1 / 1000) ^ 4 / 32 + mb * (D1 / 2000) ^ 2',
+   'D1 = p * z / 3.14159265358979' || char(13, 10) || 'If Dp > 0 Then D1 = Dp' || char(13, 10) ||
+   'Result = nP * 3.14159265358979 * rho * (w / 1000) * (D1 / 1000) ^ 4 / 32 + mb * (D1 / 2000) ^ 2',
    1201, 'Own inertia at the drive shaft (pulleys from dimensions and belt)');
 
 -- Belt conveyor: drive roller and nR - 1 further rollers of the same size, hollow
@@ -209,10 +211,10 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (30401, 304,
    'Di = Dr - 2 * tw' || char(13, 10) || 'If tw <= 0 Or Di < 0 Then Di = 0' || char(13, 10) ||
-   'Result = rho * PI * ((Dr / 1000) ^ 2 - (Di / 1000) ^ 2) / 4 * (lr / 1000)',
+   'Result = rho * 3.14159265358979 * ((Dr / 1000) ^ 2 - (Di / 1000) ^ 2) / 4 * (lr / 1000)',
    201, 'Mass of one roller'),
   (30402, 304,
    'Di = Dr - 2 * tw' || char(13, 10) || 'If tw <= 0 Or Di < 0 Then Di = 0' || char(13, 10) ||
-   'Result = PI * rho * (lr / 1000) * ((Dr / 1000) ^ 4 - (Di / 1000) ^ 4) / 32',
+   'Result = 3.14159265358979 * rho * (lr / 1000) * ((Dr / 1000) ^ 4 - (Di / 1000) ^ 4) / 32',
    1201, 'Inertia of one roller'),
-  (30403, 304, 'Result = PI * Dr', 101, 'Travel per roller revolution');
+  (30403, 304, 'Result = 3.14159265358979 * Dr', 101, 'Travel per roller revolution');

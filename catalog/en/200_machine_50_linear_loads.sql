@@ -63,11 +63,11 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
 
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (40101, 401, 'Result = m + mc', 201, 'Total moving mass'),
-  (40102, 401, 'Result = (m - mc) * GRAVITY * Sin(a * PI / 180)', 1001, 'Holding force along the axis'),
-  (40103, 401, 'Result = m * GRAVITY * Cos(a * PI / 180)', 1001, 'Normal force on the guide'),
+  (40102, 401, 'Result = (m - mc) * 9.80665 * Sin(a * 3.14159265358979 / 180)', 1001, 'Holding force along the axis'),
+  (40103, 401, 'Result = m * 9.80665 * Cos(a * 3.14159265358979 / 180)', 1001, 'Normal force on the guide'),
   (40201, 402, 'Result = m + mc', 201, 'Total moving mass'),
-  (40202, 402, 'Result = (m - mc) * GRAVITY * Sin(a * PI / 180)', 1001, 'Holding force along the axis'),
-  (40203, 402, 'Result = m * GRAVITY * Cos(a * PI / 180)', 1001, 'Normal force on the guide');
+  (40202, 402, 'Result = (m - mc) * 9.80665 * Sin(a * 3.14159265358979 / 180)', 1001, 'Holding force along the axis'),
+  (40203, 402, 'Result = m * 9.80665 * Cos(a * 3.14159265358979 / 180)', 1001, 'Normal force on the guide');
 
 -- Counterweight over a deflection pulley: the counterweight moves with the load (mass mc),
 -- the pulley (solid disc of mass mp) adds the equivalent moving mass J/r^2 = mp/2, and the
@@ -96,7 +96,7 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (40313, 403, 'Bout = Bin');
 
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
-  (40301, 403, 'Result = mc * GRAVITY * Sin(ac * PI / 180)', 1001, 'Relief of the holding force'),
+  (40301, 403, 'Result = mc * 9.80665 * Sin(ac * 3.14159265358979 / 180)', 1001, 'Relief of the holding force'),
   (40302, 403, 'Result = mc + mp / 2', 201, 'Equivalent moving mass');
 
 -- External force on a linear axis (accepts an external force: may act only in marked

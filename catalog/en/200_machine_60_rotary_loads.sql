@@ -38,10 +38,10 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
 
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (50101, 501,
-   'If m > 0 Then Result = m Else Result = rho * PI * (D / 1000) ^ 2 / 4 * (t / 1000)',
+   'If m > 0 Then Result = m Else Result = rho * 3.14159265358979 * (D / 1000) ^ 2 / 4 * (t / 1000)',
    201, 'Disc mass'),
   (50102, 501,
-   'md = m' || char(13, 10) || 'If m <= 0 Then md = rho * PI * (D / 1000) ^ 2 / 4 * (t / 1000)' ||
+   'md = m' || char(13, 10) || 'If m <= 0 Then md = rho * 3.14159265358979 * (D / 1000) ^ 2 / 4 * (t / 1000)' ||
    char(13, 10) || 'Result = md * (D / 1000) ^ 2 / 8',
    1201, 'Disc inertia');
 
@@ -80,11 +80,11 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
 
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (50201, 502,
-   'If m > 0 Then Result = m Else Result = rho * PI * ((Da / 1000) ^ 2 - (Di / 1000) ^ 2) / 4 * (l / 1000)',
+   'If m > 0 Then Result = m Else Result = rho * 3.14159265358979 * ((Da / 1000) ^ 2 - (Di / 1000) ^ 2) / 4 * (l / 1000)',
    201, 'Cylinder mass'),
   (50202, 502,
    'mh = m' || char(13, 10) ||
-   'If m <= 0 Then mh = rho * PI * ((Da / 1000) ^ 2 - (Di / 1000) ^ 2) / 4 * (l / 1000)' ||
+   'If m <= 0 Then mh = rho * 3.14159265358979 * ((Da / 1000) ^ 2 - (Di / 1000) ^ 2) / 4 * (l / 1000)' ||
    char(13, 10) || 'Result = mh * ((Da / 1000) ^ 2 + (Di / 1000) ^ 2) / 8',
    1201, 'Cylinder inertia');
 
@@ -132,7 +132,7 @@ INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VA
    'Result = m * ((r / 1000) ^ 2 + (Dw / 1000) ^ 2 / 8) + ma * (La / 1000) ^ 2 / 3',
    1201, 'Inertia about the axis'),
   (50302, 503,
-   'Result = (m * r / 1000 + ma * La / 2000) * GRAVITY * Sin(a * PI / 180)',
+   'Result = (m * r / 1000 + ma * La / 2000) * 9.80665 * Sin(a * 3.14159265358979 / 180)',
    1101, 'Largest unbalance torque');
 
 -- Masses on a pitch circle: n equal masses evenly spaced, each a cylinder of diameter Dw
