@@ -1,0 +1,94 @@
+// The judgement of one motor against the load: the hand-over text every catalog
+// judgement formula receives, the sixteen judgement steps, and the regeneration
+// calculation with its momentary table.
+#pragma once
+
+#include "torque/Motor.h"
+#include "torque/TorqueList.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kinemo {
+
+class TCalcCarryValue;
+class TCalcTrace;
+class TCatalogQuery;
+class TPhysicalConstant;
+
+// The 24 judgement formulas of the catalog, read once per run.
+class TCalcDischargeFormula {
+public:
+    static const std::vector<const char*>& Keys();
+
+    TCalcDischargeFormula() = default;
+    explicit TCalcDischargeFormula(TCatalogQuery& query);
+    // The text of a key; empty when the catalog has none.
+    const std::string& Get(const std::string& key) const;
+    void Set(const std::string& key, std::string text);
+
+private:
+    std::vector<std::pair<std::string, std::string>> texts_;
+};
+
+// Where the torque intervals of a motor come from: the drive pattern shown.
+class ITorqueSource {
+public:
+    virtual ~ITorqueSource() = default;
+    // The torque intervals of the pattern for motor (raises on an illegal dwell).
+    virtual std::vector<std::unique_ptr<TTorqueValue>> BuildTorqueValues(const TMotor& motor,
+                                                                         double rotorInertia) = 0;
+};
+
+struct TMomentaryDischarge {
+    std::string No, Er, Ec, Em, E, t, P, Pm, Behavior, Ct;
+};
+
+class TMomentaryDischargeList {
+public:
+    void Add(TMomentaryDischarge row) { rows_.push_back(std::move(row)); }
+    void Clear() { rows_.clear(); }
+    int Count() const { return static_cast<int>(rows_.size()); }
+    const TMomentaryDischarge& Row(int i) const { return rows_.at(static_cast<size_t>(i)); }
+    TMomentaryDischarge& Row(int i) { return rows_.at(static_cast<size_t>(i)); }
+    // Count, the eight array declarations and Er, Ec, Em, t per row, for the table formula.
+    std::string ScriptText() const;
+    // "%3d %12.11s ..." per row.
+    std::vector<std::string> FormatRows() const;
+
+private:
+    std::vector<TMomentaryDischarge> rows_;
+};
+
+class TCalcDischarge {
+public:
+    TCalcDischarge(const TCalcDischargeFormula& formulas, const TTorqueValueFormula& torqueFormulas,
+                   const TPhysicalConstant& constants, TCalcCarryValue& chain, TCalcTrace& trace);
+
+    void SetTorqueSource(ITorqueSource* source) { source_ = source; }
+    ITorqueSource* TorqueSource() const { return source_; }
+
+    // The motor's torque list on the current pattern; empty without a pattern.
+    std::unique_ptr<TTorqueList> BuildMotorTorques(const TMotor& motor) const;
+    // The chain on the motor, its load inertia stored in the motor, and the text of
+    // carry values, motor data and torque figures every judgement formula starts from.
+    std::string BuildHandOverText(TMotor& motor, const TTorqueList& torques) const;
+    // Runs every judgement and regeneration formula and fills the motor's results.
+    void JudgeMotor(TMotor& motor, const TTorqueList& torques, double workingVoltage);
+
+    const TMomentaryDischargeList& MomentaryTable() const { return table_; }
+
+private:
+    void Regenerate(TMotor& motor, const TTorqueList& torques, std::string& handOver);
+
+    const TCalcDischargeFormula& formulas_;
+    const TTorqueValueFormula& torqueFormulas_;
+    const TPhysicalConstant& constants_;
+    TCalcCarryValue& chain_;
+    TCalcTrace& trace_;
+    ITorqueSource* source_ = nullptr;
+    TMomentaryDischargeList table_;
+};
+
+}  // namespace kinemo

@@ -1,0 +1,88 @@
+// One selectable motor + amplifier + extension code from the catalog, with what a
+// judgement learns about it: limits, verdict codes, figures, logs and the torques it
+// was judged with.
+#pragma once
+
+#include "machine/Factor.h"
+#include "shell/NameValueList.h"
+#include "torque/TorqueList.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kinemo {
+
+class TCatalogQuery;
+
+// Judgement-code labels: s_message "adjudication" / "MotorResult", symbol -> text.
+TNameValueList LoadMotorResultLabels(TCatalogQuery& query);
+
+class TMotor {
+public:
+    TMotor() = default;
+    TMotor(const TMotor& other) { Assign(other); }
+    TMotor& operator=(const TMotor& other) {
+        if (this != &other) Assign(other);
+        return *this;
+    }
+
+    // Copies every field and the logs; the torque copy only when the source has one.
+    void Assign(const TMotor& source);
+    // Replaces the torque copy by a copy of list; null changes nothing.
+    void SetTorqueList(const TTorqueList* list);
+    // The judgement label of a code field; empty until judged.
+    std::string GetResultLabel(const TNameValueList& labels, int code) const;
+    // Hand-over log, interval torques, judgement log and regeneration table.
+    std::string GetDebugText() const;
+    // What the motor element at the head of the chain takes over.
+    TMotorGearData GearData() const;
+
+    std::string mmf_value, tms_name;
+    int mxc_cd = 0, mmp_cd = 0, msv_cd = 0;
+    std::string msv_model_all, msv_amplifier;
+    std::string mso_name, msp_name, mss_name, mse_name;
+    std::string msmg_name, msmg_value;
+    int msv_msmg_cd = 0;
+    std::string msb_name, msb_value;
+    std::string msv_backlash;
+    std::string msos_name, msgr_name, moc_value;
+    double MotorRotorInertia = 0, MotorWarningInertia = 0, MotorMaxTorque = 0, MotorRatedTorque = 0;
+    double MotorMaxSpeed = 0, MotorTripSupply = 0, MotorRatedSupply = 0, MotorCapacitor = 0;
+    double MotorPhaseResistance = 0, MotorRatedCurrent = 0, MotorAllowableDischarge = 0;
+    double MotorMomentaryDischarge = 0, MotorWarningAllowableDischarge = 0, MotorWarningMomentaryDischarge = 0;
+    double MotorWarningTorqueDefMax = 0, MotorWarningTorqueHighMax = 0, MotorWarningTorqueLowMax = 0;
+    double MotorWarningTorqueDefEffective = 0, MotorWarningTorqueHighEffective = 0;
+    double MotorWarningTorqueLowEffective = 0;
+    double MotorRatedSpeed = 0, MotorGearInertia = 0, MotorGearTorque = 0, MotorGearEta = 0;
+    double MotorExternalResistor = 0, MotorExternalResistorCapacity = 0;
+    double MotorRunningTorque = 0, MotorRunningTorqueMax = 0, MotorRunningTorqueMaxPercent = 0;
+    double MotorEpigeneTorque = 0, MotorEpigeneTorqueMax = 0, MotorEpigeneTorqueMaxPercent = 0;
+    std::string msv_amplifier1, msv_amplifier2;
+    int msv_motor_price = 0, msv_amp_price = 0;
+    double msv_m_warningtorquedef = 0, msv_m_warningtorquelow = 0, msv_m_warningtorquehigh = 0;
+    double msgr_value = 1;
+    double msv_s_backlash = 0;
+    double msv_m_warningallowabledischarge = 0;
+    bool Judged = false;
+    double MotorNecessityMaxTorque = 0, MotorEffectiveTorque = 0, MotorEffectiveTorquePercent = 0;
+    double maxP = 0, maxPm = 0;
+    double MotorMaxTorquePercent = 0;
+    int Result = 0, MaxSpeed = 0, MaxTorqueAdjudication = 0;
+    double MotorMaxSpeedMax = 0;
+    int RunningTorque = 0, EpigeneTorque = 0, AllowableDischargeAdjudication = 0;
+    int WarningMomentaryDischargeAdjudication = 0;
+    double MotorInertiaRatio = 0;
+    int Inertia = 0, EffectiveTorque = 0;
+    std::string RegenerationResistanceLoadRate;
+    std::string msv_pureexternalresistor;
+    double JL = 0;
+    std::vector<std::string> HandOverLog, JudgementLog, MomentaryTableText;
+    std::unique_ptr<TTorqueList> Torques;
+};
+
+// One record per row of the open query, reading only the columns the query has; the
+// query is closed at the end.
+std::vector<std::unique_ptr<TMotor>> LoadMotorList(TCatalogQuery& query);
+
+}  // namespace kinemo

@@ -1,0 +1,147 @@
+// Torque list figures and dump.
+#include "torque/TorqueList.h"
+
+#include "formula/FormulaEngine.h"
+#include "shell/KinemoError.h"
+#include "shell/TextFormat.h"
+#include "units/ValueFormat.h"
+
+#include <cmath>
+
+namespace kinemo {
+
+std::unique_ptr<TTorqueList> TTorqueList::Copy() const {
+    auto c = std::make_unique<TTorqueList>();
+    for (const auto& v : values_) c->values_.push_back(std::make_unique<TTorqueValue>(*v));
+    c->NecessityMaxTorque = NecessityMaxTorque;
+    c->NecessityMaxTorqueS = NecessityMaxTorqueS;
+    c->TotalTime = TotalTime;
+    c->EffectiveTorque = EffectiveTorque;
+    c->MaxSpeed = MaxSpeed;
+    c->MaxFrequency = MaxFrequency;
+    return c;
+}
+
+std::vector<const TTorqueValue*> TTorqueList::Values() const {
+    std::vector<const TTorqueValue*> out;
+    for (const auto& v : values_) out.push_back(v.get());
+    return out;
+}
+
+namespace {
+
+void Line(std::string& s, const std::string& text) {
+    s += text;
+    s += "\r\n";
+}
+
+void Element(std::string& s, const char* name, int i, double v) {
+    Line(s, FormatText("%s(%d) = %g", {std::string(name), static_cast<long long>(i), v}));
+}
+
+}  // namespace
+
+std::string TTorqueList::ArrayScript() const {
+    static const char* kNames[] = {"JL", "TF", "TU", "TH", "V", "TimeInterval", "PreFrequency", "Frequency", "Speed",
+                                   "FrictionTorque", "AdjustableSpeedTorque", "StartingTorque",
+                                   "EpigeneConservation", "IntervalTorque", "IntervalTorqueS"};
+    const long long n = Count();
+    std::string s;
+    for (const char* name : kNames) Line(s, FormatText("Dim %s(%d)", {std::string(name), n}));
+    for (int i = 1; i <= n; ++i) {
+        const TTorqueValue& v = *values_[static_cast<size_t>(i - 1)];
+        const double fields[] = {v.Carry.JL, v.Carry.TF, v.Carry.TU, v.Carry.TH, v.Carry.V,
+                                 v.TimeInterval, v.PreFrequency, v.Frequency, v.Speed, v.FrictionTorque,
+                                 v.AdjustableSpeedTorque, v.StartingTorque, v.EpigeneConservation, v.IntervalTorque,
+                                 v.IntervalTorqueS};
+        for (size_t k = 0; k < 15; ++k) Element(s, kNames[k], i, fields[k]);
+    }
+    return s;
+}
+
+void TTorqueList::Calculate(const TTorqueValueFormula& formulas) {
+    NecessityMaxTorque = TotalTime = EffectiveTorque = MaxSpeed = MaxFrequency = 0;
+    const long long n = Count();
+    {
+        std::string s;
+        Line(s, FormatText("Dim Torque(%d)", {n}));
+        Line(s, FormatText("Dim TorqueS(%d)", {n}));
+        for (int i = 1; i <= n; ++i) {
+            Line(s, FormatText("Torque(%d) = %g", {static_cast<long long>(i), values_[i - 1]->IntervalTorque}));
+            Line(s, FormatText("TorqueS(%d) = %g", {static_cast<long long>(i), values_[i - 1]->IntervalTorqueS}));
+        }
+        s += formulas.NecessityMaxTorque;
+        TFormulaEngine engine;
+        engine.ExecuteStatement(s);
+        NecessityMaxTorque = engine.EvalDouble("NecessityMaxTorque");
+        NecessityMaxTorqueS = engine.EvalDouble("NecessityMaxTorqueS");
+    }
+    for (const auto& v : values_) TotalTime += v->TimeInterval;
+    if (formulas.EffectiveTorque.empty()) throw TKinemoError("Not initialized TorqueList.");
+    {
+        std::string s;
+        Line(s, "Dim IntervalTorque(" + std::to_string(n) + ")");
+        Line(s, "Dim IntervalTime(" + std::to_string(n) + ")");
+        for (int i = 1; i <= n; ++i) {
+            Line(s, FormatText("IntervalTorque(%d)=%g", {static_cast<long long>(i), values_[i - 1]->IntervalTorque}));
+            Line(s, FormatText("IntervalTime(%d)=%g", {static_cast<long long>(i), values_[i - 1]->TimeInterval}));
+        }
+        s += formulas.EffectiveTorque;
+        TFormulaEngine engine;
+        engine.ExecuteStatement(s);
+        EffectiveTorque = engine.EvalDouble("EffectiveTorque");
+    }
+    const std::string arrays = ArrayScript();
+    {
+        TFormulaEngine engine;
+        engine.ExecuteStatement(arrays + formulas.RunningTorqueMax);
+        MotorRunningTorqueMax = engine.EvalDouble("MotorRunningTorqueMax");
+    }
+    {
+        TFormulaEngine engine;
+        engine.ExecuteStatement(arrays + formulas.EpigeneTorqueMax);
+        MotorEpigeneTorqueMax = engine.EvalDouble("MotorEpigeneTorqueMax");
+    }
+    for (const auto& v : values_) {
+        if (v->Speed > MaxSpeed) MaxSpeed = v->Speed;
+        if (std::fabs(v->Frequency) > MaxFrequency) MaxFrequency = std::fabs(v->Frequency);
+    }
+}
+
+std::string TTorqueList::Text() const {
+    std::string s;
+    auto put = [&](const char* label, double v) { Line(s, label + FloatToText(v)); };
+    for (size_t k = 0; k < values_.size(); ++k) {
+        const TTorqueValue& v = *values_[k];
+        Line(s, "");
+        Line(s, "==区間(" + std::to_string(k) + ")");
+        Line(s, "===受け渡し出力");
+        put("イナーシャ=", v.Carry.JL);
+        put("摩擦トルク=", v.Carry.TF);
+        put("起動トルク=", v.Carry.TU);
+        put("制止保持トルク=", v.Carry.TH);
+        put("速度係数=", v.Carry.V);
+        Line(s, "===区間トルク計算");
+        put("時間間隔=", v.TimeInterval);
+        put("前回の回転数=", v.PreFrequency);
+        put("回転数=", v.Frequency);
+        put("速度=", v.Speed);
+        Line(s, "動作=" + std::to_string(v.Stop));
+        put("摩擦=", v.FrictionTorque);
+        put("加減速トルク=", v.AdjustableSpeedTorque);
+        put("起動トルク=", v.StartingTorque);
+        put("外力・保持=", v.EpigeneConservation);
+        put("区間トルク=", v.IntervalTorque);
+    }
+    Line(s, "");
+    Line(s, "==区間トルク計算結果");
+    put("合計時間=", TotalTime);
+    put("実効トルク=", EffectiveTorque);
+    put("最大速度=", MaxSpeed);
+    put("最大回転数=", MaxFrequency);
+    put("必要最大トルク=", NecessityMaxTorque);
+    put("最大走行トルク=", MotorRunningTorqueMax);
+    return s;
+}
+
+}  // namespace kinemo

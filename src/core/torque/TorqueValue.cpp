@@ -1,0 +1,101 @@
+// Interval torque formula.
+#include "torque/TorqueValue.h"
+
+#include "formula/FormulaEngine.h"
+#include "shell/Catalog.h"
+#include "units/PhysicalConstant.h"
+#include "units/ValueFormat.h"
+
+namespace kinemo {
+
+namespace {
+
+std::string ReadFormula(TCatalogQuery& q, const char* key) {
+    q.Close();
+    q.SetSQL("select mdp_value from m_drive_pattern where mdp_class=:CLASS");
+    q.SetParam("CLASS", key);
+    q.Open();
+    std::string text = q.Eof() ? std::string() : q.AsString(0);
+    q.Close();
+    return text;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+void Assign(std::string& script, const char* name, double value) {
+    script += name;
+    script += '=';
+    script += FloatToText(value);
+    script += "\r\n";
+}
+
+}  // namespace
+
+TTorqueValueFormula TTorqueValueFormula::Load(TCatalogQuery& query) {
+    TTorqueValueFormula f;
+    f.IntervalLines = SplitLines(ReadFormula(query, "TorqueValueFormula"));
+    f.EffectiveTorque = ReadFormula(query, "EffectiveTorqueFormula");
+    f.NecessityMaxTorque = ReadFormula(query, "NecessityMaxTorque");
+    f.RunningTorqueMax = ReadFormula(query, "MotorRunningTorqueMax");
+    f.EpigeneTorqueMax = ReadFormula(query, "MotorEpigeneTorqueMax");
+    for (const std::string& line : f.IntervalLines) f.IntervalText += line + "\r\n";
+    return f;
+}
+
+TTorqueValue::TTorqueValue(const TTorqueEnvironment& env, const CarryOutput& carry, double frequency,
+                           double preFrequency, double timeInterval, double rotorInertia)
+    : TimeInterval(timeInterval),
+      Frequency(frequency),
+      PreFrequency(preFrequency),
+      V(carry.V),
+      RotorInertia(rotorInertia),
+      Carry(carry) {
+    std::string script;
+    if (env.Constants) script = env.Constants->ConstantsText() + "\r\n";
+    double modulus = 0;
+    if (!TryTextToFloat(env.ModulusText, modulus)) modulus = 0;
+    Assign(script, "V", carry.V);
+    Assign(script, "TimeInterval", timeInterval);
+    Assign(script, "Frequency", frequency);
+    Assign(script, "PreFrequency", preFrequency);
+    Assign(script, "RotorInertia", rotorInertia);
+    Assign(script, "Modulus", modulus);
+    Assign(script, "JL", carry.JL);
+    Assign(script, "TU", carry.TU);
+    Assign(script, "TF", carry.TF);
+    Assign(script, "TH", carry.TH);
+    if (env.Formulas) script += env.Formulas->IntervalText;
+    TFormulaEngine engine;
+    engine.ExecuteStatement(script);
+    Speed = engine.EvalDouble("FSpeed");
+    Stop = static_cast<int>(engine.EvalInteger("FStop"));
+    FrictionTorque = engine.EvalDouble("FFrictionTorque");
+    AdjustableSpeedTorque = engine.EvalDouble("FAdjustableSpeedTorque");
+    StartingTorque = engine.EvalDouble("FStartingTorque");
+    EpigeneConservation = engine.EvalDouble("FEpigeneConservation");
+    IntervalTorque = engine.EvalDouble("FIntervalTorque");
+    IntervalTorqueS = engine.EvalDouble("FIntervalTorqueS");
+}
+
+std::string TTorqueValue::IntervalText() const {
+    std::string t;
+    Assign(t, "Frequency", Frequency);
+    Assign(t, "PreFrequency", PreFrequency);
+    Assign(t, "IntervalTorque", IntervalTorque);
+    Assign(t, "IntervalTorqueS", IntervalTorqueS);
+    Assign(t, "TimeInterval", TimeInterval);
+    return t;
+}
+
+}  // namespace kinemo
