@@ -2,8 +2,9 @@
 -- rotary ones through.
 --   WA = moving mass [kg]; F = running resistance, opposes motion [N];
 --   U = starting (breakaway) resistance, at least F [N];
---   H = force of fixed direction, in motion and at standstill, positive against the
---       direction the load must be held (gravity along the axis) [N].
+--   H = force of fixed direction, in motion and at standstill (gravity along the axis) [N],
+--       positive when it pushes the load back against its positive (e.g. upward) travel,
+--       so that the motor must drive in the positive direction to hold the load.
 -- Inclination a: 0 deg horizontal, 90 deg vertical. Guide friction acts on the normal force
 -- m*g*cos(a), gravity along the axis is m*g*sin(a); a counterweight mc moves with the load
 -- and pulls against its weight.
@@ -102,7 +103,7 @@ INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VA
 -- External force on a linear axis (accepts an external force: may act only in marked
 -- intervals). Fr opposes the motion (pressing, cutting, drag: added to the running and the
 -- starting resistance); Fc keeps its direction in motion and at standstill (spring, process
--- pressure: added to the holding force, positive against the holding direction). It has no
+-- pressure: added to the holding force, positive against positive travel). It has no
 -- mass: a switched-off element is left out of the calculation as a whole.
 INSERT INTO t_machine_value (tmv_cd, tmv_name, tmv_symbol, tmv_start_value, tmv_max_value, tmv_muv_cd, tmv_req_value) VALUES
   (40401, 'Force opposing the motion',                     'Fr', '0', NULL, 1001, 0),
