@@ -40,7 +40,8 @@ public:
     // Script-level variables in the order of their first assignment (the CLI lists them).
     std::vector<std::pair<std::string, Variant>> AssignedVariables() const;
 
-    // Statements a run may take before it is stopped as runaway (default 50 million).
+    // Steps one ExecuteStatement or Eval may take before it is stopped as runaway
+    // (default 50 million; a step is a statement or a loop turn).
     void SetStepBudget(int64_t steps);
 
 private:

@@ -5,7 +5,7 @@
 #include "formula/FormulaError.h"
 #include "formula/Lexer.h"
 
-#include <unordered_map>
+#include <algorithm>
 
 namespace kinemo {
 
@@ -19,6 +19,50 @@ struct TDepthGuard {
     explicit TDepthGuard(int& d) : depth(d) { ++depth; }
     ~TDepthGuard() { --depth; }
     int& depth;
+};
+
+// The names of one scope by text: open addressing over the scope's own name list, so
+// interning a name allocates nothing beyond the name itself.
+class TNameIndex {
+public:
+    void Clear() {
+        slots_.clear();
+        count_ = 0;
+    }
+
+    // The id of lower in scope, or UINT32_MAX.
+    uint32_t Find(const TScope& scope, std::string_view lower, uint64_t hash) const {
+        if (slots_.empty()) return UINT32_MAX;
+        const size_t mask = slots_.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            const uint32_t slot = slots_[i];
+            if (slot == 0) return UINT32_MAX;
+            const TName& n = scope.names[slot - 1];
+            if (n.hash == hash && n.text == lower) return slot - 1;
+        }
+    }
+
+    // Records that id (already in scope.names) has its hash.
+    void Add(const TScope& scope, uint32_t id) {
+        if ((count_ + 1) * 2 > slots_.size()) {
+            slots_.assign(std::max<size_t>(64, slots_.size() * 2), 0);
+            count_ = 0;
+            for (uint32_t k = 0; k < id; ++k) Place(scope.names[k].hash, k);
+        }
+        Place(scope.names[id].hash, id);
+    }
+
+private:
+    void Place(uint64_t hash, uint32_t id) {
+        const size_t mask = slots_.size() - 1;
+        size_t i = hash & mask;
+        while (slots_[i] != 0) i = (i + 1) & mask;
+        slots_[i] = id + 1;
+        ++count_;
+    }
+
+    std::vector<uint32_t> slots_;
+    size_t count_ = 0;
 };
 
 class TParser {
@@ -114,17 +158,16 @@ private:
     }
 
     // ----- names -----
-    std::unordered_map<std::string, uint32_t>& NameMap() { return scope_ == &prog_.globals ? globalNames_ : localNames_; }
-
     uint32_t Intern(std::string_view written) {
         LowerName(written, lower_);
-        auto& map = NameMap();
-        auto it = map.find(lower_);
-        if (it != map.end()) return it->second;
+        TNameIndex& index = scope_ == &prog_.globals ? globalNames_ : localNames_;
+        const uint64_t hash = HashName(lower_);
+        const uint32_t found = index.Find(*scope_, lower_, hash);
+        if (found != UINT32_MAX) return found;
         const auto id = static_cast<uint32_t>(scope_->names.size());
-        scope_->names.push_back({lower_, HashName(lower_), std::string(written)});
+        scope_->names.push_back({lower_, hash, std::string(written)});
         if (scope_ != &prog_.globals) scope_->kinds.push_back(ENameKind::kFree);
-        map.emplace(lower_, id);
+        index.Add(*scope_, id);
         return id;
     }
 
@@ -146,7 +189,10 @@ private:
     // own name cannot be declared again.
     void Declare(uint32_t id, int line, bool redim) {
         if (!InProcedure()) {
-            if (!redim && !declared_.insert_or_assign(id, true).second) FailAt(EVbError::kNameRedefined, line, {});
+            if (redim) return;
+            if (declared_.size() <= id) declared_.resize(id + 1, false);
+            if (declared_[id]) FailAt(EVbError::kNameRedefined, line, {});
+            declared_[id] = true;
             return;
         }
         ENameKind& k = scope_->kinds[id];
@@ -182,7 +228,7 @@ private:
         Next();
         scope_ = &fn->scope;
         func_ = fn.get();
-        localNames_.clear();
+        localNames_.Clear();
         if (!fn->isSub) {
             fn->resultId = Intern(fn->name);
             scope_->kinds[fn->resultId] = ENameKind::kResult;
@@ -970,9 +1016,9 @@ private:
     size_t pos_ = 0;
     TScope* scope_ = nullptr;
     TFuncDecl* func_ = nullptr;
-    std::unordered_map<std::string, uint32_t> globalNames_;
-    std::unordered_map<std::string, uint32_t> localNames_;
-    std::unordered_map<uint32_t, bool> declared_;
+    TNameIndex globalNames_;
+    TNameIndex localNames_;
+    std::vector<bool> declared_;  // script-level names declared so far
     std::string lower_;
     int nesting_ = 0;
     int singleLineIf_ = 0;

@@ -144,6 +144,7 @@ std::unique_ptr<TProgramRun> TRuntime::Bind(const std::shared_ptr<const TProgram
 }
 
 void TRuntime::Run(const std::shared_ptr<const TProgram>& program) {
+    stepsLeft_ = budget_;  // the budget is per call: each text is one formula run
     programs_.push_back(program);
     std::unique_ptr<TProgramRun> owned = Bind(program);
     TProgramRun* run = owned.get();
@@ -155,6 +156,7 @@ void TRuntime::Run(const std::shared_ptr<const TProgram>& program) {
 }
 
 Variant TRuntime::Evaluate(const std::shared_ptr<const TProgram>& program) {
+    stepsLeft_ = budget_;
     programs_.push_back(program);
     std::unique_ptr<TProgramRun> run = Bind(program);
     TFrame f{*this, run->vars.data(), run->entries.data(), &program->globals, program.get()};
