@@ -7,8 +7,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionTab>
 #include <QWheelEvent>
+
+#include <algorithm>
 
 namespace kinemo {
 
@@ -31,9 +32,9 @@ TPageTabBar::TPageTabBar(QWidget* parent) : QTabBar(parent) {
 }
 
 void TPageTabBar::SetFixedTabWidth(int width) {
+    if (width == fixedWidth_) return;
     fixedWidth_ = width;
-    updateGeometry();
-    adjustSize();
+    setElideMode(elideMode());  // the tab bar lays its tabs out again only on such changes
     update();
 }
 
@@ -41,8 +42,13 @@ QSize TPageTabBar::tabSizeHint(int index) const {
     const QFontMetrics bold(TabFont(font(), true));
     const int height = bold.height() + 10;
     if (fixedWidth_ > 0) return {fixedWidth_, height};
-    // The padded caption in bold, so the active tab's text is never clipped.
-    return {bold.horizontalAdvance(tabText(index)) + 16, height};
+    // Padding the captions makes the tabs of a row equal only in a fixed-pitch font; the
+    // widest padded caption in bold sets every tab's width, so the row is even in any font
+    // and the active tab's text is never clipped.
+    (void)index;
+    int widest = 0;
+    for (int i = 0; i < count(); ++i) widest = std::max(widest, bold.horizontalAdvance(tabText(i)));
+    return {widest + 24, height};
 }
 
 void TPageTabBar::paintEvent(QPaintEvent*) {

@@ -14,7 +14,7 @@ class TPageTabBar : public QTabBar {
     Q_OBJECT
 public:
     explicit TPageTabBar(QWidget* parent = nullptr);
-    // 0: each tab as wide as its caption.
+    // 0: every tab as wide as the widest caption of the row.
     void SetFixedTabWidth(int width);
     int FixedTabWidth() const { return fixedWidth_; }
     // Asked before the user moves from the current tab to another; false keeps it.

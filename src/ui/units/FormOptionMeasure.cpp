@@ -38,8 +38,9 @@ TFormOptionMeasure::TFormOptionMeasure(TOptionMeasureModel& model, IUserDialogs&
     setObjectName("FormOptionMeasure");
     setWindowTitle(QString::fromStdString(model.Text("FormTitle")));
     setModal(true);
-    setFixedSize(380, 440);
+    setFixedSize(400, 440);
     scroll_->setObjectName("ScrollBoxMeasure");
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* content = new QWidget;
     BuildRows(content);
     scroll_->setWidget(content);

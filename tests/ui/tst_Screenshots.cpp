@@ -1,0 +1,121 @@
+// Screenshots of the main window on each page, the splash, the message dialog and the
+// unit and folder dialogs, written to the build's screenshots folder for review. Each one
+// must have the window's size and show more than a blank surface.
+#include "UiTestSupport.h"
+
+#include "shell/ChangeDirectoryModel.h"
+#include "shell/FormChangeDirectory.h"
+#include "shell/FormSplash.h"
+#include "shell/MessageDialog.h"
+#include "shell/PageControl.h"
+#include "units/FormOptionMeasure.h"
+
+#include <QDir>
+#include <QMessageBox>
+#include <QSet>
+
+using namespace kinemo;
+
+namespace {
+
+// Shows, paints and saves a window; returns the picture.
+QImage Shoot(QWidget& w, const QString& name) {
+    w.show();
+    QApplication::processEvents();
+    const QImage image = w.grab().toImage();
+    QDir().mkpath(KINEMO_SCREENSHOT_DIR);
+    image.save(QString(KINEMO_SCREENSHOT_DIR) + "/" + name + ".png");
+    return image;
+}
+
+int ColourCount(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
+    return colours.size();
+}
+
+// The main window over the sample catalog with the CAD page shown.
+struct TSampleMain {
+    QTemporaryDir dir;
+    test::TRecordingDialogs dialogs;
+    test::TScriptedFileDialogs files;
+    std::unique_ptr<TKinemoContext> context;
+    std::unique_ptr<TFormMain> form;
+
+    explicit TSampleMain(const std::string& catalog = test::SampleCatalogPath()) {
+        const std::string registry = dir.filePath("registry.ini").toStdString();
+        test::WriteFile(registry, "[Software\\Kinemo\\CadLink]\nLanguage=en\n");
+        context = std::make_unique<TKinemoContext>(catalog, TSpecialFolder(dir.filePath("cfg").toStdString()), dialogs);
+        TFormMainServices s;
+        s.FileDialogs = &files;
+        s.Registry = TRegistry({registry});
+        form = std::make_unique<TFormMain>(*context, std::move(s));
+    }
+};
+
+}  // namespace
+
+class ScreenshotTest : public QObject {
+    Q_OBJECT
+private slots:
+    void mainWindowOnEveryPage() {
+        TSampleMain m;
+        QVERIFY(m.dialogs.messages.empty());
+        TFormMain& form = *m.form;
+        const char* names[] = {"main_1_elements", "main_2_pattern", "main_3_motor"};
+        for (int i = 0; i < 3; ++i) {
+            form.PageControlMotorSelect()->setCurrentIndex(i);
+            const QImage image = Shoot(form, names[i]);
+            QCOMPARE(image.size(), QSize(907, 738));
+            QVERIFY(ColourCount(image) > 8);
+        }
+        form.PageControlMenu()->setCurrentIndex(1);
+        QVERIFY(ColourCount(Shoot(form, "main_4_options")) > 8);
+        form.PageControlMenu()->setCurrentIndex(2);
+        QVERIFY(ColourCount(Shoot(form, "main_5_cad")) > 8);
+        form.PageControlMenu()->setCurrentIndex(0);
+        form.CommitMotor({1, 1});
+        QVERIFY(ColourCount(Shoot(form, "main_6_committed")) > 8);
+    }
+
+    void mainWindowWithJapaneseCaptions() {
+        uitest::TProgramFolder folder({.FontName = "Noto Sans CJK JP", .JapaneseTabs = true});
+        TSampleMain m(folder.File("Kinemo.db"));
+        QVERIFY(ColourCount(Shoot(*m.form, "main_ja")) > 8);
+    }
+
+    void splash() {
+        TFormSplash s;
+        s.LoadPicture(std::string(KINEMO_BIN_DIR) + "/");
+        const QImage image = Shoot(s, "splash");
+        QCOMPARE(image.size(), QSize(480, 150));
+        QVERIFY(ColourCount(image) > 32);
+    }
+
+    void messageDialog() {
+        TSampleMain m;
+        TMessageDialog d;
+        d.SetTexts(m.form->Model().DialogTexts());
+        d.SetInterfaceFont(m.context->Run().FontName);
+        auto box = d.Build(m.form->Model().Text("FormCloseFileSave"), TMsgDlgType::Confirmation, mbYes | mbNo | mbCancel);
+        QVERIFY(ColourCount(Shoot(*box, "message_dialog")) > 8);
+        auto error = d.Build("Can not write file /home/user/press.kjb: Permission denied.", TMsgDlgType::Error, mbOK);
+        QVERIFY(ColourCount(Shoot(*error, "message_dialog_error")) > 8);
+    }
+
+    void unitAndFolderDialogs() {
+        TSampleMain m;
+        TKinemoContext& ctx = *m.context;
+        TOptionMeasureModel model(ctx.Measures(), ctx.ValueFormat(), TOptionMeasureModel::ReadTexts(ctx.Query()));
+        TFormOptionMeasure units(model, m.dialogs, ctx.Folders().SettingsFile(), ctx.Run().FontName, nullptr);
+        QVERIFY(ColourCount(Shoot(units, "unit_dialog")) > 8);
+        TChangeDirectoryModel folders(ctx.Run().Settings, {ctx.ProgramFolder(), ctx.Folders().UserFactorFolder()},
+                                      TChangeDirectoryModel::ReadTexts(ctx.Query()));
+        TFormChangeDirectory dialog(folders, m.files, ctx.Run().FontName, nullptr);
+        QVERIFY(ColourCount(Shoot(dialog, "folder_dialog")) > 8);
+    }
+};
+
+KINEMO_UI_TEST_MAIN(ScreenshotTest)
+#include "tst_Screenshots.moc"
