@@ -20,6 +20,7 @@
 class QAction;
 class QDialog;
 class QLabel;
+class QMenu;
 class QToolButton;
 
 namespace kinemo {
