@@ -1,0 +1,52 @@
+// Reading and running the drive-pattern formulas.
+#include "pattern/DrivePatternFormulas.h"
+
+#include "formula/FormulaEngine.h"
+#include "shell/Catalog.h"
+#include "units/ValueFormat.h"
+
+namespace kinemo {
+
+const std::array<const char*, 12>& TDrivePatternFormulas::Keys() {
+    static const std::array<const char*, 12> keys = {
+        "SetElapsedTime",
+        "SetTimeInterval",
+        "StraightChangePosition",
+        "RollingChangePosition",
+        "SetFrequency",
+        "SetSpeed",
+        "StraightUpdateSpeed",
+        "RollingUpdateSpeed",
+        "StraightSpeedGridAcceleration",
+        "RollingSpeedGridAcceleration",
+        "StraightPositionGridAcceleration",
+        "RollingPositionGridAcceleration",
+    };
+    return keys;
+}
+
+void TDrivePatternFormulas::Load(TCatalogQuery& query) {
+    formulas_.Clear();
+    for (const char* key : Keys()) {
+        query.Close();
+        query.SetSQL("select mdp_value from m_drive_pattern where mdp_class=:CLASS");
+        query.SetParam("CLASS", key);
+        query.Open();
+        if (!query.Eof() && !query.IsNull(0)) formulas_.SetValue(key, query.AsString(0));
+        query.Close();
+    }
+}
+
+std::vector<double> TDrivePatternFormulas::Run(const std::string& key,
+                                               std::initializer_list<std::pair<const char*, double>> variables,
+                                               std::initializer_list<const char*> names) const {
+    TFormulaEngine engine;
+    for (const auto& [name, value] : variables) engine.ExecuteStatement(std::string(name) + "=" + FloatToText(value));
+    engine.ExecuteStatement(Text(key));
+    std::vector<double> results;
+    results.reserve(names.size());
+    for (const char* name : names) results.push_back(engine.EvalDouble(name));
+    return results;
+}
+
+}  // namespace kinemo

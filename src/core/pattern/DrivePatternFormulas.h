@@ -1,0 +1,39 @@
+// The catalog's twelve drive-pattern formulas, read once per run, and how a pattern step
+// runs one of them.
+#pragma once
+
+#include "shell/NameValueList.h"
+
+#include <array>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kinemo {
+
+class TCatalogQuery;
+
+class TDrivePatternFormulas {
+public:
+    static const std::array<const char*, 12>& Keys();
+
+    TDrivePatternFormulas() = default;
+    explicit TDrivePatternFormulas(TCatalogQuery& query) { Load(query); }
+
+    // Rebuilds the store from m_drive_pattern, one query per key in key order; a key
+    // without a row keeps an empty text.
+    void Load(TCatalogQuery& query);
+    std::string Text(const std::string& key) const { return formulas_.Value(key); }
+    void SetText(const std::string& key, const std::string& text) { formulas_.SetValue(key, text); }
+
+    // A fresh engine: each variable assigned as "name=" and its float-to-text form, in
+    // the order given, then the key's text, then each name read back as a number.
+    std::vector<double> Run(const std::string& key, std::initializer_list<std::pair<const char*, double>> variables,
+                            std::initializer_list<const char*> names) const;
+
+private:
+    TNameValueList formulas_;
+};
+
+}  // namespace kinemo
