@@ -11,6 +11,8 @@
 #include "machine/FactorImage.h"
 #include "machine/InputData.h"
 #include "machine/MachineServices.h"
+#include "pattern/DrivePatternFormulas.h"
+#include "pattern/SigmoidalCurves.h"
 #include "units/Material.h"
 #include "units/Measure.h"
 #include "units/PhysicalConstant.h"
@@ -113,6 +115,16 @@ void TKinemoContext::ReloadUserFactors() {
     if (run_.Settings.UserFactorFileFolder.empty()) run_.Settings = TUserSettings::Read(folders_, programFolder_);
     const std::string extension = ReadMessageText(*query_, "main_window", "DirUserFactorExt");
     Blocks().ReloadUserFactors(run_.Settings.UserFactorFileFolder, extension, run_.Settings.UserFactorImageFolder);
+}
+
+TDrivePatternFormulas& TKinemoContext::DrivePatternFormulas() {
+    if (!patternFormulas_) patternFormulas_ = std::make_unique<TDrivePatternFormulas>(*query_);
+    return *patternFormulas_;
+}
+
+TSigmoidalCurves& TKinemoContext::SigmoidalCurves() {
+    if (!sigmoidalCurves_) sigmoidalCurves_ = std::make_unique<TSigmoidalCurves>(*query_);
+    return *sigmoidalCurves_;
 }
 
 bool TKinemoContext::ReadCatalogConfig() {

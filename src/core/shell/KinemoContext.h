@@ -20,6 +20,7 @@ class TCalcCarryValue;
 class TCalcTrace;
 class TCatalog;
 class TCatalogQuery;
+class TDrivePatternFormulas;
 class TFactorImage;
 class TFilePictureLoader;
 struct TInputDataTexts;
@@ -28,6 +29,7 @@ class TErrorMessage;
 class TMaterialManager;
 class TMeasureManager;
 class TPhysicalConstant;
+class TSigmoidalCurves;
 class TValueFormat;
 
 // Values the main window keeps for the run; other parts read them through the context.
@@ -91,6 +93,10 @@ public:
     // Re-reads the user element files of the user's folder.
     void ReloadUserFactors();
 
+    // The drive pattern's formula store and S-curve table, read on first request.
+    TDrivePatternFormulas& DrivePatternFormulas();
+    TSigmoidalCurves& SigmoidalCurves();
+
     // Start-up steps on the catalog: reads s_config in its order and checks the
     // catalog's application version. False: the user refused the catalog.
     bool ReadCatalogConfig();
@@ -118,6 +124,8 @@ private:
     std::unique_ptr<TMachineServices> machine_;
     std::unique_ptr<TBlockManager> blocks_;
     std::unique_ptr<TCalcCarryValue> chain_;
+    std::unique_ptr<TDrivePatternFormulas> patternFormulas_;
+    std::unique_ptr<TSigmoidalCurves> sigmoidalCurves_;
 };
 
 }  // namespace kinemo
