@@ -84,3 +84,154 @@ INSERT INTO catalog_check VALUES (
 );
 
 DROP TABLE catalog_check;
+
+-- Motor catalog. The motor screens join these tables with INNER JOINs and use some codes
+-- as row numbers, so a wrong code silently drops motors or picks a wrong value.
+CREATE TEMP TABLE motor_catalog_check (
+  bad_motor_codes INTEGER
+    CONSTRAINT motor_codes_name_existing_rows CHECK (bad_motor_codes = 0),
+  bad_gear_codes INTEGER
+    CONSTRAINT geared_motors_and_only_they_have_gear_codes CHECK (bad_gear_codes = 0),
+  bad_ext_codes INTEGER
+    CONSTRAINT extension_codes_name_existing_rows CHECK (bad_ext_codes = 0),
+  bad_not_offered INTEGER
+    CONSTRAINT output_exclusions_name_existing_rows CHECK (bad_not_offered = 0),
+  gapped_row_codes INTEGER
+    CONSTRAINT supply_encoder_gear_rate_codes_run_1_to_n CHECK (gapped_row_codes = 0),
+  fixed_codes INTEGER
+    CONSTRAINT phase_supply_brake_gear_codes_fixed CHECK (fixed_codes = 8),
+  bad_price_pairs INTEGER
+    CONSTRAINT price_rows_join_matching_motor_and_extension_code CHECK (bad_price_pairs = 0),
+  missing_prices INTEGER
+    CONSTRAINT every_offered_motor_and_extension_code_has_one_price CHECK (missing_prices = 0),
+  unsold_motors INTEGER
+    CONSTRAINT every_motor_has_a_price_row CHECK (unsold_motors = 0),
+  bad_model_names INTEGER
+    CONSTRAINT model_names_are_upper_case_letters_and_digits CHECK (bad_model_names = 0),
+  twin_direct_input INTEGER
+    CONSTRAINT model_amplifier_phase_supply_find_one_row CHECK (twin_direct_input = 0),
+  bad_amplifier_text INTEGER
+    CONSTRAINT motor_amplifier_text_is_its_amplifier_model CHECK (bad_amplifier_text = 0),
+  bad_motor_values INTEGER
+    CONSTRAINT motor_values_positive_and_ordered CHECK (bad_motor_values = 0),
+  bad_series INTEGER
+    CONSTRAINT series_have_function_picture_motors_and_codes CHECK (bad_series = 0),
+  result_labels INTEGER
+    CONSTRAINT judgement_labels_0_to_7_exist CHECK (result_labels = 8)
+);
+
+INSERT INTO motor_catalog_check VALUES (
+  (SELECT COUNT(*) FROM t_motor_value AS v
+    WHERE NOT EXISTS (SELECT 1 FROM t_motor_series WHERE tms_cd = v.msv_tms_cd)
+       OR NOT EXISTS (SELECT 1 FROM m_amplifier_price WHERE map_cd = v.msv_map_cd)
+       OR NOT EXISTS (SELECT 1 FROM m_option_connect_image WHERE moc_cd = v.msv_moc_cd)
+       OR NOT EXISTS (SELECT 1 FROM m_search_output WHERE mso_cd = v.msv_mso_cd)
+       OR NOT EXISTS (SELECT 1 FROM m_search_phase WHERE msp_cd = v.msv_msp_cd)
+       OR NOT EXISTS (SELECT 1 FROM m_search_supply WHERE mss_cd = v.msv_mss_cd)
+       OR NOT EXISTS (SELECT 1 FROM m_search_encoder WHERE mse_cd = v.msv_mse_cd)
+       OR NOT EXISTS (SELECT 1 FROM m_search_brake WHERE msb_cd = v.msv_msb_cd)
+       OR NOT EXISTS (SELECT 1 FROM m_search_motor_gear WHERE msmg_cd = v.msv_msmg_cd)
+       OR (v.msv_msgr_cd IS NOT NULL
+           AND NOT EXISTS (SELECT 1 FROM m_search_gear_rate WHERE msgr_cd = v.msv_msgr_cd))
+       OR (v.msv_msgt_cd IS NOT NULL
+           AND NOT EXISTS (SELECT 1 FROM m_search_gear_type WHERE msgt_cd = v.msv_msgt_cd))),
+  (SELECT COUNT(*) FROM t_motor_value
+    WHERE (msv_msmg_cd = 1) <> (msv_msgr_cd IS NOT NULL AND msv_msgt_cd IS NOT NULL)
+       OR (msv_msmg_cd = 1 AND (msv_gearinertia <= 0 OR msv_geartorque <= 0
+                                OR msv_m_geareta <= 0 OR msv_m_geareta > 1
+                                OR msv_s_backlash <= 0))
+       OR (msv_msmg_cd <> 1 AND (msv_gearinertia <> 0 OR msv_geartorque <> 0
+                                 OR msv_m_geareta <> 1 OR msv_s_backlash <> 0))),
+  (SELECT COUNT(*) FROM m_ext_code AS x
+    WHERE NOT EXISTS (SELECT 1 FROM t_motor_series WHERE tms_cd = x.mxc_tms_cd)
+       OR NOT EXISTS (SELECT 1 FROM m_search_brake WHERE msb_cd = x.mxc_msb_cd)
+       OR NOT EXISTS (SELECT 1 FROM m_search_motor_gear WHERE msmg_cd = x.mxc_msmg_cd)
+       OR (x.mxc_msgr_cd IS NOT NULL
+           AND NOT EXISTS (SELECT 1 FROM m_search_gear_rate WHERE msgr_cd = x.mxc_msgr_cd))
+       OR (x.mxc_msgt_cd IS NOT NULL
+           AND NOT EXISTS (SELECT 1 FROM m_search_gear_type WHERE msgt_cd = x.mxc_msgt_cd))
+       OR (x.mxc_msos_cd IS NOT NULL
+           AND NOT EXISTS (SELECT 1 FROM m_search_oil_seal WHERE msos_cd = x.mxc_msos_cd))
+       OR (x.mxc_msms_cd IS NOT NULL
+           AND NOT EXISTS (SELECT 1 FROM m_search_motor_shaft WHERE msms_cd = x.mxc_msms_cd))
+       OR (x.mxc_msgs_cd IS NOT NULL
+           AND NOT EXISTS (SELECT 1 FROM m_search_gear_shaft WHERE msgs_cd = x.mxc_msgs_cd))),
+  (SELECT COUNT(*) FROM t_ext_output_not AS t
+    WHERE NOT EXISTS (SELECT 1 FROM m_ext_code WHERE mxc_cd = t.txon_mxc_cd)
+       OR NOT EXISTS (SELECT 1 FROM m_search_output WHERE mso_cd = t.txon_mso_cd)),
+  (SELECT (SELECT COUNT(*) <> COALESCE(MAX(mss_cd), 0) OR COALESCE(MIN(mss_cd), 1) <> 1
+             FROM m_search_supply)
+        + (SELECT COUNT(*) <> COALESCE(MAX(mse_cd), 0) OR COALESCE(MIN(mse_cd), 1) <> 1
+             FROM m_search_encoder)
+        + (SELECT COUNT(*) <> COALESCE(MAX(msgr_cd), 0) OR COALESCE(MIN(msgr_cd), 1) <> 1
+             FROM m_search_gear_rate)),
+  (SELECT (SELECT COUNT(*) FROM m_search_phase WHERE msp_cd IN (1, 2))
+        + (SELECT COUNT(*) FROM m_search_supply
+            WHERE (mss_cd = 1 AND mss_n_supply = 100) OR (mss_cd = 2 AND mss_n_supply = 200))
+        + (SELECT COUNT(*) FROM m_search_brake WHERE msb_cd IN (1, 2))
+        + (SELECT COUNT(*) FROM m_search_motor_gear WHERE msmg_cd IN (1, 2))),
+  (SELECT COUNT(*) FROM m_motor_price AS p
+     LEFT JOIN t_motor_value AS v ON v.msv_cd = p.mmp_msv_cd
+     LEFT JOIN m_ext_code AS x ON x.mxc_cd = p.mmp_mxc_cd
+    WHERE v.msv_cd IS NULL OR x.mxc_cd IS NULL OR x.mxc_tms_cd <> v.msv_tms_cd
+       OR x.mxc_msb_cd IS NOT v.msv_msb_cd OR x.mxc_msmg_cd IS NOT v.msv_msmg_cd
+       OR x.mxc_msgr_cd IS NOT v.msv_msgr_cd OR x.mxc_msgt_cd IS NOT v.msv_msgt_cd
+       OR EXISTS (SELECT 1 FROM t_ext_output_not
+                   WHERE txon_mxc_cd = x.mxc_cd AND txon_mso_cd = v.msv_mso_cd)),
+  (SELECT COUNT(*) FROM t_motor_value AS v
+     JOIN m_ext_code AS x
+       ON x.mxc_tms_cd = v.msv_tms_cd AND x.mxc_msb_cd IS v.msv_msb_cd
+      AND x.mxc_msmg_cd IS v.msv_msmg_cd AND x.mxc_msgr_cd IS v.msv_msgr_cd
+      AND x.mxc_msgt_cd IS v.msv_msgt_cd
+    WHERE NOT EXISTS (SELECT 1 FROM t_ext_output_not
+                       WHERE txon_mxc_cd = x.mxc_cd AND txon_mso_cd = v.msv_mso_cd)
+      AND (SELECT COUNT(*) FROM m_motor_price
+            WHERE mmp_msv_cd = v.msv_cd AND mmp_mxc_cd = x.mxc_cd) <> 1),
+  (SELECT COUNT(*) FROM t_motor_value AS v
+    WHERE NOT EXISTS (SELECT 1 FROM m_motor_price WHERE mmp_msv_cd = v.msv_cd)),
+  (SELECT (SELECT COUNT(*) FROM m_motor_price
+            WHERE mmp_model IS NULL OR mmp_model = '' OR mmp_model GLOB '*[^A-Z0-9]*'
+               OR mmp_price IS NULL OR mmp_price <= 0)
+        + (SELECT COUNT(*) FROM m_amplifier_price
+            WHERE map_model IS NULL OR map_model = '' OR map_model GLOB '*[^A-Z0-9]*'
+               OR map_price IS NULL OR map_price <= 0)),
+  (SELECT COUNT(*) FROM (
+     SELECT 1 FROM m_motor_price AS p
+       JOIN t_motor_value AS v ON v.msv_cd = p.mmp_msv_cd
+       JOIN m_amplifier_price AS a ON a.map_cd = v.msv_map_cd
+      GROUP BY p.mmp_model, a.map_model, v.msv_msp_cd, v.msv_mss_cd HAVING COUNT(*) > 1)),
+  (SELECT COUNT(*) FROM t_motor_value AS v
+     LEFT JOIN m_amplifier_price AS a ON a.map_cd = v.msv_map_cd
+    WHERE v.msv_amplifier IS NOT a.map_model),
+  (SELECT COUNT(*) FROM t_motor_value AS v
+     JOIN m_search_supply AS s ON s.mss_cd = v.msv_mss_cd
+    WHERE NOT (v.msv_s_rotorinertia > 0 AND v.msv_s_ratedtorque > 0
+               AND v.msv_s_maxtorque > v.msv_s_ratedtorque
+               AND v.msv_s_ratedspeed > 0 AND v.msv_s_maxspeed >= v.msv_s_ratedspeed
+               AND v.msv_m_tripsupply > s.mss_n_supply * 1.4143 AND v.msv_m_capacitor > 0
+               AND v.msv_s_phaseresistance > 0 AND v.msv_s_ratedcurrent > 0
+               AND v.msv_m_allowabledischarge >= 0
+               AND v.msv_m_momentarydischarge > v.msv_m_allowabledischarge
+               AND v.msv_m_externalresistor > v.msv_m_allowabledischarge
+               AND v.msv_m_externalresistorcapacity > 0 AND v.msv_m_warninginertia > 0
+               AND v.msv_m_warningtorquedef > 0 AND v.msv_m_warningtorquedef <= 1
+               AND v.msv_m_warningtorquehigh > 0 AND v.msv_m_warningtorquehigh <= 1
+               AND v.msv_m_warningtorquelow > 0 AND v.msv_m_warningtorquelow <= 1
+               AND v.msv_m_warningallowabledischarge > 0
+               AND v.msv_m_warningallowabledischarge <= 1
+               AND v.msv_m_warningmomentarydischarge > 0
+               AND v.msv_m_warningmomentarydischarge <= 1
+               AND COALESCE(v.msv_pureexternalresistor, '') <> ''
+               AND COALESCE(v.msv_backlash, '') <> '')),
+  (SELECT COUNT(*) FROM t_motor_series AS t
+    WHERE NOT EXISTS (SELECT 1 FROM m_motor_function WHERE mmf_cd = t.tms_mmf_cd)
+       OR COALESCE(t.tms_name, '') = '' OR COALESCE(t.tms_feature, '') = ''
+       OR COALESCE(t.tms_image, '') = '' OR COALESCE(t.tms_option_image, '') = ''
+       OR NOT EXISTS (SELECT 1 FROM t_motor_value WHERE msv_tms_cd = t.tms_cd)
+       OR NOT EXISTS (SELECT 1 FROM m_ext_code WHERE mxc_tms_cd = t.tms_cd)),
+  (SELECT COUNT(DISTINCT msg_symbol) FROM s_message
+    WHERE msg_class = 'adjudication' AND msg_control = 'MotorResult'
+      AND msg_symbol IN ('0', '1', '2', '3', '4', '5', '6', '7'))
+);
+
+DROP TABLE motor_catalog_check;
