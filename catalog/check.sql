@@ -114,6 +114,8 @@ CREATE TEMP TABLE motor_catalog_check (
     CONSTRAINT motor_amplifier_text_is_its_amplifier_model CHECK (bad_amplifier_text = 0),
   bad_motor_values INTEGER
     CONSTRAINT motor_values_positive_and_ordered CHECK (bad_motor_values = 0),
+  off_torques INTEGER
+    CONSTRAINT rated_torque_matches_output_at_rated_speed CHECK (off_torques = 0),
   bad_series INTEGER
     CONSTRAINT series_have_function_picture_motors_and_codes CHECK (bad_series = 0),
   result_labels INTEGER
@@ -223,6 +225,10 @@ INSERT INTO motor_catalog_check VALUES (
                AND v.msv_m_warningmomentarydischarge <= 1
                AND COALESCE(v.msv_pureexternalresistor, '') <> ''
                AND COALESCE(v.msv_backlash, '') <> '')),
+  (SELECT COUNT(*) FROM t_motor_value AS v
+     JOIN m_search_output AS o ON o.mso_cd = v.msv_mso_cd
+    WHERE abs(v.msv_s_ratedtorque * v.msv_s_ratedspeed * 2 * 3.141592653589793 / 60
+              / o.mso_n_output - 1) > 0.02),
   (SELECT COUNT(*) FROM t_motor_series AS t
     WHERE NOT EXISTS (SELECT 1 FROM m_motor_function WHERE mmf_cd = t.tms_mmf_cd)
        OR COALESCE(t.tms_name, '') = '' OR COALESCE(t.tms_feature, '') = ''

@@ -32,10 +32,12 @@ OUTPUTS = [
 ]
 OUT_CD = {w: cd for cd, _, w in OUTPUTS}
 
-PHASES = [(1, "Single-phase"), (2, "Three-phase")]
-SUPPLIES = [(1, "100 V", 100), (2, "200 V", 200)]          # codes fixed, 1..n
-BRAKES = [(1, "With brake", 1, "With holding brake (24 V DC)"),
-          (2, "Without brake", 0, "None")]                 # name, n_brake, value
+# Codes are fixed; the list order (orderby) puts the most common choice first: the motor
+# screen selects the first entry of a list when nothing was chosen.
+PHASES = [(1, "Single-phase", 2), (2, "Three-phase", 1)]
+SUPPLIES = [(1, "100 V", 100, 2), (2, "200 V", 200, 1)]    # codes 1..n
+BRAKES = [(1, "With brake", 1, "With holding brake (24 V DC)", 2),
+          (2, "Without brake", 0, "None", 1)]              # name, n_brake, value, order
 # code, name, position range (pulses), resolution (pulses per revolution); codes 1..n
 ENCODERS = [(1, "20-bit incremental", 10, 1048576),
             (2, "23-bit absolute (multi-turn)", 80, 8388608),
@@ -144,20 +146,20 @@ def connect_for(amp_key, phase):
 # W -> (rated N*m, peak N*m, rotor inertia 1e-4 kg*m^2, with brake, rated current A at
 #       200 V, phase resistance ohm at 200 V); rated speed and maximum speed per family.
 LOW_SMALL = {   # low inertia, 3000 / 6000 r/min
-    50: (0.159, 0.477, 0.025, 0.027, 0.85, 11.5),
-    100: (0.318, 0.955, 0.040, 0.047, 1.1, 6.4),
+    50: (0.159, 0.477, 0.025, 0.027, 0.80, 8.5),
+    100: (0.318, 0.955, 0.040, 0.047, 1.1, 5.6),
     200: (0.637, 1.91, 0.13, 0.15, 1.6, 2.6),
     400: (1.27, 3.82, 0.23, 0.26, 2.6, 1.3),
     750: (2.39, 7.16, 0.87, 0.97, 4.4, 0.55),
 }
 MED_SMALL = {   # medium inertia, 3000 / 5000 r/min
-    100: (0.318, 0.955, 0.072, 0.078, 1.0, 7.2),
+    100: (0.318, 0.955, 0.072, 0.078, 1.0, 6.0),
     200: (0.637, 1.91, 0.34, 0.37, 1.6, 2.9),
     400: (1.27, 3.82, 0.62, 0.66, 2.6, 1.45),
     750: (2.39, 7.16, 1.55, 1.65, 4.1, 0.62),
 }
 MED_FLAT = {    # medium inertia flat (short, large flange), 3000 / 5000 r/min (1.5 kW: 4500)
-    100: (0.318, 0.955, 0.10, 0.13, 0.95, 7.8),
+    100: (0.318, 0.955, 0.10, 0.13, 0.95, 6.4),
     200: (0.637, 1.91, 0.42, 0.50, 1.6, 3.0),
     400: (1.27, 3.82, 0.68, 0.76, 2.6, 1.5),
     750: (2.39, 7.16, 2.05, 2.25, 4.2, 0.60),
@@ -168,7 +170,7 @@ MED_LARGE = {   # medium inertia, 2000 / 3000 r/min
     1500: (7.16, 21.5, 9.0, 9.9, 9.4, 0.37),
     2000: (9.55, 28.6, 12.0, 13.0, 11.5, 0.25),
     3000: (14.3, 43.0, 18.5, 20.5, 17.4, 0.14),
-    4000: (19.1, 57.3, 37.0, 40.0, 20.0, 0.12),
+    4000: (19.1, 57.3, 37.0, 40.0, 22.0, 0.10),
     5000: (23.9, 71.6, 46.0, 49.5, 28.0, 0.075),
 }
 LOW_LARGE = {   # low inertia, 3000 / 5000 r/min (4 kW and 5 kW: 4500)
@@ -570,14 +572,14 @@ def main():
                     [[n(cd), q(nm), n(cd), n(float(w))] for cd, nm, w in OUTPUTS]))
     s.append("\n")
     s.append(insert("m_search_phase", ["msp_cd", "msp_name", "msp_orderby"],
-                    [[n(cd), q(nm), n(cd)] for cd, nm in PHASES]))
+                    [[n(cd), q(nm), n(o)] for cd, nm, o in PHASES]))
     s.append("\n-- Rated supply voltage in V (the default input supply voltage of a judgement).\n")
     s.append(insert("m_search_supply", ["mss_cd", "mss_name", "mss_orderby", "mss_n_supply"],
-                    [[n(cd), q(nm), n(cd), n(v)] for cd, nm, v in SUPPLIES]))
+                    [[n(cd), q(nm), n(o), n(v)] for cd, nm, v, o in SUPPLIES]))
     s.append("\n-- msb_n_brake: 1 with a holding brake, 0 without; msb_value: detail text.\n")
     s.append(insert("m_search_brake",
                     ["msb_cd", "msb_name", "msb_orderby", "msb_n_brake", "msb_value"],
-                    [[n(cd), q(nm), n(cd), n(float(nb)), q(v)] for cd, nm, nb, v in BRAKES]))
+                    [[n(cd), q(nm), n(o), n(float(nb)), q(v)] for cd, nm, nb, v, o in BRAKES]))
     s.append("\n-- mse_range: default position range (in-position window) in encoder pulses;\n"
              "-- mse_m_res: resolution in pulses per motor revolution.\n")
     s.append(insert("m_search_encoder",

@@ -33,18 +33,18 @@ INSERT INTO m_search_output (mso_cd, mso_name, mso_orderby, mso_n_output) VALUES
   (11, '5.0 kW', 11, 5000);
 
 INSERT INTO m_search_phase (msp_cd, msp_name, msp_orderby) VALUES
-  (1, 'Single-phase', 1),
-  (2, 'Three-phase', 2);
+  (1, 'Single-phase', 2),
+  (2, 'Three-phase', 1);
 
 -- Rated supply voltage in V (the default input supply voltage of a judgement).
 INSERT INTO m_search_supply (mss_cd, mss_name, mss_orderby, mss_n_supply) VALUES
-  (1, '100 V', 1, 100),
-  (2, '200 V', 2, 200);
+  (1, '100 V', 2, 100),
+  (2, '200 V', 1, 200);
 
 -- msb_n_brake: 1 with a holding brake, 0 without; msb_value: detail text.
 INSERT INTO m_search_brake (msb_cd, msb_name, msb_orderby, msb_n_brake, msb_value) VALUES
-  (1, 'With brake', 1, 1, 'With holding brake (24 V DC)'),
-  (2, 'Without brake', 2, 0, 'None');
+  (1, 'With brake', 2, 1, 'With holding brake (24 V DC)'),
+  (2, 'Without brake', 1, 0, 'None');
 
 -- mse_range: default position range (in-position window) in encoder pulses;
 -- mse_m_res: resolution in pulses per motor revolution.
