@@ -3,6 +3,7 @@
 
 #include "formula/FormulaError.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -254,11 +255,10 @@ private:
     }
 
     [[noreturn]] void Fail(EVbError code, std::string detail) {
-        size_t b = t_.rfind('\n', p_ == 0 ? 0 : p_ - 1);
-        b = (b == std::string_view::npos || b >= p_) ? 0 : b + 1;
-        if (p_ == 0) b = 0;
-        size_t e = t_.find_first_of("\r\n", p_);
-        if (e == std::string_view::npos) e = t_.size();
+        const size_t at = std::min(p_, t_.size());
+        size_t b = at, e = at;
+        while (b > 0 && t_[b - 1] != '\n' && t_[b - 1] != '\r') --b;
+        while (e < t_.size() && t_[e] != '\n' && t_[e] != '\r') ++e;
         throw TFormulaError(code, std::move(detail), line_, std::string(t_.substr(b, e - b)));
     }
 

@@ -204,6 +204,7 @@ Variant VbPow(const Variant& a, const Variant& b) {
     const double x = ToNum(a).d, y = ToNum(b).d;
     if (x < 0 && y != std::floor(y)) VbFail(EVbError::kInvalidCall);
     if (x == 0 && y < 0) VbFail(EVbError::kDivisionByZero);
+    if (y == 2) return FitFloat(x * x, kDouble, x, y);  // the common square, exact either way
     return FitFloat(std::pow(x, y), kDouble, x, y);
 }
 

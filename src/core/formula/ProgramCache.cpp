@@ -3,7 +3,27 @@
 
 #include "formula/Parser.h"
 
+#include <cstring>
+
 namespace kinemo {
+
+// Every lookup hashes the whole text, often kilobytes of hand-over lines: eight bytes per
+// multiply keeps that well below the cost of running it. Collisions only cost a compare.
+size_t TProgramCache::TKeyHash::operator()(const TKey& k) const {
+    const char* p = k.text.data();
+    size_t n = k.text.size();
+    uint64_t h = 0x9E3779B97F4A7C15ull ^ n ^ static_cast<uint64_t>(k.kind);
+    for (; n >= 8; n -= 8, p += 8) {
+        uint64_t w;
+        std::memcpy(&w, p, 8);
+        h = (h ^ w) * 0xFF51AFD7ED558CCDull;
+        h ^= h >> 32;
+    }
+    uint64_t tail = 0;
+    std::memcpy(&tail, p, n);
+    h = (h ^ tail) * 0xC4CEB9FE1A85EC53ull;
+    return static_cast<size_t>(h ^ (h >> 29));
+}
 
 TProgramCache& TProgramCache::Instance() {
     static TProgramCache cache;

@@ -41,9 +41,7 @@ private:
         bool operator==(const TKey& o) const { return kind == o.kind && text == o.text; }
     };
     struct TKeyHash {
-        size_t operator()(const TKey& k) const {
-            return std::hash<std::string_view>()(k.text) ^ static_cast<size_t>(k.kind);
-        }
+        size_t operator()(const TKey& k) const;
     };
     struct TEntry {
         std::shared_ptr<const TProgram> program;

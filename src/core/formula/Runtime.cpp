@@ -56,16 +56,20 @@ TGlobalEntry* TRuntime::Find(std::string_view lowerName, uint64_t hash) const {
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
         const uint32_t slot = table_[i];
         if (slot == 0) return nullptr;
-        const TGlobalEntry& e = globals_[slot - 1];
-        if (e.hash == hash && e.name == lowerName) return const_cast<TGlobalEntry*>(&e);
+        TGlobalEntry& e = Entry(slot - 1);
+        if (e.hash == hash && e.name == lowerName) return &e;
     }
 }
 
-void TRuntime::Grow() {
-    std::vector<uint32_t> table(std::max<size_t>(64, table_.size() * 2), 0);
-    const size_t mask = table.size() - 1;
-    for (size_t k = 0; k < globals_.size(); ++k) {
-        size_t i = globals_[k].hash & mask;
+void TRuntime::Reserve(size_t more) {
+    const size_t needed = (count_ + more) * 2;
+    if (needed <= table_.size()) return;
+    size_t size = std::max<size_t>(64, table_.size());
+    while (size < needed) size *= 2;
+    std::vector<uint32_t> table(size, 0);
+    const size_t mask = size - 1;
+    for (size_t k = 0; k < count_; ++k) {
+        size_t i = Entry(k).hash & mask;
         while (table[i] != 0) i = (i + 1) & mask;
         table[i] = static_cast<uint32_t>(k + 1);
     }
@@ -73,21 +77,22 @@ void TRuntime::Grow() {
 }
 
 TGlobalEntry& TRuntime::FindOrAdd(const TName& name) {
-    if ((globals_.size() + 1) * 2 > table_.size()) Grow();
+    Reserve(1);
     const size_t mask = table_.size() - 1;
     size_t i = name.hash & mask;
     for (;; i = (i + 1) & mask) {
         const uint32_t slot = table_[i];
         if (slot == 0) break;
-        TGlobalEntry& e = globals_[slot - 1];
+        TGlobalEntry& e = Entry(slot - 1);
         if (e.hash == name.hash && e.name == name.text) return e;
     }
-    TGlobalEntry& e = globals_.emplace_back();
+    if (count_ % kChunk == 0) chunks_.push_back(std::make_unique<TGlobalEntry[]>(kChunk));
+    TGlobalEntry& e = Entry(count_++);
     e.name = name.text;
     e.shown = name.shown;
     e.hash = name.hash;
     e.var.flags = TVariable::kFresh;
-    table_[i] = static_cast<uint32_t>(globals_.size());
+    table_[i] = static_cast<uint32_t>(count_);
     return e;
 }
 
@@ -116,6 +121,7 @@ std::unique_ptr<TProgramRun> TRuntime::Bind(const std::shared_ptr<const TProgram
     const size_t n = g.names.size();
     run->entries.resize(n);
     run->vars.resize(n);
+    Reserve(n);
     for (size_t i = 0; i < n; ++i) run->entries[i] = &FindOrAdd(g.names[i]);
     // Procedures and declarations take effect before the first statement runs.
     for (const auto& fn : program->funcs) {
@@ -171,8 +177,10 @@ Variant TRuntime::Evaluate(const std::shared_ptr<const TProgram>& program) {
 
 std::vector<const TGlobalEntry*> TRuntime::AssignedInOrder() const {
     std::vector<const TGlobalEntry*> out;
-    for (const auto& e : globals_)
+    for (size_t k = 0; k < count_; ++k) {
+        const TGlobalEntry& e = Entry(k);
         if (e.var.order != 0 && !e.func) out.push_back(&e);
+    }
     std::sort(out.begin(), out.end(), [](const TGlobalEntry* a, const TGlobalEntry* b) { return a->var.order < b->var.order; });
     return out;
 }

@@ -4,7 +4,6 @@
 #include "formula/Ast.h"
 #include "formula/FormulaError.h"
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -124,7 +123,9 @@ public:
 private:
     [[noreturn]] void StepLimit() const;
     TGlobalEntry& FindOrAdd(const TName& name);
-    void Grow();
+    // Makes room for that many more names without rehashing on the way.
+    void Reserve(size_t more);
+    TGlobalEntry& Entry(size_t i) const { return chunks_[i / kChunk][i % kChunk]; }
     std::unique_ptr<TProgramRun> Bind(const std::shared_ptr<const TProgram>& program);
     void ApplyDecl(TVariable& v, const TDecl& d);
     Variant Invoke(TFrame& caller, const TFuncDecl& fn, TProgramRun& run, const std::vector<TExprPtr>& args);
@@ -133,8 +134,11 @@ private:
     int64_t budget_;
     int callDepth_ = 0;
     uint32_t nextOrder_ = 1;
-    std::deque<TGlobalEntry> globals_;
-    std::vector<uint32_t> table_;  // open addressing: index + 1 into globals_, 0 = empty
+    // Entries never move (frames point at them): fixed-size chunks, allocated as needed.
+    static constexpr size_t kChunk = 64;
+    std::vector<std::unique_ptr<TGlobalEntry[]>> chunks_;
+    size_t count_ = 0;
+    std::vector<uint32_t> table_;  // open addressing: entry index + 1, 0 = empty
     std::vector<std::shared_ptr<const TProgram>> programs_;  // keep entry names alive
     std::vector<std::unique_ptr<TProgramRun>> keptRuns_;     // runs whose procedures remain callable
     TVariable undefined_;

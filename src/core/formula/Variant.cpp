@@ -23,36 +23,16 @@ struct Variant::TArrayRep {
     TArrayData data;
 };
 
-Variant& Variant::operator=(const Variant& o) noexcept {
-    if (this != &o) {
-        o.AddRef();
-        Release();
-        type_ = o.type_;
-        u_ = o.u_;
-    }
-    return *this;
-}
-
-Variant& Variant::operator=(Variant&& o) noexcept {
-    if (this != &o) {
-        Release();
-        type_ = o.type_;
-        u_ = o.u_;
-        o.type_ = Type::Empty;
-    }
-    return *this;
-}
-
-void Variant::AddRef() const noexcept {
+void Variant::AddRefHeap() const noexcept {
     if (type_ == Type::String) u_.s->refs.fetch_add(1, std::memory_order_relaxed);
-    else if (type_ == Type::Array) u_.a->refs.fetch_add(1, std::memory_order_relaxed);
+    else u_.a->refs.fetch_add(1, std::memory_order_relaxed);
 }
 
-void Variant::Release() noexcept {
+void Variant::ReleaseHeap() noexcept {
     if (type_ == Type::String) {
         if (u_.s->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) std::free(u_.s);
-    } else if (type_ == Type::Array) {
-        if (u_.a->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) delete u_.a;
+    } else if (u_.a->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        delete u_.a;
     }
     type_ = Type::Empty;
 }
@@ -89,7 +69,7 @@ const TArrayData& Variant::ArrayValue() const { return u_.a->data; }
 TArrayData& Variant::MutableArray() {
     if (u_.a->refs.load(std::memory_order_acquire) != 1) {
         auto* copy = new TArrayRep{{1}, u_.a->data};
-        Release();
+        ReleaseHeap();
         type_ = Type::Array;
         u_.a = copy;
     }

@@ -52,8 +52,24 @@ public:
     ~Variant() { Release(); }
     Variant(const Variant& o) noexcept : type_(o.type_), u_(o.u_) { AddRef(); }
     Variant(Variant&& o) noexcept : type_(o.type_), u_(o.u_) { o.type_ = Type::Empty; }
-    Variant& operator=(const Variant& o) noexcept;
-    Variant& operator=(Variant&& o) noexcept;
+    Variant& operator=(const Variant& o) noexcept {
+        if (this != &o) {
+            o.AddRef();
+            Release();
+            type_ = o.type_;
+            u_ = o.u_;
+        }
+        return *this;
+    }
+    Variant& operator=(Variant&& o) noexcept {
+        if (this != &o) {
+            Release();
+            type_ = o.type_;
+            u_ = o.u_;
+            o.type_ = Type::Empty;
+        }
+        return *this;
+    }
 
     static Variant Null() { return Variant(Type::Null); }
     static Variant Nothing() { return Variant(Type::Nothing); }
@@ -102,8 +118,16 @@ public:
 
 private:
     explicit Variant(Type t) : type_(t) { u_.d = 0; }
-    void AddRef() const noexcept;
-    void Release() noexcept;
+    // Only texts and arrays own heap memory; the checks stay inline so numbers cost nothing.
+    bool OwnsHeap() const { return type_ == Type::String || type_ == Type::Array; }
+    void AddRef() const noexcept {
+        if (OwnsHeap()) AddRefHeap();
+    }
+    void Release() noexcept {
+        if (OwnsHeap()) ReleaseHeap();
+    }
+    void AddRefHeap() const noexcept;
+    void ReleaseHeap() noexcept;
 
     struct TStringRep;
     struct TArrayRep;
