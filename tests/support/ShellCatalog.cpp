@@ -2,6 +2,7 @@
 #include "support/ShellCatalog.h"
 
 #include "shell/ApplicationVersion.h"
+#include "shell/AtomicFile.h"
 #include "support/TestSupport.h"
 
 namespace kinemo::test {
@@ -15,12 +16,6 @@ std::string Quote(const std::string& s) {
 }
 
 const char* kUnits = R"(
-CREATE TABLE m_machine_unit_class (muc_cd INTEGER, muc_name TEXT, muc_default_muv_cd INTEGER, muc_mmc_cd INTEGER);
-CREATE TABLE t_machine_unit_value (muv_cd INTEGER, muv_symbol TEXT, muv_muc_cd INTEGER);
-CREATE TABLE m_machine_unit_exc (mue_from_muv_cd INTEGER, mue_to_muv_cd INTEGER, mue_exchange REAL);
-CREATE TABLE m_machine_material_class (mmc_cd INTEGER);
-CREATE TABLE m_machine_material (mmm_cd INTEGER, mmm_mmc_cd INTEGER, mmm_name TEXT, mmm_value TEXT, mmm_muv_cd INTEGER);
-CREATE TABLE s_physicalconstant (cons_name TEXT, cons_value TEXT);
 INSERT INTO m_machine_unit_class VALUES (1, 'Length', 102, NULL), (2, 'Mass', 201, NULL), (3, 'Time', 301, NULL);
 INSERT INTO t_machine_unit_value VALUES (101, 'mm', 1), (102, 'm', 1), (201, 'kg', 2), (202, 'g', 2),
   (301, 's', 3), (302, 'ms', 3);
@@ -114,7 +109,9 @@ std::string TabRows(bool japanese) {
 
 std::string ShellCatalogSql(const TShellCatalogOptions& o) {
     const std::string version = o.TrueVersion.empty() ? ApplicationVersionText() : o.TrueVersion;
-    std::string sql = std::string(kMinimalSchema) + kUnits + kTexts + TabRows(o.JapaneseTabs);
+    // The catalog's own schema: start-up creates the element catalog, which reads its tables.
+    std::string sql = ReadWholeFile(std::string(KINEMO_SOURCE_DIR) + "/catalog/schema.sql") + kUnits + kTexts +
+                      TabRows(o.JapaneseTabs);
     sql += "INSERT INTO m_db_version VALUES (1, " + Quote(o.MdbVersion) + ");";
     sql += "INSERT INTO s_config VALUES ('user_define_factor', " + std::to_string(o.UserDefineFactor) +
            ", NULL), ('debug_mode', " + std::to_string(o.DebugMode) +

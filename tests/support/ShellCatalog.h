@@ -1,5 +1,5 @@
-// A small catalog for the shell's tests: settings, versions, the main window's texts,
-// dialog texts, errors, tab captions and a few units, with the values a test varies.
+// A small catalog for the shell's tests: the catalog's schema with settings, versions, the
+// main window's texts, dialog texts, errors, tab captions and a few units, varied per test.
 #pragma once
 
 #include <string>

@@ -68,8 +68,9 @@ void TMainWindowModel::LoadTexts() {
 }
 
 void TMainWindowModel::LoadCatalogTables() {
-    // The tables held for the run that exist so far; each later loader joins here in the
-    // order of start-up.
+    // The tables held for the run that exist so far, in the order of start-up; each later
+    // loader joins here. The element catalog comes first, with the user's own elements.
+    context_->ReloadUserFactors();
     context_->Constants();
     context_->Measures();
     context_->Materials();
@@ -161,6 +162,7 @@ void TMainWindowModel::ApplyFolders(const TUserSettings& settings) {
     // The project dialogs read the folder each time they open, so they start there now;
     // the settings file is written at the next close.
     context_->Run().Settings = settings;
+    context_->ReloadUserFactors();
     ResetPages();
 }
 
