@@ -41,7 +41,8 @@ Variant TFormulaEngine::Eval(std::string_view name) {
         std::string lower;
         LowerName(name, lower);
         const TGlobalEntry* e = rt_->Find(lower, HashName(lower));
-        if (e && !e->func) return e->var.value;
+        // Only a variable that was set: a built-in's name (Rnd) must still be called.
+        if (e && !e->func && e->Exists()) return e->var.value;
     }
     return rt_->Evaluate(TProgramCache::Instance().Get(name, TProgramCache::EKind::kExpression));
 }

@@ -48,6 +48,8 @@ TEST(FormulaEngine, EvalTakesExpressionsToo) {
     EXPECT_NEAR(engine.EvalDouble("Sq(T(1))"), 16, kTolerance);
     EXPECT_EQ(engine.EvalText("vbTab"), "\t");
     EXPECT_THROW(engine.Eval("T(1) +"), TFormulaError);
+    engine.ExecuteStatement("r = Rnd");
+    EXPECT_EQ(engine.Eval("Rnd").GetType(), Variant::Type::Single);  // still the function
 }
 
 // The callers' protocol: one statement per call with numbers by the float-to-text rule,
