@@ -10,7 +10,9 @@
 
 namespace kinemo {
 
-TFormSplash::TFormSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+// A plain borderless window rather than a splash-screen window, which desktops keep above
+// everything: the version question of start-up must not open behind it.
+TFormSplash::TFormSplash() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName("FormSplash");
     setFixedSize(kWidth, kHeight);
     setCursor(Qt::WaitCursor);
