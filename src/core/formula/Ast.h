@@ -282,6 +282,7 @@ struct TProgram {
     bool optionExplicit = false;
 
     std::string LineText(int line) const;
+    void IndexLines();  // fills lineStarts from text
 };
 
 }  // namespace kinemo

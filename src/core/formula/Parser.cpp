@@ -4,6 +4,7 @@
 #include "formula/Builtins.h"
 #include "formula/FormulaError.h"
 #include "formula/Lexer.h"
+#include "formula/NameIndex.h"
 
 #include <algorithm>
 
@@ -19,50 +20,6 @@ struct TDepthGuard {
     explicit TDepthGuard(int& d) : depth(d) { ++depth; }
     ~TDepthGuard() { --depth; }
     int& depth;
-};
-
-// The names of one scope by text: open addressing over the scope's own name list, so
-// interning a name allocates nothing beyond the name itself.
-class TNameIndex {
-public:
-    void Clear() {
-        slots_.clear();
-        count_ = 0;
-    }
-
-    // The id of lower in scope, or UINT32_MAX.
-    uint32_t Find(const TScope& scope, std::string_view lower, uint64_t hash) const {
-        if (slots_.empty()) return UINT32_MAX;
-        const size_t mask = slots_.size() - 1;
-        for (size_t i = hash & mask;; i = (i + 1) & mask) {
-            const uint32_t slot = slots_[i];
-            if (slot == 0) return UINT32_MAX;
-            const TName& n = scope.names[slot - 1];
-            if (n.hash == hash && n.text == lower) return slot - 1;
-        }
-    }
-
-    // Records that id (already in scope.names) has its hash.
-    void Add(const TScope& scope, uint32_t id) {
-        if ((count_ + 1) * 2 > slots_.size()) {
-            slots_.assign(std::max<size_t>(64, slots_.size() * 2), 0);
-            count_ = 0;
-            for (uint32_t k = 0; k < id; ++k) Place(scope.names[k].hash, k);
-        }
-        Place(scope.names[id].hash, id);
-    }
-
-private:
-    void Place(uint64_t hash, uint32_t id) {
-        const size_t mask = slots_.size() - 1;
-        size_t i = hash & mask;
-        while (slots_[i] != 0) i = (i + 1) & mask;
-        slots_[i] = id + 1;
-        ++count_;
-    }
-
-    std::vector<uint32_t> slots_;
-    size_t count_ = 0;
 };
 
 class TParser {
@@ -1026,35 +983,12 @@ private:
     int loopDo_ = 0;
 };
 
-void IndexLines(TProgram& p) {
-    p.lineStarts.push_back(0);
-    const std::string& t = p.text;
-    for (size_t i = 0; i < t.size(); ++i) {
-        if (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') ++i;
-        if (t[i] == '\r' || t[i] == '\n') p.lineStarts.push_back(static_cast<uint32_t>(i + 1));
-    }
-}
-
 }  // namespace
-
-uint64_t HashName(std::string_view lowerName) {
-    uint64_t h = 1469598103934665603ull;
-    for (char c : lowerName) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    return h;
-}
-
-std::string TProgram::LineText(int line) const {
-    if (line < 1 || static_cast<size_t>(line) > lineStarts.size()) return {};
-    const size_t b = lineStarts[line - 1];
-    size_t e = text.find_first_of("\r\n", b);
-    if (e == std::string::npos) e = text.size();
-    return text.substr(b, e - b);
-}
 
 std::shared_ptr<const TProgram> ParseProgram(std::string text) {
     auto p = std::make_shared<TProgram>();
     p->text = std::move(text);
-    IndexLines(*p);
+    p->IndexLines();
     TParser(*p).ParseScript();
     return p;
 }
@@ -1062,7 +996,7 @@ std::shared_ptr<const TProgram> ParseProgram(std::string text) {
 std::shared_ptr<const TProgram> ParseExpressionProgram(std::string text) {
     auto p = std::make_shared<TProgram>();
     p->text = std::move(text);
-    IndexLines(*p);
+    p->IndexLines();
     TParser(*p).ParseExpressionOnly();
     return p;
 }
