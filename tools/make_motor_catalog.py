@@ -337,6 +337,10 @@ SERIES_ORDER = ["KRS", "KRF", "KRL", "SWS", "SWL", "HNP", "HNG", "HNL"]
 
 # Motor variants per series: list of (family table, W, supply, phases, encoders,
 # amplifier interfaces, rated speed, maximum speed, warning inertia ratio).
+# Codes are numbered in this order within a series (msv_cd = series * 1000 + n, likewise the
+# extension codes): project files store them, so add new motors after the existing lines of
+# their series, and make sure a change of the extension choices keeps the numbers of the
+# existing extension codes (compare the generated files before committing).
 def variants():
     out = []
 
