@@ -40,7 +40,7 @@ TRuntime::TRuntime() : stepsLeft_(kDefaultStepBudget), budget_(kDefaultStepBudge
 
 void TRuntime::StepLimit() const {
     throw TFormulaError(EVbError::kStepLimit,
-                        "more than " + std::to_string(budget_) + " steps; is there an endless loop?");
+                        "more than " + std::to_string(budget_) + " steps (an endless loop?)");
 }
 
 void TRuntime::ChargeBytes(size_t bytes) {
