@@ -205,8 +205,9 @@ Variant Replace(const TBuiltinArgs& a) {
     for (;;) {
         const size_t at = (count == -1 || done < count) ? hay.find(needle, pos) : std::string::npos;
         if (at == std::string::npos) break;
-        a.rt.ChargeBytes(out.size() + with.size());
+        a.rt.ChargeBytes(at - pos + with.size());
         out.append(s, pos, at - pos).append(with);
+        if (out.size() > TRuntime::kMaxValueBytes) VbFail(EVbError::kOutOfMemory);
         pos = at + needle.size();
         ++done;
     }
@@ -332,9 +333,11 @@ Variant Join(const TBuiltinArgs& a) {
     const std::string delim = a.Has(1) ? a[1].ToText() : " ";
     std::string out;
     for (size_t i = 0; i < d.items.size(); ++i) {
+        const size_t before = out.size();
         if (i) out += delim;
         if (!d.items[i].IsNull()) out += d.items[i].ToText();
-        a.rt.ChargeBytes(out.size());
+        a.rt.ChargeBytes(out.size() - before);
+        if (out.size() > TRuntime::kMaxValueBytes) VbFail(EVbError::kOutOfMemory);
     }
     return Variant::String(out);
 }

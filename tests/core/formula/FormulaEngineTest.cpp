@@ -169,6 +169,10 @@ TEST(FormulaEngine, MemoryHungryFormulasAreStopped) {
     EXPECT_THROW(engine.ExecuteStatement("t = Space(2000000000)"), TFormulaError);
     EXPECT_THROW(engine.ExecuteStatement("ReDim a(100000, 100000)"), TFormulaError);
     EXPECT_THROW(engine.ExecuteStatement("Dim b(2147483647)"), TFormulaError);
+    EXPECT_THROW(engine.ExecuteStatement("u = Replace(Space(5000000), \" \", \"0123456789abcdef\")"), TFormulaError);
+    // Large but honest text work stays within the budget.
+    engine.ExecuteStatement("w = Replace(Space(100000), \" \", \"ab\")\nj = Join(Split(w, \"b\"), \"c\")");
+    EXPECT_EQ(engine.EvalInteger("Len(j)"), 200000);
 }
 
 }  // namespace
