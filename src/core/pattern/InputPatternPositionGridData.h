@@ -1,0 +1,58 @@
+// The position input type: each interval is a trapezoidal move to a target position (or a
+// dwell at the same position) with its acceleration and deceleration times; speeds follow.
+#pragma once
+
+#include "pattern/InputPatternGridData.h"
+
+namespace kinemo {
+
+class TInputPatternPositionGridData : public TInputPatternGridData {
+public:
+    static constexpr int kAccelerationTime = 5;
+    static constexpr int kDecelerationTime = 6;
+    static constexpr int kAcceleratedVelocity = 7;
+    static constexpr int kColumns = 8;
+
+    void ApplyTimeInterval(int row, double displayValue) override;
+    void ApplyElapsedTime(int row, double displayValue) override;
+    bool SetCellValue(int row, int column, double displayValue) override;
+    // Adds the rules of moves and dwells to the time rules.
+    void Validate() const override;
+    void GetChartPoints(TChartPointList& points) const override;
+    // Re-applies the position of the first pasted row, so that it and the row after the
+    // pasted block see their new neighbours.
+    void PasteRows(int row) override;
+    // Validates first; a broken rule becomes the conversion error.
+    TGridPathList ExportPaths() const override;
+    void ImportPaths(const TGridPathList& paths) override;
+    void RecalculateAll() override;
+
+    // 17. Frequency and Speed of the row's move.
+    virtual void ComputeSpeed(int row) = 0;
+    // 18. AcceleratedVelocity of the row's move.
+    virtual void ComputeAcceleration(int row) = 0;
+
+    // A target position: the row becomes a move, or a dwell without acceleration and
+    // deceleration times; with cascade the next row follows its new previous position.
+    void ApplyPosition(int row, double displayValue, bool cascade);
+    void ApplyAccelerationTime(int row, double displayValue);
+    void ApplyDecelerationTime(int row, double displayValue);
+    // Suspended of rows 1..99 from the positions: true where the position repeats.
+    void RecomputeSuspended();
+
+protected:
+    TInputPatternPositionGridData(const TPatternServices& services, TPatternAxis axis)
+        : TInputPatternGridData(services, axis, TPatternInput::Position) {}
+
+    // ComputeSpeed and ComputeAcceleration of a kind, by its formula key.
+    void RunSpeed(int row, const char* key);
+    void RunAcceleration(int row, const char* key);
+    // After a deletion the row before the gap is applied again with its successor, as a
+    // cut does; after every move of rows the dwell flags follow the positions.
+    void AfterRowsMoved(int row, bool closedUp) override;
+
+private:
+    void RecomputeRow(int row);
+};
+
+}  // namespace kinemo
