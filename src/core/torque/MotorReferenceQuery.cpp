@@ -1,0 +1,51 @@
+// Motor lookup by reference.
+#include "torque/MotorReferenceQuery.h"
+
+#include "shell/Catalog.h"
+#include "torque/Motor.h"
+
+namespace kinemo {
+
+std::unique_ptr<TMotor> LoadMotorByReference(TCatalogQuery& query, int msvCd, int mxcCd) {
+    if (msvCd < 0 || mxcCd < 0) return nullptr;
+    query.Close();
+    query.SetSQL(std::vector<std::string>{
+        "SELECT ",
+        " tms.*, msv.*, mmf.*, mxc.*, moc.*, mso.*, msp.*, mss.*, mse.*, msb.*, msmg.*, ",
+        " map.map_price AS msv_amp_price, mmp.mmp_price AS msv_motor_price, ",
+        " mmp.mmp_model AS msv_model_all, map.map_model AS msv_amplifier1, mmp_cd, map_cd ",
+        " FROM (((((((((((( ",
+        " t_motor_series AS tms INNER JOIN t_motor_value AS msv ON tms.tms_cd = msv.msv_tms_cd) ",
+        " INNER JOIN m_motor_function AS mmf ON mmf.mmf_cd = tms.tms_mmf_cd) ",
+        " INNER JOIN m_ext_code AS mxc ON tms.tms_cd = mxc.mxc_tms_cd) ",
+        " INNER JOIN m_option_connect_image AS moc ON moc.moc_cd = msv.msv_moc_cd) ",
+        " INNER JOIN m_search_output AS mso ON msv.msv_mso_cd = mso.mso_cd) ",
+        " INNER JOIN m_search_phase AS msp ON msv.msv_msp_cd = msp.msp_cd) ",
+        " INNER JOIN m_search_supply AS mss ON msv.msv_mss_cd = mss.mss_cd) ",
+        " INNER JOIN m_search_encoder AS mse ON msv.msv_mse_cd = mse.mse_cd) ",
+        " INNER JOIN m_search_brake AS msb ON (msv.msv_msb_cd = msb.msb_cd) AND (mxc.mxc_msb_cd = msb.msb_cd)) ",
+        " INNER JOIN m_search_motor_gear AS msmg ON (msv.msv_msmg_cd = msmg.msmg_cd) AND (mxc.mxc_msmg_cd = "
+        "msmg.msmg_cd)) ",
+        " INNER JOIN m_amplifier_price AS map ON msv.msv_map_cd = map.map_cd) ",
+        " INNER JOIN m_motor_price AS mmp ON (msv.msv_cd = mmp.mmp_msv_cd) AND (mxc.mxc_cd = mmp.mmp_mxc_cd)) ",
+        " WHERE msv_cd = :MSVCD AND mxc_cd = :MXCCD "});
+    query.SetParam("MSVCD", msvCd);
+    query.SetParam("MXCCD", mxcCd);
+    query.Open();
+    std::vector<std::unique_ptr<TMotor>> list = LoadMotorList(query);
+    if (list.empty()) return nullptr;
+    std::unique_ptr<TMotor> motor = std::move(list.front());
+    // The query above joins no gear ratio, which would leave a geared motor at ratio 1:
+    // every later calculation with the restored motor would be wrong. Read it separately.
+    query.SetSQL(std::vector<std::string>{
+        "SELECT msgr_value FROM t_motor_value INNER JOIN m_search_gear_rate ON t_motor_value.msv_msgr_cd = "
+        "m_search_gear_rate.msgr_cd",
+        "WHERE msv_cd = :MSVCD"});
+    query.SetParam("MSVCD", msvCd);
+    query.Open();
+    if (!query.Eof() && !query.IsNull(0)) motor->msgr_value = query.AsFloat(0);
+    query.Close();
+    return motor;
+}
+
+}  // namespace kinemo

@@ -1,0 +1,15 @@
+// A motor named by its motor and extension codes, read with every joined table.
+#pragma once
+
+#include <memory>
+
+namespace kinemo {
+
+class TCatalogQuery;
+class TMotor;
+
+// The motor record of msv_cd / mxc_cd with all search-item names; null when the catalog
+// no longer has that combination.
+std::unique_ptr<TMotor> LoadMotorByReference(TCatalogQuery& query, int msvCd, int mxcCd);
+
+}  // namespace kinemo
