@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # kinemo-cli pattern: the pattern of a project as the pattern page shows it with the
 # machine's speed coefficient; --convert switches the input type once, or exits 1 with the
-# conversion's message; a pattern with more than 99 rows is an error, not a truncation.
+# conversion's message; a pattern with more than 99 rows is an error, not a truncation;
+# the example projects' patterns convert.
 set -u
-CLI=$1 DB=$2
+CLI=$1 DB=$2 SRC=$3
 fail() { echo "FAIL: $*"; exit 1; }
 tmp=$(mktemp -d) || fail "no temporary folder"
 trap 'rm -rf "$tmp"' EXIT
@@ -49,4 +50,10 @@ project Speed Speed "$rows" >"$tmp/long.kjb"
 err=$("$CLI" pattern "$tmp/long.kjb" --catalog "$DB" 2>&1 >/dev/null); rc=$?
 [ $rc -ne 0 ] || fail "a pattern of 100 intervals was accepted"
 grep -q "99" <<<"$err" || fail "the error does not say why: $err"
+# Every example's pattern is made of trapezoidal moves and dwells: it converts.
+for f in "$SRC"/examples/*.kjb; do
+  out=$("$CLI" pattern "$f" --catalog "$DB" --convert) || fail "$(basename "$f") does not convert"
+  [ "$(grep -c '^-- ' <<<"$out")" -eq 2 ] || fail "$(basename "$f"): two patterns expected"
+  grep -q '^ 1  *[0-9.]*  *[0-9.]*  *[1-9]' <<<"$out" || fail "$(basename "$f"): no motor speed in interval 1"
+done
 echo "pattern: ok"
