@@ -86,7 +86,7 @@ public:
     bool UnitChanged(int column) const { return unitChanged_.at(static_cast<size_t>(column)); }
     const TMeasureManager& Measures() const { return *services_.Measures; }
 
-    // The design's CarryOutput: the chain's output without external force. Only V, the
+    // CarryOutput: the chain's output without external force. Only V, the
     // motor speed per load speed unit, is used by the pattern.
     const CarryOutput& Carry() const { return carry_; }
     void SetCarry(const CarryOutput& carry) { carry_ = carry; }

@@ -133,7 +133,10 @@ bool TInputPatternGridModel::ReadNumber(int gridColumn, const std::string& text,
 }
 
 void TInputPatternGridModel::Refuse(int gridRow, int gridColumn, const std::string& text) {
-    SetCurrent(gridRow, gridColumn);
+    if (IsPosition())
+        SetCurrent(gridRow, gridColumn);
+    else
+        Click(gridRow, gridColumn);  // the speed grids also mark the interval again
     throw TFormatErrorMessageException(*services_.Errors, "IllegalNumber", {text});
 }
 

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace kinemo::test {
 namespace {
 
@@ -167,6 +169,17 @@ TEST_F(PatternConversionTest, RotaryPatternsConvertTheSameWay) {
     EXPECT_NEAR(rp.Cell(1, Position::kPosition).Value(), 270, kPatternTolerance);
     EXPECT_NEAR(rp.Cell(1, Position::kFrequency).Value(), 60, kPatternTolerance);
     EXPECT_NEAR(rp.Cell(1, Position::kAcceleratedVelocity).Value(), 1440, kPatternTolerance);
+}
+
+// Before the machine is known V is 0 and every motor speed 0: a reversal is still split by
+// the load speeds, never into times that are not numbers.
+TEST_F(PatternConversionTest, AReversalWithoutSpeedCoefficientGivesFiniteTimes) {
+    speed.SetCarry(CarryOutput{});
+    EnterSpeedRows(speed, {{0.5, 100}, {1, -300}, {0.5, 0}});
+    for (const TSpeedGridPath& path : Moves()) {
+        EXPECT_TRUE(std::isfinite(path.Time));
+        EXPECT_TRUE(std::isfinite(path.Position));
+    }
 }
 
 TEST_F(PatternConversionTest, AnEmptyPatternConvertsToAnEmptyOne) {

@@ -213,6 +213,17 @@ TEST_F(PatternDataTest, PositionChartDrawsEachTrapezoidAndEachDwell) {
     }
 }
 
+TEST_F(PatternDataTest, TheFormulaStoreRunsEachKeyInAFreshEngineAndReloadsFromScratch) {
+    const TDrivePatternFormulas& formulas = *fx.formulas;
+    EXPECT_EQ(formulas.Run("SetTimeInterval", {{"TimeInterval", 0.25}, {"BeforeTime", 1e-20}}, {"ElapsedTime"})[0], 0.25);
+    // Nothing survives from one run to the next.
+    EXPECT_EQ(formulas.Run("SetSpeed", {{"Speed", 2}}, {"Frequency", "BeforeTime"}), (std::vector<double>{0, 0}));
+    fx.formulas->SetText("SetSpeed", "Frequency = 7");
+    fx.formulas->Load(*fx.query);
+    EXPECT_EQ(formulas.Text("SetSpeed"), "Frequency = Speed * V");
+    EXPECT_EQ(formulas.Text("TorqueValueFormula"), "");  // not one of the twelve keys
+}
+
 class PatternRowsFileTest : public PatternDataTest {
 protected:
     pugi::xml_node Grid() { return doc.append_child("Grid"); }
