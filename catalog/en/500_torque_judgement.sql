@@ -185,22 +185,24 @@ End If'),
 ('MotorAdjudication',
 'If maxP <= 0 And maxPm <= 0 Then
   Result = 4
-ElseIf maxP <= MotorAllowableDischarge And maxPm <= MotorMomentaryDischarge Then
-  Result = 3
-ElseIf maxP <= MotorExternalResistorCapacity And maxPm <= MotorExternalResistor Then
-  Result = 5
-ElseIf maxPm <= MotorExternalResistor Then
-  Result = 6
-Else
+ElseIf maxPm > MotorMomentaryDischarge Then
   Result = 7
+ElseIf maxP <= MotorAllowableDischarge Then
+  Result = 3
+ElseIf maxP <= MotorExternalResistorCapacity Then
+  Result = 5
+Else
+  Result = 6
 End If'),
 
 ('RegenerationResistanceLoadRate',
 'RegenerationResistanceLoadRate = "-"
-If maxP > 0 And maxP <= MotorAllowableDischarge And maxPm <= MotorMomentaryDischarge Then
-  RegenerationResistanceLoadRate = Round(maxP / MotorAllowableDischarge * 100, 1)
-ElseIf maxP > 0 And maxP <= MotorExternalResistorCapacity And maxPm <= MotorExternalResistor Then
-  RegenerationResistanceLoadRate = Round(maxP / MotorExternalResistorCapacity * 100, 1)
+If maxP > 0 And maxPm <= MotorMomentaryDischarge Then
+  If maxP <= MotorAllowableDischarge Then
+    RegenerationResistanceLoadRate = Round(maxP / MotorAllowableDischarge * 100, 1)
+  ElseIf maxP <= MotorExternalResistorCapacity Then
+    RegenerationResistanceLoadRate = Round(maxP / MotorExternalResistorCapacity * 100, 1)
+  End If
 End If'),
 
 ('StraightStoppingAccuracy',

@@ -6,10 +6,10 @@
 
 namespace kinemo {
 
-std::unique_ptr<TMotor> LoadMotorByReference(TCatalogQuery& query, int msvCd, int mxcCd) {
-    if (msvCd < 0 || mxcCd < 0) return nullptr;
-    query.Close();
-    query.SetSQL(std::vector<std::string>{
+namespace {
+
+std::vector<std::string> MotorQueryLines(const std::string& where) {
+    return {
         "SELECT ",
         " tms.*, msv.*, mmf.*, mxc.*, moc.*, mso.*, msp.*, mss.*, mse.*, msb.*, msmg.*, ",
         " map.map_price AS msv_amp_price, mmp.mmp_price AS msv_motor_price, ",
@@ -28,13 +28,15 @@ std::unique_ptr<TMotor> LoadMotorByReference(TCatalogQuery& query, int msvCd, in
         "msmg.msmg_cd)) ",
         " INNER JOIN m_amplifier_price AS map ON msv.msv_map_cd = map.map_cd) ",
         " INNER JOIN m_motor_price AS mmp ON (msv.msv_cd = mmp.mmp_msv_cd) AND (mxc.mxc_cd = mmp.mmp_mxc_cd)) ",
-        " WHERE msv_cd = :MSVCD AND mxc_cd = :MXCCD "});
-    query.SetParam("MSVCD", msvCd);
-    query.SetParam("MXCCD", mxcCd);
+        where};
+}
+
+std::unique_ptr<TMotor> FirstWithGearRatio(TCatalogQuery& query) {
     query.Open();
     std::vector<std::unique_ptr<TMotor>> list = LoadMotorList(query);
     if (list.empty()) return nullptr;
     std::unique_ptr<TMotor> motor = std::move(list.front());
+    const int msvCd = motor->msv_cd;
     // The query above joins no gear ratio, which would leave a geared motor at ratio 1:
     // every later calculation with the restored motor would be wrong. Read it separately.
     query.SetSQL(std::vector<std::string>{
@@ -46,6 +48,24 @@ std::unique_ptr<TMotor> LoadMotorByReference(TCatalogQuery& query, int msvCd, in
     if (!query.Eof() && !query.IsNull(0)) motor->msgr_value = query.AsFloat(0);
     query.Close();
     return motor;
+}
+
+}  // namespace
+
+std::unique_ptr<TMotor> LoadMotorByReference(TCatalogQuery& query, int msvCd, int mxcCd) {
+    if (msvCd < 0 || mxcCd < 0) return nullptr;
+    query.Close();
+    query.SetSQL(MotorQueryLines(" WHERE msv_cd = :MSVCD AND mxc_cd = :MXCCD "));
+    query.SetParam("MSVCD", msvCd);
+    query.SetParam("MXCCD", mxcCd);
+    return FirstWithGearRatio(query);
+}
+
+std::unique_ptr<TMotor> LoadMotorByModel(TCatalogQuery& query, const std::string& model) {
+    query.Close();
+    query.SetSQL(MotorQueryLines(" WHERE mmp.mmp_model = :MODEL ORDER BY msv_cd, mxc_cd "));
+    query.SetParam("MODEL", model);
+    return FirstWithGearRatio(query);
 }
 
 }  // namespace kinemo

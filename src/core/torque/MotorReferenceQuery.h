@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 namespace kinemo {
 
@@ -11,5 +12,7 @@ class TMotor;
 // The motor record of msv_cd / mxc_cd with all search-item names; null when the catalog
 // no longer has that combination.
 std::unique_ptr<TMotor> LoadMotorByReference(TCatalogQuery& query, int msvCd, int mxcCd);
+// The first record (lowest motor and extension code) whose full model name is model.
+std::unique_ptr<TMotor> LoadMotorByModel(TCatalogQuery& query, const std::string& model);
 
 }  // namespace kinemo

@@ -249,7 +249,7 @@ TEST(Judgement, RegenerationFollowsTheEnergyBalance) {
     EXPECT_EQ(table.Row(1).No, "2");
     ASSERT_EQ(motor.MomentaryTableText.size(), 3u);
     EXPECT_EQ(motor.MomentaryTableText[0].substr(0, 4), "  0 ");
-    EXPECT_EQ(motor.Result, e / 2.0 <= 10 ? 3 : e / 2.0 <= 60 ? 5 : 6);
+    EXPECT_EQ(motor.Result, (er - ec) / 0.5 > 1000 ? 7 : e / 2.0 <= 10 ? 3 : e / 2.0 <= 60 ? 5 : 6);
     EXPECT_EQ(motor.AllowableDischargeAdjudication, e / 2.0 <= 8 ? 0 : e / 2.0 <= 10 ? 1 : 2);
 }
 
