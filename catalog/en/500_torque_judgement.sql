@@ -149,13 +149,22 @@ If Er > 0 And MotorTripSupply > BusVoltage Then Em = 0.5 * MotorCapacitor * 0.00
 maxPm = 0
 CycleTime = 0
 SumE = 0
+CapacitorLeft = 0
 For k = 1 To Count
   CycleTime = CycleTime + t(k)
   Ct(k) = CycleTime
-  E(k) = Er(k) - Ec(k) - Em(k)
-  If E(k) < 0 Then E(k) = 0
+  NetEnergy = Er(k) - Ec(k)
+  If NetEnergy < 0 Then NetEnergy = 0
+  E(k) = 0
+  If Er(k) > 0 Then
+    If Er(k - 1) <= 0 Then CapacitorLeft = Em(k)
+    Absorbed = NetEnergy
+    If Absorbed > CapacitorLeft Then Absorbed = CapacitorLeft
+    CapacitorLeft = CapacitorLeft - Absorbed
+    E(k) = NetEnergy - Absorbed
+  End If
   Pm(k) = 0
-  If t(k) > 0 Then Pm(k) = (Er(k) - Ec(k)) / t(k)
+  If t(k) > 0 Then Pm(k) = NetEnergy / t(k)
   If Pm(k) > maxPm Then maxPm = Pm(k)
   SumE = SumE + E(k)
 Next
