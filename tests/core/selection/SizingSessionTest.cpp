@@ -1,0 +1,109 @@
+// A whole sizing job without a window: results survive saving and loading, and a
+// committed motor comes back committed with the first page read-only.
+#include "selection/SizingSession.h"
+#include "shell/KinemoContext.h"
+#include "shell/Catalog.h"
+#include "support/TestSupport.h"
+#include "torque/MotorReferenceQuery.h"
+
+#include <gtest/gtest.h>
+
+using namespace kinemo;
+
+namespace {
+
+struct Job {
+    Job() {
+        ctx = std::make_unique<TKinemoContext>(test::SampleCatalogPath(), TSpecialFolder(dir.File("cfg")), dialogs);
+        EXPECT_TRUE(ctx->ReadCatalogConfig());
+        session = std::make_unique<TSizingSession>(*ctx);
+        session->Initialize();
+    }
+    void Load(const std::string& example) {
+        ASSERT_EQ(session->LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/" + example),
+                  TProjectDocument::TLoadResult::Accepted);
+    }
+    std::vector<std::string> Rows() {
+        std::vector<std::string> out;
+        auto& list = session->Candidates();
+        for (int r = 0; r < static_cast<int>(list.DisplayList().size()); ++r) {
+            std::string row;
+            for (int c = 0; c < kCandidateColumns; ++c) row += list.CellText(r, c) + "|";
+            out.push_back(row);
+        }
+        return out;
+    }
+    test::TempDir dir;
+    test::TRecordingDialogs dialogs;
+    std::unique_ptr<TKinemoContext> ctx;
+    std::unique_ptr<TSizingSession> session;
+};
+
+}  // namespace
+
+TEST(SizingSession, ResultsAreTheSameAfterSavingAndLoading) {
+    Job a;
+    a.Load("02_ball_screw_through_gear.kjb");
+    ASSERT_TRUE(a.session->JudgeAll(TAdjudicationLevel::L100));
+    const std::vector<std::string> before = a.Rows();
+    ASSERT_EQ(before.size(), 2u);
+    const std::string text = a.session->ProjectText();
+    EXPECT_EQ(a.session->ProjectText(), text);  // saving twice gives the same bytes
+
+    Job b;
+    ASSERT_EQ(b.session->LoadProjectText(text), TProjectDocument::TLoadResult::Accepted);
+    EXPECT_EQ(b.session->Candidates().Level(), TAdjudicationLevel::L100);
+    ASSERT_TRUE(b.session->JudgeAll(b.session->Candidates().Level()));
+    EXPECT_EQ(b.Rows(), before);
+    EXPECT_EQ(b.session->ProjectText(), text);
+}
+
+TEST(SizingSession, CommittedMotorReloadsCommitted) {
+    Job a;
+    a.Load("01_ball_screw_horizontal.kjb");
+    ASSERT_TRUE(a.session->JudgeAll(TAdjudicationLevel::All));
+    const TMotor chosen = *a.session->Candidates().DisplayList().back();
+    a.session->CommitMotor(chosen);
+    EXPECT_FALSE(a.session->Machine().Editable());
+    EXPECT_EQ(a.session->Candidates().LockedRow(),
+              static_cast<int>(a.session->Candidates().DisplayList().size()) - 1);
+    const std::string path = a.dir.File("committed.kjb");
+    a.session->SaveProject(path);
+
+    Job b;
+    ASSERT_EQ(b.session->LoadProject(path), TProjectDocument::TLoadResult::Accepted);
+    ASSERT_NE(b.session->CommittedMotor(), nullptr);
+    EXPECT_EQ(b.session->CommittedMotor()->msv_model_all, chosen.msv_model_all);
+    EXPECT_EQ(b.session->CommittedMotor()->mxc_cd, chosen.mxc_cd);
+    EXPECT_FALSE(b.session->Machine().Editable());
+    EXPECT_FALSE(b.session->Pattern().Editable());
+    EXPECT_TRUE(b.session->Search().Committed());
+    b.session->ReleaseCommit();
+    EXPECT_TRUE(b.session->Machine().Editable());
+    EXPECT_EQ(b.session->Candidates().LockedRow(), -1);
+}
+
+TEST(SizingSession, EditsDropStaleJudgementsAtTheNextPreparation) {
+    Job a;
+    a.Load("01_ball_screw_horizontal.kjb");
+    ASSERT_TRUE(a.session->JudgeAll(TAdjudicationLevel::All));
+    a.session->PrepareJudgement();
+    EXPECT_TRUE(a.session->Candidates().FullList().front()->Judged);  // nothing changed
+    a.session->MarkModified();
+    a.session->PrepareJudgement();
+    EXPECT_FALSE(a.session->Candidates().FullList().front()->Judged);
+}
+
+TEST(SizingSession, GearedCommittedMotorKeepsItsRatio) {
+    Job a;
+    // The lookup joins no gear ratio of its own; a geared motor must not come back at 1.
+    TCatalogQuery& q = a.ctx->Query();
+    q.SetSQL("select mmp_msv_cd, mmp_mxc_cd from m_motor_price join t_motor_value on msv_cd = mmp_msv_cd "
+             "where msv_msmg_cd = 1 order by mmp_cd limit 1");
+    q.Open();
+    const int msv = static_cast<int>(q.AsInteger(0)), mxc = static_cast<int>(q.AsInteger(1));
+    q.Close();
+    std::unique_ptr<TMotor> m = LoadMotorByReference(q, msv, mxc);
+    ASSERT_NE(m, nullptr);
+    EXPECT_GT(m->msgr_value, 1);
+}
