@@ -151,7 +151,7 @@ struct TStmt {
     int line;
 };
 using TStmtPtr = std::unique_ptr<TStmt>;
-using TBlock = std::vector<TStmtPtr>;
+using TStmtBlock = std::vector<TStmtPtr>;
 
 // name = expr, name(i, j) = expr, Set name = expr.
 struct TAssignStmt final : TStmt {
@@ -191,8 +191,8 @@ struct TIfStmt final : TStmt {
     explicit TIfStmt(int ln) : TStmt(ln) {}
     EFlow Exec(TFrame& f) const override;
     std::vector<TExprPtr> conds;   // If and each ElseIf
-    std::vector<TBlock> blocks;    // one per condition
-    TBlock elseBlock;
+    std::vector<TStmtBlock> blocks;    // one per condition
+    TStmtBlock elseBlock;
 };
 
 struct TSelectStmt final : TStmt {
@@ -204,12 +204,12 @@ struct TSelectStmt final : TStmt {
     };
     struct TCase {
         std::vector<TClause> clauses;
-        TBlock body;
+        TStmtBlock body;
         int line = 0;
     };
     TExprPtr subject;
     std::vector<TCase> cases;
-    TBlock elseBlock;
+    TStmtBlock elseBlock;
     bool hasElse = false;
 };
 
@@ -218,7 +218,7 @@ struct TForStmt final : TStmt {
     EFlow Exec(TFrame& f) const override;
     uint32_t id = 0;
     TExprPtr from, to, step;
-    TBlock body;
+    TStmtBlock body;
 };
 
 struct TForEachStmt final : TStmt {
@@ -226,7 +226,7 @@ struct TForEachStmt final : TStmt {
     EFlow Exec(TFrame& f) const override;
     uint32_t id = 0;
     TExprPtr source;
-    TBlock body;
+    TStmtBlock body;
 };
 
 enum class ELoopTest : uint8_t { kNone, kPreWhile, kPreUntil, kPostWhile, kPostUntil };
@@ -236,7 +236,7 @@ struct TDoStmt final : TStmt {
     EFlow Exec(TFrame& f) const override;
     ELoopTest test = ELoopTest::kNone;
     TExprPtr cond;
-    TBlock body;
+    TStmtBlock body;
 };
 
 struct TExitStmt final : TStmt {
@@ -268,7 +268,7 @@ struct TFuncDecl {
     std::vector<TParam> params;
     uint32_t resultId = UINT32_MAX;  // the function's own name in its scope
     TScope scope;
-    TBlock body;
+    TStmtBlock body;
 };
 
 // One parsed text: the script-level code, its names, its procedures.
@@ -277,7 +277,7 @@ struct TProgram {
     std::vector<uint32_t> lineStarts;  // offset of each line (1-based line n at [n-1])
     TScope globals;
     std::vector<std::unique_ptr<TFuncDecl>> funcs;
-    TBlock body;
+    TStmtBlock body;
     TExprPtr expression;      // set when parsed as one expression (Eval)
     bool optionExplicit = false;
 

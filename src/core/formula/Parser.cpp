@@ -231,10 +231,10 @@ private:
     }
 
     // block := { statement (NL | ':') } up to a block-ending keyword or the end of the text
-    TBlock ParseBlock() {
+    TStmtBlock ParseBlock() {
         TDepthGuard guard(nesting_);
         if (nesting_ > kMaxNesting) Fail(EVbError::kOutOfStack, "blocks nested too deep");
-        TBlock block;
+        TStmtBlock block;
         for (;;) {
             SkipSeparators();
             if (IsBlockEnd()) return block;
@@ -243,7 +243,7 @@ private:
         }
     }
 
-    void AddStatement(TBlock& block) {
+    void AddStatement(TStmtBlock& block) {
         TStmtPtr s = ParseStatement();
         if (s) block.push_back(std::move(s));
         EndStatement();
@@ -420,11 +420,11 @@ private:
         return s;
     }
 
-    TBlock ParseSingleLineStatements() {
+    TStmtBlock ParseSingleLineStatements() {
         TDepthGuard guard(nesting_);
         if (nesting_ > kMaxNesting) Fail(EVbError::kOutOfStack, "blocks nested too deep");
         ++singleLineIf_;
-        TBlock block;
+        TStmtBlock block;
         for (;;) {
             if (IsKw(EKw::kElse) || Is(ETok::kNewLine) || Is(ETok::kEnd)) break;
             if (Accept(ETok::kColon)) continue;
@@ -497,7 +497,7 @@ private:
         const int openLine = Cur().line;
         Next();
         TStmtPtr result;
-        TBlock* body = nullptr;
+        TStmtBlock* body = nullptr;
         if (AcceptKw(EKw::kEach)) {
             auto s = std::make_unique<TForEachStmt>(openLine);
             if (!Is(ETok::kName) || Cur().keyword != EKw::kNone) Fail(EVbError::kInvalidForVariable);

@@ -267,7 +267,7 @@ void Locate(TFormulaError& e, const TFrame& f, int line) {
     if (!e.Located()) e.Locate(line, f.program->LineText(line));
 }
 
-EFlow ExecBlock(const TBlock& block, TFrame& f) {
+EFlow ExecBlock(const TStmtBlock& block, TFrame& f) {
     for (const TStmtPtr& s : block) {
         try {
             f.rt.Step();

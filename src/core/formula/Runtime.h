@@ -149,7 +149,7 @@ size_t ElementCount(const std::vector<int32_t>& upper);
 
 // Runs a block; errors are given the failing statement's line, or swallowed under
 // On Error Resume Next.
-EFlow ExecBlock(const TBlock& block, TFrame& f);
+EFlow ExecBlock(const TStmtBlock& block, TFrame& f);
 // Gives an unlocated error the line of the statement or expression that raised it.
 void Locate(TFormulaError& e, const TFrame& f, int line);
 

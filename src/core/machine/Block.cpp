@@ -4,6 +4,8 @@
 #include "machine/Factor.h"
 #include "machine/FactorImage.h"
 #include "machine/MachineServices.h"
+#include "formula/FormulaError.h"
+#include "formula/ProgramCache.h"
 #include "machine/UserFactorFile.h"
 #include "shell/AtomicFile.h"
 #include "shell/Catalog.h"
@@ -132,6 +134,28 @@ std::string TBlockManager::GetFormula(int code) {
     q.Close();
     if (!text.empty()) formulas_.emplace_back(code, text);
     return text;
+}
+
+bool TBlockManager::RunsAsOneText(const std::string& text) {
+    for (const auto& [t, whole] : wholeTexts_)
+        if (t == text) return whole;
+    std::string lower = text;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    bool whole = lower.find("on error") == std::string::npos && lower.find("option") == std::string::npos;
+    size_t start = 0;
+    while (whole && start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        try {
+            TProgramCache::Instance().Get(std::string_view(text).substr(start, end - start),
+                                          TProgramCache::EKind::kStatements);
+        } catch (const TFormulaError&) {
+            whole = false;
+        }
+        start = end + 1;
+    }
+    wholeTexts_.emplace_back(text, whole);
+    return whole;
 }
 
 bool TBlockManager::CanAttach(const TBlock* a, const TBlock* b) {

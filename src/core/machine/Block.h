@@ -48,6 +48,10 @@ public:
     TFactor* FindFactorByName(const std::string& name);
     // The formula text of catalog element code, lines joined with CR LF after each line.
     std::string GetFormula(int code);
+    // True when every line of text is a statement of its own that neither traps errors
+    // nor sets options: running all lines as one text then equals running them one by
+    // one, which the element calculation does for speed. Cached per text.
+    bool RunsAsOneText(const std::string& text);
     // May an element of block b directly follow (sit farther from the motor than) one of a.
     static bool CanAttach(const TBlock* a, const TBlock* b);
 
@@ -63,6 +67,7 @@ private:
     bool loaded_ = false;
     std::vector<std::unique_ptr<TBlock>> blocks_;
     std::vector<std::pair<int, std::string>> formulas_;
+    std::vector<std::pair<std::string, bool>> wholeTexts_;
 };
 
 }  // namespace kinemo

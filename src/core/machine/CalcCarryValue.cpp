@@ -145,12 +145,26 @@ void TCalcCarryValue::CalcCarryTable(const TMotorGearData* motor, TCarryTable& t
     static const char* kHeadings[2][2] = {{"受け渡し出力(外力=××)", "受け渡し出力(外力=×○)"},
                                           {"受け渡し出力(外力=○×)", "受け渡し出力(外力=○○)"}};
     CarryOutput cases[2][2];
+    // Switches of external-force elements the chain does not have change nothing: such a
+    // case is the same calculation again, so its result and trace lines are copied.
+    const int switches = std::min(CountExternalForceFactors(), 2);
+    std::pair<size_t, size_t> traced[2][2];
     for (int a = 0; a < 2; ++a)
         for (int b = 0; b < 2; ++b) {
             trace_->Add("=======================");
             trace_->Add(kHeadings[a][b]);
+            const int ea = switches >= 1 ? a : 0, eb = switches >= 2 ? b : 0;
+            if (ea != a || eb != b) {
+                cases[a][b] = cases[ea][eb];
+                const auto [first, last] = traced[ea][eb];
+                for (size_t i = first; i < last; ++i) trace_->Add(trace_->Lines()[i]);
+                continue;
+            }
+            const size_t first = trace_->Lines().size();
             cases[a][b] = motor ? CalcChainForMotor(a == 1, b == 1, *motor) : CalcChain(a == 1, b == 1);
+            traced[a][b] = {first, trace_->Lines().size()};
         }
+    lastOutput_ = cases[1][1];
     for (int t = 0; t <= 100; ++t) {
         int s[2] = {0, 0};
         for (size_t c = 0; c < tableColumns_.size() && c < 2; ++c) s[c] = tableColumns_[c]->Mark(t) ? 1 : 0;

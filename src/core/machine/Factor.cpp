@@ -2,6 +2,7 @@
 #include "machine/Factor.h"
 
 #include "formula/FormulaEngine.h"
+#include "formula/FormulaError.h"
 #include "machine/Block.h"
 #include "machine/FactorImage.h"
 #include "machine/MachineServices.h"
@@ -68,7 +69,38 @@ void Trace(TMachineServices& s, std::string line) {
     if (s.Trace) s.Trace->Add(std::move(line));
 }
 
+// A plain name as the inputs use it: anything else goes the slow, line-by-line way.
+bool IsPlainSymbol(const std::string& s) {
+    if (s.empty() || !std::isalpha(static_cast<unsigned char>(s[0]))) return false;
+    for (char c : s)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+    return true;
+}
+
 }  // namespace
+
+void TFactor::RunScript(TFormulaEngine& engine, const std::vector<std::string>& script) {
+    // One statement per line. When every line is known to stand alone, the whole script
+    // runs as one text: the same effect, and the program stays parsed between runs. An
+    // error still names the failing line as the line-by-line run would.
+    bool whole = services_.Blocks && services_.Blocks->RunsAsOneText(GetFormula()) &&
+                 (!services_.Constants || services_.Blocks->RunsAsOneText(services_.Constants->ConstantsText()));
+    for (auto& item : items_)
+        if (whole && item->Kind() == TInputKind::Numeric && !IsPlainSymbol(static_cast<TInputData*>(item.get())->Symbol))
+            whole = false;
+    if (!whole) {
+        for (const std::string& line : script) engine.ExecuteStatement(line);
+        return;
+    }
+    std::string text;
+    for (const std::string& line : script) text += line + "\r\n";
+    try {
+        engine.ExecuteStatement(text);
+    } catch (TFormulaError& e) {
+        e.Locate(1, e.LineText());
+        throw;
+    }
+}
 
 // ---- TFactor ----
 
@@ -202,9 +234,10 @@ void TFactor::Calculate(const TNameValueList& carry) {
         auto* data = static_cast<TInputData*>(item.get());
         const std::string value = FloatToText(data->GetValue());
         script.push_back(data->Symbol + "=" + value);
-        Trace(s, FormatText("%s = %s%s(%s)", {data->Symbol, value,
-                                              data->FormulaUnit ? data->FormulaUnit->Symbol() : std::string(),
-                                              data->Name}));
+        // "%s = %s%s(%s)": symbol, value, formula unit, name.
+        if (s.Trace)
+            s.Trace->Add(data->Symbol + " = " + value + (data->FormulaUnit ? data->FormulaUnit->Symbol() : std::string()) +
+                         "(" + data->Name + ")");
     }
     Trace(s, "計算式");
     for (std::string& line : SplitLines(GetFormula())) {
@@ -212,7 +245,7 @@ void TFactor::Calculate(const TNameValueList& carry) {
         script.push_back(std::move(line));
     }
     TFormulaEngine engine;
-    for (const std::string& line : script) engine.ExecuteStatement(line);
+    RunScript(engine, script);
     CarryOut.Clear();
     for (const char* name : kCarryOutNames) CarryOut.SetValue(name, engine.Eval(name).ToText());
     Trace(s, "受け渡し出力");

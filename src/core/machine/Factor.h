@@ -19,6 +19,7 @@ class xml_node;
 namespace kinemo {
 
 class TBlock;
+class TFormulaEngine;
 class TPicture;
 struct TMachineServices;
 
@@ -87,6 +88,7 @@ protected:
     // Builds the items of catalog element code the catalog way.
     void BuildCatalogItems(int code);
     void SaveFactorElement(pugi::xml_node& factor) const;
+    void RunScript(TFormulaEngine& engine, const std::vector<std::string>& script);
 
     TMachineServices& services_;
     std::vector<std::unique_ptr<TCustomInputData>> items_;

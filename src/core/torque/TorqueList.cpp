@@ -35,8 +35,16 @@ void Line(std::string& s, const std::string& text) {
     s += "\r\n";
 }
 
-void Element(std::string& s, const char* name, int i, double v) {
-    Line(s, FormatText("%s(%d) = %g", {std::string(name), static_cast<long long>(i), v}));
+// "Name(i) = value": the "%s(%d) = %g" lines, built directly because a judgement writes
+// hundreds of them.
+void Element(std::string& s, const char* name, int i, double v, const char* equals = " = ") {
+    s += name;
+    s += '(';
+    s += std::to_string(i);
+    s += ')';
+    s += equals;
+    s += FloatToText(v);
+    s += "\r\n";
 }
 
 }  // namespace
@@ -67,12 +75,14 @@ void TTorqueList::Calculate(const TTorqueValueFormula& formulas) {
         Line(s, FormatText("Dim Torque(%d)", {n}));
         Line(s, FormatText("Dim TorqueS(%d)", {n}));
         for (int i = 1; i <= n; ++i) {
-            Line(s, FormatText("Torque(%d) = %g", {static_cast<long long>(i), values_[i - 1]->IntervalTorque}));
-            Line(s, FormatText("TorqueS(%d) = %g", {static_cast<long long>(i), values_[i - 1]->IntervalTorqueS}));
+            Element(s, "Torque", i, values_[i - 1]->IntervalTorque);
+            Element(s, "TorqueS", i, values_[i - 1]->IntervalTorqueS);
         }
-        s += formulas.NecessityMaxTorque;
+        // The array lines and the catalog text run as two texts of one engine: the same
+        // effect as one text, and the catalog text stays parsed between motors.
         TFormulaEngine engine;
         engine.ExecuteStatement(s);
+        engine.ExecuteStatement(formulas.NecessityMaxTorque);
         NecessityMaxTorque = engine.EvalDouble("NecessityMaxTorque");
         NecessityMaxTorqueS = engine.EvalDouble("NecessityMaxTorqueS");
     }
@@ -83,23 +93,25 @@ void TTorqueList::Calculate(const TTorqueValueFormula& formulas) {
         Line(s, "Dim IntervalTorque(" + std::to_string(n) + ")");
         Line(s, "Dim IntervalTime(" + std::to_string(n) + ")");
         for (int i = 1; i <= n; ++i) {
-            Line(s, FormatText("IntervalTorque(%d)=%g", {static_cast<long long>(i), values_[i - 1]->IntervalTorque}));
-            Line(s, FormatText("IntervalTime(%d)=%g", {static_cast<long long>(i), values_[i - 1]->TimeInterval}));
+            Element(s, "IntervalTorque", i, values_[i - 1]->IntervalTorque, "=");
+            Element(s, "IntervalTime", i, values_[i - 1]->TimeInterval, "=");
         }
-        s += formulas.EffectiveTorque;
         TFormulaEngine engine;
         engine.ExecuteStatement(s);
+        engine.ExecuteStatement(formulas.EffectiveTorque);
         EffectiveTorque = engine.EvalDouble("EffectiveTorque");
     }
     const std::string arrays = ArrayScript();
     {
         TFormulaEngine engine;
-        engine.ExecuteStatement(arrays + formulas.RunningTorqueMax);
+        engine.ExecuteStatement(arrays);
+        engine.ExecuteStatement(formulas.RunningTorqueMax);
         MotorRunningTorqueMax = engine.EvalDouble("MotorRunningTorqueMax");
     }
     {
         TFormulaEngine engine;
-        engine.ExecuteStatement(arrays + formulas.EpigeneTorqueMax);
+        engine.ExecuteStatement(arrays);
+        engine.ExecuteStatement(formulas.EpigeneTorqueMax);
         MotorEpigeneTorqueMax = engine.EvalDouble("MotorEpigeneTorqueMax");
     }
     for (const auto& v : values_) {

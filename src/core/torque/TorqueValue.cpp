@@ -75,9 +75,10 @@ TTorqueValue::TTorqueValue(const TTorqueEnvironment& env, const CarryOutput& car
     Assign(script, "TU", carry.TU);
     Assign(script, "TF", carry.TF);
     Assign(script, "TH", carry.TH);
-    if (env.Formulas) script += env.Formulas->IntervalText;
     TFormulaEngine engine;
     engine.ExecuteStatement(script);
+    // The catalog text runs after the inputs in the same engine; kept apart it stays parsed.
+    if (env.Formulas) engine.ExecuteStatement(env.Formulas->IntervalText);
     Speed = engine.EvalDouble("FSpeed");
     Stop = static_cast<int>(engine.EvalInteger("FStop"));
     FrictionTorque = engine.EvalDouble("FFrictionTorque");

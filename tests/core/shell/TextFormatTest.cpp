@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
 
 using namespace kinemo;
 
@@ -112,4 +115,22 @@ TEST(ValueFormat, FormatsFollowThePrecision) {
     EXPECT_EQ(clamped.Precision(), 12);
     EXPECT_EQ(p4.Display(2.5), "2.5000");
     EXPECT_EQ(p4.Grid(2.5), "     2.5000");
+}
+
+// The fast shortest-text path must give exactly what rounding to 15 digits gives.
+TEST(FloatToText, AgreesWithFifteenDigitRoundingOnManyValues) {
+    std::mt19937_64 rng(20261209);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-20, 20);
+    for (int i = 0; i < 200000; ++i) {
+        double v = mantissa(rng) * std::pow(10.0, exponent(rng));
+        if (i % 3 == 0) v = std::round(v * 1000) / 1000;  // short decimals, as typed by users
+        if (i % 7 == 0) v = -v;
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.14e", v);
+        double expected = 0, actual = 0;
+        ASSERT_TRUE(TryTextToFloat(FloatToText(v), actual)) << FloatToText(v);
+        expected = std::strtod(buf, nullptr);
+        ASSERT_EQ(actual, expected) << buf << " vs " << FloatToText(v);
+    }
 }

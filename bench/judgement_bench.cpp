@@ -1,0 +1,86 @@
+// Judgements per second: every motor of the sample catalog judged on an example project
+// (a ball screw through a gear: five elements, eleven torque intervals). The last line
+// is "judgements_per_second=<N>".
+#include "selection/SizingSession.h"
+#include "shell/Catalog.h"
+#include "shell/KinemoContext.h"
+#include "shell/UserDialogs.h"
+#include "torque/Motor.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+using namespace kinemo;
+
+namespace {
+
+class QuietDialogs : public IUserDialogs {
+public:
+    int ShowMessageDialog(const std::string&, TMsgDlgType, unsigned buttons) override {
+        return buttons & mbYes ? mrYes : mrOk;
+    }
+};
+
+struct Job {
+    Job() {
+        const std::string home = (std::filesystem::temp_directory_path() / "kinemo-bench").string();
+        ctx = std::make_unique<TKinemoContext>(std::string(KINEMO_BIN_DIR) + "/Kinemo.db", TSpecialFolder(home), dialogs);
+        ctx->ReadCatalogConfig();
+        session = std::make_unique<TSizingSession>(*ctx);
+        session->Initialize();
+        session->LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb");
+        session->PrepareJudgement();
+        // Every motor with every extension code it is sold with.
+        TCatalogQuery& q = ctx->Query();
+        q.SetSQL("SELECT tms.*, msv.*, mss.mss_n_supply, mmp.mmp_model AS msv_model_all, mxc_cd, msgr_value "
+                 "FROM t_motor_series AS tms INNER JOIN t_motor_value AS msv ON tms.tms_cd = msv.msv_tms_cd "
+                 "INNER JOIN m_motor_price AS mmp ON mmp.mmp_msv_cd = msv.msv_cd "
+                 "INNER JOIN m_ext_code AS mxc ON mxc.mxc_cd = mmp.mmp_mxc_cd "
+                 "INNER JOIN m_search_supply AS mss ON mss.mss_cd = msv.msv_mss_cd "
+                 "LEFT JOIN m_search_gear_rate AS msgr ON msgr.msgr_cd = msv.msv_msgr_cd ORDER BY mmp_cd");
+        q.Open();
+        motors = LoadMotorList(q);
+    }
+    void JudgeOne(TMotor& m) {
+        std::unique_ptr<TTorqueList> torques = session->Discharge().BuildMotorTorques(m);
+        session->Discharge().JudgeMotor(m, *torques, m.MotorRatedSupply);
+    }
+    QuietDialogs dialogs;
+    std::unique_ptr<TKinemoContext> ctx;
+    std::unique_ptr<TSizingSession> session;
+    std::vector<std::unique_ptr<TMotor>> motors;
+};
+
+Job& TheJob() {
+    static Job job;
+    return job;
+}
+
+void BM_JudgeOneMotor(benchmark::State& state) {
+    Job& job = TheJob();
+    size_t i = 0;
+    for (auto _ : state) {
+        job.JudgeOne(*job.motors[i]);
+        i = (i + 1) % job.motors.size();
+    }
+}
+BENCHMARK(BM_JudgeOneMotor)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    Job& job = TheJob();
+    // One full pass over the catalog, timed on its own.
+    const auto start = std::chrono::steady_clock::now();
+    for (auto& m : job.motors) job.JudgeOne(*m);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("motors=%zu seconds=%.3f\n", job.motors.size(), seconds);
+    std::printf("judgements_per_second=%.0f\n", job.motors.size() / seconds);
+    return 0;
+}
