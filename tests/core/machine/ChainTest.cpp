@@ -234,3 +234,35 @@ TEST(ChainSection, BadSectionsGiveClearErrors) {
     }
     EXPECT_EQ(fx.chain->Count(), 1);
 }
+
+TEST(ChainTrace, EveryCaseAppearsInTheTraceEvenWhenComputedOnce) {
+    MachineFixture fx;
+    fx.Add(30);
+    fx.Add(40);
+    TCarryTable table;
+    fx.chain->CalcCarryTable(nullptr, table);
+    const auto& lines = fx.trace.Lines();
+    std::vector<size_t> headings;
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i] == "=======================") headings.push_back(i);
+    ASSERT_EQ(headings.size(), 4u);
+    EXPECT_EQ(lines[headings[0] + 1], "受け渡し出力(外力=××)");
+    EXPECT_EQ(lines[headings[3] + 1], "受け渡し出力(外力=○○)");
+    const std::vector<std::string> first(lines.begin() + headings[0] + 2, lines.begin() + headings[1]);
+    const std::vector<std::string> last(lines.begin() + headings[3] + 2, lines.end());
+    EXPECT_FALSE(first.empty());
+    EXPECT_EQ(first, last);
+}
+
+TEST(ChainTrace, AnElementErrorNamesItsOwnLine) {
+    MachineFixture fx;
+    fx.Add(30);
+    fx.Add(43);
+    try {
+        fx.chain->CalcChain(false, false);
+        FAIL();
+    } catch (const TKinemoError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("line 1: Division by zero", 0), 0u) << e.what();
+        EXPECT_NE(std::string(e.what()).find("WAout = 1 / 0"), std::string::npos) << e.what();
+    }
+}
