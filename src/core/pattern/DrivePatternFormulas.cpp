@@ -3,6 +3,7 @@
 
 #include "formula/FormulaEngine.h"
 #include "shell/Catalog.h"
+#include "shell/CatalogText.h"
 #include "units/ValueFormat.h"
 
 namespace kinemo {
@@ -27,14 +28,7 @@ const std::array<const char*, 12>& TDrivePatternFormulas::Keys() {
 
 void TDrivePatternFormulas::Load(TCatalogQuery& query) {
     formulas_.Clear();
-    for (const char* key : Keys()) {
-        query.Close();
-        query.SetSQL("select mdp_value from m_drive_pattern where mdp_class=:CLASS");
-        query.SetParam("CLASS", key);
-        query.Open();
-        if (!query.Eof() && !query.IsNull(0)) formulas_.SetValue(key, query.AsString(0));
-        query.Close();
-    }
+    for (const char* key : Keys()) formulas_.SetValue(key, ReadDrivePatternText(query, key));
 }
 
 std::vector<double> TDrivePatternFormulas::Run(const std::string& key,

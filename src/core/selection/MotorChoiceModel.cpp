@@ -47,16 +47,16 @@ std::string TMotorChoiceModel::ValueAt(const std::vector<std::string>& list, int
     return code >= 0 && code < static_cast<int>(list.size()) ? list[static_cast<size_t>(code)] : std::string();
 }
 
-void TMotorChoiceModel::LoadFunctions() {
-    functions_.clear();
+std::vector<TMotorFunction> TMotorChoiceModel::ReadFunctions(const std::string& sql) {
+    std::vector<TMotorFunction> list;
     query_.Close();
-    query_.SetSQL("SELECT * FROM m_motor_function WHERE mmf_hide = 0 ORDER BY mmf_order");
+    query_.SetSQL(sql);
     query_.Open();
     for (; !query_.Eof(); query_.Next())
-        functions_.push_back({static_cast<int>(query_.AsInteger("mmf_cd")), query_.AsString("mmf_name"),
-                              query_.AsString("mmf_feature"), query_.AsString("mmf_value"), {}});
+        list.push_back({static_cast<int>(query_.AsInteger("mmf_cd")), query_.AsString("mmf_name"),
+                        query_.AsString("mmf_feature"), query_.AsString("mmf_value"), {}});
     query_.Close();
-    for (TMotorFunction& f : functions_) {
+    for (TMotorFunction& f : list) {
         query_.SetSQL("SELECT * FROM t_motor_series WHERE tms_mmf_cd=:MOTOR_FUNCTION_ID ORDER BY tms_orderby");
         query_.SetParam("MOTOR_FUNCTION_ID", f.Code);
         query_.Open();
@@ -66,6 +66,11 @@ void TMotorChoiceModel::LoadFunctions() {
                                 query_.AsString("tms_option_image")});
         query_.Close();
     }
+    return list;
+}
+
+void TMotorChoiceModel::LoadFunctions() {
+    functions_ = ReadFunctions("SELECT * FROM m_motor_function WHERE mmf_hide = 0 ORDER BY mmf_order");
 }
 
 void TMotorChoiceModel::Initialize() {
@@ -129,23 +134,8 @@ bool TMotorChoiceModel::SelectFunctionByCode(int code) {
             return true;
         }
     // A hidden function named by a project: the list becomes that function alone.
-    query_.Close();
-    query_.SetSQL("SELECT * FROM m_motor_function WHERE mmf_cd = " + std::to_string(code));
-    query_.Open();
-    std::vector<TMotorFunction> found;
-    for (; !query_.Eof(); query_.Next())
-        found.push_back({static_cast<int>(query_.AsInteger("mmf_cd")), query_.AsString("mmf_name"),
-                         query_.AsString("mmf_feature"), query_.AsString("mmf_value"), {}});
-    query_.Close();
+    std::vector<TMotorFunction> found = ReadFunctions("SELECT * FROM m_motor_function WHERE mmf_cd = " + std::to_string(code));
     if (found.empty()) return false;
-    query_.SetSQL("SELECT * FROM t_motor_series WHERE tms_mmf_cd=:MOTOR_FUNCTION_ID ORDER BY tms_orderby");
-    query_.SetParam("MOTOR_FUNCTION_ID", code);
-    query_.Open();
-    for (; !query_.Eof(); query_.Next())
-        found[0].Series.push_back({static_cast<int>(query_.AsInteger("tms_cd")), query_.AsString("tms_name"),
-                                   query_.AsString("tms_feature"), query_.AsString("tms_image"),
-                                   query_.AsString("tms_option_image")});
-    query_.Close();
     functions_ = std::move(found);
     SelectFunction(0);
     return true;

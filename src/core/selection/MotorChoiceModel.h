@@ -95,6 +95,7 @@ public:
 private:
     std::vector<std::string> LoadValueList(const char* column, const char* table, const char* code);
     void LoadFunctions();
+    std::vector<TMotorFunction> ReadFunctions(const std::string& sql);
     void ApplyGearToChain();
     void ApplyInputSupplyDefault();
     void SeriesChanged();

@@ -78,6 +78,13 @@ std::string ReadConfigText(TCatalogQuery& query, const std::string& key) {
     return FirstText(query);
 }
 
+std::string ReadDrivePatternText(TCatalogQuery& query, const std::string& key) {
+    query.Close();
+    query.SetSQL("select mdp_value from m_drive_pattern where mdp_class=:CLASS");
+    query.SetParam("CLASS", key);
+    return FirstText(query);
+}
+
 std::string ReadMdbVersionText(TCatalogQuery& query) {
     query.Close();
     query.SetSQL("select mdv_value from m_db_version where mdv_cd=1");

@@ -26,6 +26,9 @@ std::pair<std::string, std::string> ReadMessageWithSymbol(TCatalogQuery& query, 
 long long ReadConfigInteger(TCatalogQuery& query, const std::string& key);
 std::string ReadConfigText(TCatalogQuery& query, const std::string& key);
 
+// A formula text of m_drive_pattern; empty when the catalog has no row for the key.
+std::string ReadDrivePatternText(TCatalogQuery& query, const std::string& key);
+
 // m_db_version row 1.
 std::string ReadMdbVersionText(TCatalogQuery& query);
 

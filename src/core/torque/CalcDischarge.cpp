@@ -5,6 +5,7 @@
 #include "machine/CalcCarryValue.h"
 #include "machine/MachineServices.h"
 #include "shell/Catalog.h"
+#include "shell/CatalogText.h"
 #include "shell/TextFormat.h"
 #include "units/PhysicalConstant.h"
 #include "units/ValueFormat.h"
@@ -25,14 +26,7 @@ const std::vector<const char*>& TCalcDischargeFormula::Keys() {
 }
 
 TCalcDischargeFormula::TCalcDischargeFormula(TCatalogQuery& query) {
-    for (const char* key : Keys()) {
-        query.Close();
-        query.SetSQL("select mdp_value from m_drive_pattern where mdp_class=:CLASS");
-        query.SetParam("CLASS", key);
-        query.Open();
-        texts_.emplace_back(key, query.Eof() ? std::string() : query.AsString(0));
-        query.Close();
-    }
+    for (const char* key : Keys()) texts_.emplace_back(key, ReadDrivePatternText(query, key));
 }
 
 const std::string& TCalcDischargeFormula::Get(const std::string& key) const {

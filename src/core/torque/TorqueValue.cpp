@@ -3,22 +3,13 @@
 
 #include "formula/FormulaEngine.h"
 #include "shell/Catalog.h"
+#include "shell/CatalogText.h"
 #include "units/PhysicalConstant.h"
 #include "units/ValueFormat.h"
 
 namespace kinemo {
 
 namespace {
-
-std::string ReadFormula(TCatalogQuery& q, const char* key) {
-    q.Close();
-    q.SetSQL("select mdp_value from m_drive_pattern where mdp_class=:CLASS");
-    q.SetParam("CLASS", key);
-    q.Open();
-    std::string text = q.Eof() ? std::string() : q.AsString(0);
-    q.Close();
-    return text;
-}
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -44,11 +35,11 @@ void Assign(std::string& script, const char* name, double value) {
 
 TTorqueValueFormula TTorqueValueFormula::Load(TCatalogQuery& query) {
     TTorqueValueFormula f;
-    f.IntervalLines = SplitLines(ReadFormula(query, "TorqueValueFormula"));
-    f.EffectiveTorque = ReadFormula(query, "EffectiveTorqueFormula");
-    f.NecessityMaxTorque = ReadFormula(query, "NecessityMaxTorque");
-    f.RunningTorqueMax = ReadFormula(query, "MotorRunningTorqueMax");
-    f.EpigeneTorqueMax = ReadFormula(query, "MotorEpigeneTorqueMax");
+    f.IntervalLines = SplitLines(ReadDrivePatternText(query, "TorqueValueFormula"));
+    f.EffectiveTorque = ReadDrivePatternText(query, "EffectiveTorqueFormula");
+    f.NecessityMaxTorque = ReadDrivePatternText(query, "NecessityMaxTorque");
+    f.RunningTorqueMax = ReadDrivePatternText(query, "MotorRunningTorqueMax");
+    f.EpigeneTorqueMax = ReadDrivePatternText(query, "MotorEpigeneTorqueMax");
     for (const std::string& line : f.IntervalLines) f.IntervalText += line + "\r\n";
     return f;
 }
