@@ -76,6 +76,8 @@ std::vector<std::pair<std::string, Variant>> TFormulaEngine::AssignedVariables()
     return out;
 }
 
+bool TFormulaEngine::CopyStateFrom(const TFormulaEngine& other) { return rt_->CopyStateFrom(*other.rt_); }
+
 void TFormulaEngine::SetStepBudget(int64_t steps) { rt_->SetStepBudget(steps); }
 
 }  // namespace kinemo

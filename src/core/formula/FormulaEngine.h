@@ -41,6 +41,11 @@ public:
     std::vector<std::pair<std::string, Variant>> AssignedVariables() const;
 
     // Steps one ExecuteStatement or Eval may take before it is stopped as runaway
+    // Makes this fresh engine what other is now, as if it had run the same texts: callers
+    // that start many formulas from one long hand-over text run that text once. False,
+    // changing nothing, when other defines procedures; the caller then runs the texts.
+    bool CopyStateFrom(const TFormulaEngine& other);
+
     // (default 50 million; a step is a statement or a loop turn).
     void SetStepBudget(int64_t steps);
 

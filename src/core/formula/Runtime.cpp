@@ -96,6 +96,29 @@ TGlobalEntry& TRuntime::FindOrAdd(const TName& name) {
     return e;
 }
 
+bool TRuntime::CopyStateFrom(const TRuntime& o) {
+    if (!o.keptRuns_.empty() || !keptRuns_.empty()) return false;
+    for (size_t k = 0; k < o.count_; ++k)
+        if (o.Entry(k).func) return false;
+    chunks_.clear();
+    for (size_t k = 0; k < o.count_; ++k) {
+        if (k % kChunk == 0) chunks_.push_back(std::make_unique<TGlobalEntry[]>(kChunk));
+        Entry(k) = o.Entry(k);
+    }
+    count_ = o.count_;
+    table_ = o.table_;
+    programs_ = o.programs_;  // the entries' names point into these texts
+    nextOrder_ = o.nextOrder_;
+    errNumber = o.errNumber;
+    errDescription = o.errDescription;
+    errSource = o.errSource;
+    rndSeed = o.rndSeed;
+    rndLast = o.rndLast;
+    stepsLeft_ = o.stepsLeft_;
+    budget_ = o.budget_;
+    return true;
+}
+
 void TRuntime::ApplyDecl(TVariable& v, const TDecl& d) {
     if (d.isConst) {
         v.value = d.constValue;

@@ -76,6 +76,10 @@ public:
     Variant Evaluate(const std::shared_ptr<const TProgram>& program);
 
     TGlobalEntry* Find(std::string_view lowerName, uint64_t hash) const;
+    // Takes over other's script-level variables, Err and Rnd state, as if this runtime had
+    // run the same texts. Only a runtime without procedures can be copied (their bindings
+    // point into the other runtime): false then, and nothing changes.
+    bool CopyStateFrom(const TRuntime& other);
     // Every script-level variable that was assigned, in the order of first assignment.
     std::vector<const TGlobalEntry*> AssignedInOrder() const;
 

@@ -173,11 +173,13 @@ std::string TCalcDischarge::BuildHandOverText(TMotor& motor, const TTorqueList& 
 
 namespace {
 
-// One formula in its own engine after the hand-over text.
+// One formula in its own engine after the hand-over text. The hand-over text runs once
+// per judgement in `base`; each formula's fresh engine starts as a copy of that state,
+// which is exactly what running the text again would give.
 class FormulaRun {
 public:
-    FormulaRun(const std::string& handOver, const std::string& formula) {
-        engine_.ExecuteStatement(handOver);
+    FormulaRun(const TFormulaEngine& base, const std::string& handOver, const std::string& formula) {
+        if (!engine_.CopyStateFrom(base)) engine_.ExecuteStatement(handOver);
         engine_.ExecuteStatement(formula);
     }
     TFormulaEngine& Engine() { return engine_; }
@@ -185,6 +187,10 @@ public:
 private:
     TFormulaEngine engine_;
 };
+
+}  // namespace
+
+namespace {
 
 // A result of a numeric script type as a number; anything else counts as 0.
 double NumericOrZero(const Variant& v) {
@@ -209,14 +215,16 @@ void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, doubl
     handOver += "\r\n" + constants_.ConstantsText();
     handOver += "\r\nWorkingVoltage=" + FloatToText(workingVoltage);
     motor.JudgementLog.push_back(handOver);
+    auto base = std::make_unique<TFormulaEngine>();
+    base->ExecuteStatement(handOver);
 
     auto number = [&](const char* key, const char* label, double& field) {
-        FormulaRun run(handOver, formulas_.Get(key));
+        FormulaRun run(*base, handOver, formulas_.Get(key));
         field = run.Engine().EvalDouble(key);
         motor.JudgementLog.push_back(label + FloatToText(field));
     };
     auto code = [&](const char* key, const char* name, const char* label, int& field) {
-        FormulaRun run(handOver, formulas_.Get(key));
+        FormulaRun run(*base, handOver, formulas_.Get(key));
         field = static_cast<int>(run.Engine().EvalInteger(name));
         motor.JudgementLog.push_back(label + std::to_string(field));
     };
@@ -240,6 +248,8 @@ void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, doubl
     code("Inertia", "Inertia", "イナーシャ判定結果=", motor.Inertia);
 
     Regenerate(motor, torques, handOver);
+    base = std::make_unique<TFormulaEngine>();  // the text now ends with maxP and maxPm
+    base->ExecuteStatement(handOver);
 
     code("AllowableDischargeAdjudication", "AllowableDischargeAdjudication", "許容回生判定結果=",
          motor.AllowableDischargeAdjudication);
@@ -247,7 +257,7 @@ void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, doubl
          motor.WarningMomentaryDischargeAdjudication);
     code("MotorAdjudication", "Result", "回生判定結果=", motor.Result);
     {
-        FormulaRun run(handOver, formulas_.Get("RegenerationResistanceLoadRate"));
+        FormulaRun run(*base, handOver, formulas_.Get("RegenerationResistanceLoadRate"));
         motor.RegenerationResistanceLoadRate = run.Engine().EvalText("RegenerationResistanceLoadRate");
         motor.JudgementLog.push_back("回生抵抗負荷率=" + motor.RegenerationResistanceLoadRate);
     }
@@ -257,6 +267,8 @@ void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, doubl
 }
 
 void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, std::string& handOver) {
+    TFormulaEngine base;
+    base.ExecuteStatement(handOver);
     for (int i = 0; i < torques.Count(); ++i) {
         const TTorqueValue& v = torques.Value(i);
         std::string interval = v.IntervalText();
@@ -266,7 +278,7 @@ void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, std::
         row.Behavior = std::to_string(v.Stop);
         for (auto [key, field] : {std::pair{"Er", &row.Er}, std::pair{"Ec", &row.Ec}, std::pair{"Em", &row.Em}}) {
             TFormulaEngine engine;
-            engine.ExecuteStatement(handOver);
+            if (!engine.CopyStateFrom(base)) engine.ExecuteStatement(handOver);
             engine.ExecuteStatement(interval);
             engine.ExecuteStatement(formulas_.Get(key));
             const double value = engine.EvalDouble(key);
