@@ -163,6 +163,16 @@ struct TAssignStmt final : TStmt {
     bool isSet = false;
 };
 
+// "name = number" and "name(i) = number" as hand-over texts write them, read without the
+// general parser: runs exactly as the TAssignStmt of the same line with literals would.
+struct TLiteralAssignStmt final : TStmt {
+    TLiteralAssignStmt(uint32_t i, int32_t ix, Variant v, int ln) : TStmt(ln), id(i), index(ix), value(std::move(v)) {}
+    EFlow Exec(TFrame& f) const override;
+    uint32_t id;
+    int32_t index;  // the element of a one-dimensional array; -1: the variable itself
+    Variant value;
+};
+
 // A procedure called as a statement: "f a, b", "Call f(a, b)", "Err.Clear".
 struct TCallStmt final : TStmt {
     explicit TCallStmt(int ln) : TStmt(ln) {}

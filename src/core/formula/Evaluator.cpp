@@ -241,6 +241,21 @@ EFlow TAssignStmt::Exec(TFrame& f) const {
     return EFlow::kNormal;
 }
 
+EFlow TLiteralAssignStmt::Exec(TFrame& f) const {
+    if (index < 0) {
+        Store(f, id, value);
+        return EFlow::kNormal;
+    }
+    // The checks of TAssignStmt, in its order, for one constant index.
+    TVariable& target = Writable(f, id);
+    if (!target.value.IsArray()) VbFailName(EVbError::kTypeMismatch, f.rt.NameOf(f, id));
+    TArrayData& d = target.value.MutableArray();
+    if (d.Dimensions() != 1 || index > d.upper[0]) VbFail(EVbError::kSubscriptOutOfRange);
+    d.items[static_cast<size_t>(index)] = value;
+    f.rt.MarkAssigned(target);
+    return EFlow::kNormal;
+}
+
 EFlow TCallStmt::Exec(TFrame& f) const {
     if (call->kind == EExpr::kCall) {
         const auto& c = static_cast<const TCallExpr&>(*call);

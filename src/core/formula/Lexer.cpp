@@ -34,25 +34,6 @@ constexpr TKeyword kKeywords[] = {
     {"with", EKw::kWith}, {"xor", EKw::kXor},
 };
 
-EKw FindKeyword(std::string_view word) {
-    if (word.size() < 2 || word.size() > 8) return EKw::kNone;
-    char buf[8];
-    for (size_t i = 0; i < word.size(); ++i) {
-        char c = word[i];
-        buf[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-    }
-    std::string_view lower(buf, word.size());
-    size_t lo = 0, hi = std::size(kKeywords);
-    while (lo < hi) {
-        size_t mid = (lo + hi) / 2;
-        int c = kKeywords[mid].name.compare(lower);
-        if (c == 0) return kKeywords[mid].kw;
-        if (c < 0) lo = mid + 1;
-        else hi = mid;
-    }
-    return EKw::kNone;
-}
-
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsNameChar(char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
@@ -268,6 +249,25 @@ private:
 };
 
 }  // namespace
+
+EKw FindKeyword(std::string_view word) {
+    if (word.size() < 2 || word.size() > 8) return EKw::kNone;
+    char buf[8];
+    for (size_t i = 0; i < word.size(); ++i) {
+        char c = word[i];
+        buf[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+    }
+    std::string_view lower(buf, word.size());
+    size_t lo = 0, hi = std::size(kKeywords);
+    while (lo < hi) {
+        size_t mid = (lo + hi) / 2;
+        int c = kKeywords[mid].name.compare(lower);
+        if (c == 0) return kKeywords[mid].kw;
+        if (c < 0) lo = mid + 1;
+        else hi = mid;
+    }
+    return EKw::kNone;
+}
 
 std::vector<TToken> Lex(std::string_view text) { return TLexer(text).Run(); }
 

@@ -41,6 +41,9 @@ struct TToken {
 // character outside the language.
 std::vector<TToken> Lex(std::string_view text);
 
+// The reserved word a name is (any case), or kNone.
+EKw FindKeyword(std::string_view word);
+
 // Lower-cases an ASCII name into out (names are case-insensitive).
 void LowerName(std::string_view name, std::string& out);
 

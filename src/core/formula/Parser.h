@@ -9,7 +9,12 @@
 namespace kinemo {
 
 // Parses statements (a whole multi-line text); raises a located TFormulaError on a syntax error.
+// Texts of only constant assignments, Dim and comments take a quicker reader.
 std::shared_ptr<const TProgram> ParseProgram(std::string text);
+// ParseProgram by the general parser alone (tests compare the two readers).
+std::shared_ptr<const TProgram> ParseProgramGeneral(std::string text);
+// The quicker reader alone: false, and out untouched, when the text is not one it takes.
+bool ParseAssignmentsOnly(std::string text, std::shared_ptr<const TProgram>& out);
 // Parses one expression, as Eval takes it.
 std::shared_ptr<const TProgram> ParseExpressionProgram(std::string text);
 
