@@ -17,8 +17,9 @@ namespace kinemo {
 namespace {
 
 // Splits |value| into its significant digits (trailing zeros dropped) and the decimal
-// exponent of the first digit (value = 0.d1d2... x 10^(exp10+1)).
-void SignificantDigits(double value, int digits, std::string& mantissa, int& exp10) {
+// exponent of the first digit (value = 0.d1d2... x 10^(exp10+1)). mantissa holds at least
+// 18 characters; returns how many digits it got.
+size_t SignificantDigits(double value, int digits, char* mantissa, int& exp10) {
     // to_chars rounds exactly like printf's "%.*e" and is many times faster; every number
     // handed to a formula passes through here. The shortest text that reads back as the
     // value is tried first: when it has no more digits than asked for, it is also the
@@ -33,12 +34,13 @@ void SignificantDigits(double value, int digits, std::string& mantissa, int& exp
             result = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, digits - 1);
     }
     const char* e = std::find(buf, result.ptr, 'e');
-    mantissa.clear();
+    size_t n = 0;
     for (const char* p = buf; p != e; ++p)
-        if (*p != '.') mantissa.push_back(*p);
+        if (*p != '.') mantissa[n++] = *p;
     exp10 = 0;
     std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), result.ptr, exp10);
-    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+    while (n > 1 && mantissa[n - 1] == '0') --n;
+    return n;
 }
 
 }  // namespace
@@ -50,30 +52,41 @@ std::string FloatToText(double value, int significantDigits) {
         return "0";
     }
     significantDigits = std::clamp(significantDigits, 1, 17);
-    std::string digits;
+    // Built in place: hand-over texts format hundreds of numbers per motor.
+    char digits[32];
     int exp10 = 0;
-    SignificantDigits(value, significantDigits, digits, exp10);
+    const size_t count = SignificantDigits(value, significantDigits, digits, exp10);
     const int E = exp10 + 1;
-    std::string out = value < 0 ? "-" : "";
+    char out[64];
+    char* o = out;
+    if (value < 0) *o++ = '-';
     if (E >= -3 && E <= 15) {
         if (E <= 0) {
-            out += "0.";
-            out.append(static_cast<size_t>(-E), '0');
-            out += digits;
+            *o++ = '0';
+            *o++ = '.';
+            o = std::fill_n(o, -E, '0');
+            o = std::copy_n(digits, count, o);
         } else {
-            std::string intPart = digits.substr(0, std::min<size_t>(digits.size(), E));
-            intPart.append(static_cast<size_t>(E) - intPart.size(), '0');
-            out += intPart;
-            if (digits.size() > static_cast<size_t>(E)) out += "." + digits.substr(E);
+            const size_t whole = static_cast<size_t>(E);
+            const size_t intDigits = std::min(count, whole);
+            o = std::copy_n(digits, intDigits, o);
+            o = std::fill_n(o, whole - intDigits, '0');
+            if (count > whole) {
+                *o++ = '.';
+                o = std::copy_n(digits + whole, count - whole, o);
+            }
         }
     } else {
-        out += digits[0];
-        if (digits.size() > 1) out += "." + digits.substr(1);
-        out += "E";
-        if (exp10 < 0) out += "-";
-        out += std::to_string(std::abs(exp10));
+        *o++ = digits[0];
+        if (count > 1) {
+            *o++ = '.';
+            o = std::copy_n(digits + 1, count - 1, o);
+        }
+        *o++ = 'E';
+        if (exp10 < 0) *o++ = '-';
+        o = std::to_chars(o, out + sizeof out, std::abs(exp10)).ptr;
     }
-    return out;
+    return std::string(out, o);
 }
 
 std::string FloatToText(double value) { return FloatToText(value, 15); }
