@@ -23,12 +23,14 @@ const TBuiltin kDeniedBuiltins[] = {
 
 struct TTable {
     std::vector<TBuiltin> all;  // sorted by name
+    std::vector<std::string_view> names;  // all[i].name, measured once for the lookups
     TTable() {
         all.insert(all.end(), kNumericBuiltins, kNumericBuiltins + kNumericBuiltinCount);
         all.insert(all.end(), kTextBuiltins, kTextBuiltins + kTextBuiltinCount);
         all.insert(all.end(), std::begin(kDeniedBuiltins), std::end(kDeniedBuiltins));
         std::sort(all.begin(), all.end(),
                   [](const TBuiltin& a, const TBuiltin& b) { return std::string_view(a.name) < b.name; });
+        for (const TBuiltin& b : all) names.emplace_back(b.name);
     }
 };
 
@@ -59,11 +61,10 @@ const TConstant kConstants[] = {
 }  // namespace
 
 int FindBuiltin(std::string_view lowerName) {
-    const auto& all = Table().all;
-    auto it = std::lower_bound(all.begin(), all.end(), lowerName,
-                               [](const TBuiltin& b, std::string_view n) { return std::string_view(b.name) < n; });
-    if (it == all.end() || it->name != lowerName) return -1;
-    return static_cast<int>(it - all.begin());
+    const auto& names = Table().names;
+    auto it = std::lower_bound(names.begin(), names.end(), lowerName);
+    if (it == names.end() || *it != lowerName) return -1;
+    return static_cast<int>(it - names.begin());
 }
 
 const TBuiltin& BuiltinAt(int index) { return Table().all[static_cast<size_t>(index)]; }
