@@ -126,22 +126,7 @@ private:
 
     void LexNumber(TToken& tok) {
         const size_t start = p_;
-        bool isFloat = false;
-        while (p_ < t_.size() && IsDigit(t_[p_])) ++p_;
-        if (p_ < t_.size() && t_[p_] == '.') {
-            isFloat = true;
-            ++p_;
-            while (p_ < t_.size() && IsDigit(t_[p_])) ++p_;
-        }
-        if (p_ < t_.size() && (t_[p_] == 'e' || t_[p_] == 'E')) {
-            size_t q = p_ + 1;
-            if (q < t_.size() && (t_[q] == '+' || t_[q] == '-')) ++q;
-            if (q < t_.size() && IsDigit(t_[q])) {
-                isFloat = true;
-                p_ = q;
-                while (p_ < t_.size() && IsDigit(t_[p_])) ++p_;
-            }
-        }
+        const bool isFloat = ScanNumberLiteral(t_, p_);
         if (p_ < t_.size() && (IsLetter(t_[p_]) || t_[p_] == '_')) Fail(EVbError::kExpectedEndOfStatement, "");
         tok.kind = ETok::kNumber;
         const char* b = t_.data() + start;
@@ -278,6 +263,27 @@ void LowerName(std::string_view name, std::string& out) {
         char c = name[i];
         out[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
     }
+}
+
+bool ScanNumberLiteral(std::string_view t, size_t& p) {
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    bool isFloat = false;
+    while (p < t.size() && digit(t[p])) ++p;
+    if (p < t.size() && t[p] == '.') {
+        isFloat = true;
+        ++p;
+        while (p < t.size() && digit(t[p])) ++p;
+    }
+    if (p < t.size() && (t[p] == 'e' || t[p] == 'E')) {
+        size_t q = p + 1;
+        if (q < t.size() && (t[q] == '+' || t[q] == '-')) ++q;
+        if (q < t.size() && digit(t[q])) {
+            isFloat = true;
+            p = q;
+            while (p < t.size() && digit(t[p])) ++p;
+        }
+    }
+    return isFloat;
 }
 
 }  // namespace kinemo

@@ -44,6 +44,10 @@ std::vector<TToken> Lex(std::string_view text);
 // The reserved word a name is (any case), or kNone.
 EKw FindKeyword(std::string_view word);
 
+// Moves p over the digits, fraction and exponent of a number literal starting at p; true
+// when it has a fraction or an exponent (a Double), false for an integer literal.
+bool ScanNumberLiteral(std::string_view text, size_t& p);
+
 // Lower-cases an ASCII name into out (names are case-insensitive).
 void LowerName(std::string_view name, std::string& out);
 

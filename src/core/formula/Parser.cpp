@@ -1073,23 +1073,8 @@ private:
     bool Number(Variant& out) {
         const bool neg = Accept('-');
         const size_t b = p_;
-        bool isFloat = false;
-        while (p_ < t_.size() && IsDigit(t_[p_])) ++p_;
-        if (p_ == b) return false;
-        if (p_ < t_.size() && t_[p_] == '.') {
-            isFloat = true;
-            ++p_;
-            while (p_ < t_.size() && IsDigit(t_[p_])) ++p_;
-        }
-        if (p_ < t_.size() && (t_[p_] == 'e' || t_[p_] == 'E')) {
-            size_t q = p_ + 1;
-            if (q < t_.size() && (t_[q] == '+' || t_[q] == '-')) ++q;
-            if (q < t_.size() && IsDigit(t_[q])) {
-                isFloat = true;
-                p_ = q;
-                while (p_ < t_.size() && IsDigit(t_[p_])) ++p_;
-            }
-        }
+        if (p_ >= t_.size() || !IsDigit(t_[p_])) return false;
+        const bool isFloat = ScanNumberLiteral(t_, p_);
         const char* first = t_.data() + b;
         const char* last = t_.data() + p_;
         bool done = false;
