@@ -106,7 +106,7 @@ void TCalcCarryValue::RebuildExternalForceColumns() {
 
 CarryOutput TCalcCarryValue::CalcChain(bool ext0, bool ext1) {
     std::vector<TFactor*> external = GetExternalForceFactors();
-    TNameValueList carry = InitialCarryList();
+    std::vector<TFactor*> run;  // from the far end towards the motor
     int k = static_cast<int>(external.size()) - 1;
     for (int i = Count() - 1; i >= 0; --i) {
         TFactor* f = factors_[static_cast<size_t>(i)];
@@ -116,10 +116,48 @@ CarryOutput TCalcCarryValue::CalcChain(bool ext0, bool ext1) {
             --k;
             if (!on) continue;
         }
+        run.push_back(f);
+    }
+
+    // A judgement computes the same chain on the same motor more than once, and motors
+    // sold with several extension codes repeat it: a run whose inputs were seen lately
+    // takes the earlier outputs and trace lines.
+    std::string key;
+    bool keyed = true;
+    for (TFactor* f : run) {
+        key += '|';
+        keyed = keyed && f->AppendCalculationKey(key);
+    }
+    if (keyed)
+        for (size_t m = 0; m < memo_.size(); ++m) {
+            TChainMemo& hit = memo_[m];
+            if (hit.key != key) continue;
+            for (size_t i = 0; i < run.size(); ++i) run[i]->CarryOut = hit.carryOuts[i];
+            if (TCalcTrace* t = run.empty() ? nullptr : run.front()->CalculationTrace())
+                for (const std::string& line : hit.trace) t->Add(line);
+            lastOutput_ = hit.output;
+            if (m != 0) std::rotate(memo_.begin(), memo_.begin() + static_cast<std::ptrdiff_t>(m),
+                                    memo_.begin() + static_cast<std::ptrdiff_t>(m) + 1);
+            return lastOutput_;
+        }
+
+    TCalcTrace* trace = run.empty() ? nullptr : run.front()->CalculationTrace();
+    const size_t firstLine = trace ? trace->Lines().size() : 0;
+    TNameValueList carry = InitialCarryList();
+    for (TFactor* f : run) {
         f->Calculate(carry);
         carry = f->CarryOut;
     }
     lastOutput_ = ReadCarryOutput(carry);
+    if (keyed) {
+        TChainMemo entry;
+        entry.key = std::move(key);
+        entry.output = lastOutput_;
+        for (TFactor* f : run) entry.carryOuts.push_back(f->CarryOut);
+        if (trace) entry.trace.assign(trace->Lines().begin() + static_cast<std::ptrdiff_t>(firstLine), trace->Lines().end());
+        if (memo_.size() >= kMemoSize) memo_.pop_back();
+        memo_.insert(memo_.begin(), std::move(entry));
+    }
     return lastOutput_;
 }
 

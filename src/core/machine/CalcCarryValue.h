@@ -3,6 +3,8 @@
 // coefficient — in up to four external-force variants, per drive-pattern interval.
 #pragma once
 
+#include "shell/NameValueList.h"
+
 #include <array>
 #include <memory>
 #include <string>
@@ -15,7 +17,6 @@ class TExternalForceColData;
 class TExternalForceGridData;
 class TFactor;
 class TMotorFactor;
-class TNameValueList;
 class TCalcTrace;
 struct TMotorGearData;
 
@@ -89,6 +90,15 @@ private:
     std::vector<TExternalForceGridData*> grids_;
     std::vector<TExternalForceColData*> tableColumns_;
     CarryOutput lastOutput_;
+
+    struct TChainMemo {
+        std::string key;
+        CarryOutput output;
+        std::vector<TNameValueList> carryOuts;  // in the order the elements ran
+        std::vector<std::string> trace;
+    };
+    static constexpr size_t kMemoSize = 8;
+    std::vector<TChainMemo> memo_;  // most recent first
 };
 
 }  // namespace kinemo

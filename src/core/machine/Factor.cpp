@@ -208,6 +208,45 @@ TExternalForceColData* TFactor::GetExternalForceColumn(int i) {
     return &(*externalForceColumns_)[static_cast<size_t>(i)];
 }
 
+namespace {
+
+void PutKeyText(std::string& key, std::string_view text) {
+    const auto n = static_cast<uint32_t>(text.size());
+    key.append(reinterpret_cast<const char*>(&n), sizeof n);
+    key.append(text);
+}
+
+// Rnd and Randomize are the only built-ins whose result is not fixed by the inputs.
+bool DrawsRandomNumbers(const std::string& formula) {
+    for (size_t i = 0; i + 3 <= formula.size(); ++i)
+        if ((formula[i] | 0x20) == 'r' && (formula[i + 1] | 0x20) == 'n' && (formula[i + 2] | 0x20) == 'd') return true;
+    return false;
+}
+
+}  // namespace
+
+bool TFactor::AppendCalculationKey(std::string& key) {
+    InputItems();
+    const std::string formula = GetFormula();
+    if (DrawsRandomNumbers(formula)) return false;
+    PutKeyText(key, Name);
+    PutKeyText(key, formula);
+    key += services_.Trace ? 'T' : '-';
+    PutKeyText(key, services_.Constants ? services_.Constants->ConstantsText() : std::string_view());
+    for (auto& item : items_) {
+        if (item->Kind() != TInputKind::Numeric) continue;
+        auto* data = static_cast<TInputData*>(item.get());
+        PutKeyText(key, data->Symbol);
+        PutKeyText(key, data->Name);
+        PutKeyText(key, data->FormulaUnit ? data->FormulaUnit->Symbol() : std::string());
+        const double value = data->GetValue();
+        key.append(reinterpret_cast<const char*>(&value), sizeof value);
+    }
+    return true;
+}
+
+TCalcTrace* TFactor::CalculationTrace() const { return services_.Trace; }
+
 void TFactor::Calculate(const TNameValueList& carry) {
     InputItems();
     TMachineServices& s = services_;

@@ -19,6 +19,7 @@ class xml_node;
 namespace kinemo {
 
 class TBlock;
+class TCalcTrace;
 class TFormulaEngine;
 class TPicture;
 struct TMachineServices;
@@ -69,6 +70,11 @@ public:
     void RecalcCalcItems();
     // Runs the element's formula on carry (the neighbour's outputs) into CarryOut.
     void Calculate(const TNameValueList& carry);
+    // Appends everything Calculate reads besides the carry it receives: equal keys and
+    // equal carries give equal outputs and trace lines. False (key unusable) when the
+    // formula draws random numbers.
+    bool AppendCalculationKey(std::string& key);
+    TCalcTrace* CalculationTrace() const;
 
     int ID = 0;
     std::string Name;

@@ -10,6 +10,8 @@
 #include "units/PhysicalConstant.h"
 #include "units/ValueFormat.h"
 
+#include <algorithm>
+
 namespace kinemo {
 
 // ---- formulas ----
@@ -43,6 +45,15 @@ void TCalcDischargeFormula::Set(const std::string& key, std::string text) {
             return;
         }
     texts_.emplace_back(key, std::move(text));
+}
+
+void TCalcDischargeFormula::AppendKey(std::string& key) const {
+    for (const auto& [k, text] : texts_)
+        for (const std::string* part : {&k, &text}) {
+            const auto n = static_cast<uint32_t>(part->size());
+            key.append(reinterpret_cast<const char*>(&n), sizeof n);
+            key += *part;
+        }
 }
 
 // ---- momentary table ----
@@ -84,7 +95,19 @@ std::unique_ptr<TTorqueList> TCalcDischarge::BuildMotorTorques(const TMotor& mot
     auto list = std::make_unique<TTorqueList>();
     if (!source_) return list;
     for (auto& v : source_->BuildTorqueValues(motor, motor.MotorRotorInertia)) list->Add(std::move(v));
-    if (list->Count() > 0) list->Calculate(torqueFormulas_);
+    if (list->Count() == 0) return list;
+    std::string key;
+    list->AppendCalculationKey(torqueFormulas_, key);
+    for (auto& [k, figures] : listMemo_)
+        if (k == key) {
+            list->CopyFiguresFrom(*figures);
+            return list;
+        }
+    list->Calculate(torqueFormulas_);
+    auto figures = std::make_unique<TTorqueList>();
+    figures->CopyFiguresFrom(*list);
+    if (listMemo_.size() >= kMemoSize) listMemo_.pop_back();
+    listMemo_.insert(listMemo_.begin(), {std::move(key), std::move(figures)});
     return list;
 }
 
@@ -207,6 +230,38 @@ double NumericOrZero(const Variant& v) {
 
 }  // namespace
 
+namespace {
+
+// The fields a judgement writes besides its logs of the chain and torques.
+void CopyJudgementResults(const TMotor& from, TMotor& to) {
+    to.JudgementLog = from.JudgementLog;
+    to.MomentaryTableText = from.MomentaryTableText;
+    to.MotorMaxSpeedMax = from.MotorMaxSpeedMax;
+    to.MotorRunningTorqueMax = from.MotorRunningTorqueMax;
+    to.MotorRunningTorqueMaxPercent = from.MotorRunningTorqueMaxPercent;
+    to.MotorEpigeneTorqueMax = from.MotorEpigeneTorqueMax;
+    to.MotorEpigeneTorqueMaxPercent = from.MotorEpigeneTorqueMaxPercent;
+    to.MotorInertiaRatio = from.MotorInertiaRatio;
+    to.MotorMaxTorquePercent = from.MotorMaxTorquePercent;
+    to.MotorNecessityMaxTorque = from.MotorNecessityMaxTorque;
+    to.MaxTorqueAdjudication = from.MaxTorqueAdjudication;
+    to.MotorEffectiveTorque = from.MotorEffectiveTorque;
+    to.MotorEffectiveTorquePercent = from.MotorEffectiveTorquePercent;
+    to.EffectiveTorque = from.EffectiveTorque;
+    to.MaxSpeed = from.MaxSpeed;
+    to.RunningTorque = from.RunningTorque;
+    to.EpigeneTorque = from.EpigeneTorque;
+    to.Inertia = from.Inertia;
+    to.maxP = from.maxP;
+    to.maxPm = from.maxPm;
+    to.AllowableDischargeAdjudication = from.AllowableDischargeAdjudication;
+    to.WarningMomentaryDischargeAdjudication = from.WarningMomentaryDischargeAdjudication;
+    to.Result = from.Result;
+    to.RegenerationResistanceLoadRate = from.RegenerationResistanceLoadRate;
+}
+
+}  // namespace
+
 void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, double workingVoltage) {
     table_.Clear();
     motor.JudgementLog.clear();
@@ -214,6 +269,36 @@ void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, doubl
     std::string handOver = BuildHandOverText(motor, torques);
     handOver += "\r\n" + constants_.ConstantsText();
     handOver += "\r\nWorkingVoltage=" + FloatToText(workingVoltage);
+
+    // Every formula sees only the hand-over text, the intervals and its own text: a motor
+    // sold under several extension codes repeats the same judgement.
+    std::string key = handOver;
+    for (int i = 0; i < torques.Count(); ++i) {
+        key += '\0';
+        key += torques.Value(i).IntervalText();
+        key += std::to_string(torques.Value(i).Stop);
+    }
+    key += '\0';
+    formulas_.AppendKey(key);
+    auto hit = std::find_if(judgementMemo_.begin(), judgementMemo_.end(),
+                            [&](const TJudgementMemo& m) { return m.key == key; });
+    if (hit != judgementMemo_.end()) {
+        CopyJudgementResults(hit->outcome, motor);
+        table_ = hit->table;
+        std::rotate(judgementMemo_.begin(), hit, hit + 1);
+    } else {
+        RunJudgementFormulas(motor, torques, handOver);
+        TJudgementMemo memo{std::move(key), TMotor(), table_};
+        CopyJudgementResults(motor, memo.outcome);
+        if (judgementMemo_.size() >= kMemoSize) judgementMemo_.pop_back();
+        judgementMemo_.insert(judgementMemo_.begin(), std::move(memo));
+    }
+    motor.Judged = true;
+    motor.HandOverLog = trace_.Lines();
+    motor.SetTorqueList(&torques);
+}
+
+void TCalcDischarge::RunJudgementFormulas(TMotor& motor, const TTorqueList& torques, std::string& handOver) {
     motor.JudgementLog.push_back(handOver);
     auto base = std::make_unique<TFormulaEngine>();
     base->ExecuteStatement(handOver);
@@ -261,9 +346,6 @@ void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, doubl
         motor.RegenerationResistanceLoadRate = run.Engine().EvalText("RegenerationResistanceLoadRate");
         motor.JudgementLog.push_back("回生抵抗負荷率=" + motor.RegenerationResistanceLoadRate);
     }
-    motor.Judged = true;
-    motor.HandOverLog = trace_.Lines();
-    motor.SetTorqueList(&torques);
 }
 
 void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, std::string& handOver) {

@@ -27,6 +27,8 @@ public:
     // The text of a key; empty when the catalog has none.
     const std::string& Get(const std::string& key) const;
     void Set(const std::string& key, std::string text);
+    // Every key and text, length-prefixed: part of a judgement's memo key.
+    void AppendKey(std::string& key) const;
 
 private:
     std::vector<std::pair<std::string, std::string>> texts_;
@@ -80,6 +82,8 @@ public:
     const TMomentaryDischargeList& MomentaryTable() const { return table_; }
 
 private:
+    // The formula part of JudgeMotor: every result field and the regeneration table.
+    void RunJudgementFormulas(TMotor& motor, const TTorqueList& torques, std::string& handOver);
     void Regenerate(TMotor& motor, const TTorqueList& torques, std::string& handOver);
 
     const TCalcDischargeFormula& formulas_;
@@ -89,6 +93,17 @@ private:
     TCalcTrace& trace_;
     ITorqueSource* source_ = nullptr;
     TMomentaryDischargeList table_;
+
+    // Recent results by their inputs: the same motor under several extension codes is
+    // judged on equal inputs, and the formulas give equal results for equal inputs.
+    static constexpr size_t kMemoSize = 8;
+    mutable std::vector<std::pair<std::string, std::unique_ptr<TTorqueList>>> listMemo_;  // figures only
+    struct TJudgementMemo {
+        std::string key;  // the hand-over text, the intervals and the formula texts
+        TMotor outcome;   // its result fields only
+        TMomentaryDischargeList table;
+    };
+    std::vector<TJudgementMemo> judgementMemo_;  // most recent first
 };
 
 }  // namespace kinemo

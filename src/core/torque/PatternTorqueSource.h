@@ -5,6 +5,7 @@
 
 #include "torque/CalcDischarge.h"
 
+#include <array>
 #include <functional>
 
 namespace kinemo {
@@ -28,6 +29,26 @@ public:
     std::vector<std::unique_ptr<TTorqueValue>> BuildTorqueValues(const TMotor& motor, double rotorInertia) override;
 
 private:
+    // Interval results by their inputs. Twins of a motor (the same motor with another
+    // extension code) and repeated moves of a pattern run the interval formula on equal
+    // inputs; the formula texts are fixed between calls, so equal inputs give equal values.
+    class TValueMemo {
+    public:
+        std::unique_ptr<TTorqueValue> Make(const TTorqueEnvironment& env, const CarryOutput& carry, double frequency,
+                                           double preFrequency, double timeInterval, double rotorInertia);
+
+    private:
+        struct TEntry {
+            std::array<double, 4> inputs;
+            CarryOutput carry;
+            std::unique_ptr<TTorqueValue> value;
+        };
+        static constexpr size_t kCapacity = 64;
+        std::string formulaText_, constantsText_, modulusText_;  // what the entries were made with
+        std::vector<TEntry> entries_;
+        size_t next_ = 0;  // the entry a new result replaces once full
+    };
+
     void BuildSpeed(const TTorqueEnvironment& env, const TCarryTable& table, double j,
                     std::vector<std::unique_ptr<TTorqueValue>>& out) const;
     void BuildPosition(const TTorqueEnvironment& env, const TCarryTable& table, double j,
@@ -39,6 +60,7 @@ private:
     const TErrorMessage& errors_;
     const TInputPatternGridData* pattern_ = nullptr;
     const TExternalForceGridData* marks_ = nullptr;
+    mutable TValueMemo memo_;
 };
 
 }  // namespace kinemo

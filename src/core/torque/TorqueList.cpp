@@ -49,6 +49,39 @@ void Element(std::string& s, const char* name, int i, double v, const char* equa
 
 }  // namespace
 
+std::array<double, 15> TTorqueList::ArrayFields(const TTorqueValue& v) {
+    return {v.Carry.JL, v.Carry.TF, v.Carry.TU, v.Carry.TH, v.Carry.V,
+            v.TimeInterval, v.PreFrequency, v.Frequency, v.Speed, v.FrictionTorque,
+            v.AdjustableSpeedTorque, v.StartingTorque, v.EpigeneConservation, v.IntervalTorque,
+            v.IntervalTorqueS};
+}
+
+void TTorqueList::AppendCalculationKey(const TTorqueValueFormula& formulas, std::string& key) const {
+    for (const std::string* text :
+         {&formulas.NecessityMaxTorque, &formulas.EffectiveTorque, &formulas.RunningTorqueMax, &formulas.EpigeneTorqueMax}) {
+        const auto n = static_cast<uint32_t>(text->size());
+        key.append(reinterpret_cast<const char*>(&n), sizeof n);
+        key += *text;
+    }
+    const auto count = static_cast<uint32_t>(values_.size());
+    key.append(reinterpret_cast<const char*>(&count), sizeof count);
+    for (const auto& v : values_) {
+        const std::array<double, 15> fields = ArrayFields(*v);
+        key.append(reinterpret_cast<const char*>(fields.data()), sizeof fields);
+    }
+}
+
+void TTorqueList::CopyFiguresFrom(const TTorqueList& other) {
+    NecessityMaxTorque = other.NecessityMaxTorque;
+    NecessityMaxTorqueS = other.NecessityMaxTorqueS;
+    TotalTime = other.TotalTime;
+    EffectiveTorque = other.EffectiveTorque;
+    MaxSpeed = other.MaxSpeed;
+    MaxFrequency = other.MaxFrequency;
+    MotorRunningTorqueMax = other.MotorRunningTorqueMax;
+    MotorEpigeneTorqueMax = other.MotorEpigeneTorqueMax;
+}
+
 std::string TTorqueList::ArrayScript() const {
     static const char* kNames[] = {"JL", "TF", "TU", "TH", "V", "TimeInterval", "PreFrequency", "Frequency", "Speed",
                                    "FrictionTorque", "AdjustableSpeedTorque", "StartingTorque",
@@ -57,11 +90,7 @@ std::string TTorqueList::ArrayScript() const {
     std::string s;
     for (const char* name : kNames) Line(s, FormatText("Dim %s(%d)", {std::string(name), n}));
     for (int i = 1; i <= n; ++i) {
-        const TTorqueValue& v = *values_[static_cast<size_t>(i - 1)];
-        const double fields[] = {v.Carry.JL, v.Carry.TF, v.Carry.TU, v.Carry.TH, v.Carry.V,
-                                 v.TimeInterval, v.PreFrequency, v.Frequency, v.Speed, v.FrictionTorque,
-                                 v.AdjustableSpeedTorque, v.StartingTorque, v.EpigeneConservation, v.IntervalTorque,
-                                 v.IntervalTorqueS};
+        const std::array<double, 15> fields = ArrayFields(*values_[static_cast<size_t>(i - 1)]);
         for (size_t k = 0; k < 15; ++k) Element(s, kNames[k], i, fields[k]);
     }
     return s;

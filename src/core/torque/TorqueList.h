@@ -5,6 +5,7 @@
 
 #include "torque/TorqueValue.h"
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +26,10 @@ public:
     // Runs the list formulas; "Not initialized TorqueList." without an effective-torque
     // formula.
     void Calculate(const TTorqueValueFormula& formulas);
+    // Everything Calculate reads, as bytes: lists with equal keys get equal figures.
+    void AppendCalculationKey(const TTorqueValueFormula& formulas, std::string& key) const;
+    // Takes the eight figures of a list with the same key.
+    void CopyFiguresFrom(const TTorqueList& other);
     // The labelled dump of every interval and the figures, lines ending with CR LF.
     std::string Text() const;
 
@@ -39,6 +44,8 @@ public:
 
 private:
     std::string ArrayScript() const;
+    // The interval fields the list formulas see, in the order of their arrays.
+    static std::array<double, 15> ArrayFields(const TTorqueValue& v);
     std::vector<std::unique_ptr<TTorqueValue>> values_;
 };
 

@@ -266,3 +266,46 @@ TEST(ChainTrace, AnElementErrorNamesItsOwnLine) {
         EXPECT_NE(std::string(e.what()).find("WAout = 1 / 0"), std::string::npos) << e.what();
     }
 }
+
+// A run on inputs seen lately takes its earlier results: outputs, every element's carry
+// and the trace must be exactly those of a full run, and a changed input must not be
+// answered from an earlier run.
+TEST(ChainRepeat, RepeatedInputsGiveTheFullRunsResultsAndChangedInputsAreRecomputed) {
+    MachineFixture fx;
+    TFactor& screw = fx.Add(30);
+    TFactor& table = fx.Add(40);
+    auto carries = [&] { return std::vector<std::vector<std::string>>{screw.CarryOut.Lines(), table.CarryOut.Lines()}; };
+    auto sameOutput = [](const CarryOutput& a, const CarryOutput& b) {
+        return a.JL == b.JL && a.TF == b.TF && a.TU == b.TU && a.TH == b.TH && a.V == b.V && a.A == b.A && a.B == b.B;
+    };
+
+    fx.trace.Clear();
+    const CarryOutput first = fx.chain->CalcChain(false, false);
+    const std::vector<std::string> firstTrace = fx.trace.Lines();
+    const auto firstCarries = carries();
+    ASSERT_FALSE(firstTrace.empty());
+
+    TInputData* mass = table.FindInputItemByID(400);
+    const double m = mass->GetValue();
+    mass->SetValue(m * 2);
+    fx.trace.Clear();
+    const CarryOutput heavier = fx.chain->CalcChain(false, false);
+    EXPECT_GT(heavier.JL, first.JL);
+    EXPECT_NE(fx.trace.Lines(), firstTrace);
+    EXPECT_NE(carries(), firstCarries);
+
+    mass->SetValue(m);
+    fx.trace.Clear();
+    const CarryOutput again = fx.chain->CalcChain(false, false);
+    EXPECT_TRUE(sameOutput(again, first));
+    EXPECT_TRUE(sameOutput(fx.chain->LastOutput(), first));
+    EXPECT_EQ(fx.trace.Lines(), firstTrace);
+    EXPECT_EQ(carries(), firstCarries);
+
+    // Renaming an element changes only its trace lines, and they must follow.
+    table.Name = "Renamed table";
+    fx.trace.Clear();
+    fx.chain->CalcChain(false, false);
+    const auto& lines = fx.trace.Lines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "要素名=Renamed table"), lines.end());
+}

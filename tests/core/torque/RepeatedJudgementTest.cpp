@@ -1,0 +1,102 @@
+// A session judges many motors in a row and keeps recent results by their inputs (the
+// same motor is sold under several extension codes). Every motor must come out exactly
+// as it does in a session that judged nothing before it.
+#include "selection/SizingSession.h"
+#include "shell/Catalog.h"
+#include "shell/KinemoContext.h"
+#include "support/TestSupport.h"
+#include "torque/Motor.h"
+#include "units/ValueFormat.h"
+
+#include <gtest/gtest.h>
+
+using namespace kinemo;
+
+namespace {
+
+struct Session {
+    explicit Session(const std::string& example) {
+        ctx = std::make_unique<TKinemoContext>(test::SampleCatalogPath(), TSpecialFolder(dir.File("cfg")), dialogs);
+        EXPECT_TRUE(ctx->ReadCatalogConfig());
+        session = std::make_unique<TSizingSession>(*ctx);
+        session->Initialize();
+        EXPECT_EQ(session->LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/" + example),
+                  TProjectDocument::TLoadResult::Accepted);
+        session->PrepareJudgement();
+    }
+    // Every motor with every extension code it is sold with, twins next to each other.
+    std::vector<std::unique_ptr<TMotor>> AllMotors() {
+        TCatalogQuery& q = ctx->Query();
+        q.SetSQL("SELECT tms.*, msv.*, mss.mss_n_supply, mmp.mmp_model AS msv_model_all, mxc_cd, msgr_value "
+                 "FROM t_motor_series AS tms INNER JOIN t_motor_value AS msv ON tms.tms_cd = msv.msv_tms_cd "
+                 "INNER JOIN m_motor_price AS mmp ON mmp.mmp_msv_cd = msv.msv_cd "
+                 "INNER JOIN m_ext_code AS mxc ON mxc.mxc_cd = mmp.mmp_mxc_cd "
+                 "INNER JOIN m_search_supply AS mss ON mss.mss_cd = msv.msv_mss_cd "
+                 "LEFT JOIN m_search_gear_rate AS msgr ON msgr.msgr_cd = msv.msv_msgr_cd "
+                 "ORDER BY msv.msv_cd, mxc_cd");
+        q.Open();
+        return LoadMotorList(q);
+    }
+    // The motor's results, logs and regeneration table as one text.
+    std::string Judge(TMotor& m) {
+        torques.push_back(session->Discharge().BuildMotorTorques(m));
+        session->Discharge().JudgeMotor(m, *torques.back(), m.MotorRatedSupply);
+        std::string s = m.GetDebugText();
+        for (double v : {m.JL, m.MotorMaxSpeedMax, m.MotorRunningTorqueMax, m.MotorRunningTorqueMaxPercent,
+                         m.MotorEpigeneTorqueMax, m.MotorEpigeneTorqueMaxPercent, m.MotorInertiaRatio,
+                         m.MotorMaxTorquePercent, m.MotorNecessityMaxTorque, m.MotorEffectiveTorque,
+                         m.MotorEffectiveTorquePercent, m.maxP, m.maxPm})
+            s += FloatToText(v) + ";";
+        for (int c : {m.MaxTorqueAdjudication, m.EffectiveTorque, m.MaxSpeed, m.RunningTorque, m.EpigeneTorque,
+                      m.Inertia, m.AllowableDischargeAdjudication, m.WarningMomentaryDischargeAdjudication,
+                      m.Result, static_cast<int>(m.Judged)})
+            s += std::to_string(c) + ";";
+        s += m.RegenerationResistanceLoadRate + ";";
+        for (const std::string& row : session->Discharge().MomentaryTable().FormatRows()) s += row + ";";
+        return s;
+    }
+    test::TempDir dir;
+    test::TRecordingDialogs dialogs;
+    std::unique_ptr<TKinemoContext> ctx;
+    std::unique_ptr<TSizingSession> session;
+    std::vector<std::unique_ptr<TTorqueList>> torques;
+};
+
+class RepeatedJudgement : public testing::TestWithParam<const char*> {};
+
+}  // namespace
+
+TEST_P(RepeatedJudgement, EveryMotorComesOutAsInAFreshSession) {
+    Session longRun(GetParam());
+    std::vector<std::unique_ptr<TMotor>> motors = longRun.AllMotors();
+    ASSERT_GT(motors.size(), 300u);
+    std::vector<std::string> results;
+    for (auto& m : motors) results.push_back(longRun.Judge(*m));
+
+    // Twins judged right after their sibling, and motors judged after a different one.
+    std::vector<size_t> samples;
+    size_t twins = 0, others = 0;
+    for (size_t i = 1; i < motors.size(); ++i) {
+        const bool twin = motors[i]->msv_cd == motors[i - 1]->msv_cd;
+        if (twin && twins++ % 60 == 0) samples.push_back(i);
+        if (!twin && others++ % 60 == 0) samples.push_back(i);
+    }
+    ASSERT_GT(twins, 100u);
+    for (size_t i : samples) {
+        Session fresh(GetParam());
+        std::vector<std::unique_ptr<TMotor>> own = fresh.AllMotors();
+        ASSERT_EQ(own.size(), motors.size());
+        EXPECT_EQ(fresh.Judge(*own[i]), results[i]) << own[i]->msv_model_all;
+    }
+    // Twins share every result, yet each keeps its own identity.
+    for (size_t i = 1; i < motors.size(); ++i)
+        if (motors[i]->msv_cd == motors[i - 1]->msv_cd) {
+            EXPECT_NE(motors[i]->mxc_cd, motors[i - 1]->mxc_cd);
+            EXPECT_EQ(motors[i]->JudgementLog, motors[i - 1]->JudgementLog);
+        }
+}
+
+// A geared ball screw (eleven intervals, one regenerating) and a vertical axis whose
+// lowering regenerates.
+INSTANTIATE_TEST_SUITE_P(Examples, RepeatedJudgement,
+                         testing::Values("02_ball_screw_through_gear.kjb", "03_ball_screw_vertical.kjb"));
