@@ -6,6 +6,7 @@
 #include "shell/KinemoContext.h"
 #include "shell/UserDialogs.h"
 #include "torque/Motor.h"
+#include "torque/MotorReferenceQuery.h"
 
 #include <benchmark/benchmark.h>
 
@@ -36,15 +37,7 @@ struct Job {
         session->LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb");
         session->PrepareJudgement();
         // Every motor with every extension code it is sold with.
-        TCatalogQuery& q = ctx->Query();
-        q.SetSQL("SELECT tms.*, msv.*, mss.mss_n_supply, mmp.mmp_model AS msv_model_all, mxc_cd, msgr_value "
-                 "FROM t_motor_series AS tms INNER JOIN t_motor_value AS msv ON tms.tms_cd = msv.msv_tms_cd "
-                 "INNER JOIN m_motor_price AS mmp ON mmp.mmp_msv_cd = msv.msv_cd "
-                 "INNER JOIN m_ext_code AS mxc ON mxc.mxc_cd = mmp.mmp_mxc_cd "
-                 "INNER JOIN m_search_supply AS mss ON mss.mss_cd = msv.msv_mss_cd "
-                 "LEFT JOIN m_search_gear_rate AS msgr ON msgr.msgr_cd = msv.msv_msgr_cd ORDER BY mmp_cd");
-        q.Open();
-        motors = LoadMotorList(q);
+        motors = LoadEveryCatalogMotor(ctx->Query());
     }
     void JudgeOne(TMotor& m) {
         std::unique_ptr<TTorqueList> torques = session->Discharge().BuildMotorTorques(m);

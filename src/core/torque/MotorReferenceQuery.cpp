@@ -68,4 +68,16 @@ std::unique_ptr<TMotor> LoadMotorByModel(TCatalogQuery& query, const std::string
     return FirstWithGearRatio(query);
 }
 
+std::vector<std::unique_ptr<TMotor>> LoadEveryCatalogMotor(TCatalogQuery& query) {
+    query.SetSQL("SELECT tms.*, msv.*, mss.mss_n_supply, mmp.mmp_model AS msv_model_all, mxc_cd, msgr_value "
+                 "FROM t_motor_series AS tms INNER JOIN t_motor_value AS msv ON tms.tms_cd = msv.msv_tms_cd "
+                 "INNER JOIN m_motor_price AS mmp ON mmp.mmp_msv_cd = msv.msv_cd "
+                 "INNER JOIN m_ext_code AS mxc ON mxc.mxc_cd = mmp.mmp_mxc_cd "
+                 "INNER JOIN m_search_supply AS mss ON mss.mss_cd = msv.msv_mss_cd "
+                 "LEFT JOIN m_search_gear_rate AS msgr ON msgr.msgr_cd = msv.msv_msgr_cd "
+                 "ORDER BY msv.msv_cd, mxc_cd");
+    query.Open();
+    return LoadMotorList(query);
+}
+
 }  // namespace kinemo

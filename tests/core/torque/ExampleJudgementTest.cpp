@@ -4,7 +4,7 @@
 #include "selection/SizingSession.h"
 #include "shell/Catalog.h"
 #include "shell/KinemoContext.h"
-#include "support/TestSupport.h"
+#include "support/ExampleSession.h"
 #include "torque/MotorReferenceQuery.h"
 
 #include <gtest/gtest.h>
@@ -18,16 +18,8 @@ namespace {
 constexpr double kRelTol = 0.01;
 const double kPi = 3.14159265358979323846;
 
-struct Job {
-    explicit Job(const std::string& example) {
-        ctx = std::make_unique<TKinemoContext>(test::SampleCatalogPath(), TSpecialFolder(dir.File("cfg")), dialogs);
-        EXPECT_TRUE(ctx->ReadCatalogConfig());
-        session = std::make_unique<TSizingSession>(*ctx);
-        session->Initialize();
-        EXPECT_EQ(session->LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/" + example),
-                  TProjectDocument::TLoadResult::Accepted);
-        session->PrepareJudgement();
-    }
+struct Job : test::ExampleSession {
+    explicit Job(const std::string& example) : ExampleSession(example) {}
     std::unique_ptr<TMotor> Judge(const std::string& model) {
         std::unique_ptr<TMotor> m = LoadMotorByModel(ctx->Query(), model);
         EXPECT_NE(m, nullptr) << model;
@@ -35,10 +27,6 @@ struct Job {
         session->Discharge().JudgeMotor(*m, *torques, 200);
         return m;
     }
-    test::TempDir dir;
-    test::TRecordingDialogs dialogs;
-    std::unique_ptr<TKinemoContext> ctx;
-    std::unique_ptr<TSizingSession> session;
     std::unique_ptr<TTorqueList> torques;
 };
 

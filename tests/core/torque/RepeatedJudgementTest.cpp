@@ -4,8 +4,9 @@
 #include "selection/SizingSession.h"
 #include "shell/Catalog.h"
 #include "shell/KinemoContext.h"
-#include "support/TestSupport.h"
+#include "support/ExampleSession.h"
 #include "torque/Motor.h"
+#include "torque/MotorReferenceQuery.h"
 #include "units/ValueFormat.h"
 
 #include <gtest/gtest.h>
@@ -14,29 +15,10 @@ using namespace kinemo;
 
 namespace {
 
-struct Session {
-    explicit Session(const std::string& example) {
-        ctx = std::make_unique<TKinemoContext>(test::SampleCatalogPath(), TSpecialFolder(dir.File("cfg")), dialogs);
-        EXPECT_TRUE(ctx->ReadCatalogConfig());
-        session = std::make_unique<TSizingSession>(*ctx);
-        session->Initialize();
-        EXPECT_EQ(session->LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/" + example),
-                  TProjectDocument::TLoadResult::Accepted);
-        session->PrepareJudgement();
-    }
-    // Every motor with every extension code it is sold with, twins next to each other.
-    std::vector<std::unique_ptr<TMotor>> AllMotors() {
-        TCatalogQuery& q = ctx->Query();
-        q.SetSQL("SELECT tms.*, msv.*, mss.mss_n_supply, mmp.mmp_model AS msv_model_all, mxc_cd, msgr_value "
-                 "FROM t_motor_series AS tms INNER JOIN t_motor_value AS msv ON tms.tms_cd = msv.msv_tms_cd "
-                 "INNER JOIN m_motor_price AS mmp ON mmp.mmp_msv_cd = msv.msv_cd "
-                 "INNER JOIN m_ext_code AS mxc ON mxc.mxc_cd = mmp.mmp_mxc_cd "
-                 "INNER JOIN m_search_supply AS mss ON mss.mss_cd = msv.msv_mss_cd "
-                 "LEFT JOIN m_search_gear_rate AS msgr ON msgr.msgr_cd = msv.msv_msgr_cd "
-                 "ORDER BY msv.msv_cd, mxc_cd");
-        q.Open();
-        return LoadMotorList(q);
-    }
+struct Session : test::ExampleSession {
+    explicit Session(const std::string& example) : ExampleSession(example) {}
+    // Twins (one motor under several extension codes) come next to each other.
+    std::vector<std::unique_ptr<TMotor>> AllMotors() { return LoadEveryCatalogMotor(ctx->Query()); }
     // The motor's results, logs and regeneration table as one text.
     std::string Judge(TMotor& m) {
         torques.push_back(session->Discharge().BuildMotorTorques(m));
@@ -55,10 +37,6 @@ struct Session {
         for (const std::string& row : session->Discharge().MomentaryTable().FormatRows()) s += row + ";";
         return s;
     }
-    test::TempDir dir;
-    test::TRecordingDialogs dialogs;
-    std::unique_ptr<TKinemoContext> ctx;
-    std::unique_ptr<TSizingSession> session;
     std::vector<std::unique_ptr<TTorqueList>> torques;
 };
 
