@@ -8,6 +8,7 @@
 #include "machine/MachineServices.h"
 #include "shell/Catalog.h"
 #include "shell/KinemoError.h"
+#include "shell/MemoKey.h"
 #include "shell/TextFormat.h"
 #include "units/Measure.h"
 #include "units/PhysicalConstant.h"
@@ -210,12 +211,6 @@ TExternalForceColData* TFactor::GetExternalForceColumn(int i) {
 
 namespace {
 
-void PutKeyText(std::string& key, std::string_view text) {
-    const auto n = static_cast<uint32_t>(text.size());
-    key.append(reinterpret_cast<const char*>(&n), sizeof n);
-    key.append(text);
-}
-
 // Rnd and Randomize are the only built-ins whose result is not fixed by the inputs.
 bool DrawsRandomNumbers(const std::string& formula) {
     for (size_t i = 0; i + 3 <= formula.size(); ++i)
@@ -229,18 +224,17 @@ bool TFactor::AppendCalculationKey(std::string& key) {
     InputItems();
     const std::string formula = GetFormula();
     if (DrawsRandomNumbers(formula)) return false;
-    PutKeyText(key, Name);
-    PutKeyText(key, formula);
+    AppendKeyText(key, Name);
+    AppendKeyText(key, formula);
     key += services_.Trace ? 'T' : '-';
-    PutKeyText(key, services_.Constants ? services_.Constants->ConstantsText() : std::string_view());
+    AppendKeyText(key, services_.Constants ? services_.Constants->ConstantsText() : std::string_view());
     for (auto& item : items_) {
         if (item->Kind() != TInputKind::Numeric) continue;
         auto* data = static_cast<TInputData*>(item.get());
-        PutKeyText(key, data->Symbol);
-        PutKeyText(key, data->Name);
-        PutKeyText(key, data->FormulaUnit ? data->FormulaUnit->Symbol() : std::string());
-        const double value = data->GetValue();
-        key.append(reinterpret_cast<const char*>(&value), sizeof value);
+        AppendKeyText(key, data->Symbol);
+        AppendKeyText(key, data->Name);
+        AppendKeyText(key, data->FormulaUnit ? std::string_view(data->FormulaUnit->Symbol()) : std::string_view());
+        AppendKeyBytes(key, data->GetValue());
     }
     return true;
 }

@@ -6,6 +6,7 @@
 #include "machine/MachineServices.h"
 #include "shell/Catalog.h"
 #include "shell/CatalogText.h"
+#include "shell/MemoKey.h"
 #include "shell/TextFormat.h"
 #include "units/PhysicalConstant.h"
 #include "units/ValueFormat.h"
@@ -48,12 +49,10 @@ void TCalcDischargeFormula::Set(const std::string& key, std::string text) {
 }
 
 void TCalcDischargeFormula::AppendKey(std::string& key) const {
-    for (const auto& [k, text] : texts_)
-        for (const std::string* part : {&k, &text}) {
-            const auto n = static_cast<uint32_t>(part->size());
-            key.append(reinterpret_cast<const char*>(&n), sizeof n);
-            key += *part;
-        }
+    for (const auto& [k, text] : texts_) {
+        AppendKeyText(key, k);
+        AppendKeyText(key, text);
+    }
 }
 
 // ---- momentary table ----

@@ -3,6 +3,7 @@
 
 #include "formula/FormulaEngine.h"
 #include "shell/KinemoError.h"
+#include "shell/MemoKey.h"
 #include "shell/TextFormat.h"
 #include "units/ValueFormat.h"
 
@@ -58,17 +59,10 @@ std::array<double, 15> TTorqueList::ArrayFields(const TTorqueValue& v) {
 
 void TTorqueList::AppendCalculationKey(const TTorqueValueFormula& formulas, std::string& key) const {
     for (const std::string* text :
-         {&formulas.NecessityMaxTorque, &formulas.EffectiveTorque, &formulas.RunningTorqueMax, &formulas.EpigeneTorqueMax}) {
-        const auto n = static_cast<uint32_t>(text->size());
-        key.append(reinterpret_cast<const char*>(&n), sizeof n);
-        key += *text;
-    }
-    const auto count = static_cast<uint32_t>(values_.size());
-    key.append(reinterpret_cast<const char*>(&count), sizeof count);
-    for (const auto& v : values_) {
-        const std::array<double, 15> fields = ArrayFields(*v);
-        key.append(reinterpret_cast<const char*>(fields.data()), sizeof fields);
-    }
+         {&formulas.NecessityMaxTorque, &formulas.EffectiveTorque, &formulas.RunningTorqueMax, &formulas.EpigeneTorqueMax})
+        AppendKeyText(key, *text);
+    AppendKeyBytes(key, static_cast<uint32_t>(values_.size()));
+    for (const auto& v : values_) AppendKeyBytes(key, ArrayFields(*v));
 }
 
 void TTorqueList::CopyFiguresFrom(const TTorqueList& other) {
