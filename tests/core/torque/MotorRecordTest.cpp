@@ -60,11 +60,11 @@ TEST(MotorRecord, ACopyOfAJudgedMotorCarriesEveryPart) {
     EXPECT_EQ(copy.Torques->Count(), torques->Count());
     EXPECT_EQ(copy.Torques->EffectiveTorque, torques->EffectiveTorque);
 
-    // A torque list copies whole; the copy a motor keeps drops the two maxima.
+    // A torque list copies whole.
     const TTorqueList whole(*torques);
     EXPECT_EQ(whole.Text(), torques->Text());
     EXPECT_EQ(whole.MotorRunningTorqueMax, torques->MotorRunningTorqueMax);
-    EXPECT_EQ(judged.Torques->MotorRunningTorqueMax, 0.0);
+    EXPECT_EQ(whole.MotorEpigeneTorqueMax, torques->MotorEpigeneTorqueMax);
 }
 
 }  // namespace
