@@ -1,6 +1,8 @@
 // A sizing job's page models and their wiring.
 #include "app/SizingSession.h"
 
+#include "app/CalculationCaches.h"
+
 #include "machine/CalcCarryValue.h"
 #include "machine/Factor.h"
 #include "pattern/PatternServices.h"
@@ -59,14 +61,15 @@ TSizingSession::TSizingSession(TKinemoContext& ctx) : context_(ctx), document_(c
                                                     ctx.Run().MaxFactorCount);
     machineSection_ = std::make_unique<MachineSection>(*this);
     pattern_ = std::make_unique<TInputPatternModel>(PatternServicesOf(ctx));
+    TCalculationCaches& caches = ctx.Caches();
     torqueSource_ = std::make_unique<TPatternTorqueSource>(ctx.Chain(), torqueFormulas_, ctx.Constants(),
-                                                           ctx.ErrorMessages());
+                                                           ctx.ErrorMessages(), &caches.Programs, &caches.Intervals);
     torqueSource_->ModulusText = [&ctx] {
         const TSigmoidalCurve* curve = ctx.SigmoidalCurves().Selected();
         return curve ? curve->Modulus : std::string("1");
     };
     discharge_ = std::make_unique<TCalcDischarge>(judgementFormulas_, torqueFormulas_, ctx.Constants(), ctx.Chain(),
-                                                  ctx.Trace());
+                                                  ctx.Trace(), &caches.Programs, &caches.Figures, &caches.Judgements);
     discharge_->SetTorqueSource(torqueSource_.get());
     search_ = std::make_unique<TMotorChoiceModel>(q, ctx.Chain(), judgementFormulas_, ctx.ValueFormat(),
                                                   ctx.BusyCursor());
