@@ -20,6 +20,10 @@ std::unique_ptr<TTorqueList> TTorqueList::Copy() const {
     c->EffectiveTorque = EffectiveTorque;
     c->MaxSpeed = MaxSpeed;
     c->MaxFrequency = MaxFrequency;
+    // The motor's copy is what its debug text and reports print: it keeps the running and
+    // holding maxima the judgement used, not zeros.
+    c->MotorRunningTorqueMax = MotorRunningTorqueMax;
+    c->MotorEpigeneTorqueMax = MotorEpigeneTorqueMax;
     return c;
 }
 
@@ -138,7 +142,8 @@ void TTorqueList::Calculate(const TTorqueValueFormula& formulas) {
         MotorEpigeneTorqueMax = engine.EvalDouble("MotorEpigeneTorqueMax");
     }
     for (const auto& v : values_) {
-        if (v->Speed > MaxSpeed) MaxSpeed = v->Speed;
+        // The largest magnitude: a pattern that moves only backwards has a top speed too.
+        if (std::fabs(v->Speed) > MaxSpeed) MaxSpeed = std::fabs(v->Speed);
         if (std::fabs(v->Frequency) > MaxFrequency) MaxFrequency = std::fabs(v->Frequency);
     }
 }

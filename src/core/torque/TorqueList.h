@@ -15,7 +15,7 @@ namespace kinemo {
 class TTorqueList {
 public:
     TTorqueList() = default;
-    // A copy of every value and of the first six figures (the two maxima stay 0).
+    // A copy of every value and of all eight figures.
     std::unique_ptr<TTorqueList> Copy() const;
 
     void Add(std::unique_ptr<TTorqueValue> value) { values_.push_back(std::move(value)); }
