@@ -159,7 +159,8 @@ TEST(TorqueList, FiguresOverAWholeCycle) {
     EXPECT_NEAR(list.MaxFrequency, 3000, kTol);
     std::unique_ptr<TTorqueList> copy = list.Copy();
     EXPECT_EQ(copy->Count(), 4);
-    EXPECT_EQ(copy->MotorRunningTorqueMax, 0.0);  // the copy keeps the first six figures only
+    EXPECT_EQ(copy->MotorRunningTorqueMax, list.MotorRunningTorqueMax);  // a motor's copy prints what was used
+    EXPECT_EQ(copy->MaxSpeed, list.MaxSpeed);
     EXPECT_EQ(copy->EffectiveTorque, list.EffectiveTorque);
     const std::string dump = list.Text();
     EXPECT_NE(dump.find("==区間(0)\r\n"), std::string::npos);
