@@ -38,4 +38,5 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (1014, 10, 'THout = THin / (Rg * Eg)'),
   (1015, 10, 'Aout = Ain * Eg'),
   (1016, 10, 'Bout = Bin'),
-  (1017, 10, 'If B <> 0 Then Bout = Bin + B / (6 * Vin)');
+  (1017, 10, 'If B <> 0 Then Bout = Bin + B / (6 * Vin)'),
+  (1018, 10, 'TDout = TDin * Eg / Rg');

@@ -66,6 +66,7 @@ TTorqueValue::TTorqueValue(const TTorqueEnvironment& env, const CarryOutput& car
     Assign(script, "TU", carry.TU);
     Assign(script, "TF", carry.TF);
     Assign(script, "TH", carry.TH);
+    Assign(script, "TD", carry.TD);
     TFormulaEngine engine;
     engine.ExecuteStatement(script);
     // The catalog text runs after the inputs in the same engine; kept apart it stays parsed.
