@@ -87,7 +87,8 @@ INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VA
   (10301, 103, 'Result = m * (D / 1000) ^ 2 / 8', 1201, 'Inertia from mass and diameter');
 
 -- Gear reducer of ratio R = input speed / output speed:
--- JL = (JLin + Jo)/R^2 + Ji, T = Tin/(R*eta) (+ T0 while running), V = Vin*R,
+-- JL = (JLin + Jo)/R^2 + Ji, T = Tin/(R*eta) (+ T0 while running), TD = TDin*eta/R (the
+-- fixed-direction torque the load delivers loses in the gear on its way), V = Vin*R,
 -- backlash at the output shaft in load units Bg/(6*Vin).
 INSERT INTO t_machine_value (tmv_cd, tmv_name, tmv_symbol, tmv_start_value, tmv_max_value, tmv_muv_cd, tmv_req_value) VALUES
   (20101, 'Reduction ratio (input speed / output speed)', 'R',   '5',   NULL, 2301, 1),

@@ -4,8 +4,9 @@
 -- clears the linear ones:
 --   J = m*k^2 + own inertia, T = F*k/eta, V = Vin*0.06/(2*pi*k)   (k = travel per radian, m)
 -- with k = L/(2*pi) for a screw of lead L and k = r for a pinion, pulley or roller of pitch
--- radius r. The holding torque uses the same efficiency as the driving torque (the torque
--- that lifts the load; holding at standstill needs less, so this is on the safe side).
+-- radius r. The fixed-direction force H leaves twice: TH = H*k/eta, the torque that drives
+-- it (lifting; also the holding figure, on the safe side), and TD = H*k*eta, what reaches the
+-- shaft when it drives the motor (lowering): the losses then come out of the load's power.
 -- Lengths are entered in mm and turned into metres inside the formula (calculated items see
 -- their inputs with two decimals only); everything else is SI.
 

@@ -6,8 +6,8 @@
 --       positive when it pushes the load back against its positive (e.g. upward) travel,
 --       so that the motor must drive in the positive direction to hold the load.
 -- Inclination a: 0 deg horizontal, 90 deg vertical. Guide friction acts on the normal force
--- m*g*cos(a), gravity along the axis is m*g*sin(a); a counterweight mc moves with the load
--- and pulls against its weight.
+-- m*g*cos(a) (plus a pressing force Fn, below), gravity along the axis is m*g*sin(a); a
+-- counterweight mc moves with the load and pulls against its weight.
 
 -- Table (horizontal or inclined) and vertical axis load: the same physics, the vertical one
 -- starts at 90 deg and makes the motor search preset a holding brake.
