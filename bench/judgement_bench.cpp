@@ -1,10 +1,10 @@
 // Judgements per second: every motor of the sample catalog judged on an example project
 // (a ball screw through a gear: five elements, eleven torque intervals). The last line
 // is "judgements_per_second=<N>".
-#include "selection/SizingSession.h"
-#include "shell/Catalog.h"
-#include "shell/KinemoContext.h"
-#include "shell/UserDialogs.h"
+#include "app/SizingSession.h"
+#include "base/Catalog.h"
+#include "app/KinemoContext.h"
+#include "base/UserDialogs.h"
 #include "torque/Motor.h"
 #include "torque/MotorReferenceQuery.h"
 

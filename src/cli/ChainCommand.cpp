@@ -5,7 +5,7 @@
 #include "machine/CalcCarryValue.h"
 #include "machine/ChoiceFactorModel.h"
 #include "machine/MachineServices.h"
-#include "shell/KinemoContext.h"
+#include "app/KinemoContext.h"
 #include "units/ValueFormat.h"
 
 #include <pugixml.hpp>

@@ -2,8 +2,8 @@
 #include "cli/CliSupport.h"
 
 #include "cli/Commands.h"
-#include "shell/KinemoContext.h"
-#include "shell/KinemoError.h"
+#include "app/KinemoContext.h"
+#include "base/KinemoError.h"
 
 #include <pugixml.hpp>
 

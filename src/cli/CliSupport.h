@@ -1,7 +1,7 @@
 // What the CLI gives the core in place of a user: answers from options, messages on stderr.
 #pragma once
 
-#include "shell/UserDialogs.h"
+#include "base/UserDialogs.h"
 
 #include <functional>
 #include <memory>

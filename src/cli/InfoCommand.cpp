@@ -2,9 +2,9 @@
 #include "cli/Commands.h"
 #include "cli/CliSupport.h"
 
-#include "shell/ApplicationVersion.h"
-#include "shell/Catalog.h"
-#include "shell/CatalogText.h"
+#include "base/ApplicationVersion.h"
+#include "base/Catalog.h"
+#include "base/CatalogText.h"
 
 #include <cstdio>
 

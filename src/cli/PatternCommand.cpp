@@ -6,7 +6,7 @@
 #include "machine/CalcCarryValue.h"
 #include "machine/ChoiceFactorModel.h"
 #include "pattern/InputPatternModel.h"
-#include "shell/KinemoContext.h"
+#include "app/KinemoContext.h"
 
 #include <pugixml.hpp>
 

@@ -2,14 +2,14 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
-#include "selection/SizingSession.h"
-#include "shell/KinemoContext.h"
-#include "shell/KinemoError.h"
+#include "app/SizingSession.h"
+#include "app/KinemoContext.h"
+#include "base/KinemoError.h"
 #include "torque/JudgeOneMotor.h"
 #include "torque/MotorReferenceQuery.h"
 #include "units/ValueFormat.h"
 
-#include "shell/TextFormat.h"
+#include "base/TextFormat.h"
 
 #include <algorithm>
 #include <cmath>

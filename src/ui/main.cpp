@@ -1,7 +1,7 @@
 // The desktop application's entry: the catalog and pictures lie beside the program file;
 // the first argument may name a project file to open.
-#include "shell/KinemoApplication.h"
-#include "shell/ProgramEntry.h"
+#include "app/KinemoApplication.h"
+#include "app/ProgramEntry.h"
 
 #include <QStringList>
 

@@ -2,8 +2,8 @@
 // ready to judge motors.
 #pragma once
 
-#include "selection/SizingSession.h"
-#include "shell/KinemoContext.h"
+#include "app/SizingSession.h"
+#include "app/KinemoContext.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // File and folder dialogs that answer from a script and record what they were asked.
 #pragma once
 
-#include "shell/FileDialogs.h"
+#include "base/FileDialogs.h"
 
 #include <deque>
 #include <optional>

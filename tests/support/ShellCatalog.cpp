@@ -1,8 +1,8 @@
 // The shell's fixture catalog.
 #include "support/ShellCatalog.h"
 
-#include "shell/ApplicationVersion.h"
-#include "shell/AtomicFile.h"
+#include "base/ApplicationVersion.h"
+#include "base/AtomicFile.h"
 #include "support/TestSupport.h"
 
 namespace kinemo::test {

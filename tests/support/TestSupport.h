@@ -1,7 +1,7 @@
 // Shared test helpers: temporary folders, small fixture catalogs, scripted dialogs.
 #pragma once
 
-#include "shell/UserDialogs.h"
+#include "base/UserDialogs.h"
 
 #include <deque>
 #include <string>

@@ -3,9 +3,9 @@
 // main window built over them with scripted dialogs.
 #pragma once
 
-#include "shell/FormMain.h"
-#include "shell/KinemoApplication.h"
-#include "shell/KinemoContext.h"
+#include "app/FormMain.h"
+#include "app/KinemoApplication.h"
+#include "app/KinemoContext.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ShellCatalog.h"
 #include "support/TestSupport.h"

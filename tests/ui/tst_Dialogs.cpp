@@ -2,9 +2,9 @@
 // texts, browsing, OK and Cancel, the precision range error, saving and the restart.
 #include "UiTestSupport.h"
 
-#include "shell/ConfigFile.h"
-#include "shell/FormChangeDirectory.h"
-#include "shell/PageControl.h"
+#include "base/ConfigFile.h"
+#include "app/FormChangeDirectory.h"
+#include "app/PageControl.h"
 #include "units/FormOptionMeasure.h"
 
 #include <QAction>

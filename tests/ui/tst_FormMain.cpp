@@ -3,9 +3,9 @@
 // and the close question paths.
 #include "UiTestSupport.h"
 
-#include "shell/AtomicFile.h"
-#include "shell/FormDebug.h"
-#include "shell/PageControl.h"
+#include "base/AtomicFile.h"
+#include "app/FormDebug.h"
+#include "app/PageControl.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // codes) and the default error report at the event boundary.
 #include "UiTestSupport.h"
 
-#include "shell/KinemoError.h"
-#include "shell/MessageDialog.h"
+#include "base/KinemoError.h"
+#include "app/MessageDialog.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -3,9 +3,9 @@
 // errors, and the system save dialog's settings.
 #include "UiTestSupport.h"
 
-#include "shell/AtomicFile.h"
-#include "shell/ProjectDocument.h"
-#include "shell/QtFileDialogs.h"
+#include "base/AtomicFile.h"
+#include "app/ProjectDocument.h"
+#include "app/QtFileDialogs.h"
 
 #include <QAction>
 #include <QFileDialog>

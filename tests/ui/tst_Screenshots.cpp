@@ -3,11 +3,11 @@
 // must have the window's size and show more than a blank surface.
 #include "UiTestSupport.h"
 
-#include "shell/ChangeDirectoryModel.h"
-#include "shell/FormChangeDirectory.h"
-#include "shell/FormSplash.h"
-#include "shell/MessageDialog.h"
-#include "shell/PageControl.h"
+#include "app/ChangeDirectoryModel.h"
+#include "app/FormChangeDirectory.h"
+#include "app/FormSplash.h"
+#include "app/MessageDialog.h"
+#include "app/PageControl.h"
 #include "units/FormOptionMeasure.h"
 
 #include <QDir>

@@ -3,11 +3,11 @@
 // language message and a project named on the command line.
 #include "UiTestSupport.h"
 
-#include "shell/ApplicationVersion.h"
-#include "shell/AtomicFile.h"
-#include "shell/PageControl.h"
-#include "shell/ProgramEntry.h"
-#include "shell/SpecialFolder.h"
+#include "base/ApplicationVersion.h"
+#include "base/AtomicFile.h"
+#include "app/PageControl.h"
+#include "app/ProgramEntry.h"
+#include "base/SpecialFolder.h"
 
 #include <QTimer>
 

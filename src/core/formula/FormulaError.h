@@ -1,7 +1,7 @@
 // The error every formula failure raises: VBScript's error number and description, and where it happened.
 #pragma once
 
-#include "shell/KinemoError.h"
+#include "base/KinemoError.h"
 
 #include <string>
 #include <string_view>

@@ -2,7 +2,7 @@
 #include "formula/Variant.h"
 
 #include "formula/FormulaError.h"
-#include "units/ValueFormat.h"
+#include "base/NumberText.h"
 
 #include <charconv>
 #include <cmath>

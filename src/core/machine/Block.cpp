@@ -7,8 +7,8 @@
 #include "formula/FormulaError.h"
 #include "formula/ProgramCache.h"
 #include "machine/UserFactorFile.h"
-#include "shell/AtomicFile.h"
-#include "shell/Catalog.h"
+#include "base/AtomicFile.h"
+#include "base/Catalog.h"
 
 #include <algorithm>
 #include <dirent.h>

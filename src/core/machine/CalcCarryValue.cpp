@@ -5,10 +5,10 @@
 #include "machine/Block.h"
 #include "machine/Factor.h"
 #include "machine/MachineServices.h"
-#include "shell/Catalog.h"
-#include "shell/KinemoError.h"
-#include "shell/NameValueList.h"
-#include "shell/TextFormat.h"
+#include "base/Catalog.h"
+#include "base/KinemoError.h"
+#include "base/NameValueList.h"
+#include "base/TextFormat.h"
 #include "units/ValueFormat.h"
 
 #include <algorithm>

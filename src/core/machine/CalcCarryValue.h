@@ -3,7 +3,7 @@
 // coefficient — in up to four external-force variants, per drive-pattern interval.
 #pragma once
 
-#include "shell/NameValueList.h"
+#include "base/NameValueList.h"
 
 #include <array>
 #include <memory>

@@ -5,9 +5,9 @@
 #include "machine/CalcCarryValue.h"
 #include "machine/Factor.h"
 #include "machine/MachineServices.h"
-#include "shell/ErrorMessage.h"
-#include "shell/KinemoError.h"
-#include "shell/UserDialogs.h"
+#include "base/ErrorMessage.h"
+#include "base/KinemoError.h"
+#include "base/UserDialogs.h"
 
 #include <pugixml.hpp>
 

@@ -5,7 +5,7 @@
 
 #include "machine/ExternalForceState.h"
 #include "machine/InputData.h"
-#include "shell/NameValueList.h"
+#include "base/NameValueList.h"
 
 #include <array>
 #include <memory>

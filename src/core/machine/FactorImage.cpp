@@ -1,7 +1,7 @@
 // Picture cache.
 #include "machine/FactorImage.h"
 
-#include "shell/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
 // Input items of machine elements and their project-file form.
 #include "machine/InputData.h"
 
-#include "shell/Catalog.h"
-#include "shell/CatalogText.h"
-#include "shell/KinemoError.h"
+#include "base/Catalog.h"
+#include "base/CatalogText.h"
+#include "base/KinemoError.h"
 #include "units/Measure.h"
 #include "units/ValueFormat.h"
 

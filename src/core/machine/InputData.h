@@ -2,7 +2,7 @@
 // the external-force choice, a memo, and calculated values shown for information.
 #pragma once
 
-#include "shell/NameValueList.h"
+#include "base/NameValueList.h"
 
 #include <memory>
 #include <string>

@@ -5,7 +5,7 @@
 #include "machine/Factor.h"
 #include "machine/FactorImage.h"
 #include "machine/MachineServices.h"
-#include "shell/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <pugixml.hpp>
 

@@ -1,7 +1,7 @@
 // The error a failed conversion between the speed and the position input type raises.
 #pragma once
 
-#include "shell/KinemoError.h"
+#include "base/KinemoError.h"
 
 namespace kinemo {
 

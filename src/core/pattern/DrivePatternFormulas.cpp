@@ -2,8 +2,8 @@
 #include "pattern/DrivePatternFormulas.h"
 
 #include "formula/FormulaEngine.h"
-#include "shell/Catalog.h"
-#include "shell/CatalogText.h"
+#include "base/Catalog.h"
+#include "base/CatalogText.h"
 #include "units/ValueFormat.h"
 
 namespace kinemo {

@@ -2,7 +2,7 @@
 // runs one of them.
 #pragma once
 
-#include "shell/NameValueList.h"
+#include "base/NameValueList.h"
 
 #include <array>
 #include <initializer_list>

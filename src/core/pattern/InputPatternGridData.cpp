@@ -3,8 +3,8 @@
 #include "pattern/InputPatternGridData.h"
 
 #include "pattern/DrivePatternFormulas.h"
-#include "shell/Catalog.h"
-#include "shell/ErrorMessage.h"
+#include "base/Catalog.h"
+#include "base/ErrorMessage.h"
 #include "units/Measure.h"
 #include "units/ValueFormat.h"
 

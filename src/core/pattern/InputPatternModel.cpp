@@ -3,10 +3,10 @@
 
 #include "machine/CalcCarryValue.h"
 #include "pattern/SigmoidalCurves.h"
-#include "shell/CatalogText.h"
-#include "shell/ErrorMessage.h"
-#include "shell/TextFormat.h"
-#include "shell/UserDialogs.h"
+#include "base/CatalogText.h"
+#include "base/ErrorMessage.h"
+#include "base/TextFormat.h"
+#include "base/UserDialogs.h"
 #include "units/ValueFormat.h"
 
 #include <pugixml.hpp>

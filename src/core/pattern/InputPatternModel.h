@@ -6,8 +6,8 @@
 
 #include "pattern/InputPatternGridModel.h"
 #include "pattern/SpeedChartState.h"
-#include "shell/NameValueList.h"
-#include "shell/ProjectDocument.h"
+#include "base/NameValueList.h"
+#include "base/ProjectSection.h"
 
 #include <array>
 #include <functional>

@@ -9,7 +9,6 @@ class TCalcCarryValue;
 class TCatalogQuery;
 class TDrivePatternFormulas;
 class TErrorMessage;
-class TKinemoContext;
 class TMeasureManager;
 class TSigmoidalCurves;
 class TValueFormat;
@@ -25,8 +24,5 @@ struct TPatternServices {
     IBusyCursor* Busy = nullptr;       // may be null
     TSigmoidalCurves* Curves = nullptr;
 };
-
-// The services of a run: the context's catalog, units, texts, formula store, chain and S-curves.
-TPatternServices PatternServicesOf(TKinemoContext& context);
 
 }  // namespace kinemo

@@ -1,7 +1,7 @@
 // Reading the S-curve table.
 #include "pattern/SigmoidalCurves.h"
 
-#include "shell/Catalog.h"
+#include "base/Catalog.h"
 #include "units/ValueFormat.h"
 
 namespace kinemo {

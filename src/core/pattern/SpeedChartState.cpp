@@ -2,7 +2,7 @@
 #include "pattern/SpeedChartState.h"
 
 #include "pattern/InputPatternGridModel.h"
-#include "shell/TextFormat.h"
+#include "base/TextFormat.h"
 #include "units/Measure.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
 // Candidate list rules.
 #include "selection/CandidateListModel.h"
 
-#include "shell/Catalog.h"
-#include "shell/KinemoError.h"
-#include "shell/TextFormat.h"
-#include "shell/UserDialogs.h"
+#include "base/Catalog.h"
+#include "base/KinemoError.h"
+#include "base/TextFormat.h"
+#include "base/UserDialogs.h"
 #include "torque/CalcDischarge.h"
 #include "torque/JudgeOneMotor.h"
 #include "units/ValueFormat.h"

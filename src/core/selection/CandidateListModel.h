@@ -5,8 +5,8 @@
 
 #include "selection/DisplayCondition.h"
 #include "selection/MotorChoiceModel.h"
-#include "shell/NameValueList.h"
-#include "shell/ProjectDocument.h"
+#include "base/NameValueList.h"
+#include "base/ProjectSection.h"
 
 #include <array>
 #include <functional>

@@ -1,7 +1,7 @@
 // Display conditions.
 #include "selection/DisplayCondition.h"
 
-#include "shell/CatalogText.h"
+#include "base/CatalogText.h"
 #include "torque/Motor.h"
 #include "units/ValueFormat.h"
 

@@ -2,8 +2,8 @@
 #include "selection/MotorChoiceModel.h"
 
 #include "machine/CalcCarryValue.h"
-#include "shell/Catalog.h"
-#include "shell/UserDialogs.h"
+#include "base/Catalog.h"
+#include "base/UserDialogs.h"
 #include "torque/CalcDischarge.h"
 #include "units/ValueFormat.h"
 

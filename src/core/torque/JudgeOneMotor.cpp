@@ -1,8 +1,8 @@
 // Checked judgement of one motor.
 #include "torque/JudgeOneMotor.h"
 
-#include "shell/ErrorMessage.h"
-#include "shell/UserDialogs.h"
+#include "base/ErrorMessage.h"
+#include "base/UserDialogs.h"
 #include "torque/CalcDischarge.h"
 #include "units/ValueFormat.h"
 

@@ -1,7 +1,7 @@
 // Motor records.
 #include "torque/Motor.h"
 
-#include "shell/Catalog.h"
+#include "base/Catalog.h"
 
 namespace kinemo {
 

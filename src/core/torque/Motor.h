@@ -4,7 +4,7 @@
 #pragma once
 
 #include "machine/Factor.h"
-#include "shell/NameValueList.h"
+#include "base/NameValueList.h"
 #include "torque/TorqueList.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 // Motor lookup by reference.
 #include "torque/MotorReferenceQuery.h"
 
-#include "shell/Catalog.h"
+#include "base/Catalog.h"
 #include "torque/Motor.h"
 
 namespace kinemo {

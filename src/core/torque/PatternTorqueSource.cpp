@@ -5,7 +5,7 @@
 #include "machine/ExternalForceState.h"
 #include "pattern/InputPatternGridData.h"
 #include "pattern/InputPatternPositionGridData.h"
-#include "shell/ErrorMessage.h"
+#include "base/ErrorMessage.h"
 
 #include "units/PhysicalConstant.h"
 

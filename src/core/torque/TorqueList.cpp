@@ -2,9 +2,9 @@
 #include "torque/TorqueList.h"
 
 #include "formula/FormulaEngine.h"
-#include "shell/KinemoError.h"
-#include "shell/MemoKey.h"
-#include "shell/TextFormat.h"
+#include "base/KinemoError.h"
+#include "base/MemoKey.h"
+#include "base/TextFormat.h"
 #include "units/ValueFormat.h"
 
 #include <cmath>

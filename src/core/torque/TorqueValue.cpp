@@ -2,8 +2,8 @@
 #include "torque/TorqueValue.h"
 
 #include "formula/FormulaEngine.h"
-#include "shell/Catalog.h"
-#include "shell/CatalogText.h"
+#include "base/Catalog.h"
+#include "base/CatalogText.h"
 #include "units/PhysicalConstant.h"
 #include "units/ValueFormat.h"
 

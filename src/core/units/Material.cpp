@@ -1,7 +1,7 @@
 // Material pick lists.
 #include "units/Material.h"
 
-#include "shell/Catalog.h"
+#include "base/Catalog.h"
 #include "units/ValueFormat.h"
 
 namespace kinemo {

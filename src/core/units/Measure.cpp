@@ -1,8 +1,8 @@
 // Unit catalog and conversion.
 #include "units/Measure.h"
 
-#include "shell/Catalog.h"
-#include "shell/ConfigFile.h"
+#include "base/Catalog.h"
+#include "base/ConfigFile.h"
 
 namespace kinemo {
 

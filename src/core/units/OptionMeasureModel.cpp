@@ -1,10 +1,10 @@
 // Unit options dialog rules.
 #include "units/OptionMeasureModel.h"
 
-#include "shell/CatalogText.h"
-#include "shell/ConfigFile.h"
-#include "shell/TextFormat.h"
-#include "shell/UserDialogs.h"
+#include "base/CatalogText.h"
+#include "base/ConfigFile.h"
+#include "base/TextFormat.h"
+#include "base/UserDialogs.h"
 #include "units/Measure.h"
 #include "units/ValueFormat.h"
 

@@ -3,7 +3,7 @@
 // restart question.
 #pragma once
 
-#include "shell/NameValueList.h"
+#include "base/NameValueList.h"
 
 #include <string>
 #include <vector>

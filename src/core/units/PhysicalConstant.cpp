@@ -1,7 +1,7 @@
 // Physical constants.
 #include "units/PhysicalConstant.h"
 
-#include "shell/Catalog.h"
+#include "base/Catalog.h"
 
 namespace kinemo {
 

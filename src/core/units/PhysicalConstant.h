@@ -1,7 +1,7 @@
 // The physical constants every formula receives before its own inputs.
 #pragma once
 
-#include "shell/NameValueList.h"
+#include "base/NameValueList.h"
 
 #include <string>
 

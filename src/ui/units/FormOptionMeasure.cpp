@@ -1,8 +1,8 @@
 // Unit options dialog.
 #include "units/FormOptionMeasure.h"
 
-#include "shell/InterfaceFont.h"
-#include "shell/KinemoApplication.h"
+#include "app/InterfaceFont.h"
+#include "app/KinemoApplication.h"
 #include "units/FrameOptionMeasure.h"
 
 #include <QComboBox>

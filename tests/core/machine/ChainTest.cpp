@@ -3,8 +3,8 @@
 #include "core/machine/MachineFixture.h"
 
 #include "machine/UserFactorFile.h"
-#include "shell/ErrorMessage.h"
-#include "shell/KinemoError.h"
+#include "base/ErrorMessage.h"
+#include "base/KinemoError.h"
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>

@@ -2,7 +2,7 @@
 // motor element, calculated items.
 #include "core/machine/MachineFixture.h"
 
-#include "shell/KinemoError.h"
+#include "base/KinemoError.h"
 
 #include <gtest/gtest.h>
 

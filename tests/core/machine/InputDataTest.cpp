@@ -1,7 +1,7 @@
 // Input items: formula and display units, and their project-file form both ways.
 #include "core/machine/MachineFixture.h"
 
-#include "shell/KinemoError.h"
+#include "base/KinemoError.h"
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>

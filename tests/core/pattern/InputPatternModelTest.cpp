@@ -5,7 +5,7 @@
 
 #include "pattern/InputPatternModel.h"
 #include "pattern/InputPatternPositionGridData.h"
-#include "shell/ErrorMessage.h"
+#include "base/ErrorMessage.h"
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>

@@ -6,7 +6,7 @@
 #include "pattern/InputPatternRollingSpeedGridData.h"
 #include "pattern/InputPatternStraightPositionGridData.h"
 #include "pattern/InputPatternStraightSpeedGridData.h"
-#include "shell/ErrorMessage.h"
+#include "base/ErrorMessage.h"
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>

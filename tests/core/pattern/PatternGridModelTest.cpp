@@ -6,7 +6,7 @@
 #include "pattern/InputPatternGridModel.h"
 #include "pattern/InputPatternPositionGridData.h"
 #include "pattern/InputPatternSpeedGridData.h"
-#include "shell/ErrorMessage.h"
+#include "base/ErrorMessage.h"
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>

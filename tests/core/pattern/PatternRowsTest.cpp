@@ -4,7 +4,7 @@
 
 #include "pattern/InputPatternStraightPositionGridData.h"
 #include "pattern/InputPatternStraightSpeedGridData.h"
-#include "shell/ErrorMessage.h"
+#include "base/ErrorMessage.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include "machine/ChoiceFactorModel.h"
 #include "pattern/InputPatternModel.h"
 #include "pattern/InputPatternPositionGridData.h"
-#include "shell/KinemoContext.h"
-#include "shell/ProjectDocument.h"
+#include "app/KinemoContext.h"
+#include "app/ProjectDocument.h"
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>

@@ -4,7 +4,7 @@
 #include "core/selection/SearchFixture.h"
 
 #include "selection/CandidateListModel.h"
-#include "shell/Catalog.h"
+#include "base/Catalog.h"
 #include "torque/CalcDischarge.h"
 #include "units/ValueFormat.h"
 

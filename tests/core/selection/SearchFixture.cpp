@@ -1,7 +1,7 @@
 // The motor-search test catalog.
 #include "core/selection/SearchFixture.h"
 
-#include "shell/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 namespace kinemo::test {
 

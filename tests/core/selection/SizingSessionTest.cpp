@@ -1,8 +1,8 @@
 // A whole sizing job without a window: results survive saving and loading, and a
 // committed motor comes back committed with the first page read-only.
-#include "selection/SizingSession.h"
-#include "shell/KinemoContext.h"
-#include "shell/Catalog.h"
+#include "app/SizingSession.h"
+#include "app/KinemoContext.h"
+#include "base/Catalog.h"
 #include "support/TestSupport.h"
 #include "torque/MotorReferenceQuery.h"
 

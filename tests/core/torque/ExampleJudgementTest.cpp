@@ -1,9 +1,9 @@
 // The judgement of catalog motors on the example projects, checked against the
 // standard hand method: peak torque, effective torque, inertia ratio and the energy a
 // deceleration returns.
-#include "selection/SizingSession.h"
-#include "shell/Catalog.h"
-#include "shell/KinemoContext.h"
+#include "app/SizingSession.h"
+#include "base/Catalog.h"
+#include "app/KinemoContext.h"
 #include "support/ExampleSession.h"
 #include "torque/MotorReferenceQuery.h"
 

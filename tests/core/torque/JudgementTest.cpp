@@ -3,7 +3,7 @@
 #include "core/machine/MachineFixture.h"
 
 #include "formula/FormulaError.h"
-#include "shell/Catalog.h"
+#include "base/Catalog.h"
 #include "torque/CalcDischarge.h"
 #include "torque/Motor.h"
 #include "torque/TorqueList.h"

@@ -1,7 +1,7 @@
 // The unit options dialog's rules: rows and their starting units, the defaults button,
 // the precision range check and what saving writes and asks.
-#include "shell/Catalog.h"
-#include "shell/ConfigFile.h"
+#include "base/Catalog.h"
+#include "base/ConfigFile.h"
 #include "support/ShellCatalog.h"
 #include "support/TestSupport.h"
 #include "units/Measure.h"

@@ -1,7 +1,7 @@
 // Units, materials and constants over a fixture catalog: conversion rules, user
 // defaults, material pick lists and the constants block.
-#include "shell/Catalog.h"
-#include "shell/ConfigFile.h"
+#include "base/Catalog.h"
+#include "base/ConfigFile.h"
 #include "support/TestSupport.h"
 #include "units/Material.h"
 #include "units/Measure.h"

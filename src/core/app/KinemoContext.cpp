@@ -1,0 +1,159 @@
+// Run-wide objects.
+#include "app/KinemoContext.h"
+
+#include "base/ApplicationVersion.h"
+#include "base/Catalog.h"
+#include "base/CatalogText.h"
+#include "base/ConfigFile.h"
+#include "base/ErrorMessage.h"
+#include "machine/Block.h"
+#include "machine/CalcCarryValue.h"
+#include "machine/FactorImage.h"
+#include "machine/InputData.h"
+#include "machine/MachineServices.h"
+#include "pattern/DrivePatternFormulas.h"
+#include "pattern/SigmoidalCurves.h"
+#include "units/Material.h"
+#include "units/Measure.h"
+#include "units/PhysicalConstant.h"
+#include "units/ValueFormat.h"
+
+namespace kinemo {
+
+TKinemoContext::TKinemoContext(const std::string& catalogPath, TSpecialFolder folders, IUserDialogs& dialogs)
+    : catalog_(std::make_unique<TCatalog>(catalogPath)),
+      query_(std::make_unique<TCatalogQuery>(*catalog_)),
+      folders_(std::move(folders)),
+      dialogs_(&dialogs) {
+    size_t slash = catalogPath.rfind('/');
+    programFolder_ = slash == std::string::npos ? "./" : catalogPath.substr(0, slash + 1);
+    run_.ApplicationVersionText = ApplicationVersionText();
+    run_.TempFolder = folders_.TempFolder();
+    run_.VantorFile = run_.TempFolder + "tmp.vtg";
+}
+
+TKinemoContext::~TKinemoContext() = default;
+
+void TKinemoContext::SetProgramFolder(const std::string& folder) { programFolder_ = IncludeTrailingDelimiter(folder); }
+
+TErrorMessage& TKinemoContext::ErrorMessages() {
+    if (!errors_) errors_ = std::make_unique<TErrorMessage>(*query_);
+    return *errors_;
+}
+
+TMeasureManager& TKinemoContext::Measures() {
+    if (!measures_) {
+        TConfigFile settings(folders_.SettingsFile());
+        measures_ = std::make_unique<TMeasureManager>(*query_, &settings);
+    }
+    return *measures_;
+}
+
+TMaterialManager& TKinemoContext::Materials() {
+    if (!materials_) {
+        materialQuery_ = std::make_unique<TCatalogQuery>(*catalog_);
+        materials_ = std::make_unique<TMaterialManager>(*materialQuery_);
+    }
+    return *materials_;
+}
+
+TPhysicalConstant& TKinemoContext::Constants() {
+    if (!constants_) constants_ = std::make_unique<TPhysicalConstant>(*query_);
+    return *constants_;
+}
+
+TValueFormat& TKinemoContext::ValueFormat() {
+    if (!valueFormat_) valueFormat_ = std::make_unique<TValueFormat>(folders_.SettingsFile());
+    return *valueFormat_;
+}
+
+TMachineServices& TKinemoContext::Machine() {
+    if (machine_) return *machine_;
+    if (!pictureLoader_) {
+        fileLoader_ = std::make_unique<TFilePictureLoader>();
+        pictureLoader_ = fileLoader_.get();
+    }
+    inputTexts_ = std::make_unique<TInputDataTexts>(TInputDataTexts::Load(*query_));
+    trace_ = std::make_unique<TCalcTrace>();
+    images_ = std::make_unique<TFactorImage>(*pictureLoader_);
+    machine_ = std::make_unique<TMachineServices>();
+    machine_->Query = query_.get();
+    machine_->Measures = &Measures();
+    machine_->Texts = inputTexts_.get();
+    machine_->Constants = &Constants();
+    machine_->Trace = trace_.get();
+    machine_->Images = images_.get();
+    machine_->ProgramFolder = programFolder_;
+    machine_->CheckUserFactorVersion = [this](const std::string& app, const std::string& mdb,
+                                              const std::string& name) {
+        return CheckApplicationVersion(run_.ApplicationVersionText, app, "UserFactorFile", name, *query_,
+                                       *dialogs_) &&
+               CheckMdbVersion(run_.MdbVersionText, mdb, "UserFactorFile", name, *query_, *dialogs_);
+    };
+    blocks_ = std::make_unique<TBlockManager>(*machine_);
+    machine_->Blocks = blocks_.get();
+    chain_ = std::make_unique<TCalcCarryValue>(*trace_);
+    return *machine_;
+}
+
+TBlockManager& TKinemoContext::Blocks() {
+    Machine();
+    return *blocks_;
+}
+
+TCalcCarryValue& TKinemoContext::Chain() {
+    Machine();
+    return *chain_;
+}
+
+TCalcTrace& TKinemoContext::Trace() {
+    Machine();
+    return *trace_;
+}
+
+void TKinemoContext::ReloadUserFactors() {
+    if (run_.Settings.UserFactorFileFolder.empty()) run_.Settings = TUserSettings::Read(folders_, programFolder_);
+    const std::string extension = ReadMessageText(*query_, "main_window", "DirUserFactorExt");
+    Blocks().ReloadUserFactors(run_.Settings.UserFactorFileFolder, extension, run_.Settings.UserFactorImageFolder);
+}
+
+TDrivePatternFormulas& TKinemoContext::DrivePatternFormulas() {
+    if (!patternFormulas_) patternFormulas_ = std::make_unique<TDrivePatternFormulas>(*query_);
+    return *patternFormulas_;
+}
+
+TSigmoidalCurves& TKinemoContext::SigmoidalCurves() {
+    if (!sigmoidalCurves_) sigmoidalCurves_ = std::make_unique<TSigmoidalCurves>(*query_);
+    return *sigmoidalCurves_;
+}
+
+bool TKinemoContext::ReadCatalogConfig() {
+    TCatalogQuery& q = *query_;
+    run_.UserDefineFactor = ReadConfigInteger(q, "user_define_factor") == 1;
+    run_.DebugMode = ReadConfigInteger(q, "debug_mode") == 1;
+    run_.FontCharset = static_cast<int>(ReadConfigInteger(q, "font_charset"));
+    run_.MaxFactorCount = static_cast<int>(ReadConfigInteger(q, "max_factor_count"));
+    run_.FontName = ReadConfigText(q, "font_name");
+    run_.VantorRegistryPath = ReadConfigText(q, "vantor_registry_path");
+    run_.VantorLanguage = ReadConfigText(q, "vantor_language");
+    run_.TrueApplicationVersion = ReadConfigText(q, "true_application_version");
+    run_.MdbVersionText = ReadMdbVersionText(q);
+    return CheckApplicationVersion(run_.ApplicationVersionText, run_.TrueApplicationVersion, "MdbVersion",
+                                   std::nullopt, q, *dialogs_);
+}
+
+TPatternServices PatternServicesOf(TKinemoContext& context) {
+    TPatternServices s;
+    s.Query = &context.Query();
+    s.Measures = &context.Measures();
+    s.Errors = &context.ErrorMessages();
+    s.Formulas = &context.DrivePatternFormulas();
+    s.Format = &context.ValueFormat();
+    s.Chain = &context.Chain();
+    s.Dialogs = &context.Dialogs();
+    s.Busy = context.BusyCursor();
+    s.Curves = &context.SigmoidalCurves();
+    return s;
+}
+
+}  // namespace kinemo

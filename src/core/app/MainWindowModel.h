@@ -1,0 +1,129 @@
+// The main window's state and rules without a window: its start-up steps on the catalog,
+// texts and captions, tab captions, commands, the committed motor, the sub-page rules,
+// the project commands and the close rule. The Qt window shows this model and forwards
+// the user's actions to it.
+#pragma once
+
+#include "app/CadAvailability.h"
+#include "app/CommitState.h"
+#include "app/HelpTarget.h"
+#include "base/MessageDialogText.h"
+#include "base/NameValueList.h"
+#include "app/PageTabs.h"
+#include "app/ProjectCommands.h"
+#include "app/ProjectDocument.h"
+#include "app/SubPageNavigator.h"
+#include "app/WindowCaptions.h"
+
+#include <string>
+#include <vector>
+
+namespace kinemo {
+
+class IFileDialogs;
+class TKinemoContext;
+class TRegistry;
+struct TUserSettings;
+
+// What the model asks of the window that shows it.
+class IMainWindowView {
+public:
+    virtual ~IMainWindowView() = default;
+    // Caption, commit label, command states or the detail screens may have changed.
+    virtual void MainWindowChanged() = 0;
+    // Show the first page of both page controls without the page-change rules.
+    virtual void ShowFirstPages() = 0;
+    virtual void SetWindowEnabled(bool enabled) = 0;
+};
+
+class TMainWindowModel : private IProjectCommandHost {
+public:
+    TMainWindowModel(TKinemoContext& context, IFileDialogs& files, IMainWindowView& view);
+
+    // Start-up steps that need no window, in the order the window runs them.
+    void BeginStartup();                 // no file, no restart, no committed motor
+    void ReadSettings();                 // folders and paper size of the settings file
+    void LoadDialogTexts();              // "message_dialog", before the first message can appear
+    bool ReadCatalogSettings();          // s_config and the version check; false: end the run
+    void CheckCadLink(const TRegistry& registry);
+    void LoadTexts();                    // "main_window", captions, project dialog texts
+    void LoadCatalogTables();            // the catalog tables held for the run
+    void LoadErrorTableAndTabs();        // "error" and the tab captions of class "1"
+    void FinishStartup();                // StartupDone
+    void ShowVantorLanguageMismatch();   // once, when the CAD program speaks another language
+    void OpenCommandLineProject(const std::vector<std::string>& arguments);
+
+    TKinemoContext& Context() { return *context_; }
+    bool TerminateRequested() const { return terminate_; }
+    std::string Text(const std::string& key) const { return texts_.Value(key); }
+    const TNameValueList& Texts() const { return texts_; }
+    const TMessageDialogText& DialogTexts() const { return dialogTexts_; }
+    const TPageTabCaptions& TabCaptions() const { return tabs_; }
+    const TCadAvailability& Cad() const { return cad_; }
+    std::string Caption() const;
+
+    bool CommandVisible(const std::string& name) const;
+    bool CommandEnabled(const std::string& name) const;
+    // The target of a help command (msg_symbol of its key).
+    THelpTarget HelpTarget(const std::string& command) const;
+    // The commit-value debug command needs a committed motor; without one the user is told.
+    bool CheckCommittedMotorForDebug();
+
+    // Operations the screens call.
+    const TCommitState& Commit() const { return commit_; }
+    void CommitMotor(const TMotorReference& motor);
+    void ReleaseCommit();
+    void ShowOptionDetail(const TMotorReference& motor);
+    void ShowCadDetail(const TMotorReference& motor);
+    void ReturnFromOptionDetail();
+    void ReturnFromCadDetail();
+    // A price check's code: 0 to 6 show their error text, any other code nothing.
+    void ShowPriceCheckResult(int code);
+    void MarkModified() { modified_ = true; }
+    bool Modified() const { return modified_; }
+    void ClearModified() { modified_ = false; }
+    void ResetPages();
+    // The folder dialog's OK.
+    void ApplyFolders(const TUserSettings& settings);
+    const std::string& PrintHeaderText() const { return printHeader_; }
+    const std::string& PrintCommentText() const { return printComment_; }
+    void SetPrintTexts(const std::string& header, const std::string& comment);
+
+    TSubPageNavigator& Navigator() { return navigator_; }
+    TProjectDocument& Document() { return document_; }
+    TProjectCommands& Projects() { return projects_; }
+
+    // Settings first, then the save question; true when the window may close.
+    bool CloseRequest();
+    // The unit options asked for a restart: the window closes and the program starts again.
+    void RequestRestart();
+    bool RestartRequested() const;
+
+private:
+    // IProjectCommandHost
+    void BeginProjectLoad() override;
+    void RestoreMotors(const std::optional<TMotorReference>& commit, const std::optional<TMotorReference>& option,
+                       const std::optional<TMotorReference>& cad) override;
+    void EndProjectLoad() override;
+    TProjectHeader CurrentHeader() const override;
+    void SetReportTexts(const std::string& header, const std::string& comment) override;
+    void ProjectFileChanged() override;
+    void SetWindowEnabled(bool enabled) override;
+
+    TKinemoContext* context_;
+    IMainWindowView* view_;
+    TNameValueList texts_;
+    TMessageDialogText dialogTexts_;
+    TWindowCaptions captions_;
+    TPageTabCaptions tabs_;
+    TCadAvailability cad_;
+    TCommitState commit_;
+    TSubPageNavigator navigator_;
+    TProjectDocument document_;
+    TProjectCommands projects_;
+    std::string printHeader_, printComment_;
+    bool modified_ = false;
+    bool terminate_ = false;
+};
+
+}  // namespace kinemo

@@ -1,0 +1,82 @@
+// The project file: root "KINEMO" with the writing program's and catalog's versions, the
+// motor references and report texts of the main window, and five sections that the
+// screens owning them write and read through registered section handlers.
+#pragma once
+
+#include "base/ProjectSection.h"
+#include "torque/MotorReference.h"
+
+#include <pugixml.hpp>
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace kinemo {
+
+class TKinemoContext;
+
+// What the main window writes itself.
+struct TProjectHeader {
+    std::optional<TMotorReference> Commit;  // a committed motor
+    std::optional<TMotorReference> Option;  // written only without a committed motor
+    std::optional<TMotorReference> Cad;     // written only without a committed motor
+    std::string PrintHeader;
+    std::string PrintComment;  // lines separated by CR LF
+};
+
+// The main window's part in loading.
+class IProjectLoadHost {
+public:
+    virtual ~IProjectLoadHost() = default;
+    // Before anything is read: first pages shown, commitment released, loading states set.
+    virtual void BeginProjectLoad() = 0;
+    // Between the pattern and the motor choice sections: commit restores only the
+    // committed motor, else option and cad restore the detail screens' motors.
+    virtual void RestoreMotors(const std::optional<TMotorReference>& commit,
+                               const std::optional<TMotorReference>& option,
+                               const std::optional<TMotorReference>& cad) = 0;
+    // Always last, also when reading failed or the version was refused.
+    virtual void EndProjectLoad() = 0;
+};
+
+class TProjectDocument {
+public:
+    // The context gives the versions written and checked, the catalog query and dialogs
+    // of the version questions.
+    explicit TProjectDocument(TKinemoContext& context) : context_(&context) {}
+
+    // handler is borrowed; nullptr removes it. A section without a handler is written
+    // empty and skipped when read.
+    void RegisterSection(TProjectSection section, IProjectSectionHandler* handler);
+
+    // The file's text. The same state always gives the same bytes.
+    std::string Build(const TProjectHeader& header) const;
+    // Build, written through a temporary file and a rename.
+    void Save(const std::string& path, const TProjectHeader& header) const;
+
+    // The document of the New command: the root without versions and five empty sections.
+    static std::string EmptyDocumentText();
+
+    enum class TLoadResult { Accepted, Refused };
+    // Applies a document's text to the screens in the reading order. Unreadable XML, a
+    // missing root, a bad motor code or a section's error raise; the host's end step runs
+    // in every case. header receives the report texts of an accepted document.
+    TLoadResult Load(const std::string& text, IProjectLoadHost& host, TProjectHeader& header);
+    TLoadResult LoadFile(const std::string& path, IProjectLoadHost& host, TProjectHeader& header);
+
+private:
+    TLoadResult LoadDocument(const pugi::xml_document& doc, IProjectLoadHost& host, TProjectHeader& header);
+    TLoadResult LoadRoot(pugi::xml_node root, IProjectLoadHost& host, TProjectHeader& header);
+    bool VersionsAccepted(pugi::xml_node root) const;
+    void LoadSection(pugi::xml_node root, TProjectSection section);
+
+    TKinemoContext* context_;
+    std::array<IProjectSectionHandler*, kProjectSectionCount> handlers_{};
+};
+
+// "MsvID" and "MxcID" of a motor element: none without the element or when a code is
+// negative; a missing child counts 0; a code that is not an integer raises.
+std::optional<TMotorReference> ReadMotorReference(pugi::xml_node element);
+
+}  // namespace kinemo

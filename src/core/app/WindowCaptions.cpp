@@ -1,0 +1,23 @@
+// Window captions from the catalog's caption formats.
+#include "app/WindowCaptions.h"
+
+#include "base/TextFormat.h"
+
+namespace kinemo {
+
+TWindowCaptions::TWindowCaptions(std::string baseFormat, std::string fileFormat, std::string title,
+                                 std::string applicationVersion, std::string mdbVersion)
+    : base_(FormatText(baseFormat, {title, applicationVersion, mdbVersion})),
+      fileFormat_(FormatText(fileFormat, {title, applicationVersion, mdbVersion})) {}
+
+std::string TWindowCaptions::Caption(const std::string& currentFileName) const {
+    if (currentFileName.empty()) return base_;
+    return FormatText(fileFormat_, {ExtractFileName(currentFileName)});
+}
+
+std::string ExtractFileName(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace kinemo

@@ -1,0 +1,127 @@
+// Number text: the float-to-text rule of formulas and project files, reading numbers from texts, Round12.
+#include "base/NumberText.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string>
+
+namespace kinemo {
+
+namespace {
+
+// Splits |value| into its significant digits (trailing zeros dropped) and the decimal
+// exponent of the first digit (value = 0.d1d2... x 10^(exp10+1)). mantissa holds at least
+// 18 characters; returns how many digits it got.
+size_t SignificantDigits(double value, int digits, char* mantissa, int& exp10) {
+    // to_chars rounds exactly like printf's "%.*e" and is many times faster; every number
+    // handed to a formula passes through here. The shortest text that reads back as the
+    // value is tried first: when it has no more digits than asked for, it is also the
+    // nearest text of that many digits (a double's error is far below half a digit of
+    // the fifteenth place), so it is the answer.
+    char buf[64];
+    auto result = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
+    {
+        const char* e = std::find(buf, result.ptr, 'e');
+        const int shortest = static_cast<int>(e - buf) - (e - buf > 1 ? 1 : 0);
+        if (shortest > digits)
+            result = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, digits - 1);
+    }
+    const char* e = std::find(buf, result.ptr, 'e');
+    size_t n = 0;
+    for (const char* p = buf; p != e; ++p)
+        if (*p != '.') mantissa[n++] = *p;
+    exp10 = 0;
+    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), result.ptr, exp10);
+    while (n > 1 && mantissa[n - 1] == '0') --n;
+    return n;
+}
+
+}  // namespace
+
+std::string FloatToText(double value, int significantDigits) {
+    if (value == 0 || std::isnan(value) || std::isinf(value)) {
+        if (std::isnan(value)) return "NaN";
+        if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+        return "0";
+    }
+    significantDigits = std::clamp(significantDigits, 1, 17);
+    // Built in place: hand-over texts format hundreds of numbers per motor.
+    char digits[32];
+    int exp10 = 0;
+    const size_t count = SignificantDigits(value, significantDigits, digits, exp10);
+    const int E = exp10 + 1;
+    char out[64];
+    char* o = out;
+    if (value < 0) *o++ = '-';
+    if (E >= -3 && E <= 15) {
+        if (E <= 0) {
+            *o++ = '0';
+            *o++ = '.';
+            o = std::fill_n(o, -E, '0');
+            o = std::copy_n(digits, count, o);
+        } else {
+            const size_t whole = static_cast<size_t>(E);
+            const size_t intDigits = std::min(count, whole);
+            o = std::copy_n(digits, intDigits, o);
+            o = std::fill_n(o, whole - intDigits, '0');
+            if (count > whole) {
+                *o++ = '.';
+                o = std::copy_n(digits + whole, count - whole, o);
+            }
+        }
+    } else {
+        *o++ = digits[0];
+        if (count > 1) {
+            *o++ = '.';
+            o = std::copy_n(digits + 1, count - 1, o);
+        }
+        *o++ = 'E';
+        if (exp10 < 0) *o++ = '-';
+        o = std::to_chars(o, out + sizeof out, std::abs(exp10)).ptr;
+    }
+    return std::string(out, o);
+}
+
+std::string FloatToText(double value) { return FloatToText(value, 15); }
+
+bool TryTextToFloat(const std::string& text, double& value) {
+    size_t b = text.find_first_not_of(" \t");
+    size_t e = text.find_last_not_of(" \t");
+    if (b == std::string::npos) return false;
+    std::string t = text.substr(b, e - b + 1);
+    // Only plain decimal numbers: strtod would also take hex, "inf" and "nan".
+    size_t i = 0;
+    if (t[i] == '+' || t[i] == '-') ++i;
+    size_t digits = 0;
+    while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digits;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        size_t expDigits = 0;
+        while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++expDigits;
+        if (expDigits == 0) return false;
+    }
+    if (i != t.size()) return false;
+    value = std::strtod(t.c_str(), nullptr);
+    return std::isfinite(value);
+}
+
+double Round12(double x) {
+    const double scale = static_cast<double>(std::pow(10.0L, -12.0L));
+    const double q = x / scale;
+    if (!(std::fabs(q) < 9.2233720368547758e18)) return x;  // would overflow int64
+    const long long n = std::llrint(q);  // default rounding mode: ties to even
+    return static_cast<double>(n) * scale;
+}
+
+}  // namespace kinemo

@@ -1,0 +1,23 @@
+// Number text: how a double becomes text for formulas and project files, and how texts become numbers.
+#pragma once
+
+#include <string>
+
+namespace kinemo {
+
+// A double as the formula engine and the project files read it: 15 significant digits,
+// trailing zeros dropped, fixed notation for decimal exponents -3..15, else "d.dddE-n".
+std::string FloatToText(double value);
+
+// FloatToText with a chosen number of significant digits (1..17); used by "%.Ng".
+std::string FloatToText(double value, int significantDigits);
+
+// Reads a number the way the system reads user and file texts ("." as decimal point,
+// optional exponent, surrounding blanks allowed). Returns false for anything else.
+bool TryTextToFloat(const std::string& text, double& value);
+
+// x rounded to 12 decimal places, ties to even; magnitudes that would overflow the
+// 64-bit intermediate are returned unchanged.
+double Round12(double x);
+
+}  // namespace kinemo

@@ -1,0 +1,13 @@
+// Hourglass cursor.
+#include "app/BusyCursor.h"
+
+#include <QApplication>
+#include <QCursor>
+
+namespace kinemo {
+
+void TQtBusyCursor::Begin() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+
+void TQtBusyCursor::End() { QApplication::restoreOverrideCursor(); }
+
+}  // namespace kinemo

@@ -1,0 +1,144 @@
+// The main window: menus and tool buttons, the two page controls that follow the work
+// (element choice, drive pattern, motor choice; options; CAD data), the committed-motor
+// label, and the start-up, command and close handling over the main window model.
+#pragma once
+
+#include "app/BusyCursor.h"
+#include "app/MainWindowModel.h"
+#include "app/PageTabs.h"
+#include "base/Registry.h"
+
+#include <QMainWindow>
+#include <QUrl>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QDialog;
+class QLabel;
+class QMenu;
+class QToolButton;
+
+namespace kinemo {
+
+class IFileDialogs;
+class TFormDebug;
+class TFormWaitForProcess;
+class TKinemoContext;
+class TPageControl;
+
+// What the main window needs from outside; tests replace any of it.
+struct TFormMainServices {
+    IFileDialogs* FileDialogs = nullptr;  // required
+    TRegistry Registry;
+    std::vector<std::string> Arguments;  // the command line without the program
+    // The message dialog receives its catalog texts and the interface font.
+    std::function<void(const TMessageDialogText&, const std::string& fontName)> DialogTextsLoaded;
+    std::function<bool(const QUrl&)> OpenUrl;  // default: the desktop's handler
+    std::function<void()> Restart;             // default: start this program again
+    std::function<int(QDialog&)> ExecDialog;   // default: modal exec
+};
+
+class TFormMain : public QMainWindow, private IMainWindowView {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 907;
+    static constexpr int kHeight = 738;
+
+    // Runs the main-window start-up; a catalog error ends it by raising.
+    TFormMain(TKinemoContext& context, TFormMainServices services);
+    ~TFormMain() override;
+
+    TMainWindowModel& Model() { return model_; }
+    bool TerminateRequested() const { return model_.TerminateRequested(); }
+
+    // Where later screens plug in.
+    QWidget* TabSheet(TTabSheet sheet) const;
+    TPageControl* PageControlMenu() const { return pageControlMenu_; }
+    TPageControl* PageControlMotorSelect() const { return pageControlMotorSelect_; }
+    QAction* Action(const std::string& name) const;
+    void SetDebugWindow(TFormDebug* debug) { debug_ = debug; }
+    TFormDebug* DebugWindow() const { return debug_; }
+    TFormWaitForProcess* WaitWindow() const { return wait_.get(); }
+    void SetMotorSelectPage(int index, IMotorSelectPage* page) { model_.Navigator().SetPage(index, page); }
+    // The text a debug command appends to the debug window (carry values, pattern,
+    // committed motor).
+    void SetDebugTextSource(const std::string& command, std::function<std::string()> source);
+    // The user-element dialog, run by its command.
+    void SetUserFactorDialog(std::function<void()> dialog) { userFactorDialog_ = std::move(dialog); }
+    // Runs once at the first idle moment after the window is shown; the argument tells
+    // whether no project file was loaded.
+    void AddFirstIdleHandler(std::function<void(bool noProjectLoaded)> handler);
+
+    // Operations of the screens.
+    void CommitMotor(const TMotorReference& motor) { model_.CommitMotor(motor); }
+    void ReleaseCommit();
+    void ShowOptionDetail(const TMotorReference& motor) { model_.ShowOptionDetail(motor); }
+    void ShowCadDetail(const TMotorReference& motor) { model_.ShowCadDetail(motor); }
+    void ShowPriceCheckResult(int code) { model_.ShowPriceCheckResult(code); }
+    void MarkModified() { model_.MarkModified(); }
+    void ResetPages() { model_.ResetPages(); }
+
+signals:
+    void FirstIdle();
+    // The window accepted its close: the run ends.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // IMainWindowView
+    void MainWindowChanged() override;
+    void ShowFirstPages() override;
+    void SetWindowEnabled(bool enabled) override;
+
+    void BuildWindow();
+    void BuildToolPanel(QWidget* panel);
+    void BuildPages(QWidget* central);
+    void BuildMenus();
+    void RunStartup();
+    void ApplyTexts();
+    void ApplyCommandVisibility();
+    void ApplyTabCaptions();
+    void UpdateTabWidth();
+    void SubPageChanged(int index);
+    void RunFirstIdle();
+
+    // Command handlers (FormMainCommands.cpp).
+    void ConnectCommands();
+    void RunCommand(const std::string& name);
+    void ActionMenuOptionMeasureExecute();
+    void ActionMenuChangeDirectoryExecute();
+    void ActionMenuOptionDefineUserFactorExecute();
+    void ShowDebugText(const std::string& command);
+    void ActionMenuOptionCommitMotorValueExecute();
+    void OpenHelp(const std::string& command);
+    int ExecDialog(QDialog& dialog);
+
+    TKinemoContext& context_;
+    TFormMainServices services_;
+    TMainWindowModel model_;
+    TQtBusyCursor busy_;
+    std::unique_ptr<TFormWaitForProcess> wait_;
+    TFormDebug* debug_ = nullptr;
+    TPageControl* pageControlMenu_ = nullptr;
+    TPageControl* pageControlMotorSelect_ = nullptr;
+    std::map<TTabSheet, QWidget*> sheets_;
+    std::map<std::string, QAction*> actions_;
+    std::vector<QMenu*> menus_;
+    std::vector<QToolButton*> toolButtons_;
+    QLabel* labelMotorCommitState_ = nullptr;
+    std::map<std::string, std::function<std::string()>> debugSources_;
+    std::function<void()> userFactorDialog_;
+    std::vector<std::function<void(bool)>> firstIdle_;
+    bool firstShow_ = true;
+};
+
+}  // namespace kinemo

@@ -1,0 +1,71 @@
+// Program entry.
+#include "app/ProgramEntry.h"
+
+#include "app/ApplicationTitle.h"
+#include "app/FormDebug.h"
+#include "app/FormSplash.h"
+#include "app/KinemoApplication.h"
+#include "app/KinemoContext.h"
+#include "app/MessageDialog.h"
+#include "app/QtFileDialogs.h"
+#include "base/SpecialFolder.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace kinemo {
+
+namespace {
+
+void ShowSplash(TFormSplash& splash, const std::string& programFolder) {
+    try {
+        splash.LoadPicture(programFolder);
+    } catch (const std::exception& e) {
+        ReportUncaughtError(e.what());  // start-up goes on without the picture
+    }
+    splash.ShowNow();
+}
+
+}  // namespace
+
+int RunProgram(TProgramOptions options) {
+    QApplication::setApplicationName(kApplicationTitle);
+    const std::string folder = IncludeTrailingDelimiter(options.ProgramFolder);
+    TMessageDialog messageDialog;
+    TQtFileDialogs systemFiles;
+    IUserDialogs& dialogs = options.Dialogs ? *options.Dialogs : messageDialog;
+    IFileDialogs& files = options.FileDialogs ? *options.FileDialogs : systemFiles;
+
+    TFormSplash splash;
+    ShowSplash(splash, folder);
+
+    TFormMainServices services;
+    services.FileDialogs = &files;
+    services.Arguments = options.Arguments;
+    services.Restart = options.Restart;
+    services.DialogTextsLoaded = [&messageDialog](const TMessageDialogText& texts, const std::string& font) {
+        messageDialog.SetTexts(texts);
+        messageDialog.SetInterfaceFont(font);
+    };
+    std::unique_ptr<TKinemoContext> context;
+    std::unique_ptr<TFormMain> form;
+    try {
+        context = std::make_unique<TKinemoContext>(folder + "Kinemo.db", TSpecialFolder(), dialogs);
+        services.Registry = options.Registry ? *options.Registry : TRegistry::ForUser(context->Folders());
+        form = std::make_unique<TFormMain>(*context, std::move(services));
+    } catch (const std::exception& e) {
+        splash.close();
+        ReportUncaughtError(e.what());  // no working main window without a catalog
+        return 1;
+    }
+    splash.close();
+    TFormDebug debug(files, context->Run().FontName);
+    form->SetDebugWindow(&debug);
+    if (form->TerminateRequested()) return 0;
+    QObject::connect(form.get(), &TFormMain::Closed, qApp, &QApplication::quit, Qt::QueuedConnection);
+    form->show();
+    if (options.Started) QTimer::singleShot(0, form.get(), [&] { options.Started(*form); });
+    return QApplication::exec();
+}
+
+}  // namespace kinemo
