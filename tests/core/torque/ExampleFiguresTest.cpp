@@ -3,12 +3,12 @@
 // (tests/data/example_figures_before.txt): unchanged wherever the load does not drive the
 // motor, and changed exactly as that rule states where it does.
 #include "machine/CalcCarryValue.h"
-#include "selection/SizingSession.h"
-#include "shell/KinemoContext.h"
+#include "app/SizingSession.h"
+#include "app/KinemoContext.h"
 #include "support/ExampleSession.h"
 #include "torque/JudgeOneMotor.h"
 #include "torque/MotorReferenceQuery.h"
-#include "units/ValueFormat.h"
+#include "base/NumberText.h"
 
 #include <gtest/gtest.h>
 
