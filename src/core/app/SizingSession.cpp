@@ -3,6 +3,9 @@
 
 #include "machine/CalcCarryValue.h"
 #include "machine/Factor.h"
+#include "machine/InputCheck.h"
+#include "base/KinemoError.h"
+#include "base/UserDialogs.h"
 #include "pattern/PatternServices.h"
 #include "pattern/SigmoidalCurves.h"
 #include "base/AtomicFile.h"
@@ -79,7 +82,23 @@ void TSizingSession::Initialize() {
 
 void TSizingSession::MachineChanged() { pattern_->SetAxisKind(context_.Chain().IsRolling()); }
 
+std::string TSizingSession::MachineProblemText() const {
+    std::string text = machine_->LoadProblemText();
+    const std::vector<TInputViolation> violations = TInputCheck::Violations(context_.Chain());
+    if (!violations.empty()) {
+        if (!text.empty()) text += "\n\n";
+        text += TInputCheck(&context_.ErrorMessages()).ListText(violations);
+    }
+    return text;
+}
+
+void TSizingSession::CheckMachine() const {
+    const std::string text = MachineProblemText();
+    if (!text.empty()) throw TKinemoError(text);
+}
+
 void TSizingSession::PrepareJudgement() {
+    CheckMachine();
     pattern_->RefreshCarryOutputs();
     if (!committed_) pattern_->RecalculateCurrentAxis();
     TInputPatternGridModel& grid = pattern_->CurrentGrid();
@@ -137,6 +156,8 @@ TProjectDocument::TLoadResult TSizingSession::LoadProjectText(const std::string&
     if (result == TProjectDocument::TLoadResult::Accepted) {
         PrintHeaderText = header.PrintHeader;
         PrintCommentText = header.PrintComment;
+        const std::string problems = MachineProblemText();
+        if (!problems.empty()) context_.Dialogs().ShowMessageDialog(problems, TMsgDlgType::Warning, mbOK);
     }
     return result;
 }

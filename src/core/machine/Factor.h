@@ -75,6 +75,7 @@ public:
     // formula draws random numbers.
     bool AppendCalculationKey(std::string& key);
     TCalcTrace* CalculationTrace() const;
+    const TMachineServices& Services() const { return services_; }
 
     int ID = 0;
     std::string Name;

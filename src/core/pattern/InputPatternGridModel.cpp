@@ -147,12 +147,19 @@ bool TInputPatternGridModel::CommitText(int gridRow, int gridColumn, const std::
     TBusyScope busy(services_.Busy);
     const int row = gridRow - 2;
     const int column = gridColumn - 1;
+    // A finite entry can still overflow in its base unit or in the rows it recomputes:
+    // such an edit is undone and refused like a text that is no number.
+    const std::vector<TRowData> before = data_->RowsSnapshot();
     const bool time = column == TInputPatternGridData::kElapsedTime || column == TInputPatternGridData::kTimeInterval ||
                       column == Position::kAccelerationTime || column == Position::kDecelerationTime;
     if (IsPosition() && time) {
         CommitTime(gridRow, gridColumn, value);
     } else {
         data_->SetCellValue(row, column, value);
+    }
+    if (!data_->AllFinite()) {
+        data_->RestoreRows(before);
+        Refuse(gridRow, gridColumn, text);
     }
     SetEnteredFlags(row, column);
     Changed();
