@@ -2,7 +2,7 @@
 # kinemo-cli on machines it must not calculate: every input value of the sample catalog's
 # elements just outside its physical range, a chain that breaks the docking rule, an
 # element the catalog lacks. chain, judge and size exit 1 with the message naming the
-# element, its position and the value; no figure is printed.
+# element, its position and the value; no figure is printed (pattern likewise).
 set -u
 CLI=$1 DB=$2 SRC=$3
 XDG_CONFIG_HOME=$(mktemp -d)
@@ -15,7 +15,7 @@ work=$XDG_CONFIG_HOME
 # stdout and name every TEXT on stderr.
 expect_refused() {
   local name=$1 project=$2; shift 2
-  for cmd in "chain" "judge --motor KRS0402ANS0" "size --level All"; do
+  for cmd in "chain" "judge --motor KRS0402ANS0" "size --level All" "pattern"; do
     out=$("$CLI" $cmd "$project" --catalog "$DB" 2>"$work/err"); rc=$?
     [ $rc -eq 1 ] || fail "$name: $cmd exited $rc"
     [ -z "$out" ] || fail "$name: $cmd printed figures: $out"
