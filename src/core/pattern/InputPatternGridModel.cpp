@@ -147,12 +147,24 @@ bool TInputPatternGridModel::CommitText(int gridRow, int gridColumn, const std::
     TBusyScope busy(services_.Busy);
     const int row = gridRow - 2;
     const int column = gridColumn - 1;
+    // A finite entry can still overflow in its base unit or in the rows it recomputes (the
+    // formulas raise, or leave an infinity): such an edit is undone as a whole and refused.
+    const std::vector<TRowData> before = data_->RowsSnapshot();
     const bool time = column == TInputPatternGridData::kElapsedTime || column == TInputPatternGridData::kTimeInterval ||
                       column == Position::kAccelerationTime || column == Position::kDecelerationTime;
-    if (IsPosition() && time) {
-        CommitTime(gridRow, gridColumn, value);
-    } else {
-        data_->SetCellValue(row, column, value);
+    try {
+        if (IsPosition() && time) {
+            CommitTime(gridRow, gridColumn, value);
+        } else {
+            data_->SetCellValue(row, column, value);
+        }
+    } catch (...) {
+        data_->RestoreRows(before);
+        throw;
+    }
+    if (!data_->AllFinite()) {
+        data_->RestoreRows(before);
+        Refuse(gridRow, gridColumn, text);
     }
     SetEnteredFlags(row, column);
     Changed();
