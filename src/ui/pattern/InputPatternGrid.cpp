@@ -148,9 +148,12 @@ void TInputPatternGrid::keyPressEvent(QKeyEvent* event) {
         if (editable_) emit PasteRequested();
         return;
     }
-    Grid().KeyPressed();
-    verticalHeader()->viewport()->update();
-    items_->Refresh();
+    // A typed character ends the row selection; Ctrl, Shift and the like alone do not.
+    if (!event->text().isEmpty()) {
+        Grid().KeyPressed();
+        verticalHeader()->viewport()->update();
+        items_->Refresh();
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const QModelIndex at = currentIndex();
     if (enter && at.isValid() && state() != QAbstractItemView::EditingState) {

@@ -38,6 +38,17 @@ public:
         model->setData(index, static_cast<TNumberInplaceEdit*>(editor)->text(), Qt::EditRole);
     }
 
+protected:
+    // Enter and the arrows are the editor's own: it hands them back to the grid.
+    bool eventFilter(QObject* editor, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Left || key == Qt::Key_Right)
+                return false;
+        }
+        return QStyledItemDelegate::eventFilter(editor, event);
+    }
+
 private:
     TNumberGrid* grid_;
     TNumberInplaceEdit::TKeyRule accepts_;
