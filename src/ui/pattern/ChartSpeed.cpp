@@ -9,8 +9,33 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace kinemo {
+
+namespace {
+
+constexpr int kTickCount = 5;  // about this many steps over an axis
+
+// 1, 2 or 5 times a power of ten, so that the labels are round numbers from 0.
+double RoundStep(double span) {
+    if (!(span > 0)) return 1;
+    const double raw = span / kTickCount;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    const double n = raw / magnitude;
+    return (n < 1.5 ? 1 : n < 3 ? 2 : n < 7 ? 5 : 10) * magnitude;
+}
+
+// The step never meets a range it would cut into millions of ticks: the wider of the old
+// and the new step is set before the range changes.
+void SetRange(QValueAxis* axis, double low, double high) {
+    const double step = RoundStep(high - low);
+    axis->setTickInterval(std::max(step, axis->tickInterval()));
+    axis->setRange(low, high);
+    axis->setTickInterval(step);
+}
+
+}  // namespace
 
 TChartSpeed::TChartSpeed(QWidget* parent)
     : QChartView(parent),
@@ -33,16 +58,21 @@ TChartSpeed::TChartSpeed(QWidget* parent)
     pen.setWidth(2);
     curve_->setPen(pen);
     c->addSeries(curve_);
-    timeAxis_->setLabelFormat("%g");
-    speedAxis_->setLabelFormat("%g");
+    for (QValueAxis* axis : {timeAxis_, speedAxis_}) {
+        axis->setLabelFormat("%g");
+        axis->setRange(0, 1);
+        axis->setTickAnchor(0);
+        axis->setTickInterval(RoundStep(1));
+        axis->setTickType(QValueAxis::TicksDynamic);
+    }
     c->addAxis(timeAxis_, Qt::AlignBottom);
     c->addAxis(speedAxis_, Qt::AlignLeft);
     for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(band_), static_cast<QAbstractSeries*>(curve_)}) {
         s->attachAxis(timeAxis_);
         s->attachAxis(speedAxis_);
     }
-    speedAxis_->setRange(-1, 1);
-    timeAxis_->setRange(0, 1);
+    SetRange(speedAxis_, -1, 1);
+    SetRange(timeAxis_, 0, 1);
 }
 
 void TChartSpeed::SetTitle(const std::string& title) { chart()->setTitle(QString::fromStdString(title)); }
@@ -76,9 +106,8 @@ void TChartSpeed::Draw(const TSpeedChartState& state) {
     curve_->replace(points);
     timeAxis_->setTitleText(QString::fromStdString(state.BottomAxisTitle()));
     speedAxis_->setTitleText(QString::fromStdString(state.LeftAxisTitle()));
-    speedAxis_->setRange(state.AxisMinimum(), state.AxisMaximum());
-    timeAxis_->setRange(0, lastTime > 0 ? lastTime : 1);
-    timeAxis_->applyNiceNumbers();
+    SetRange(speedAxis_, state.AxisMinimum(), state.AxisMaximum());
+    SetRange(timeAxis_, 0, lastTime > 0 ? lastTime : 1);
     DrawBand(state);
 }
 

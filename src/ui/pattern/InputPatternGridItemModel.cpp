@@ -73,7 +73,8 @@ QVariant TInputPatternGridItemModel::data(const QModelIndex& index, int role) co
     }
     case Qt::ForegroundRole: {
         const QPalette palette = QApplication::palette();
-        if (interval && RowSelected(row)) return QBrush(highlightText_);
+        const bool takesInput = !dataColumn || grid_.CanEdit(row, column);
+        if (interval && takesInput && RowSelected(row)) return QBrush(highlightText_);
         return QBrush(palette.color(interval ? QPalette::Text : QPalette::ButtonText));
     }
     default: return {};
