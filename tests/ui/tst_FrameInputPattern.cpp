@@ -292,6 +292,42 @@ private slots:
         QCOMPARE(s.Rows().Cell(98, Data::kTimeInterval).Value(), 0.0);
     }
 
+    void aFullPatternRefusesInsertedRows() {
+        TPatternScreen s;
+        s.ChooseInput(0);
+        QString block;
+        for (int r = 1; r <= 99; ++r) block += "\t0.1\n";
+        s.PressHeader(1, Qt::LeftButton);
+        QApplication::clipboard()->setText(block);
+        QTest::keyClick(&s.Grid(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(s.Intervals(), 99);
+        QVERIFY(s.errors.texts.isEmpty());
+        s.PressHeader(5, Qt::LeftButton);
+        s.frame->Action("ActionGridInsertRow")->trigger();
+        QCOMPARE(s.errors.texts.size(), 1);  // "PatternRowsFull"
+        QCOMPARE(s.Intervals(), 99);
+        QVERIFY(s.Grid().isEnabled());  // the grid is enabled again after the refusal
+        QVERIFY(std::abs(s.Rows().Cell(99, Data::kElapsedTime).Value() - 9.9) < kTolerance);
+    }
+
+    void externalForceCheckBoxesToggleByClick() {
+        TPatternScreen s;
+        s.ChooseInput(0);
+        TExternalForceColData push;
+        s.Model().CurrentGrid().ExternalForce().SetColumns({&push});
+        s.frame->Refresh();
+        const int column = s.Model().CurrentGrid().DataColumnCount() + 1;
+        QCOMPARE(s.Grid().model()->columnCount(), column);
+        const QModelIndex cell = s.Grid().Items()->IndexOf(4, column);  // interval index 1
+        QCOMPARE(s.Grid().model()->data(cell, Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        QCOMPARE(s.Grid().model()->data(s.Grid().Items()->IndexOf(2, column), Qt::CheckStateRole), QVariant());
+        QTest::mouseClick(s.Grid().viewport(), Qt::LeftButton, {}, s.Grid().visualRect(cell).center());
+        QVERIFY(push.Mark(1));
+        QCOMPARE(s.Grid().model()->data(cell, Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        QVERIFY(s.session->Modified());
+        s.Model().CurrentGrid().ExternalForce().SetColumns({});
+    }
+
     void unitsAreChosenOnTheUnitRow() {
         TPatternScreen s("02_ball_screw_through_gear.kjb");
         const QModelIndex unit = s.Grid().Items()->IndexOf(1, Data::kElapsedTime + 1);
