@@ -9,6 +9,7 @@
 #include "pattern/InputPatternGrid.h"
 #include "pattern/InputPatternModel.h"
 #include "pattern/InputPatternPositionGridData.h"
+#include "pattern/SigmoidalCurves.h"
 #include "torque/MotorReferenceQuery.h"
 
 #include <QClipboard>
@@ -326,6 +327,43 @@ private slots:
         QCOMPARE(s.Grid().model()->data(cell, Qt::CheckStateRole).toInt(), int(Qt::Checked));
         QVERIFY(s.session->Modified());
         s.Model().CurrentGrid().ExternalForce().SetColumns({});
+    }
+
+    void theSCurveChoiceFillsOrOpensTheModulus() {
+        TPatternScreen s("02_ball_screw_through_gear.kjb");
+        QComboBox* curves = s.frame->ComboBoxSigmoidalCurve();
+        QLineEdit* modulus = s.frame->EditModulus();
+        QCOMPARE(curves->count(), 4);
+        QCOMPARE(s.frame->ChartSpeed()->Curve()->pen().color(), QColor(Qt::red));
+        struct Case {
+            int entry;
+            bool editable;
+            QString shown;  // the modulus box of an entry that is not editable
+            QColor curve;
+        } cases[] = {
+            {1, false, "1.5708", Qt::blue},
+            {0, false, "1.0000", Qt::red},
+            {3, true, "", Qt::blue},
+        };
+        for (const Case& c : cases) {
+            emit curves->activated(c.entry);
+            QApplication::processEvents();
+            QCOMPARE(modulus->isEnabled(), c.editable);
+            if (!c.editable) QCOMPARE(modulus->text(), c.shown);
+            QCOMPARE(s.frame->ChartSpeed()->Curve()->pen().color(), c.curve);
+        }
+        // The editable entry takes the typed modulus; at most five characters.
+        modulus->clear();
+        modulus->setFocus();
+        QTest::keyClicks(modulus, "2.25000");
+        QCOMPARE(modulus->text(), QString("2.250"));
+        QCOMPARE(s.session->Pattern().ModulusText(), std::string("2.250"));
+        QCOMPARE(s.context->SigmoidalCurves().Selected()->Modulus, std::string("2.25"));
+        // Leaving the page with a modulus that is no number keeps the user on it.
+        modulus->clear();
+        QTest::keyClicks(modulus, "-");
+        QVERIFY(!s.frame->Page().OnPageLeft());
+        QCOMPARE(s.dialogs.messages.size(), size_t(1));
     }
 
     void unitsAreChosenOnTheUnitRow() {

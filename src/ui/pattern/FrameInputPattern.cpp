@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedLayout>
+#include <QValidator>
 #include <QVBoxLayout>
 
 namespace kinemo {
@@ -35,6 +36,16 @@ constexpr int kChartStretch = 4;
 int IndexOf(TPatternAxis axis, TPatternInput input) { return static_cast<int>(axis) * 2 + static_cast<int>(input); }
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// Refuses typing beyond a number of characters; texts set by the screen are not limited.
+class TTypedLengthValidator : public QValidator {
+public:
+    TTypedLengthValidator(int length, QObject* parent) : QValidator(parent), length_(length) {}
+    State validate(QString& input, int&) const override { return input.size() > length_ ? Invalid : Acceptable; }
+
+private:
+    int length_;
+};
 
 }  // namespace
 
@@ -93,7 +104,8 @@ void TFrameInputPattern::BuildControls() {
     labelModulus_->setObjectName("LabelModulus");
     editModulus_ = new QLineEdit(this);
     editModulus_->setObjectName("EditModulus");
-    editModulus_->setMaxLength(TInputPatternModel::kModulusMaxLength);
+    // The limit is the user's: a modulus shown for a fixed entry keeps all its digits.
+    editModulus_->setValidator(new TTypedLengthValidator(TInputPatternModel::kModulusMaxLength, editModulus_));
     editModulus_->setFixedWidth(kModulusWidth);
     editModulus_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     editModulus_->setAttribute(Qt::WA_InputMethodEnabled, false);
