@@ -15,6 +15,9 @@ public:
     // editTextRole: the model role that receives the editor's text on every change.
     TNumberGrid(TNumberInplaceEdit::TKeyRule accepts, int editTextRole, QWidget* parent);
 
+    // A key typed on a cell that takes no number does not jump to a row starting with it.
+    void keyboardSearch(const QString&) override {}
+
 signals:
     // An editor opened on a cell.
     void EditorOpened(const QModelIndex& index);
