@@ -82,6 +82,8 @@ struct TPatternPage {
         main.form->PageControlMotorSelect()->setCurrentIndex(1);
         frame->Page().OnPageEntered(false);
     }
+    // The screen goes before the session it shows.
+    ~TPatternPage() { delete frame; }
 };
 
 }  // namespace
@@ -119,7 +121,15 @@ private slots:
         TPatternPage p("02_ball_screw_through_gear.kjb");
         emit p.frame->ComboBoxPattern()->activated(0);  // its moves as speed intervals
         QCOMPARE(p.session->Pattern().InputType(), 0);
-        p.frame->CurrentGrid()->setCurrentIndex(p.frame->CurrentGrid()->Items()->IndexOf(5, 2));
+        TInputPatternGrid* grid = p.frame->CurrentGrid();
+        p.main.form->show();
+        p.main.form->activateWindow();
+        QApplication::processEvents();
+        grid->setFocus();
+        grid->setCurrentIndex(grid->Items()->IndexOf(5, 2));
+        // The cell editor open with a value being typed.
+        for (char c : std::string("0.25"))
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : grid->viewport(), c);
         const QImage image = Shoot(*p.main.form, "main_2_pattern");
         QCOMPARE(image.size(), QSize(907, 738));
         QVERIFY(ColourCount(image) > 8);

@@ -17,11 +17,12 @@ using Grid = TInputPatternGridModel;
 
 namespace {
 
-constexpr int kTitleLines = 2;
+constexpr int kTitleLines = 2;  // long column titles wrap once
 
-// Headers of the interval rows: pressed while the row is selected; the mouse selects.
 }  // namespace
 
+// The row headers: pressed while the row is selected; the mouse selects rows and opens
+// the row menu.
 class TRowHeader : public QHeaderView {
 public:
     explicit TRowHeader(TInputPatternGrid* grid) : QHeaderView(Qt::Vertical, grid), grid_(grid) {
