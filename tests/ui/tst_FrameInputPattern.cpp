@@ -390,7 +390,11 @@ private slots:
         TPatternScreen s("02_ball_screw_through_gear.kjb");
         std::unique_ptr<TMotor> motor = LoadMotorByReference(s.context->Query(), 1001, 101);
         QVERIFY(motor);
+        const double before = s.Rows().Cell(2, Data::kTimeInterval).Value();
+        s.Type(2, Data::kTimeInterval, "7");  // an editor still open when the motor is committed
         s.session->CommitMotor(*motor);
+        QApplication::processEvents();
+        QCOMPARE(s.Rows().Cell(2, Data::kTimeInterval).Value(), before);
         QApplication::processEvents();
         QVERIFY(!s.frame->ComboBoxPattern()->isEnabled());
         QVERIFY(!s.frame->ComboBoxSigmoidalCurve()->isEnabled());

@@ -79,6 +79,8 @@ TFrameInputPattern::TFrameInputPattern(TKinemoContext& context, TSizingSession& 
 }
 
 TFrameInputPattern::~TFrameInputPattern() {
+    // A half-typed cell is not committed while the window goes away.
+    for (TInputPatternGrid* g : grids_) g->DiscardEdit();
     model_.OnChartChanged = std::move(previousChartChanged_);
     model_.OnEditableChanged = std::move(previousEditableChanged_);
 }

@@ -82,7 +82,7 @@ QHeaderView* TInputPatternGrid::RowHeader() const { return verticalHeader(); }
 
 void TInputPatternGrid::SetEditable(bool editable) {
     editable_ = editable;
-    if (!editable && state() == QAbstractItemView::EditingState) closePersistentEditor(currentIndex());
+    if (!editable) DiscardEdit();
     items_->SetEditable(editable);
 }
 

@@ -25,6 +25,7 @@ public:
             emit self->closeEditor(editor, QAbstractItemDelegate::NoHint);
             grid_->MoveAfterEdit(key);
         });
+        grid_->editor_ = editor;
         emit grid_->EditorOpened(index);
         return editor;
     }
@@ -62,6 +63,10 @@ TNumberGrid::TNumberGrid(TNumberInplaceEdit::TKeyRule accepts, int editTextRole,
                     QAbstractItemView::EditKeyPressed);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(true);
+}
+
+void TNumberGrid::DiscardEdit() {
+    if (editor_) closeEditor(editor_, QAbstractItemDelegate::NoHint);
 }
 
 void TNumberGrid::MoveAfterEdit(int key) {

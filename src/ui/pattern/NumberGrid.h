@@ -5,6 +5,7 @@
 
 #include "pattern/NumberInplaceEdit.h"
 
+#include <QPointer>
 #include <QTableView>
 
 namespace kinemo {
@@ -14,6 +15,9 @@ class TNumberGrid : public QTableView {
 public:
     // editTextRole: the model role that receives the editor's text on every change.
     TNumberGrid(TNumberInplaceEdit::TKeyRule accepts, int editTextRole, QWidget* parent);
+
+    // Closes an open cell editor without committing its text.
+    void DiscardEdit();
 
     // A key typed on a cell that takes no number does not jump to a row starting with it.
     void keyboardSearch(const QString&) override {}
@@ -28,6 +32,7 @@ protected:
 
 private:
     friend class TNumberGridDelegate;
+    QPointer<TNumberInplaceEdit> editor_;
 };
 
 }  // namespace kinemo
