@@ -17,7 +17,6 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QMenu>
-#include <QVBoxLayout>
 
 #include <QDir>
 #include <QMessageBox>
@@ -67,23 +66,15 @@ struct TSampleMain {
 // The main window's drive pattern page with an example project.
 struct TPatternPage {
     TSampleMain main;
-    std::unique_ptr<TSizingSession> session;
+    TSizingSession* session = nullptr;
     TFrameInputPattern* frame = nullptr;
 
     explicit TPatternPage(const std::string& example) {
-        session = std::make_unique<TSizingSession>(*main.context);
-        session->Initialize();
+        session = &main.form->Model().Session();
         session->LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/" + example);
-        QWidget* sheet = main.form->TabSheet(TTabSheet::InputPattern);
-        frame = new TFrameInputPattern(*main.context, *session, sheet);
-        auto* fill = new QVBoxLayout(sheet);
-        fill->setContentsMargins(0, 0, 0, 0);
-        fill->addWidget(frame);
-        main.form->PageControlMotorSelect()->setCurrentIndex(1);
-        frame->Page().OnPageEntered(false);
+        frame = main.form->findChild<TFrameInputPattern*>("FrameInputPattern");
+        main.form->PageControlMotorSelect()->setCurrentIndex(1);  // entering recomputes
     }
-    // The screen goes before the session it shows.
-    ~TPatternPage() { delete frame; }
 };
 
 }  // namespace

@@ -315,6 +315,9 @@ void TInputPatternModel::LoadSigmoidalCurve(pugi::xml_node curve) {
         if (found >= 0) index = found;
     }
     SelectSigmoidalCurve(index);
+    // A fixed entry shows the catalog's modulus as selecting it does, so that saving the
+    // project again writes what was read.
+    if (!modulusEnabled_) return;
     if (pugi::xml_node value = curve.child("Value")) SetModulusText(FloatToText(LenientNumber(value.text().get())));
 }
 
