@@ -3,6 +3,7 @@
 // spreadsheet paste, the chart after an edit, and the read-only screen of a committed motor.
 #include "UiTestSupport.h"
 
+#include "app/PageControl.h"
 #include "app/SizingSession.h"
 #include "pattern/ChartSpeed.h"
 #include "pattern/FrameInputPattern.h"
@@ -98,6 +99,41 @@ struct TPatternScreen {
 class FrameInputPatternTest : public QObject {
     Q_OBJECT
 private slots:
+    // In the main window: leaving the page validates, entering recomputes.
+    void theMainWindowKeepsAnInvalidPatternOnItsPage() {
+        QTemporaryDir dir;
+        test::TRecordingDialogs dialogs;
+        test::TScriptedFileDialogs files;
+        TKinemoContext context(test::SampleCatalogPath(), TSpecialFolder(dir.filePath("cfg").toStdString()), dialogs);
+        TFormMainServices services;
+        services.FileDialogs = &files;
+        TFormMain form(context, std::move(services));
+        form.show();
+        TSizingSession& session = form.Model().Session();
+        session.LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb");
+        auto* frame = form.findChild<TFrameInputPattern*>("FrameInputPattern");
+        QVERIFY(frame);
+        QCOMPARE(frame->parentWidget(), form.TabSheet(TTabSheet::InputPattern));
+        QTabBar* tabs = form.PageControlMotorSelect()->Tabs();
+        uitest::ClickTab(tabs, 1);
+        QCOMPARE(form.PageControlMotorSelect()->currentIndex(), 1);
+        QVERIFY(session.Pattern().PageActive);
+        QCOMPARE(frame->CurrentGrid()->objectName(), QString("InputPatternStraightPositionGrid"));
+        const size_t shown = dialogs.messages.size();
+        // A dwell given a ramp time: the validation keeps the user on the page.
+        session.Pattern().CurrentGrid().Data().SetCellValue(3, Position::kAccelerationTime, 0.1);
+        uitest::ClickTab(tabs, 0);
+        QApplication::processEvents();
+        QCOMPARE(dialogs.messages.size(), shown + 1);
+        QCOMPARE(dialogs.messages.back().type, TMsgDlgType::Warning);
+        QCOMPARE(form.PageControlMotorSelect()->currentIndex(), 1);
+        session.Pattern().CurrentGrid().Data().SetCellValue(3, Position::kAccelerationTime, 0);
+        uitest::ClickTab(tabs, 0);
+        QCOMPARE(form.PageControlMotorSelect()->currentIndex(), 0);
+        QVERIFY(!session.Pattern().PageActive);
+        QCOMPARE(dialogs.messages.size(), shown + 1);
+    }
+
     void typingASpeedRowComputesTheRowAndRedrawsTheChart() {
         TPatternScreen s("02_ball_screw_through_gear.kjb");
         s.Model().ClearData();

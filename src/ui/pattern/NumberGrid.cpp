@@ -66,7 +66,7 @@ TNumberGrid::TNumberGrid(TNumberInplaceEdit::TKeyRule accepts, int editTextRole,
 }
 
 void TNumberGrid::DiscardEdit() {
-    if (editor_) closeEditor(editor_, QAbstractItemDelegate::NoHint);
+    if (editor_ && state() == QAbstractItemView::EditingState) closeEditor(editor_, QAbstractItemDelegate::NoHint);
 }
 
 void TNumberGrid::MoveAfterEdit(int key) {
