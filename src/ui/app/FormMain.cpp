@@ -59,7 +59,13 @@ TFormMain::TFormMain(TKinemoContext& context, TFormMainServices services)
     FillServiceDefaults(services_);
     if (!context_.BusyCursor()) context_.SetBusyCursor(&busy_);
     BuildWindow();
-    RunStartup();
+    try {
+        RunStartup();
+    } catch (...) {
+        delete frameInputPattern_;  // before the session it shows, which goes first now
+        frameInputPattern_ = nullptr;
+        throw;
+    }
 }
 
 TFormMain::~TFormMain() {
