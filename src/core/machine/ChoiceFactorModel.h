@@ -74,6 +74,16 @@ public:
     // Every element after the motor has its required inputs; else "NotInputItem".
     bool CheckInputs();
 
+    // The debug window's carry-value trace: after the input check, the four external-
+    // force cases (both on first), each under its heading. An error stops the cases; the
+    // lines traced so far are still handed over and the trace is left empty.
+    struct TCarryTrace {
+        bool Ran = false;  // false: the input check refused (and told the user)
+        std::vector<std::string> Lines;
+        std::string Error;
+    };
+    TCarryTrace CarryValueTrace();
+
     bool Editable() const { return editable_; }
     void SetEditable(bool editable) { editable_ = editable; }
 

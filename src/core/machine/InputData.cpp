@@ -67,6 +67,7 @@ std::unique_ptr<TCustomInputData> TInputData::Clone() const {
     c->DisplayUnit = DisplayUnit;
     c->Optional = Optional;
     c->Value = Value;
+    c->UnitChanged = UnitChanged;  // a copy keeps the unit the user chose, also in the project file
     return c;
 }
 
@@ -151,7 +152,11 @@ TCalcInputData::TCalcInputData(const TMeasureManager* measures, std::string titl
 
 std::unique_ptr<TCustomInputData> TCalcInputData::Clone() const {
     auto c = std::make_unique<TCalcInputData>(measures_, Name, Formula, Unit);
+    c->ID = ID;
     c->Value = Value;
+    c->DisplayUnit = DisplayUnit;
+    c->DisplayValue = DisplayValue;
+    c->UnitChanged = UnitChanged;
     return c;
 }
 

@@ -2,6 +2,7 @@
 #include "machine/PropertyGridModel.h"
 
 #include "machine/Factor.h"
+#include "base/ErrorMessage.h"
 #include "units/Material.h"
 #include "units/Measure.h"
 #include "units/ValueFormat.h"
@@ -98,12 +99,31 @@ void TPropertyGridModel::Changed() {
     if (!userEditor_ && OnModified) OnModified();
 }
 
+const std::string& TPropertyGridModel::CommitSentinel() {
+    static const std::string sentinel = std::string("d0308|ybh<_lfds$t083q()") + '\x01' + '\x05';
+    return sentinel;
+}
+
+bool TPropertyGridModel::ReportEditText(int row, const std::string& text) {
+    if (text != lastEditText_) {
+        lastEditText_ = text;
+        return false;
+    }
+    lastEditText_ = CommitSentinel();
+    CommitText(row, text);
+    return true;
+}
+
 void TPropertyGridModel::CommitText(int row, const std::string& text) {
     TCustomInputData* item = ItemAt(row);
     if (!item) return;
     if (item->Kind() == TInputKind::Numeric) {
         double v = 0;
-        static_cast<TInputData*>(item)->Value = TryTextToFloat(text, v) ? v : 0;
+        const bool number = TryTextToFloat(text, v);
+        // A typo must not silently become a zero mass or lead.
+        if (!number && !text.empty() && errors_)
+            throw TFormatErrorMessageException(*errors_, "NotNumberInputItem", {text, item->Name});
+        static_cast<TInputData*>(item)->Value = number ? v : 0;
         Changed();
     } else if (item->Kind() == TInputKind::Memo) {
         static_cast<TMemoInputData*>(item)->Text = text;
@@ -176,6 +196,11 @@ void TPropertyGridModel::ChooseChoice(int row, int index) {
     if (OnExternalForceChoice) OnExternalForceChoice(*element_, index);
     else e->Choice = index == 1 ? 1 : 0;
     Changed();
+}
+
+bool PropertyComboKeyAccepted(char32_t key, size_t textLength, bool replacesSelection) {
+    const bool allowed = key == U'-' || key == U'.' || (key >= U'0' && key <= U'9');
+    return allowed && (textLength < 12 || replacesSelection);
 }
 
 }  // namespace kinemo

@@ -8,6 +8,7 @@
 
 namespace kinemo {
 
+class TErrorMessage;
 class TFactor;
 class TMeasure;
 class TMaterialManager;
@@ -36,10 +37,20 @@ public:
     bool IsCalcRow(int row) const;
 
     TPropertyEdit EditKind(int row, int column) const;
-    // In-place editing: the editor's starting text and the commit of a typed text
-    // (a value that does not read as a number becomes 0).
+    // In-place editing: the editor's starting text and the commit of a typed text. An
+    // empty value text becomes 0; any other text that is not a number is refused with
+    // "NotNumberInputItem" (raised; nothing changes) once error texts are given.
     std::string EditText(int row) const;
     void CommitText(int row, const std::string& text);
+    // The editor reports its text on every change and once more when editing ends: a
+    // report equal to the one before commits it (true), after which the remembered text
+    // is a sentinel no keyboard produces, so the next edit starts afresh.
+    bool ReportEditText(int row, const std::string& text);
+    const std::string& LastEditText() const { return lastEditText_; }
+    // A new editor starts afresh (an edit abandoned before must not commit into it).
+    void BeginEdit() { lastEditText_ = CommitSentinel(); }
+    static const std::string& CommitSentinel();
+    void SetErrorMessages(const TErrorMessage* errors) { errors_ = errors; }
 
     // Materials offered for a value (by its display unit) and the choice of one: the
     // material's value is converted from its own unit into the value's display unit.
@@ -65,6 +76,12 @@ private:
     const TValueFormat& format_;
     bool userEditor_;
     TFactor* element_ = nullptr;
+    const TErrorMessage* errors_ = nullptr;
+    std::string lastEditText_ = CommitSentinel();
 };
+
+// The key filter of the value combo box: "-", "." and the digits only, and only while the
+// text is shorter than 12 characters or typing replaces a selection.
+bool PropertyComboKeyAccepted(char32_t key, size_t textLength, bool replacesSelection);
 
 }  // namespace kinemo
