@@ -28,9 +28,11 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (25, 'frame_choice_factor', 'CarryOutput.TF', 'Friction torque TF',                       NULL),
   (26, 'frame_choice_factor', 'CarryOutput.TU', 'Starting torque TU',                       NULL),
   (27, 'frame_choice_factor', 'CarryOutput.TH', 'Holding torque TH',                        NULL),
-  (28, 'frame_choice_factor', 'CarryOutput.V',  'Speed coefficient V (r/min per load speed unit)', NULL),
+  (28, 'frame_choice_factor', 'CarryOutput.V',  'Speed coefficient V',                      NULL),
   (29, 'frame_choice_factor', 'CarryOutput.A',  'Overall efficiency A',                     NULL),
-  (30, 'frame_choice_factor', 'CarryOutput.B',  'Backlash at the load B',                   NULL);
+  (30, 'frame_choice_factor', 'CarryOutput.B',  'Backlash B',                               NULL),
+  (31, 'frame_choice_factor', 'CarryOutput.VUnitStraight', 'r/min per mm/s',               NULL),
+  (32, 'frame_choice_factor', 'CarryOutput.VUnitRolling',  'r/min per deg/s',              NULL);
 
 -- Errors of typing element values and of the motor-shaft load panel (class "error").
 INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VALUES

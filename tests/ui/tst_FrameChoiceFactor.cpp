@@ -92,6 +92,13 @@ std::unique_ptr<QMimeData> BlockMime(TKinemoContext& ctx, int elementId) {
 class FrameChoiceFactorTest : public QObject {
     Q_OBJECT
 private slots:
+    void scratchShot() {
+        TMachinePage p;
+        p.frame->ChoicedFactorGrid()->SelectColumn(3);
+        p.frame->resize(895, 640);
+        QApplication::processEvents();
+        p.frame->grab().save("/tmp/i13_frame.png");
+    }
     void example02IsShownWithEveryElementAndTheLoadAtTheShaft() {
         TMachinePage p;
         QCOMPARE(p.Length(), 6);

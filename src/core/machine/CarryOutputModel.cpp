@@ -33,6 +33,7 @@ TCarryOutputModel::TCarryOutputModel(TCalcCarryValue& chain, TCatalogQuery& quer
     const TNameValueList texts = ReadMessageClass(query, "frame_choice_factor");
     for (int r = 0; r < kRowCount; ++r) names_[static_cast<size_t>(r)] = texts.Value(std::string("CarryOutput.") + kRowKeys[r]);
     caption_ = texts.Value("LabelCarryOutput");
+    speedUnits_ = {texts.Value("CarryOutput.VUnitStraight"), texts.Value("CarryOutput.VUnitRolling")};
     headings_ = {texts.Value("CarryOutput.HeadingName"), texts.Value("CarryOutput.HeadingValue"),
                  texts.Value("CarryOutput.HeadingUnit")};
 }
@@ -111,6 +112,8 @@ std::string TCarryOutputModel::ValueText(int row) const {
 }
 
 std::string TCarryOutputModel::UnitText(int row) const {
+    // The speed coefficient is motor speed per load speed: its unit follows the axis kind.
+    if (row == RowV) return speedUnits_[chain_.IsRolling() ? 1 : 0];
     TMeasure* unit = DisplayUnit(row);
     return unit ? unit->Symbol() : std::string();
 }

@@ -61,6 +61,7 @@ private:
     std::array<std::string, kRowCount> names_;
     std::array<std::string, 3> headings_;
     std::string caption_;
+    std::array<std::string, 2> speedUnits_;  // linear axis, rotary axis
     std::array<TMeasure*, kRowCount> chosen_{};  // null: the user's default unit
     CarryOutput output_;
     std::string error_;

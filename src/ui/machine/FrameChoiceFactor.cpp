@@ -24,6 +24,8 @@
 #include "units/ValueFormat.h"
 
 #include <QDragEnterEvent>
+
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -90,13 +92,19 @@ TFrameChoiceFactor::TFrameChoiceFactor(TKinemoContext& context, TSizingSession& 
     property_ = new TPopertyGrid(*propertyModel_, context.Dialogs(), panelProperty);
     property_->SetHeadings(ReadMessageItems(context.Query(), "frame_choice_factor", "PopertyGrid"));
     propertyLayout->addWidget(property_);
-    lower->addWidget(panelProperty, 3);
+    lower->addWidget(panelProperty, 4);
     carryPanel_ = new TPanelCarryOutput(*carryModel_, this);
-    lower->addWidget(carryPanel_, 2);
+    lower->addWidget(carryPanel_, 3);
     right->addLayout(lower, 1);
     layout->addLayout(right, 1);
 
     BuildBlocks();
+    // The block lists are as wide as their pictures; the chain and the grids take the rest.
+    int listWidth = 0;
+    for (TBlockGrid* g : blockGrids_) listWidth = std::max(listWidth, g->minimumWidth());
+    pageControlBlock_->setFixedWidth(pageControlBlock_->tabBar()->sizeHint().width() + listWidth + 6);
+    labelChiceBlock_->setFixedWidth(pageControlBlock_->width());
+    labelChiceBlock_->setWordWrap(true);
     ApplyTexts();
     connect(chain_, &TChoicedFactorGrid::SelectionChanged, this, [this] { ShowSelected(); });
     connect(chain_, &TChoicedFactorGrid::ChainChanged, this, [this] { ChainChanged(); });

@@ -88,9 +88,9 @@ void TPanelCarryOutput::Refresh() {
 void TPanelCarryOutput::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const int w = grid_->viewport()->width();
-    grid_->setColumnWidth(0, w * 55 / 100);
-    grid_->setColumnWidth(1, w * 25 / 100);
-    grid_->setColumnWidth(2, w - w * 55 / 100 - w * 25 / 100);
+    grid_->setColumnWidth(0, w * 47 / 100);
+    grid_->setColumnWidth(1, w * 20 / 100);
+    grid_->setColumnWidth(2, w - w * 47 / 100 - w * 20 / 100);
 }
 
 }  // namespace kinemo
