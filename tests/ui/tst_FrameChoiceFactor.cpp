@@ -4,6 +4,7 @@
 // while committed, and the input check and carry-value trace.
 #include "MachinePageFixture.h"
 
+#include "base/ErrorMessage.h"
 #include "machine/Block.h"
 #include "machine/BlockGrid.h"
 #include "machine/MachineServices.h"
@@ -92,13 +93,6 @@ std::unique_ptr<QMimeData> BlockMime(TKinemoContext& ctx, int elementId) {
 class FrameChoiceFactorTest : public QObject {
     Q_OBJECT
 private slots:
-    void scratchShot() {
-        TMachinePage p;
-        p.frame->ChoicedFactorGrid()->SelectColumn(3);
-        p.frame->resize(895, 640);
-        QApplication::processEvents();
-        p.frame->grab().save("/tmp/i13_frame.png");
-    }
     void example02IsShownWithEveryElementAndTheLoadAtTheShaft() {
         TMachinePage p;
         QCOMPARE(p.Length(), 6);
@@ -125,6 +119,43 @@ private slots:
         QCOMPARE(p.Machine().CurrentColumn(), 1);
         QVERIFY(p.frame->PropertyGrid()->Grid().Element() == p.Chain().GetFactor(1));
         QVERIFY(p.session->Modified());
+    }
+
+    // The chain's limits: ten elements (the motor not counted), five that take an
+    // external force; the refusal names the rule and leaves the chain as it was.
+    void theElementLimitsRefuseWithTheirMessages_data() {
+        QTest::addColumn<int>("element");
+        QTest::addColumn<int>("allowed");
+        QTest::addColumn<bool>("asErrorReport");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("ten elements") << 101 << 10 << true << "NotInsertFactor";
+        QTest::newRow("five external forces") << 505 << 5 << false << "NotInsertExternalForceFactor";
+    }
+    void theElementLimitsRefuseWithTheirMessages() {
+        QFETCH(int, element);
+        QFETCH(int, allowed);
+        QFETCH(bool, asErrorReport);
+        QFETCH(QString, key);
+        TMachinePage p("");
+        const int where = BlockOf(*p.context, element);
+        p.frame->PageControlBlock()->setCurrentIndex(where / 1000);
+        TBlockGrid* grid = p.frame->ActiveBlockGrid();
+        const QPoint cell = grid->visualRect(grid->Items().index(where % 1000, 0)).center();
+        for (int i = 0; i < allowed; ++i) QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+        QCOMPARE(p.Length(), allowed + 1);
+        QVERIFY(p.errors.texts.isEmpty());
+        QVERIFY(p.dialogs.messages.empty());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell);
+        QCOMPARE(p.Length(), allowed + 1);
+        const QString text = QString::fromStdString(p.context->ErrorMessages().GetText(key.toStdString()));
+        QVERIFY(!text.isEmpty());
+        if (asErrorReport) {
+            QCOMPARE(p.errors.texts.size(), 1);
+            QVERIFY(p.errors.texts[0].startsWith(text.left(text.size() - 1)));
+        } else {
+            QCOMPARE(p.dialogs.messages.size(), size_t(1));
+            QCOMPARE(QString::fromStdString(p.dialogs.messages[0].text), text);
+        }
     }
 
     // Dropping a block element on a chain column inserts it right after that column.

@@ -9,8 +9,15 @@
 #include "app/MessageDialog.h"
 #include "app/PageControl.h"
 #include "units/FormOptionMeasure.h"
+#include "base/CatalogText.h"
+#include "machine/FormUserFactor.h"
+#include "machine/PropertyGridModel.h"
+#include "machine/QtPictureLoader.h"
+#include "machine/UserFactorModel.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSet>
 
@@ -114,6 +121,27 @@ private slots:
                                       TChangeDirectoryModel::ReadTexts(ctx.Query()));
         TFormChangeDirectory dialog(folders, m.files, ctx.Run().FontName, nullptr);
         QVERIFY(ColourCount(Shoot(dialog, "folder_dialog")) > 8);
+    }
+
+    // The user element editor on the ball screw, as the user starts a copy of it.
+    void userFactorEditor() {
+        TSampleMain m;
+        TKinemoContext& ctx = *m.context;
+        ctx.ReloadUserFactors();
+        TRunValues& run = ctx.Run();
+        TUserFactorModel model(ctx.Machine(), ctx.Query(), m.dialogs,
+                               {run.Settings.UserFactorFileFolder, run.Settings.UserFactorImageFolder,
+                                ReadMessageText(ctx.Query(), "main_window", "DirUserFactorExt"), run.ApplicationVersionText,
+                                run.MdbVersionText},
+                               [&ctx] { ctx.ReloadUserFactors(); });
+        TPropertyGridModel grid(ctx.Materials(), ctx.Measures(), ctx.ValueFormat(), true);
+        TFormUserFactor form(model, grid, m.dialogs, m.files, nullptr, run.FontName);
+        form.ComboBoxMenuBlock()->setCurrentIndex(2);
+        form.ComboBoxMenuBlockChange(2);
+        form.ListBoxMenuFactorClick(0);
+        form.EditFactorName()->setText("Ball screw 25x20 press");
+        const QImage image = Shoot(form, "user_factor");
+        QVERIFY(ColourCount(image) > 8);
     }
 };
 

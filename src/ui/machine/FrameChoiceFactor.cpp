@@ -112,6 +112,7 @@ TFrameChoiceFactor::TFrameChoiceFactor(TKinemoContext& context, TSizingSession& 
         if (TFactor* e = chain_->BlockElement(block, row)) AddElement(*e);
     });
     connect(property_, &TPopertyGrid::ValueCommitted, this, [this] { ValueCommitted(); });
+    connect(pageControlBlock_, &QTabWidget::currentChanged, this, [this] { FocusBlockGrid(); });
     Refresh();
 }
 
