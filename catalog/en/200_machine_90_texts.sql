@@ -31,8 +31,8 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (28, 'frame_choice_factor', 'CarryOutput.V',  'Speed coefficient V',                      NULL),
   (29, 'frame_choice_factor', 'CarryOutput.A',  'Overall efficiency A',                     NULL),
   (30, 'frame_choice_factor', 'CarryOutput.B',  'Backlash B',                               NULL),
-  (31, 'frame_choice_factor', 'CarryOutput.VUnitStraight', 'r/min per mm/s',               NULL),
-  (32, 'frame_choice_factor', 'CarryOutput.VUnitRolling',  'r/min per deg/s',              NULL);
+  (31, 'frame_choice_factor', 'CarryOutput.VUnitStraight', 'r/min/(mm/s)',                 NULL),
+  (32, 'frame_choice_factor', 'CarryOutput.VUnitRolling',  'r/min/(deg/s)',                NULL);
 
 -- Errors of typing element values and of the motor-shaft load panel (class "error").
 INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VALUES

@@ -10,13 +10,26 @@
 #include "app/PageControl.h"
 #include "units/FormOptionMeasure.h"
 #include "base/CatalogText.h"
+#include "app/SizingSession.h"
+#include "machine/Block.h"
+#include "machine/ChainItemModel.h"
+#include "machine/ChoicedFactorGrid.h"
+#include "machine/CarryOutputItemModel.h"
+#include "machine/CarryOutputModel.h"
+#include "machine/ElementMime.h"
+#include "machine/ElementPage.h"
+#include "machine/Factor.h"
 #include "machine/FormUserFactor.h"
+#include "machine/FrameChoiceFactor.h"
+#include "machine/PanelCarryOutput.h"
+#include "machine/PopertyGrid.h"
 #include "machine/PropertyGridModel.h"
 #include "machine/QtPictureLoader.h"
 #include "machine/UserFactorModel.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QPainter>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSet>
@@ -121,6 +134,47 @@ private slots:
                                       TChangeDirectoryModel::ReadTexts(ctx.Query()));
         TFormChangeDirectory dialog(folders, m.files, ctx.Run().FontName, nullptr);
         QVERIFY(ColourCount(Shoot(dialog, "folder_dialog")) > 8);
+    }
+
+    // Example 02 on the element page: the chain, the ball screw's inputs, the shaft load.
+    void elementPage() {
+        TSampleMain m;
+        TSizingSession session(*m.context);
+        session.Initialize();
+        QCOMPARE(session.LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb"),
+                 TProjectDocument::TLoadResult::Accepted);
+        TFrameChoiceFactor* frame = AttachElementPage(*m.form, *m.context, session, m.files);
+        m.form->PageControlMotorSelect()->setCurrentIndex(0);
+        m.form->show();
+        QApplication::processEvents();
+        frame->ChoicedFactorGrid()->SelectColumn(3);
+        QCOMPARE(frame->PropertyGrid()->Grid().Element()->ID, 301);
+        const QImage image = Shoot(*m.form, "main_1_elements");
+        QCOMPARE(image.size(), QSize(907, 738));
+        QVERIFY(ColourCount(image) > 32);
+        QVERIFY(!frame->CarryOutputPanel()->Items().Carry().Failed());
+
+        // The external force dragged in front of the table: its drag picture at its place,
+        // the screw it will follow selected, the dragged picture under the mouse.
+        TChoicedFactorGrid* chain = frame->ChoicedFactorGrid();
+        chain->SetDragSourceColumn(5);
+        auto mime = TElementDrag{TElementDrag::FromChain, -1, 5}.ToMime();
+        const QRect targetCell = chain->visualRect(chain->Items().index(0, 3));
+        const QPoint target(targetCell.right() - 4, targetCell.center().y() + 8);
+        QVERIFY(chain->AcceptsDrop(mime.get(), target));
+        m.form->repaint();
+        QApplication::processEvents();
+        QImage drag = m.form->grab().toImage();
+        const QPixmap dragged = FactorPixmap(m.context->Chain().GetFactor(5)->DragImage);
+        QVERIFY(!dragged.isNull());
+        QPainter painter(&drag);
+        painter.setOpacity(0.85);
+        const QPoint at = chain->viewport()->mapTo(m.form.get(), target);
+        painter.drawPixmap(at - QPoint(dragged.width() / 2, dragged.height() / 2), dragged);
+        painter.end();
+        drag.save(QString(KINEMO_SCREENSHOT_DIR) + "/elements_drag.png");
+        QVERIFY(ColourCount(drag) > 32);
+        chain->SetDragSourceColumn(-1);
     }
 
     // The user element editor on the ball screw, as the user starts a copy of it.

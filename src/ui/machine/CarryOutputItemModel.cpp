@@ -29,7 +29,8 @@ QVariant TCarryOutputItemModel::data(const QModelIndex& index, int role) const {
     }
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter | (index.column() == 1 ? Qt::AlignRight : Qt::AlignLeft));
-    if (role == Qt::ToolTipRole && index.column() == 0) return QString::fromStdString(carry_->Name(row));
+    if (role == Qt::ToolTipRole && index.column() != 1)
+        return QString::fromStdString(index.column() == 0 ? carry_->Name(row) : carry_->UnitText(row));
     return {};
 }
 

@@ -92,7 +92,7 @@ TFrameChoiceFactor::TFrameChoiceFactor(TKinemoContext& context, TSizingSession& 
     property_ = new TPopertyGrid(*propertyModel_, context.Dialogs(), panelProperty);
     property_->SetHeadings(ReadMessageItems(context.Query(), "frame_choice_factor", "PopertyGrid"));
     propertyLayout->addWidget(property_);
-    lower->addWidget(panelProperty, 4);
+    lower->addWidget(panelProperty, 5);
     carryPanel_ = new TPanelCarryOutput(*carryModel_, this);
     lower->addWidget(carryPanel_, 3);
     right->addLayout(lower, 1);
@@ -224,6 +224,10 @@ void TFrameChoiceFactor::Refresh() {
 }
 
 void TFrameChoiceFactor::OnPageEntered(bool) { Refresh(); }
+
+void TFrameChoiceFactor::SetPageActive(bool active) {
+    if (active && isVisible()) Refresh();
+}
 
 void TFrameChoiceFactor::dragEnterEvent(QDragEnterEvent* event) {
     if (machine_.Editable() && TElementDrag::FromMime(event->mimeData()).Source == TElementDrag::FromChain)

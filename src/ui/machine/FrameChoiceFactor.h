@@ -52,6 +52,8 @@ public:
     // IMotorSelectPage
     bool CanLeavePage() override { return CheckInputs(); }
     void OnPageEntered(bool committed) override;
+    // Shown again without the page rules (after loading, a new project, the user elements).
+    void SetPageActive(bool active) override;
 
     QTabWidget* PageControlBlock() const { return pageControlBlock_; }
     TBlockGrid* BlockGrid(int block) const;

@@ -59,7 +59,9 @@ TPanelCarryOutput::TPanelCarryOutput(TCarryOutputModel& carry, QWidget* parent)
     grid_->setItemDelegateForColumn(2, new TUnitDelegate(carry, grid_));
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    // The quantity takes what the value and unit leave.
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -87,10 +89,9 @@ void TPanelCarryOutput::Refresh() {
 
 void TPanelCarryOutput::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const int w = grid_->viewport()->width();
-    grid_->setColumnWidth(0, w * 47 / 100);
+    const int w = width();
     grid_->setColumnWidth(1, w * 20 / 100);
-    grid_->setColumnWidth(2, w - w * 47 / 100 - w * 20 / 100);
+    grid_->setColumnWidth(2, w * 34 / 100);
 }
 
 }  // namespace kinemo

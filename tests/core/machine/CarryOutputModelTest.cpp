@@ -58,7 +58,7 @@ TEST(CarryOutputModel, ShowsTheChainOutputsInTheUsersUnits) {
     } rows[] = {
         {TCarryOutputModel::RowJL, direct.JL, "kg·cm²", 1e4}, {TCarryOutputModel::RowTF, direct.TF, "N·m", 1},
         {TCarryOutputModel::RowTU, direct.TU, "N·m", 1},      {TCarryOutputModel::RowTH, direct.TH, "N·m", 1},
-        {TCarryOutputModel::RowV, direct.V, "r/min per mm/s", 1},           {TCarryOutputModel::RowB, direct.B, "mm", 1},
+        {TCarryOutputModel::RowV, direct.V, "r/min/(mm/s)", 1},           {TCarryOutputModel::RowB, direct.B, "mm", 1},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(e.carry->UnitText(r.row), r.unit) << r.row;

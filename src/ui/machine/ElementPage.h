@@ -1,0 +1,16 @@
+// Puts the element page into the main window: the frame on its tab sheet, its part in
+// the sub-page rules, the carry-value debug command and the user element command.
+#pragma once
+
+namespace kinemo {
+
+class TFormMain;
+class TFrameChoiceFactor;
+class TKinemoContext;
+class IFileDialogs;
+class TSizingSession;
+
+TFrameChoiceFactor* AttachElementPage(TFormMain& form, TKinemoContext& context, TSizingSession& session,
+                                      IFileDialogs& files);
+
+}  // namespace kinemo
