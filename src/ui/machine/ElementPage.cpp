@@ -14,7 +14,7 @@
 namespace kinemo {
 
 TFrameChoiceFactor* AttachElementPage(TFormMain& form, TKinemoContext& context, TSizingSession& session,
-                                      IFileDialogs& files) {
+                                      IFileDialogs& files, std::function<int(QDialog&)> exec) {
     // Pictures from now on are decoded, so a file that is no picture is known as such.
     if (TFactorImage* images = context.Machine().Images) images->SetLoader(TQtPictureLoader::Instance());
     QWidget* sheet = form.TabSheet(TTabSheet::ChoiceFactor);
@@ -24,8 +24,8 @@ TFrameChoiceFactor* AttachElementPage(TFormMain& form, TKinemoContext& context, 
     layout->addWidget(frame);
     form.SetMotorSelectPage(0, frame);
     form.SetDebugTextSource("ActionMenuOptionCarryValue", [frame] { return frame->ShowCarryValueTrace(); });
-    form.SetUserFactorDialog([&form, &context, &files, frame] {
-        RunUserFactorEditor(context, files, &form, {});
+    form.SetUserFactorDialog([&form, &context, &files, frame, exec] {
+        RunUserFactorEditor(context, files, &form, exec);
         frame->RefreshBlocks();
     });
     return frame;

@@ -2,6 +2,10 @@
 // the sub-page rules, the carry-value debug command and the user element command.
 #pragma once
 
+#include <functional>
+
+class QDialog;
+
 namespace kinemo {
 
 class TFormMain;
@@ -10,7 +14,8 @@ class TKinemoContext;
 class IFileDialogs;
 class TSizingSession;
 
+// exec runs the user element editor (default: modal).
 TFrameChoiceFactor* AttachElementPage(TFormMain& form, TKinemoContext& context, TSizingSession& session,
-                                      IFileDialogs& files);
+                                      IFileDialogs& files, std::function<int(QDialog&)> exec = {});
 
 }  // namespace kinemo
