@@ -311,6 +311,30 @@ private slots:
         grid->FinishEditing();
     }
 
+    // The density cell offers the materials; a chosen one sets its density and the shaft
+    // load follows; only what a number is typed with reaches the combo's text.
+    void theMaterialComboSetsTheChosenMaterialsValue() {
+        TMachinePage p;
+        p.frame->ChoicedFactorGrid()->SelectColumn(ColumnOfElement(p.Chain(), 301));
+        TPopertyGrid* grid = p.frame->PropertyGrid();
+        const int row = RowOfItem(grid, 30104);
+        QVERIFY(grid->EditCell(row, 1));
+        auto* combo = qobject_cast<TComboBoxProperty*>(grid->Delegate().ActiveEditor());
+        QVERIFY(combo && combo->isEditable());
+        QCOMPARE(combo->currentText(), QString("7850"));
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), "x7a");
+        QCOMPARE(combo->currentText(), QString("7"));
+        const double jl = p.frame->CarryOutputPanel()->Items().Carry().Output().JL;
+        combo->setCurrentIndex(combo->findText("Aluminium alloy"));
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+        TInputData* density = p.Chain().GetFactor(ColumnOfElement(p.Chain(), 301))->FindInputItemByID(30104);
+        QCOMPARE(density->GetValue(), 2700.0);
+        QVERIFY(grid->Delegate().ActiveEditor() == nullptr);
+        QVERIFY(p.frame->CarryOutputPanel()->Items().Carry().Output().JL < jl);
+        QCOMPARE(grid->currentIndex().row(), row + 1);
+    }
+
     // A unit chosen for the shaft inertia shows the same quantity in that unit.
     void aUnitChangeShowsTheSameQuantity() {
         TMachinePage p;
