@@ -410,6 +410,19 @@ private slots:
         QVERIFY(property->Items().flags(property->Items().index(RowOfItem(property, 30101), 1)) & Qt::ItemIsEditable);
     }
 
+    // Loading a project frees the elements: the grid must not keep showing a freed one.
+    void loadingAProjectLetsGoOfTheShownElement() {
+        TMachinePage p;
+        p.frame->ChoicedFactorGrid()->SelectColumn(3);
+        QVERIFY(p.frame->PropertyGrid()->Grid().Element() != nullptr);
+        QCOMPARE(p.session->LoadProject(ExamplePath("01_ball_screw_horizontal.kjb")),
+                 TProjectDocument::TLoadResult::Accepted);
+        QVERIFY(p.frame->PropertyGrid()->Grid().Element() == nullptr);
+        QVERIFY(!p.frame->grab().isNull());
+        p.frame->SetPageActive(true);
+        QCOMPARE(p.frame->ChoicedFactorGrid()->Items().columnCount(), p.Length());
+    }
+
     void theCarryValueTraceHasTheFourCasesInOrder() {
         TMachinePage p;
         const std::string text = p.frame->ShowCarryValueTrace();

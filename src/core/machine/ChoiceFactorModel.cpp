@@ -223,6 +223,7 @@ void TChoiceFactorModel::SaveToXML(pugi::xml_node& section) const {
 }
 
 void TChoiceFactorModel::LoadFromXML(const pugi::xml_node& section) {
+    if (OnChainReset) OnChainReset();
     while (chainLength() > 1) Release(chain_->RemoveAt(chainLength() - 1));
     current_ = 0;
     TBlockManager& blocks = *services_.Blocks;

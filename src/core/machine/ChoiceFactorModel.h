@@ -94,6 +94,8 @@ public:
     // Hooks to the rest of the program.
     std::function<void()> OnModified;             // an edit that invalidates judgements
     std::function<void(int)> OnBrakePreset;       // 1: first braked element in, 2: last out
+    // Before loading frees the chain's elements: whoever shows one lets go of it.
+    std::function<void()> OnChainReset;
 
 private:
     int chainLength() const;

@@ -112,11 +112,20 @@ TFrameChoiceFactor::TFrameChoiceFactor(TKinemoContext& context, TSizingSession& 
         if (TFactor* e = chain_->BlockElement(block, row)) AddElement(*e);
     });
     connect(property_, &TPopertyGrid::ValueCommitted, this, [this] { ValueCommitted(); });
+    // A project about to be loaded frees the elements shown.
+    machine_.OnChainReset = [this] {
+        property_->ShowElement(nullptr);
+        chain_->SetDragSourceColumn(-1);
+        chain_->Items().Reload();
+    };
     connect(pageControlBlock_, &QTabWidget::currentChanged, this, [this] { FocusBlockGrid(); });
     Refresh();
 }
 
-TFrameChoiceFactor::~TFrameChoiceFactor() = default;
+TFrameChoiceFactor::~TFrameChoiceFactor() {
+    machine_.OnChainReset = nullptr;
+    property_->ShowElement(nullptr);
+}
 
 void TFrameChoiceFactor::BuildBlocks() {
     auto& blocks = context_.Blocks().Blocks();
