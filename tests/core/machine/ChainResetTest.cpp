@@ -21,7 +21,7 @@ TEST(ChoiceFactorModel, LoadingAnnouncesTheResetWhileTheOldElementsStillExist) {
     };
     EXPECT_EQ(&table, fx.chain->GetFactor(2));
     fx.model->LoadFromXML(section);
-    EXPECT_EQ(seen, (std::vector<std::string>{"motor head", "Screw", "Table"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"motor", "Screw", "Table"}));
     EXPECT_EQ(fx.chain->Count(), 3);
     EXPECT_NE(fx.chain->GetFactor(2), nullptr);
 }
