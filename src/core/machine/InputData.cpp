@@ -58,18 +58,9 @@ TInputDataTexts TInputDataTexts::Load(TCatalogQuery& query) {
 
 // ---- TInputData ----
 
-std::unique_ptr<TCustomInputData> TInputData::Clone() const {
-    auto c = std::make_unique<TInputData>(measures_);
-    c->ID = ID;
-    c->Name = Name;
-    c->Symbol = Symbol;
-    c->FormulaUnit = FormulaUnit;
-    c->DisplayUnit = DisplayUnit;
-    c->Optional = Optional;
-    c->Value = Value;
-    c->UnitChanged = UnitChanged;  // a copy keeps the unit the user chose, also in the project file
-    return c;
-}
+// Every field, the unit the user chose and whether it was chosen included: a copied
+// element shows and saves its values as the original does.
+std::unique_ptr<TCustomInputData> TInputData::Clone() const { return std::make_unique<TInputData>(*this); }
 
 double TInputData::GetValue() const {
     if (FormulaUnit && DisplayUnit && FormulaUnit->Code() != DisplayUnit->Code())
@@ -150,15 +141,7 @@ TCalcInputData::TCalcInputData(const TMeasureManager* measures, std::string titl
     Name = std::move(title);
 }
 
-std::unique_ptr<TCustomInputData> TCalcInputData::Clone() const {
-    auto c = std::make_unique<TCalcInputData>(measures_, Name, Formula, Unit);
-    c->ID = ID;
-    c->Value = Value;
-    c->DisplayUnit = DisplayUnit;
-    c->DisplayValue = DisplayValue;
-    c->UnitChanged = UnitChanged;
-    return c;
-}
+std::unique_ptr<TCustomInputData> TCalcInputData::Clone() const { return std::make_unique<TCalcInputData>(*this); }
 
 void TCalcInputData::SetResult(double x) {
     Value = x;
