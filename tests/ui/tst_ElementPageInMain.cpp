@@ -10,6 +10,8 @@
 #include "machine/Block.h"
 #include "machine/BlockGrid.h"
 #include "machine/BlockItemModel.h"
+#include "machine/ChainItemModel.h"
+#include "machine/ChoicedFactorGrid.h"
 #include "machine/CalcCarryValue.h"
 #include "machine/ElementPage.h"
 #include "machine/Factor.h"
@@ -33,11 +35,11 @@ struct TMainWithElements {
         context = std::make_unique<TKinemoContext>(test::SampleCatalogPath(), TSpecialFolder(), dialogs);
         TFormMainServices s;
         s.FileDialogs = &files;
+        s.ExecDialog = std::move(exec);
         form = std::make_unique<TFormMain>(*context, std::move(s));
-        session = std::make_unique<TSizingSession>(*context);
-        session->Initialize();
-        session->LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb");
-        frame = AttachElementPage(*form, *context, *session, files, std::move(exec));
+        frame = form->FrameChoiceFactor();
+        files.openNames = {std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb"};
+        form->Action("ActionMenuFileOpen")->trigger();
         form->show();
         QApplication::processEvents();
     }
@@ -46,7 +48,6 @@ struct TMainWithElements {
     TErrorReports errors;
     std::unique_ptr<TKinemoContext> context;
     std::unique_ptr<TFormMain> form;
-    std::unique_ptr<TSizingSession> session;
     TFrameChoiceFactor* frame = nullptr;
 };
 
@@ -55,6 +56,16 @@ struct TMainWithElements {
 class ElementPageInMainTest : public QObject {
     Q_OBJECT
 private slots:
+    void theMainWindowShowsTheOpenedProjectOnTheElementPage() {
+        TMainWithElements m;
+        QVERIFY(m.frame);
+        QVERIFY(m.frame->isVisible());
+        QCOMPARE(m.context->Chain().Count(), 6);
+        QCOMPARE(m.frame->ChoicedFactorGrid()->Items().columnCount(), 6);
+        QVERIFY(m.errors.texts.isEmpty());
+        QVERIFY(m.dialogs.messages.empty());
+    }
+
     void aMissingInputKeepsTheUserOnThePage() {
         TMainWithElements m;
         TPageControl* pages = m.form->PageControlMotorSelect();

@@ -17,7 +17,6 @@
 #include "machine/CarryOutputItemModel.h"
 #include "machine/CarryOutputModel.h"
 #include "machine/ElementMime.h"
-#include "machine/ElementPage.h"
 #include "machine/Factor.h"
 #include "machine/FormUserFactor.h"
 #include "machine/FrameChoiceFactor.h"
@@ -83,7 +82,7 @@ private slots:
         TSampleMain m;
         QVERIFY(m.dialogs.messages.empty());
         TFormMain& form = *m.form;
-        const char* names[] = {"main_1_elements", "main_2_pattern", "main_3_motor"};
+        const char* names[] = {"main_1_elements_new", "main_2_pattern", "main_3_motor"};
         for (int i = 0; i < 3; ++i) {
             form.PageControlMotorSelect()->setCurrentIndex(i);
             const QImage image = Shoot(form, names[i]);
@@ -139,12 +138,11 @@ private slots:
     // Example 02 on the element page: the chain, the ball screw's inputs, the shaft load.
     void elementPage() {
         TSampleMain m;
-        TSizingSession session(*m.context);
-        session.Initialize();
-        QCOMPARE(session.LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb"),
-                 TProjectDocument::TLoadResult::Accepted);
-        TFrameChoiceFactor* frame = AttachElementPage(*m.form, *m.context, session, m.files);
-        m.form->PageControlMotorSelect()->setCurrentIndex(0);
+        m.files.openNames = {std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb"};
+        m.form->Action("ActionMenuFileOpen")->trigger();
+        QVERIFY(m.dialogs.messages.empty());
+        TFrameChoiceFactor* frame = m.form->FrameChoiceFactor();
+        QCOMPARE(m.context->Chain().Count(), 6);
         m.form->show();
         QApplication::processEvents();
         frame->ChoicedFactorGrid()->SelectColumn(3);

@@ -7,6 +7,7 @@
 #include "app/KinemoContext.h"
 #include "app/MainCommands.h"
 #include "app/PageControl.h"
+#include "machine/ElementPage.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -174,6 +175,7 @@ void TFormMain::RunStartup() {
     model_.LoadCatalogTables();
     ShowFirstPages();
     model_.LoadErrorTableAndTabs();
+    frameChoiceFactor_ = AttachElementPage(*this, context_, model_.Session(), *services_.FileDialogs, services_.ExecDialog);
     ApplyTabCaptions();
     const std::string& font = context_.Run().FontName;
     ApplyInterfaceFont(this, font);

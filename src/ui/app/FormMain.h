@@ -28,6 +28,7 @@ namespace kinemo {
 class IFileDialogs;
 class TFormDebug;
 class TFormWaitForProcess;
+class TFrameChoiceFactor;
 class TKinemoContext;
 class TPageControl;
 
@@ -64,6 +65,7 @@ public:
     void SetDebugWindow(TFormDebug* debug) { debug_ = debug; }
     TFormDebug* DebugWindow() const { return debug_; }
     TFormWaitForProcess* WaitWindow() const { return wait_.get(); }
+    TFrameChoiceFactor* FrameChoiceFactor() const { return frameChoiceFactor_; }
     void SetMotorSelectPage(int index, IMotorSelectPage* page) { model_.Navigator().SetPage(index, page); }
     // The text a debug command appends to the debug window (carry values, pattern,
     // committed motor).
@@ -135,6 +137,7 @@ private:
     std::vector<QMenu*> menus_;
     std::vector<QToolButton*> toolButtons_;
     QLabel* labelMotorCommitState_ = nullptr;
+    TFrameChoiceFactor* frameChoiceFactor_ = nullptr;
     std::map<std::string, std::function<std::string()>> debugSources_;
     std::function<void()> userFactorDialog_;
     std::vector<std::function<void(bool)>> firstIdle_;

@@ -232,6 +232,13 @@ void TFrameChoiceFactor::Refresh() {
     carryPanel_->Refresh();
 }
 
+bool TFrameChoiceFactor::OnPageLeft() {
+    if (!CheckInputs()) return false;
+    session_.MachineChanged();  // the axis kind
+    session_.Pattern().RefreshCarryOutputs();
+    return true;
+}
+
 void TFrameChoiceFactor::OnPageEntered(bool) { Refresh(); }
 
 void TFrameChoiceFactor::SetPageActive(bool active) {

@@ -51,6 +51,8 @@ public:
 
     // IMotorSelectPage
     bool CanLeavePage() override { return CheckInputs(); }
+    // The page was left: checked again, then the drive pattern learns the machine.
+    bool OnPageLeft() override;
     void OnPageEntered(bool committed) override;
     // Shown again without the page rules (after loading, a new project, the user elements).
     void SetPageActive(bool active) override;
