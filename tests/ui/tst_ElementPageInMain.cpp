@@ -12,6 +12,9 @@
 #include "machine/BlockItemModel.h"
 #include "machine/ChainItemModel.h"
 #include "machine/ChoicedFactorGrid.h"
+#include "machine/CarryOutputItemModel.h"
+#include "machine/CarryOutputModel.h"
+#include "machine/PanelCarryOutput.h"
 #include "machine/CalcCarryValue.h"
 #include "machine/ElementPage.h"
 #include "machine/Factor.h"
@@ -62,6 +65,12 @@ private slots:
         QVERIFY(m.frame->isVisible());
         QCOMPARE(m.context->Chain().Count(), 6);
         QCOMPARE(m.frame->ChoicedFactorGrid()->Items().columnCount(), 6);
+        // The shaft load is the opened machine's, not the one before the file was read.
+        TCarryOutputModel& carry = m.frame->CarryOutputPanel()->Items().Carry();
+        QVERIFY(!carry.Failed());
+        const CarryOutput now = m.context->Chain().CalcChain(false, false);
+        QCOMPARE(carry.Output().JL, now.JL);
+        QVERIFY(carry.Output().JL > 0);
         QVERIFY(m.errors.texts.isEmpty());
         QVERIFY(m.dialogs.messages.empty());
     }

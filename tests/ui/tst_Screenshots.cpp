@@ -151,6 +151,7 @@ private slots:
         QCOMPARE(image.size(), QSize(907, 738));
         QVERIFY(ColourCount(image) > 32);
         QVERIFY(!frame->CarryOutputPanel()->Items().Carry().Failed());
+        QVERIFY(frame->CarryOutputPanel()->Items().Carry().Output().JL > 0);
 
         // The external force dragged in front of the table: its drag picture at its place,
         // the screw it will follow selected, the dragged picture under the mouse.

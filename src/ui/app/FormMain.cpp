@@ -8,6 +8,7 @@
 #include "app/MainCommands.h"
 #include "app/PageControl.h"
 #include "machine/ElementPage.h"
+#include "machine/FrameChoiceFactor.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -246,6 +247,8 @@ void TFormMain::MainWindowChanged() {
     setWindowTitle(QString::fromStdString(model_.Caption()));
     labelMotorCommitState_->setVisible(model_.Commit().CommitLabelVisible());
     for (auto& [name, action] : actions_) action->setEnabled(model_.CommandEnabled(name));
+    // A loaded project, a commit or its release: the element page shows the chain anew.
+    if (frameChoiceFactor_) frameChoiceFactor_->Refresh();
 }
 
 void TFormMain::ShowFirstPages() {

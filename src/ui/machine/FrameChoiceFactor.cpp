@@ -242,7 +242,8 @@ bool TFrameChoiceFactor::OnPageLeft() {
 void TFrameChoiceFactor::OnPageEntered(bool) { Refresh(); }
 
 void TFrameChoiceFactor::SetPageActive(bool active) {
-    if (active && isVisible()) Refresh();
+    // Also before the window is first shown: a project opened from the command line.
+    if (active) Refresh();
 }
 
 void TFrameChoiceFactor::dragEnterEvent(QDragEnterEvent* event) {
