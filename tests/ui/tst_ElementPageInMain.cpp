@@ -15,6 +15,8 @@
 #include "machine/CarryOutputItemModel.h"
 #include "machine/CarryOutputModel.h"
 #include "machine/PanelCarryOutput.h"
+#include "machine/PopertyGrid.h"
+#include "machine/PropertyGridModel.h"
 #include "machine/CalcCarryValue.h"
 #include "machine/ElementPage.h"
 #include "machine/Factor.h"
@@ -73,6 +75,29 @@ private slots:
         QVERIFY(carry.Output().JL > 0);
         QVERIFY(m.errors.texts.isEmpty());
         QVERIFY(m.dialogs.messages.empty());
+    }
+
+    // Committing a motor makes the page read-only; releasing it makes it editable again.
+    void theCommittedMotorMakesThePageReadOnly() {
+        TMainWithElements m;
+        m.form->CommitMotor({6001, 601});
+        QVERIFY(m.form->Model().Commit().Committed());
+        TBlockGrid* grid = m.frame->BlockGrid(0);
+        const int before = m.context->Chain().Count();
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                           grid->visualRect(grid->Items().index(0, 0)).center());
+        QCOMPARE(m.context->Chain().Count(), before);
+        m.frame->ChoicedFactorGrid()->SelectColumn(3);
+        TPopertyGrid* property = m.frame->PropertyGrid();
+        QVERIFY(property->Grid().Element() != nullptr);
+        QVERIFY(!property->EditCell(1, 1));
+        m.form->ReleaseCommit();
+        QVERIFY(property->EditCell(1, 1));
+        property->FinishEditing();
+        m.frame->ChoicedFactorGrid()->SelectColumn(0);  // a coupling fits right after the motor
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                           grid->visualRect(grid->Items().index(0, 0)).center());
+        QCOMPARE(m.context->Chain().Count(), before + 1);
     }
 
     void aMissingInputKeepsTheUserOnThePage() {
