@@ -2,6 +2,8 @@
 #include "machine/PropertyGridModel.h"
 
 #include "machine/Factor.h"
+#include "machine/InputCheck.h"
+#include "machine/MachineServices.h"
 #include "base/ErrorMessage.h"
 #include "units/Material.h"
 #include "units/Measure.h"
@@ -118,12 +120,16 @@ void TPropertyGridModel::CommitText(int row, const std::string& text) {
     TCustomInputData* item = ItemAt(row);
     if (!item) return;
     if (item->Kind() == TInputKind::Numeric) {
+        auto* d = static_cast<TInputData*>(item);
         double v = 0;
         const bool number = TryTextToFloat(text, v);
         // A typo must not silently become a zero mass or lead.
-        if (!number && !text.empty() && errors_)
-            throw TFormatErrorMessageException(*errors_, "NotNumberInputItem", {text, item->Name});
-        static_cast<TInputData*>(item)->Value = number ? v : 0;
+        const TErrorMessage* errors = errors_ ? errors_ : element_->Services().Errors;
+        if (!number && !text.empty() && errors)
+            throw TFormatErrorMessageException(*errors, "NotNumberInputItem", {text, item->Name});
+        if (!number) v = 0;
+        TInputCheck(element_->Services().Errors).CheckTyped(*d, v);
+        d->Value = v;
         Changed();
     } else if (item->Kind() == TInputKind::Memo) {
         static_cast<TMemoInputData*>(item)->Text = text;
@@ -145,9 +151,11 @@ void TPropertyGridModel::ChooseMaterial(int row, const TMaterial& material) {
     if (!item || item->Kind() != TInputKind::Numeric) return;
     auto* d = static_cast<TInputData*>(item);
     // The material's value is in its own unit; shown in g/cm³, steel must read 7.85.
-    d->Value = d->DisplayUnit && material.UnitCode != 0
-                   ? measures_.Convert(material.UnitCode, d->DisplayUnit->Code(), material.Value)
-                   : material.Value;
+    const double v = d->DisplayUnit && material.UnitCode != 0
+                         ? measures_.Convert(material.UnitCode, d->DisplayUnit->Code(), material.Value)
+                         : material.Value;
+    TInputCheck(element_->Services().Errors).CheckTyped(*d, v);
+    d->Value = v;
     element_->RecalcCalcItems();
     Changed();
 }

@@ -9,6 +9,7 @@
 #include "app/PageControl.h"
 #include "machine/ElementPage.h"
 #include "machine/FrameChoiceFactor.h"
+#include "pattern/FrameInputPattern.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -60,10 +61,19 @@ TFormMain::TFormMain(TKinemoContext& context, TFormMainServices services)
     FillServiceDefaults(services_);
     if (!context_.BusyCursor()) context_.SetBusyCursor(&busy_);
     BuildWindow();
-    RunStartup();
+    try {
+        RunStartup();
+    } catch (...) {
+        delete frameInputPattern_;  // before the session it shows, which goes first now
+        frameInputPattern_ = nullptr;
+        throw;
+    }
 }
 
 TFormMain::~TFormMain() {
+    // The screens go before the session they show.
+    model_.Navigator().SetPage(1, nullptr);
+    delete frameInputPattern_;
     if (context_.BusyCursor() == &busy_) context_.SetBusyCursor(nullptr);
     if (wait_ && context_.Progress() == wait_.get()) context_.SetProgress(nullptr);
 }
@@ -174,6 +184,7 @@ void TFormMain::RunStartup() {
     ApplyTexts();
     MainWindowChanged();
     model_.LoadCatalogTables();
+    BuildInputPatternScreen();
     ShowFirstPages();
     model_.LoadErrorTableAndTabs();
     frameChoiceFactor_ = AttachElementPage(*this, context_, model_.Session(), *services_.FileDialogs, services_.ExecDialog);
@@ -188,6 +199,18 @@ void TFormMain::RunStartup() {
     model_.ShowVantorLanguageMismatch();
     model_.OpenCommandLineProject(services_.Arguments);
     MainWindowChanged();
+}
+
+// The drive pattern screen on its sub-page, over the session's pattern.
+void TFormMain::BuildInputPatternScreen() {
+    QWidget* sheet = sheets_[TTabSheet::InputPattern];
+    frameInputPattern_ = new TFrameInputPattern(context_, model_.Session(), sheet);
+    auto* fill = new QVBoxLayout(sheet);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(frameInputPattern_);
+    SetMotorSelectPage(1, &frameInputPattern_->Page());
+    SetDebugTextSource("ActionMenuOptionDrivePattern",
+                       [this] { return model_.Session().Pattern().PatternText(); });
 }
 
 void TFormMain::ApplyTexts() {

@@ -29,6 +29,7 @@ class IFileDialogs;
 class TFormDebug;
 class TFormWaitForProcess;
 class TFrameChoiceFactor;
+class TFrameInputPattern;
 class TKinemoContext;
 class TPageControl;
 
@@ -105,6 +106,7 @@ private:
     void BuildToolPanel(QWidget* panel);
     void BuildPages(QWidget* central);
     void BuildMenus();
+    void BuildInputPatternScreen();
     void RunStartup();
     void ApplyTexts();
     void ApplyCommandVisibility();
@@ -138,6 +140,7 @@ private:
     std::vector<QToolButton*> toolButtons_;
     QLabel* labelMotorCommitState_ = nullptr;
     TFrameChoiceFactor* frameChoiceFactor_ = nullptr;
+    TFrameInputPattern* frameInputPattern_ = nullptr;
     std::map<std::string, std::function<std::string()>> debugSources_;
     std::function<void()> userFactorDialog_;
     std::vector<std::function<void(bool)>> firstIdle_;

@@ -63,7 +63,11 @@ INSERT INTO s_message VALUES
   (31, 'form_user_factor', 'UserFactorWriteError', 'UserFactorWriteError: %s', NULL),
   (32, 'form_user_factor', 'PopertyGrid', 'Item', NULL),
   (33, 'form_user_factor', 'PopertyGrid', 'Value', NULL),
-  (34, 'form_user_factor', 'PopertyGrid', 'Unit', NULL);
+  (34, 'form_user_factor', 'PopertyGrid', 'Unit', NULL),
+  (40, 'error', 'ProjectChainInvalid', 'Machine does not fit:', NULL),
+  (41, 'error', 'ProjectFactorNotFound', 'element %d (ID %s) unknown', NULL),
+  (42, 'error', 'ProjectFactorNotAttachable', 'element %d %s cannot follow %s', NULL),
+  (43, 'error', 'ChainResultInvalid', 'element %d %s gives %s = %s', NULL);
 
 INSERT INTO m_machine_block VALUES (1, 'Rotary', 0, 0, 'b1.png', NULL), (2, 'Converter', 0, 1, 'b2.png', NULL),
   (3, 'Linear', 1, 1, 'b3.png', NULL), (4, 'Five', 5, 5, NULL, NULL), (5, 'OutThree', 0, 3, NULL, NULL),
@@ -147,6 +151,7 @@ MachineFixture::MachineFixture(int maxFactorCount) {
     blocks = std::make_unique<TBlockManager>(services);
     services.Blocks = blocks.get();
     errors = std::make_unique<TErrorMessage>(*query);
+    services.Errors = errors.get();
     chain = std::make_unique<TCalcCarryValue>(trace, &programs, &chainResults);
     model = std::make_unique<TChoiceFactorModel>(services, *chain, *errors, dialogs, maxFactorCount);
 }
