@@ -298,10 +298,18 @@ private slots:
         const int massRow = RowOfItem(grid, 40101);
         TInputData* mass = p.Chain().GetFactor(ColumnOfElement(p.Chain(), 401))->FindInputItemByID(40101);
         const double before = mass->Value;
+        // Where 0 is outside the range the range says why; where it is inside, the text.
         TypeValue(grid, massRow, "1-2");
         QCOMPARE(mass->Value, before);
         QCOMPARE(p.dialogs.messages.size(), size_t(1));
-        QVERIFY(p.dialogs.messages[0].text.find("\"1-2\" is not a number") != std::string::npos);
+        QVERIFY(p.dialogs.messages[0].text.find(mass->Name) != std::string::npos);
+        const int forceRow = RowOfItem(grid, 40106);
+        TInputData* force = p.Chain().GetFactor(ColumnOfElement(p.Chain(), 401))->FindInputItemByID(40106);
+        const double forceBefore = force->Value;
+        TypeValue(grid, forceRow, "1-2");
+        QCOMPARE(force->Value, forceBefore);
+        QCOMPARE(p.dialogs.messages.size(), size_t(2));
+        QVERIFY(p.dialogs.messages[1].text.find("\"1-2\" is not a number") != std::string::npos);
         // Letters never reach a value cell.
         QVERIFY(grid->EditCell(massRow, 1));
         auto* edit = qobject_cast<QLineEdit*>(grid->Delegate().ActiveEditor());
@@ -369,11 +377,18 @@ private slots:
         QVERIFY(Near(carry.Output().JL, jl));
     }
 
+    // A lead of 0 typed is refused with the item's range; one that came with a file
+    // (kept for correction) leaves the shaft load showing why, never a figure.
     void anElementWithoutARequiredValueShowsWhyInPlaceOfTheFigures() {
         TMachinePage p;
         TFactor* screw = p.Chain().GetFactor(ColumnOfElement(p.Chain(), 301));
         p.frame->ChoicedFactorGrid()->SelectColumn(ColumnOfElement(p.Chain(), 301));
         TypeValue(p.frame->PropertyGrid(), RowOfItem(p.frame->PropertyGrid(), 30101), "0");
+        QCOMPARE(screw->FindInputItemByID(30101)->Value, 20.0);
+        QCOMPARE(p.dialogs.messages.size(), size_t(1));
+        QVERIFY(p.dialogs.messages[0].text.find("Lead") != std::string::npos);
+        screw->FindInputItemByID(30101)->Value = 0;
+        p.frame->Refresh();
         TPanelCarryOutput* panel = p.frame->CarryOutputPanel();
         QVERIFY(panel->Items().Carry().Failed());
         QVERIFY(panel->ErrorLabel()->isVisible());

@@ -123,12 +123,12 @@ void TPropertyGridModel::CommitText(int row, const std::string& text) {
         auto* d = static_cast<TInputData*>(item);
         double v = 0;
         const bool number = TryTextToFloat(text, v);
-        // A typo must not silently become a zero mass or lead.
+        if (!number) v = 0;
+        TInputCheck(element_->Services().Errors).CheckTyped(*d, v);
+        // A typo must not silently become 0 where 0 is a valid value either.
         const TErrorMessage* errors = errors_ ? errors_ : element_->Services().Errors;
         if (!number && !text.empty() && errors)
             throw TFormatErrorMessageException(*errors, "NotNumberInputItem", {text, item->Name});
-        if (!number) v = 0;
-        TInputCheck(element_->Services().Errors).CheckTyped(*d, v);
         d->Value = v;
         Changed();
     } else if (item->Kind() == TInputKind::Memo) {

@@ -37,12 +37,12 @@ public:
     bool IsCalcRow(int row) const;
 
     TPropertyEdit EditKind(int row, int column) const;
-    // In-place editing: the editor's starting text and the commit of a typed text. An
-    // empty value text becomes 0; any other text that is not a number is refused with
-    // "NotNumberInputItem" (raised; nothing changes). A numeric value outside the item's
-    // physical range is refused: the item keeps its value and TKinemoError is raised
-    // with the catalog text naming the item, the value and the range in the display
-    // unit (TInputCheck::RefusalText); the screen shows it as any error.
+    // In-place editing: the editor's starting text and the commit of a typed text. A
+    // numeric value outside the item's physical range is refused: the item keeps its
+    // value and TKinemoError is raised with the catalog text naming the item, the value
+    // and the range in the display unit (TInputCheck::RefusalText). A text that is not a
+    // number counts as 0 for that check (an empty one is 0); where 0 is in range it is
+    // refused all the same with "NotNumberInputItem". The screen shows either as any error.
     std::string EditText(int row) const;
     void CommitText(int row, const std::string& text);
     // The editor reports its text on every change and once more when editing ends: a

@@ -66,6 +66,8 @@ TFormMain::TFormMain(TKinemoContext& context, TFormMainServices services)
     } catch (...) {
         delete frameInputPattern_;  // before the session it shows, which goes first now
         frameInputPattern_ = nullptr;
+        delete frameChoiceFactor_;
+        frameChoiceFactor_ = nullptr;
         throw;
     }
 }
@@ -74,6 +76,8 @@ TFormMain::~TFormMain() {
     // The screens go before the session they show.
     model_.Navigator().SetPage(1, nullptr);
     delete frameInputPattern_;
+    model_.Navigator().SetPage(0, nullptr);
+    delete frameChoiceFactor_;
     if (context_.BusyCursor() == &busy_) context_.SetBusyCursor(nullptr);
     if (wait_ && context_.Progress() == wait_.get()) context_.SetProgress(nullptr);
 }

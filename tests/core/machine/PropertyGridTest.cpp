@@ -57,11 +57,12 @@ TEST(PropertyGrid, TypedValuesCommitOnceAndRecomputeCalculatedItems) {
     EXPECT_DOUBLE_EQ(table.FindInputItemByID(400)->GetValue(), 12.5);
     EXPECT_EQ(g.model.CellText(6, 1), "25.0000");
     EXPECT_EQ(modified, 1);
-    g.model.CommitText(2, "abc");
-    EXPECT_EQ(table.FindInputItemByID(400)->GetValue(), 0.0);
+    // Not a number: refused, the value stays (the catalog's error texts are at hand).
+    EXPECT_THROW(g.model.CommitText(2, "abc"), TKinemoError);
+    EXPECT_DOUBLE_EQ(table.FindInputItemByID(400)->GetValue(), 12.5);
     g.model.CommitText(5, "note");
     EXPECT_EQ(g.model.CellText(5, 1), "note");
-    EXPECT_EQ(modified, 2);  // a memo is no change to the machine
+    EXPECT_EQ(modified, 1);  // a memo is no change to the machine
 }
 
 TEST(PropertyGrid, MaterialValuesAreConvertedIntoTheShownUnit) {
