@@ -28,6 +28,7 @@ namespace kinemo {
 class IFileDialogs;
 class TFormDebug;
 class TFormWaitForProcess;
+class TFrameChoiceFactor;
 class TFrameInputPattern;
 class TKinemoContext;
 class TPageControl;
@@ -65,6 +66,7 @@ public:
     void SetDebugWindow(TFormDebug* debug) { debug_ = debug; }
     TFormDebug* DebugWindow() const { return debug_; }
     TFormWaitForProcess* WaitWindow() const { return wait_.get(); }
+    TFrameChoiceFactor* FrameChoiceFactor() const { return frameChoiceFactor_; }
     void SetMotorSelectPage(int index, IMotorSelectPage* page) { model_.Navigator().SetPage(index, page); }
     // The text a debug command appends to the debug window (carry values, pattern,
     // committed motor).
@@ -137,6 +139,7 @@ private:
     std::vector<QMenu*> menus_;
     std::vector<QToolButton*> toolButtons_;
     QLabel* labelMotorCommitState_ = nullptr;
+    TFrameChoiceFactor* frameChoiceFactor_ = nullptr;
     TFrameInputPattern* frameInputPattern_ = nullptr;
     std::map<std::string, std::function<std::string()>> debugSources_;
     std::function<void()> userFactorDialog_;
