@@ -217,6 +217,24 @@ private slots:
         QCOMPARE(f.Messages(), std::string("Save the project?"));
     }
 
+    void theWindowGrowsAndItsPagesWithIt() {
+        TMainFixture f;
+        f.Form().show();
+        QCOMPARE(f.Form().minimumSize(), QSize(907, 738));
+        QCOMPARE(f.Form().size(), QSize(907, 738));
+        QWidget* page = f.Form().TabSheet(TTabSheet::ChoiceFactor);
+        QApplication::processEvents();
+        const QSize before = page->size();
+        f.Form().resize(1300, 1000);
+        QApplication::processEvents();
+        QCOMPARE(f.Form().size(), QSize(1300, 1000));
+        QVERIFY(page->width() >= before.width() + 380);
+        QVERIFY(page->height() >= before.height() + 250);
+        f.Form().resize(600, 400);  // never below the design's size
+        QApplication::processEvents();
+        QCOMPARE(f.Form().size(), QSize(907, 738));
+    }
+
     void closeUntouchedAsksNothing() {
         TMainFixture f;
         f.Form().show();

@@ -85,8 +85,10 @@ TFormMain::~TFormMain() {
 void TFormMain::BuildWindow() {
     setObjectName("FormMain");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kWidth, kHeight);
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    // The design's size is the smallest; a larger window gives the grids and charts the room.
+    setMinimumSize(kWidth, kHeight);
+    resize(kWidth, kHeight);
     if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().center() - rect().center());
     auto* central = new QWidget(this);
     central->setObjectName("PanelMain");

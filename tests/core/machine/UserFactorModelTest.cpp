@@ -121,7 +121,9 @@ TEST(UserFactorEditor, ChecksRunInOrderAndTheFirstFailureIsShown) {
         EXPECT_EQ(e.Messages(), std::vector<std::string>{c.message}) << c.name;
         EXPECT_EQ(focus, c.focus) << c.name;
         EXPECT_EQ(e.reloads, 0) << c.name;
-        if (std::filesystem::is_directory(e.images)) EXPECT_TRUE(e.Folder(e.images).empty()) << c.name;
+        if (std::filesystem::is_directory(e.images)) {
+            EXPECT_TRUE(e.Folder(e.images).empty()) << c.name;
+        }
     }
 }
 

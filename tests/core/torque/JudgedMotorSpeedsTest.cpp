@@ -75,7 +75,7 @@ struct Job : test::ExampleSession {
         const auto [function, series, gear, ratio] = place;
         ASSERT_TRUE(search.SelectFunctionByCode(function));
         const auto& list = search.Functions()[static_cast<size_t>(search.CurrentFunction())].Series;
-        const auto it = std::find_if(list.begin(), list.end(), [&](const TMotorSeries& s) { return s.Code == series; });
+        const auto it = std::find_if(list.begin(), list.end(), [code = series](const TMotorSeries& s) { return s.Code == code; });
         ASSERT_NE(it, list.end());
         search.SelectSeries(static_cast<int>(it - list.begin()));
         for (auto [item, code] : {std::pair{siGear, gear}, std::pair{siGearRate, ratio}})
