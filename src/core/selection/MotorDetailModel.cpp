@@ -56,8 +56,10 @@ int TMotorDetailModel::Width(const std::string& key) const {
 std::string TMotorDetailModel::Number(double value) const {
     const std::string shown = format_.Display(value);
     if (value == 0 || !std::isfinite(value)) return shown;
-    if (shown.find_first_of("123456789") != std::string::npos) return shown;
-    return FloatToText(value, std::max(3, format_.Precision()));
+    // Fewer than two significant digits shown (inertias in kg·m² are around 1E-5): the
+    // value keeps three.
+    if (std::fabs(value) >= std::pow(10.0, 1 - format_.Precision())) return shown;
+    return FloatToText(value, 3);
 }
 
 void TMotorDetailModel::Fill(const TMotor& motor, const TMotorDetailInput& input) {

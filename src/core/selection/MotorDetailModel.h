@@ -59,8 +59,8 @@ public:
 
     // The regeneration resistor cells (2,0), (3,0), (4,0) for a Result code.
     void ApplyResistorAdvice(const TMotor& motor);
-    // DisplayFormat, except that a value too small for the precision keeps its digits
-    // instead of reading as zero.
+    // DisplayFormat, except that a value too small to show two significant digits at the
+    // precision is written with three.
     std::string Number(double value) const;
 
     // The interval steps from (0, 0), times in the display unit; the axis ±1.1 × the

@@ -64,9 +64,14 @@ TFormDisplayCondition::TFormDisplayCondition(TDisplayConditionForm& form, const 
     grid_->setObjectName("GridDisplayCondition");
     grid_->setModel(new TDisplayConditionGridModel(form, grid_));
     grid_->verticalHeader()->hide();
-    grid_->setColumnWidth(0, 200);
-    grid_->setColumnWidth(1, 112);
+    grid_->verticalHeader()->setDefaultSectionSize(24);
+    grid_->horizontalHeader()->setFixedHeight(24);
+    // The English labels are longer than the value column needs.
+    grid_->setColumnWidth(0, 196);
+    grid_->setColumnWidth(1, 120);
     grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setFixedSize(320, 153);

@@ -133,7 +133,7 @@ TFormMotorDetail::TFormMotorDetail(TKinemoContext& context, TSizingSession& sess
     connect(btnCommit_, &QPushButton::clicked, this, &TFormMotorDetail::BtnCommitClick);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     ApplyInterfaceFont(this, context_.Run().FontName);
-    resize(960, 800);
+    resize(sizeHint().width(), 800);
 }
 
 QTableView* TFormMotorDetail::MakeGrid(const TDetailGrid& grid, const char* name) {
@@ -143,7 +143,8 @@ QTableView* TFormMotorDetail::MakeGrid(const TDetailGrid& grid, const char* name
     view->horizontalHeader()->hide();
     view->verticalHeader()->hide();
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setFocusPolicy(Qt::NoFocus);
     view->setWordWrap(false);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

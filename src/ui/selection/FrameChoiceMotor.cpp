@@ -101,37 +101,44 @@ void TFrameChoiceMotor::BuildWidgets() {
 
 QWidget* TFrameChoiceMotor::BuildLists() {
     auto* box = new QWidget(this);
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(2);
-    grid->addWidget(Named<QLabel>(box, "LabelChoiceFunction"), 0, 0);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* lists = new QVBoxLayout;
+    lists->setSpacing(2);
+    lists->addWidget(Named<QLabel>(box, "LabelChoiceFunction"));
     listFunction_ = Named<QListWidget>(box, "ListBoxMotorFunction");
-    listFunction_->setFixedSize(200, 62);
-    grid->addWidget(listFunction_, 1, 0);
-    grid->addWidget(Named<QLabel>(box, "LabelChoiceSeries"), 2, 0);
+    listFunction_->setFixedSize(230, 62);
+    lists->addWidget(listFunction_);
+    lists->addSpacing(4);
+    lists->addWidget(Named<QLabel>(box, "LabelChoiceSeries"));
     listSeries_ = Named<QListWidget>(box, "ListBoxMotorSeries");
-    listSeries_->setFixedSize(200, 112);
-    grid->addWidget(listSeries_, 3, 0, 2, 1);
+    listSeries_->setFixedWidth(230);
+    lists->addWidget(listSeries_, 1);
+    row->addLayout(lists);
+    auto* about = new QVBoxLayout;
+    about->setSpacing(2);
     imageMotor_ = Named<QLabel>(box, "ImageMotor");
-    imageMotor_->setFixedSize(160, 120);
+    imageMotor_->setFixedSize(220, 96);
     imageMotor_->setAlignment(Qt::AlignCenter);
-    imageMotor_->setFrameShape(QFrame::StyledPanel);
-    grid->addWidget(imageMotor_, 0, 1, 4, 1, Qt::AlignTop);
+    about->addWidget(imageMotor_);
     memoFunction_ = Named<QPlainTextEdit>(box, "MemoFunctionFeatue");
     memoSeries_ = Named<QPlainTextEdit>(box, "MemoFeature");
     for (QPlainTextEdit* memo : {memoFunction_, memoSeries_}) {
         memo->setReadOnly(true);
         memo->setFixedWidth(220);
+        QFont small = memo->font();
+        small.setPointSizeF(small.pointSizeF() * 0.9);
+        memo->setFont(small);
     }
-    memoFunction_->setFixedHeight(62);
-    grid->addWidget(memoFunction_, 0, 2, 2, 1);
-    grid->addWidget(memoSeries_, 2, 2, 3, 1);
-    imageMotor_->setFixedHeight(120);
-    connect(listFunction_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!refreshing_ && row >= 0) Guarded([&] { ChooseFunction(row); })();
+    memoFunction_->setFixedHeight(52);
+    about->addWidget(memoFunction_);
+    about->addWidget(memoSeries_, 1);
+    row->addLayout(about);
+    connect(listFunction_, &QListWidget::currentRowChanged, this, [this](int r) {
+        if (!refreshing_ && r >= 0) Guarded([&] { ChooseFunction(r); })();
     });
-    connect(listSeries_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!refreshing_ && row >= 0) Guarded([&] { ChooseSeries(row); })();
+    connect(listSeries_, &QListWidget::currentRowChanged, this, [this](int r) {
+        if (!refreshing_ && r >= 0) Guarded([&] { ChooseSeries(r); })();
     });
     return box;
 }
@@ -139,8 +146,8 @@ QWidget* TFrameChoiceMotor::BuildLists() {
 QWidget* TFrameChoiceMotor::BuildSearchItems() {
     auto* group = Named<QGroupBox>(this, "GroupBoxSearchItem");
     auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(6, 4, 6, 4);
-    grid->setVerticalSpacing(3);
+    grid->setContentsMargins(6, 2, 6, 2);
+    grid->setVerticalSpacing(1);
     for (int i = 0; i < kSearchItemCount; ++i) {
         const TSearchItemDescriptor& d = kSearchItems[static_cast<size_t>(i)];
         labels_[static_cast<size_t>(i)] = Named<QLabel>(group, d.LabelControl);
@@ -148,15 +155,13 @@ QWidget* TFrameChoiceMotor::BuildSearchItems() {
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setMinimumContentsLength(8);
         combos_[static_cast<size_t>(i)] = combo;
-        const int row = i % 5, col = (i / 5) * 2;
-        grid->addWidget(labels_[static_cast<size_t>(i)], row, col);
-        grid->addWidget(combo, row, col + 1);
+        grid->addWidget(labels_[static_cast<size_t>(i)], i, 0);
+        grid->addWidget(combo, i, 1);
         connect(combo, &QComboBox::currentIndexChanged, this, [this, i](int entry) {
             if (!refreshing_ && entry >= 0) Guarded([&] { ChooseSearchEntry(i, entry); })();
         });
     }
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
     return group;
 }
 
@@ -208,6 +213,7 @@ QWidget* TFrameChoiceMotor::BuildLevelRow() {
     for (int i = 0; i < 5; ++i) {
         auto* b = Named<QPushButton>(box, kLevelButtons[i]);
         b->setCheckable(true);
+        b->setFixedWidth(i == 4 ? 72 : 54);
         levels_->addButton(b, i);
         row->addWidget(b);
     }

@@ -103,7 +103,8 @@ void DrawEnvelopeChart(QChart& chart, const TTorqueSpeedEnvelope& envelope, cons
         torque = std::max(torque, std::fabs(p.Torque));
     }
     if (envelope.Peak().empty()) torque = std::max(torque, 1.0);
-    QValueAxis* x = Axis(chart, Qt::AlignBottom, texts.SpeedTitle, -1.05 * speed, 1.05 * speed);
+    QValueAxis* x = Axis(chart, Qt::AlignBottom, texts.SpeedTitle, -speed, speed);
+    x->setLabelFormat("%.0f");
     QValueAxis* y = Axis(chart, Qt::AlignLeft, texts.TorqueTitle, -1.1 * torque, 1.1 * torque);
     auto zone = [&](const TSpeedTorqueCurve& curve, const std::string& name, QColor fill, QColor edge) {
         if (curve.empty()) return;

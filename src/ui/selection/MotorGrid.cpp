@@ -66,7 +66,8 @@ QVariant TMotorGridModel::data(const QModelIndex& index, int role) const {
     const int r = index.row(), c = index.column();
     const bool locked = r == list_.LockedRow();
     switch (role) {
-    case Qt::DisplayRole: return Qs(list_.CellText(r, c));
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole: return Qs(list_.CellText(r, c));
     case Qt::TextAlignmentRole: {
         const std::string text = list_.CellText(r, c);
         // A load rate of "-" shows its label, centred like the other labels.
@@ -116,6 +117,11 @@ TMotorGrid::TMotorGrid(TCandidateListModel& list, QWidget* parent) : QTableView(
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false);
     setWordWrap(false);
+    // Fifteen columns share the page's width: one point smaller than the page.
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() - 1);
+    setFont(small);
+    horizontalHeader()->setFont(small);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(22);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
