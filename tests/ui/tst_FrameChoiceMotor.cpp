@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QProcess>
 #include <QXYSeries>
@@ -277,6 +278,25 @@ private slots:
         QVERIFY(page.session->Machine().Editable());
         QVERIFY(page.Find<QWidget>("BtnAdjudication")->isEnabled());
         QVERIFY(!page.Find<QPushButton>("ButtonMotorCommit")->isEnabled());
+    }
+
+    // The wait window is advanced once per judged motor; no step may take 100 ms.
+    void progressAdvancesPerMotor() {
+        TPage page;
+        struct TTimed : IProgress {
+            QElapsedTimer clock;
+            qint64 last = 0, longest = 0;
+            int calls = 0;
+            void Progress(int, int, const std::string&) override {
+                longest = std::max(longest, clock.elapsed() - last);
+                last = clock.elapsed();
+                ++calls;
+            }
+        } timed;
+        timed.clock.start();
+        QVERIFY(page.session->JudgeAll(TAdjudicationLevel::All, &timed));
+        QCOMPARE(timed.calls, int(page.session->Candidates().FullList().size()));
+        QVERIFY2(timed.longest < 100, qPrintable(QString::number(timed.longest)));
     }
 
     void committedProjectSavedAndReopened() {

@@ -343,33 +343,44 @@ void TFrameChoiceMotor::FirstIdle() {
     Refresh();
 }
 
+void TFrameChoiceMotor::OnPageEntered(bool committed) {
+    if (!committed) {
+        TBusyScope busy(context_.BusyCursor());
+        session_.PrepareJudgement();
+    }
+    Refresh();
+}
+
 void TFrameChoiceMotor::ChooseFunction(int index) {
     SetBusy(true);
     session_.Search().SelectFunction(index);
+    if (host_.MarkModified) host_.MarkModified();
     Refresh();
 }
 
 void TFrameChoiceMotor::ChooseSeries(int index) {
     SetBusy(true);
     session_.Search().SelectSeries(index);
+    if (host_.MarkModified) host_.MarkModified();
     Refresh();
 }
 
 void TFrameChoiceMotor::ChooseSearchEntry(int item, int entry) {
     SetBusy(true);
     session_.Search().SelectEntry(item, entry);
+    if (host_.MarkModified) host_.MarkModified();
     Refresh();
 }
 
 void TFrameChoiceMotor::SetInputSupply(const QString& text) {
     session_.Search().SetInputSupplyText(text.toStdString());
-    session_.MarkModified();
+    if (host_.MarkModified) host_.MarkModified();
     grid_->GridModel().Repaint();
 }
 
 void TFrameChoiceMotor::SetPositionRange(const QString& text) {
     session_.Search().SetPositionRangeText(text.toStdString());
-    session_.MarkModified();
+    if (host_.MarkModified) host_.MarkModified();
     const QModelIndex current = grid_->currentIndex();
     ShowStoppingAccuracy(current.isValid() ? current.row() : -1);
 }
@@ -397,6 +408,7 @@ void TFrameChoiceMotor::ChooseLevel(TAdjudicationLevel level) {
         return;
     }
     session_.Candidates().SetLevel(level);
+    if (host_.MarkModified) host_.MarkModified();
 }
 
 void TFrameChoiceMotor::RunCustomDialog() {
@@ -407,6 +419,7 @@ void TFrameChoiceMotor::RunCustomDialog() {
     Exec(dialog);
     session_.Candidates().SetCustomCondition(form.Condition());
     session_.Candidates().SetLevel(TAdjudicationLevel::Custom);
+    if (host_.MarkModified) host_.MarkModified();
 }
 
 int TFrameChoiceMotor::Exec(QDialog& dialog) {

@@ -4,6 +4,8 @@
 // the committed state, over the sizing session's search and candidate models.
 #pragma once
 
+#include "app/SubPageNavigator.h"
+
 #include <QWidget>
 
 #include <array>
@@ -35,9 +37,10 @@ struct TFrameChoiceMotorHost {
     std::function<void()> Release;                       // default: the session releases
     std::function<void()> BringPatternUpToDate;          // the drive pattern page's data
     std::function<int(QDialog&)> ExecDialog;             // default: modal exec
+    std::function<void()> MarkModified;                  // the project changed
 };
 
-class TFrameChoiceMotor : public QWidget {
+class TFrameChoiceMotor : public QWidget, public IMotorSelectPage {
     Q_OBJECT
 public:
     TFrameChoiceMotor(TKinemoContext& context, TSizingSession& session, TFrameChoiceMotorHost host = {},
@@ -47,6 +50,9 @@ public:
     void Refresh();
     // The first idle moment: the first search (when set-up left none) and the display.
     void FirstIdle();
+    // Entering the page: judgements made before an edit of the machine or the pattern
+    // are dropped (not while a motor is committed) and the page is shown again.
+    void OnPageEntered(bool committed) override;
 
     // User actions, also driven by tests.
     void ChooseFunction(int index);
