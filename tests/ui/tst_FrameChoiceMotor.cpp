@@ -20,11 +20,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPointer>
 #include <QProcess>
 #include <QXYSeries>
 #include <QPushButton>
 #include <QTableView>
+
+#include <sqlite3.h>
 
 using namespace kinemo;
 
@@ -41,9 +44,10 @@ struct TPage {
     std::unique_ptr<TFrameChoiceMotor> frame;
     std::function<int(QDialog&)> onDialog;
 
-    explicit TPage(const std::string& project = kExample02) {
-        context = std::make_unique<TKinemoContext>(test::SampleCatalogPath(),
+    explicit TPage(const std::string& project = kExample02, const std::string& catalog = test::SampleCatalogPath()) {
+        context = std::make_unique<TKinemoContext>(catalog,
                                                    TSpecialFolder(dir.filePath("cfg").toStdString()), dialogs);
+        context->SetProgramFolder(std::string(KINEMO_BIN_DIR) + "/");  // pictures beside the sample catalog
         context->ReadCatalogConfig();
         session = std::make_unique<TSizingSession>(*context);
         session->Initialize();
@@ -278,6 +282,36 @@ private slots:
         QVERIFY(page.session->Machine().Editable());
         QVERIFY(page.Find<QWidget>("BtnAdjudication")->isEnabled());
         QVERIFY(!page.Find<QPushButton>("ButtonMotorCommit")->isEnabled());
+    }
+
+    // A judgement formula that fails on the third candidate: the run stops there with the
+    // error, the page is usable again and the grid still shows the earlier list.
+    void formulaErrorOnOneCandidate() {
+        QTemporaryDir dir;
+        const std::string catalog = dir.filePath("Kinemo.db").toStdString();
+        QVERIFY(QFile::copy(QString::fromStdString(test::SampleCatalogPath()), QString::fromStdString(catalog)));
+        QFile::setPermissions(QString::fromStdString(catalog), QFile::ReadOwner | QFile::WriteOwner);
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(catalog.c_str(), &db), SQLITE_OK);
+        const char* broken =
+            "UPDATE m_drive_pattern SET mdp_value = 'If MotorRotorInertia > 0.00005 Then MotorInertiaRatio = 1 / 0 "
+            "Else MotorInertiaRatio = JL / MotorRotorInertia' WHERE mdp_class = 'MotorInertiaRatio'";
+        QCOMPARE(sqlite3_exec(db, broken, nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+        TPage page(kExample02, catalog);
+        QVERIFY(page.Rows() >= 3);
+        const QStringList before = GridRows(page);
+        QString error;
+        try {
+            page.frame->JudgeAllCandidates();
+        } catch (const std::exception& e) {
+            error = e.what();
+        }
+        QVERIFY2(error.contains("Division by zero"), qPrintable(error));
+        QCOMPARE(GridRows(page).size(), before.size());
+        QVERIFY(page.frame->isEnabled());
+        QVERIFY(page.session->Candidates().FullList()[0]->Judged);
+        QVERIFY(!page.session->Candidates().FullList()[3]->Judged);
     }
 
     // The wait window is advanced once per judged motor; no step may take 100 ms.
