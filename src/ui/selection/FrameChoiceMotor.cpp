@@ -83,7 +83,7 @@ TFrameChoiceMotor::TFrameChoiceMotor(TKinemoContext& context, TSizingSession& se
 
 void TFrameChoiceMotor::BuildWidgets() {
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setContentsMargins(3, 6, 3, 3);
     layout->setSpacing(6);
     auto* top = new QHBoxLayout;
     top->addWidget(BuildLists());
