@@ -14,6 +14,7 @@
 #include "selection/FormDisplayCondition.h"
 #include "selection/FormMotorDetail.h"
 #include "selection/FrameChoiceMotor.h"
+#include "selection/MotorChoicePage.h"
 #include "selection/MotorGrid.h"
 #include "selection/CandidateListModel.h"
 #include "torque/Motor.h"
@@ -137,18 +138,9 @@ private slots:
         session.Initialize();
         QVERIFY(session.LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb") ==
                 TProjectDocument::TLoadResult::Accepted);
+        TFrameChoiceMotor* frame = AddMotorChoicePage(*m.form, *m.context, session);
         std::function<int(QDialog&)> onDialog;
-        TFrameChoiceMotorHost host;
-        host.ExecDialog = [&](QDialog& d) { return onDialog ? onDialog(d) : 0; };
-        host.Commit = [&](const TMotor& motor) {
-            session.CommitMotor(motor);
-            m.form->CommitMotor({motor.msv_cd, motor.mxc_cd});
-        };
-        QWidget* sheet = m.form->TabSheet(TTabSheet::ChoiceMotor);
-        auto* layout = new QVBoxLayout(sheet);
-        layout->setContentsMargins(0, 0, 0, 0);
-        auto* frame = new TFrameChoiceMotor(*m.context, session, host, sheet);
-        layout->addWidget(frame);
+        frame->SetDialogRunner([&](QDialog& d) { return onDialog ? onDialog(d) : 0; });
         frame->FirstIdle();
         m.form->PageControlMotorSelect()->setCurrentIndex(2);
         frame->findChild<QAbstractButton*>("BtnAdjudication100")->click();

@@ -1,7 +1,6 @@
 // Motor choice page.
 #include "selection/FrameChoiceMotor.h"
 
-#include "app/FormDebug.h"
 #include "app/FormWaitForProcess.h"
 #include "app/InterfaceFont.h"
 #include "app/KinemoApplication.h"
@@ -70,9 +69,7 @@ TFrameChoiceMotor::TFrameChoiceMotor(TKinemoContext& context, TSizingSession& se
         candidatesChanged_ = true;
     };
     session_.Candidates().OnJudged = [this](const TMotor& m) {
-        if (!host_.Debug) return;
-        host_.Debug->Append(m.GetDebugText());
-        if (context_.Run().DebugMode) host_.Debug->show();
+        if (host_.DebugText) host_.DebugText(m.GetDebugText());
     };
     BuildWidgets();
     ApplyTexts();

@@ -23,7 +23,6 @@ class QPushButton;
 
 namespace kinemo {
 
-class TFormDebug;
 class TKinemoContext;
 class TMotor;
 class TMotorGrid;
@@ -32,7 +31,7 @@ enum class TAdjudicationLevel;
 
 // What the page needs from the main window; each may stay empty.
 struct TFrameChoiceMotorHost {
-    TFormDebug* Debug = nullptr;                         // judged motors' debug texts
+    std::function<void(const std::string&)> DebugText;  // a judged motor's debug text
     std::function<void(const TMotor&)> Commit;           // default: the session commits
     std::function<void()> Release;                       // default: the session releases
     std::function<void()> BringPatternUpToDate;          // the drive pattern page's data
@@ -67,6 +66,8 @@ public:
     void ReleaseCommitment();
 
     TMotorGrid* Grid() const { return grid_; }
+    // Runs the page's modal windows (tests script them).
+    void SetDialogRunner(std::function<int(QDialog&)> runner) { host_.ExecDialog = std::move(runner); }
     QComboBox* SearchCombo(int item) const { return combos_.at(static_cast<size_t>(item)); }
 
 signals:

@@ -1,0 +1,42 @@
+// The motor choice page in the main window.
+#include "selection/MotorChoicePage.h"
+
+#include "app/FormDebug.h"
+#include "app/FormMain.h"
+#include "app/KinemoContext.h"
+#include "app/SizingSession.h"
+#include "selection/FrameChoiceMotor.h"
+#include "torque/Motor.h"
+
+#include <QVBoxLayout>
+
+namespace kinemo {
+
+TFrameChoiceMotor* AddMotorChoicePage(TFormMain& form, TKinemoContext& context, TSizingSession& session) {
+    TFrameChoiceMotorHost host;
+    host.DebugText = [&form, &context](const std::string& text) {
+        TFormDebug* debug = form.DebugWindow();
+        if (!debug) return;
+        debug->Append(text);
+        if (context.Run().DebugMode) debug->show();
+    };
+    host.Commit = [&form, &session](const TMotor& motor) {
+        session.CommitMotor(motor);
+        form.CommitMotor({motor.msv_cd, motor.mxc_cd});
+    };
+    host.Release = [&form, &session] {
+        form.ReleaseCommit();
+        session.ReleaseCommit();
+    };
+    host.MarkModified = [&form] { form.MarkModified(); };
+    QWidget* sheet = form.TabSheet(TTabSheet::ChoiceMotor);
+    auto* layout = new QVBoxLayout(sheet);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* frame = new TFrameChoiceMotor(context, session, std::move(host), sheet);
+    layout->addWidget(frame);
+    form.SetMotorSelectPage(2, frame);
+    form.AddFirstIdleHandler([frame](bool) { frame->FirstIdle(); });
+    return frame;
+}
+
+}  // namespace kinemo
