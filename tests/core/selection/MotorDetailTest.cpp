@@ -54,15 +54,15 @@ struct DetailFixture : ::testing::Test {
 };
 
 TEST_F(DetailFixture, ResistorAdviceByResult) {
-    const std::string ohm = model->Text("GridMotorOpt[2,0]"), watt = model->Text("GridMotorOpt[3,0]");
-    ASSERT_FALSE(ohm.empty());
+    const std::string standard = model->Text("GridMotorOpt[2,0]"), needed = model->Text("GridMotorOpt[3,0]");
+    ASSERT_FALSE(standard.empty());
     struct Case { int result; std::string c2, c3, c4; };
     // Halves go to the even neighbour: 60.5 -> 60, 41.5 -> 42; 36.5 x 3 = 109.5 -> 110.
     const Case cases[] = {{3, "", "", ""},
                           {4, "-", "-", "-"},
-                          {5, "60" + ohm, "110" + watt, model->Text("GridMotorOpt[1,4](5)")},
-                          {6, "60" + ohm, "42" + watt, "KRX-2050 (50 Ω, 120 W)"},
-                          {7, ohm, watt, model->Text("GridMotorOpt[4,0]")}};
+                          {5, "60" + standard, "110" + needed, model->Text("GridMotorOpt[1,4](5)")},
+                          {6, "60" + standard, "42" + needed, "KRX-2050 (50 Ω, 120 W)"},
+                          {7, standard, needed, model->Text("GridMotorOpt[4,0]")}};
     for (const Case& c : cases) {
         model->Fill(Judged(c.result), {});
         EXPECT_EQ(model->Opt().Cell(2, 0), c.c2) << c.result;
