@@ -5,6 +5,7 @@
 
 #include "app/SizingSession.h"
 #include "base/ErrorMessage.h"
+#include "base/NumberText.h"
 #include "selection/FormDisplayCondition.h"
 #include "selection/FormMotorDetail.h"
 #include "selection/FrameChoiceMotor.h"
@@ -198,6 +199,20 @@ private slots:
         QCOMPARE(page.dialogs.messages[0].text, page.context->ErrorMessages().GetText("NotInputVoltate"));
         QCOMPARE(GridRows(page), before);
         QVERIFY(page.frame->isEnabled());
+    }
+
+    void positionRangeLettersEmptyTheStoppingAccuracy() {
+        TPage page;
+        auto* accuracy = page.Find<QLineEdit>("TextStoppingAccuracy");
+        const QString shown = accuracy->text();
+        QVERIFY(!shown.isEmpty());
+        page.frame->SetPositionRange("abc");
+        QVERIFY(accuracy->text().isEmpty());
+        page.frame->SetPositionRange("2000000");
+        double previous = 0, now = 0;
+        QVERIFY(TryTextToFloat(shown.toStdString(), previous) && TryTextToFloat(accuracy->text().toStdString(), now));
+        QVERIFY(now > previous);  // a wider in-position window, a coarser stop
+        QCOMPARE(page.Find<QLineEdit>("EditPositionRange")->maxLength(), 9);
     }
 
     void detailWindowShowsTheJudgedFigures() {
