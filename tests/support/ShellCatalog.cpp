@@ -5,6 +5,8 @@
 #include "base/AtomicFile.h"
 #include "support/TestSupport.h"
 
+#include <filesystem>
+
 namespace kinemo::test {
 
 namespace {
@@ -14,6 +16,7 @@ std::string Quote(const std::string& s) {
     for (char c : s) out += c == '\'' ? std::string("''") : std::string(1, c);
     return out + "'";
 }
+
 
 const char* kUnits = R"(
 INSERT INTO m_machine_unit_class VALUES (1, 'Length', 102, NULL), (2, 'Mass', 201, NULL), (3, 'Time', 301, NULL);
@@ -109,9 +112,30 @@ std::string TabRows(bool japanese) {
 
 std::string ShellCatalogSql(const TShellCatalogOptions& o) {
     const std::string version = o.TrueVersion.empty() ? ApplicationVersionText() : o.TrueVersion;
-    // The catalog's own schema: start-up creates the element catalog, which reads its tables.
-    std::string sql = ReadWholeFile(std::string(KINEMO_SOURCE_DIR) + "/catalog/schema.sql") + kUnits + kTexts +
-                      TabRows(o.JapaneseTabs);
+    // Applied over a copy of the sample catalog: the main window builds the sizing session,
+    // which needs the element, pattern and motor tables; the texts, settings and versions
+    // the shell tests vary are the fixture's own.
+    std::string fixture = std::string(kTexts) + TabRows(o.JapaneseTabs);
+    if (o.CloseQuestion)
+        fixture += "INSERT INTO s_message VALUES (26, 'main_window', 'FormCloseFileSave', 'Save the project?', NULL);";
+    std::string rows;
+    for (size_t pos = 0;;) {
+        const size_t at = fixture.find("INSERT INTO s_message", pos);
+        rows += fixture.substr(pos, at == std::string::npos ? std::string::npos : at - pos);
+        if (at == std::string::npos) break;
+        rows += "INSERT INTO fixture_message";
+        pos = at + std::string("INSERT INTO s_message").size();
+    }
+    // The fixture's classes replace the sample's; sample rows whose codes the fixture uses
+    // move out of its way (tab captions are keyed by code).
+    std::string sql = "CREATE TEMP TABLE fixture_message AS SELECT * FROM s_message WHERE 0;" + rows +
+                      "DELETE FROM s_message WHERE msg_class IN ('main_window', 'message_dialog', '1',"
+                      " 'form_change_directory', 'form_option_measure') OR (msg_class, msg_control) IN"
+                      " (SELECT msg_class, msg_control FROM fixture_message);"
+                      "UPDATE s_message SET msg_cd = msg_cd + 1000000 WHERE msg_cd IN (SELECT msg_cd FROM"
+                      " fixture_message);"
+                      "INSERT INTO s_message SELECT * FROM fixture_message;"
+                      "DELETE FROM m_db_version; DELETE FROM s_config;";
     sql += "INSERT INTO m_db_version VALUES (1, " + Quote(o.MdbVersion) + ");";
     sql += "INSERT INTO s_config VALUES ('user_define_factor', " + std::to_string(o.UserDefineFactor) +
            ", NULL), ('debug_mode', " + std::to_string(o.DebugMode) +
@@ -119,13 +143,29 @@ std::string ShellCatalogSql(const TShellCatalogOptions& o) {
            Quote(o.FontName) + "), ('vantor_registry_path', NULL, " + Quote(o.VantorRegistryPath) +
            "), ('vantor_language', NULL, " + Quote(o.VantorLanguage) + "), ('true_application_version', NULL, " +
            Quote(version) + ");";
-    if (o.CloseQuestion)
-        sql += "INSERT INTO s_message VALUES (26, 'main_window', 'FormCloseFileSave', 'Save the project?', NULL);";
     return sql;
 }
 
+void LinkSamplePictures(const std::string& programFolder, bool withSplash) {
+    namespace fs = std::filesystem;
+    const fs::path source = fs::path(KINEMO_BIN_DIR) / "picture";
+    const fs::path target = fs::path(programFolder) / "picture";
+    fs::create_directories(target);
+    for (const fs::directory_entry& e : fs::directory_iterator(source)) {
+        if (!withSplash && e.path().filename() == "splash.jpg") continue;
+        std::error_code ec;
+        fs::create_symlink(e.path(), target / e.path().filename(), ec);
+    }
+}
+
+std::string SmallUnitsCatalogSql() {
+    return ReadWholeFile(std::string(KINEMO_SOURCE_DIR) + "/catalog/schema.sql") + kUnits + kTexts;
+}
+
 void MakeShellCatalog(const std::string& path, const TShellCatalogOptions& options) {
-    MakeCatalog(path, ShellCatalogSql(options));
+    std::filesystem::copy_file(SampleCatalogPath(), path, std::filesystem::copy_options::overwrite_existing);
+    ApplyCatalogSql(path, ShellCatalogSql(options));
+    LinkSamplePictures(std::filesystem::path(path).parent_path().string(), true);
 }
 
 }  // namespace kinemo::test

@@ -1,5 +1,5 @@
-// A small catalog for the shell's tests: the catalog's schema with settings, versions, the
-// main window's texts, dialog texts, errors, tab captions and a few units, varied per test.
+// The shell's test catalog: the sample catalog with the settings, versions, main window
+// texts, dialog texts, errors and tab captions of the fixture, varied per test.
 #pragma once
 
 #include <string>
@@ -18,8 +18,15 @@ struct TShellCatalogOptions {
     bool CloseQuestion = true;  // "FormCloseFileSave" present
 };
 
+// A catalog of three unit classes (length, mass, time) with the fixture's texts and nothing
+// else, for the unit options' tests.
+std::string SmallUnitsCatalogSql();
+// What the fixture changes in a copy of the sample catalog.
 std::string ShellCatalogSql(const TShellCatalogOptions& options);
-// Builds the catalog at path; fails the test on SQL errors.
+// The sample catalog's pictures, linked into programFolder/picture (the splash optional).
+void LinkSamplePictures(const std::string& programFolder, bool withSplash);
+// Builds the catalog at path from the sample catalog, with the sample pictures beside it;
+// fails the test on SQL errors.
 void MakeShellCatalog(const std::string& path, const TShellCatalogOptions& options = {});
 
 }  // namespace kinemo::test

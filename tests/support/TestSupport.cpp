@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <stdexcept>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -44,6 +46,21 @@ void MakeCatalog(const std::string& path, const std::string& sql) {
     sqlite3_free(err);
     sqlite3_close(db);
     ASSERT_EQ(rc, SQLITE_OK) << why;
+}
+
+void ApplyCatalogSql(const std::string& path, const std::string& sql) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) {
+        sqlite3_close(db);
+        throw std::runtime_error("cannot open " + path);
+    }
+    char* err = nullptr;
+    const std::string wrapped = "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;\n" + sql + "\nCOMMIT;";
+    const int rc = sqlite3_exec(db, wrapped.c_str(), nullptr, nullptr, &err);
+    const std::string why = err ? err : "";
+    sqlite3_free(err);
+    sqlite3_close(db);
+    if (rc != SQLITE_OK) throw std::runtime_error(path + ": " + why);
 }
 
 void WriteFile(const std::string& path, const std::string& text) {

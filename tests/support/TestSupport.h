@@ -28,6 +28,8 @@ extern const char* const kMinimalSchema;
 
 // Builds an SQLite catalog at path from SQL text; fails the test on SQL errors.
 void MakeCatalog(const std::string& path, const std::string& sql);
+// Runs SQL on an existing catalog file in one transaction; raises on SQL errors.
+void ApplyCatalogSql(const std::string& path, const std::string& sql);
 
 // Writes text to a file (test fixture files).
 void WriteFile(const std::string& path, const std::string& text);

@@ -51,11 +51,9 @@ void CreateCatalog(const std::string& path, const std::string& sql) {
 }
 
 TProgramFolder::TProgramFolder(const test::TShellCatalogOptions& options, bool withSplash) {
-    CreateCatalog(File("Kinemo.db"), test::ShellCatalogSql(options));
-    if (withSplash) {
-        std::filesystem::create_directories(File("picture"));
-        std::filesystem::copy_file(std::string(KINEMO_BIN_DIR) + "/picture/splash.jpg", File("picture/splash.jpg"));
-    }
+    std::filesystem::copy_file(test::SampleCatalogPath(), File("Kinemo.db"));
+    test::ApplyCatalogSql(File("Kinemo.db"), test::ShellCatalogSql(options));
+    test::LinkSamplePictures(Path(), withSplash);
 }
 
 TMainFixture::TMainFixture(const test::TShellCatalogOptions& options, const std::string& registryText,

@@ -107,9 +107,10 @@ private slots:
                 QCOMPARE(Child<QWidget>(d, "FrameOptionMeasure1")->y(), 48 + first->height() + 8);
                 QCOMPARE(first->findChild<QLabel*>("LabelName")->text(), QString("Length"));
                 auto* combo = first->findChild<QComboBox*>("ComboBoxValue");
-                QCOMPARE(combo->count(), 2);
-                QCOMPARE(combo->currentText(), QString("m"));  // the catalog default
-                QVERIFY(!d.findChild<QWidget*>("FrameOptionMeasure3"));
+                QCOMPARE(combo->count(), 5);
+                QCOMPARE(combo->currentText(), QString("mm"));  // the catalog default
+                QVERIFY(d.findChild<QWidget*>("FrameOptionMeasure22"));  // every unit class of the catalog
+                QVERIFY(!d.findChild<QWidget*>("FrameOptionMeasure23"));
             }();
             return int(QDialog::Rejected);
         };
@@ -162,10 +163,10 @@ private slots:
         f.onDialog = [&](QDialog& d) -> int {
             [&] {
                 auto* combo = Child<QWidget>(d, "FrameOptionMeasure0")->findChild<QComboBox*>("ComboBoxValue");
-                combo->setCurrentIndex(0);
+                combo->setCurrentIndex(2);
                 Child<QLineEdit>(d, "EditPrec")->setText("11");
                 Click(d, "DefaultButton");
-                QCOMPARE(combo->currentText(), QString("m"));
+                QCOMPARE(combo->currentText(), QString("mm"));
                 QCOMPARE(Child<QLineEdit>(d, "EditPrec")->text(), QString("4"));
             }();
             return int(QDialog::Rejected);

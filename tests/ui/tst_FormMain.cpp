@@ -114,7 +114,7 @@ private slots:
         f.Form().SetMotorSelectPage(0, &elements);
         f.Form().SetMotorSelectPage(1, &pattern);
         f.Form().show();
-        f.Form().CommitMotor({5, 1});
+        f.Form().CommitMotor({1001, 101});
         uitest::ClickTab(f.Form().PageControlMotorSelect()->Tabs(), 1);
         uitest::ClickTab(f.Form().PageControlMotorSelect()->Tabs(), 0);
         QCOMPARE(f.Form().PageControlMotorSelect()->currentIndex(), 0);
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(label->text(), QString("Motor committed"));
         QVERIFY(label->isHidden());
         QVERIFY(!commitValue->isEnabled());
-        f.Form().CommitMotor({12, 3});
+        f.Form().CommitMotor({6001, 601});
         QVERIFY(!label->isHidden());
         QVERIFY(label->font().bold());
         QVERIFY(commitValue->isEnabled());
@@ -176,7 +176,7 @@ private slots:
         f.Action("ActionMenuOptionDrivePattern")->trigger();
         QCOMPARE(debug.Text(), std::string("row 1\nrow 2"));
         QVERIFY(debug.isVisible());
-        f.Form().CommitMotor({12, 3});
+        f.Form().CommitMotor({6001, 601});
         f.Action("ActionMenuOptionCommitMotorValue")->trigger();
         QCOMPARE(debug.Text(), std::string("row 1\nrow 2\nmotor 12"));
         f.Form().ReleaseCommit();
@@ -209,6 +209,7 @@ private slots:
     void closeCancelKeepsTheWindowAndStillWritesSettings() {
         TMainFixture f;
         f.Form().show();
+        f.Form().MarkModified();
         f.dialogs.answers = {mrCancel};
         QVERIFY(!f.Form().close());
         QVERIFY(f.Form().isVisible());
@@ -216,9 +217,17 @@ private slots:
         QCOMPARE(f.Messages(), std::string("Save the project?"));
     }
 
+    void closeUntouchedAsksNothing() {
+        TMainFixture f;
+        f.Form().show();
+        QVERIFY(f.Form().close());
+        QVERIFY(f.dialogs.messages.empty());
+    }
+
     void closeNoClosesWithoutSaving() {
         TMainFixture f;
         f.Form().show();
+        f.Form().MarkModified();
         f.dialogs.answers = {mrNo};
         QVERIFY(f.Form().close());
         QVERIFY(f.files.saveRequests.empty());
@@ -228,6 +237,7 @@ private slots:
     void closeYesSavesAndClosesOnlyWhenSaved() {
         TMainFixture f;
         f.Form().show();
+        f.Form().MarkModified();
         f.dialogs.answers = {mrYes};
         f.files.saveNames = {std::nullopt};
         QVERIFY(!f.Form().close());  // Save As cancelled

@@ -40,7 +40,7 @@ private slots:
         TTextSection pattern;
         f.Form().Model().Document().RegisterSection(TProjectSection::FrameInputPattern, &pattern);
         pattern.text = "trapezoid 0.2 s";
-        f.Form().CommitMotor({12, 3});
+        f.Form().CommitMotor({6001, 601});
         f.files.saveNames = {f.File("press")};
         f.Action("ActionMenuFileSaveAs")->trigger();
         QVERIFY(FileExists(f.File("press.kjb")));
@@ -54,7 +54,7 @@ private slots:
         f.files.openNames = {f.File("press.kjb")};
         f.Action("ActionMenuFileOpen")->trigger();
         QCOMPARE(pattern.text, std::string("trapezoid 0.2 s"));
-        QCOMPARE(f.Form().Model().Commit().CommittedMotor(), (TMotorReference{12, 3}));
+        QCOMPARE(f.Form().Model().Commit().CommittedMotor(), (TMotorReference{6001, 601}));
         QCOMPARE(f.Run().CurrentFileName, f.File("press.kjb"));
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(f.dialogs.messages.empty());
@@ -89,22 +89,28 @@ private slots:
         f.files.openNames = {f.File("typo.kjb"), f.File("real")};  // the second without extension
         f.Action("ActionMenuFileOpen")->trigger();
         QCOMPARE(f.files.openRequests.size(), size_t(2));
+        QVERIFY2(f.Messages().empty(), f.Messages().c_str());
         QCOMPARE(f.Run().CurrentFileName, f.File("real.kjb"));
     }
 
-    void anUnreadableFileWarnsAndLeavesNoFileOpen() {
+    void anUnreadableFileWarnsAndKeepsTheOpenProject() {
         TMainFixture f;
         f.files.saveNames = {f.File("good.kjb")};
+        f.Form().CommitMotor({1001, 101});
         f.Action("ActionMenuFileSaveAs")->trigger();
+        const std::string saved = ReadWholeFile(f.File("good.kjb"));
         test::WriteFile(f.File("bad.kjb"), "<KINEMO><FrameChoiceFactor></KINEMO>");
         f.files.openNames = {f.File("bad.kjb")};
         f.Action("ActionMenuFileOpen")->trigger();
-        QCOMPARE(f.Run().CurrentFileName, std::string());
+        QCOMPARE(f.Run().CurrentFileName, f.File("good.kjb"));
         QCOMPARE(f.dialogs.messages.size(), size_t(1));
         QCOMPARE(f.dialogs.messages[0].type, TMsgDlgType::Warning);
         QVERIFY(f.dialogs.messages[0].text.find("bad.kjb") != std::string::npos);
-        QVERIFY(!f.Form().windowTitle().contains(".kjb"));
+        QVERIFY(f.Form().windowTitle().endsWith("good.kjb"));
+        QVERIFY(f.Form().Model().Commit().Committed());
         QVERIFY(!QApplication::overrideCursor());
+        f.Action("ActionMenuFileSave")->trigger();
+        QCOMPARE(ReadWholeFile(f.File("good.kjb")), saved);  // what was open is what is saved
     }
 
     void aFailedSaveIsReportedWithCursorAndWindowRestored() {

@@ -88,7 +88,7 @@ private slots:
         form.PageControlMenu()->setCurrentIndex(2);
         QVERIFY(ColourCount(Shoot(form, "main_5_cad")) > 8);
         form.PageControlMenu()->setCurrentIndex(0);
-        form.CommitMotor({1, 1});
+        form.CommitMotor({1001, 101});
         QVERIFY(ColourCount(Shoot(form, "main_6_committed")) > 8);
     }
 

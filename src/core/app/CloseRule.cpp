@@ -15,6 +15,10 @@ bool ConfirmClose(const std::function<void()>& writeSettings, const std::string&
     } catch (const std::exception& e) {
         dialogs.ShowMessageDialog(DefaultErrorReportText(e.what()), TMsgDlgType::Error, mbOK);
     }
+    return AskToSave(question, dialogs, saveAs);
+}
+
+bool AskToSave(const std::string& question, IUserDialogs& dialogs, const std::function<bool()>& saveAs) {
     if (question.empty()) return true;
     switch (dialogs.ShowMessageDialog(question, TMsgDlgType::Confirmation, mbYes | mbNo | mbCancel)) {
     case mrNo: return true;

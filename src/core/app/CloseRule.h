@@ -16,4 +16,8 @@ class IUserDialogs;
 bool ConfirmClose(const std::function<void()>& writeSettings, const std::string& question, IUserDialogs& dialogs,
                   const std::function<bool()>& saveAs);
 
+// The save question alone: an empty question goes on at once; Yes goes on only when saveAs
+// saved, No goes on, Cancel (or no answer) does not.
+bool AskToSave(const std::string& question, IUserDialogs& dialogs, const std::function<bool()>& saveAs);
+
 }  // namespace kinemo

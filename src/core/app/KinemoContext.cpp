@@ -1,6 +1,8 @@
 // Run-wide objects.
 #include "app/KinemoContext.h"
 
+#include "app/CalculationCaches.h"
+
 #include "base/ApplicationVersion.h"
 #include "base/Catalog.h"
 #include "base/CatalogText.h"
@@ -24,7 +26,8 @@ TKinemoContext::TKinemoContext(const std::string& catalogPath, TSpecialFolder fo
     : catalog_(std::make_unique<TCatalog>(catalogPath)),
       query_(std::make_unique<TCatalogQuery>(*catalog_)),
       folders_(std::move(folders)),
-      dialogs_(&dialogs) {
+      dialogs_(&dialogs),
+      caches_(std::make_unique<TCalculationCaches>()) {
     size_t slash = catalogPath.rfind('/');
     programFolder_ = slash == std::string::npos ? "./" : catalogPath.substr(0, slash + 1);
     run_.ApplicationVersionText = ApplicationVersionText();
@@ -83,6 +86,7 @@ TMachineServices& TKinemoContext::Machine() {
     machine_->Constants = &Constants();
     machine_->Trace = trace_.get();
     machine_->Images = images_.get();
+    machine_->Programs = &caches_->Programs;
     machine_->ProgramFolder = programFolder_;
     machine_->CheckUserFactorVersion = [this](const std::string& app, const std::string& mdb,
                                               const std::string& name) {
@@ -92,7 +96,7 @@ TMachineServices& TKinemoContext::Machine() {
     };
     blocks_ = std::make_unique<TBlockManager>(*machine_);
     machine_->Blocks = blocks_.get();
-    chain_ = std::make_unique<TCalcCarryValue>(*trace_);
+    chain_ = std::make_unique<TCalcCarryValue>(*trace_, &caches_->Programs, &caches_->Chains);
     return *machine_;
 }
 
@@ -118,7 +122,7 @@ void TKinemoContext::ReloadUserFactors() {
 }
 
 TDrivePatternFormulas& TKinemoContext::DrivePatternFormulas() {
-    if (!patternFormulas_) patternFormulas_ = std::make_unique<TDrivePatternFormulas>(*query_);
+    if (!patternFormulas_) patternFormulas_ = std::make_unique<TDrivePatternFormulas>(*query_, &caches_->Programs);
     return *patternFormulas_;
 }
 

@@ -18,6 +18,7 @@ class IUserDialogs;
 class IPictureLoader;
 class TBlockManager;
 class TCalcCarryValue;
+struct TCalculationCaches;
 class TCalcTrace;
 class TCatalog;
 class TCatalogQuery;
@@ -94,6 +95,9 @@ public:
     // Re-reads the user element files of the user's folder.
     void ReloadUserFactors();
 
+    // Parsed formula texts and recent results of the run's calculations.
+    TCalculationCaches& Caches() { return *caches_; }
+
     // The drive pattern's formula store and S-curve table, read on first request.
     TDrivePatternFormulas& DrivePatternFormulas();
     TSigmoidalCurves& SigmoidalCurves();
@@ -112,6 +116,7 @@ private:
     IBusyCursor* busy_ = nullptr;
     std::string programFolder_;
     TRunValues run_;
+    std::unique_ptr<TCalculationCaches> caches_;
     std::unique_ptr<TErrorMessage> errors_;
     std::unique_ptr<TMeasureManager> measures_;
     std::unique_ptr<TMaterialManager> materials_;

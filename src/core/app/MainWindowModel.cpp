@@ -5,6 +5,7 @@
 #include "base/CatalogText.h"
 #include "app/CloseRule.h"
 #include "base/ErrorMessage.h"
+#include "base/KinemoError.h"
 #include "app/KinemoContext.h"
 #include "app/MainCommands.h"
 #include "base/Registry.h"
@@ -26,14 +27,30 @@ constexpr const char* kPriceCheckErrors[] = {"ErrorMotorNumber", "ErrorAmpNumber
 }  // namespace
 
 TMainWindowModel::TMainWindowModel(TKinemoContext& context, IFileDialogs& files, IMainWindowView& view)
-    : context_(&context), view_(&view), document_(context), projects_(context, document_, files, *this) {}
+    : context_(&context), files_(&files), view_(&view) {}
+
+TMainWindowModel::~TMainWindowModel() = default;
 
 void TMainWindowModel::BeginStartup() {
     TRunValues& run = context_->Run();
     run.StartupDone = false;
     run.CurrentFileName.clear();
     run.RestartRequested = false;
-    commit_ = TCommitState();
+}
+
+TSizingSession& TMainWindowModel::Session() {
+    if (!session_) throw TKinemoError("The sizing session is used before the catalog tables are loaded.");
+    return *session_;
+}
+
+TProjectCommands& TMainWindowModel::Projects() {
+    Session();
+    return *projects_;
+}
+
+const TCommitState& TMainWindowModel::Commit() const {
+    static const TCommitState kNone;  // before the session exists nothing is committed
+    return session_ ? session_->Commit() : kNone;
 }
 
 void TMainWindowModel::ReadSettings() {
@@ -64,7 +81,7 @@ void TMainWindowModel::LoadTexts() {
     run.MdbVersionText = ReadMdbVersionText(q);
     captions_ = TWindowCaptions(texts_.Value("BaseCaptionFormat"), texts_.Value("FileCaptionFormat"),
                                 kApplicationTitle, run.ApplicationVersionText, run.MdbVersionText);
-    projects_.SetTexts(texts_);
+    if (projects_) projects_->SetTexts(texts_);
 }
 
 void TMainWindowModel::LoadCatalogTables() {
@@ -74,6 +91,10 @@ void TMainWindowModel::LoadCatalogTables() {
     context_->Constants();
     context_->Measures();
     context_->Materials();
+    session_ = std::make_unique<TSizingSession>(*context_);
+    IProjectCommandHost& host = *this;
+    projects_ = std::make_unique<TProjectCommands>(*context_, *session_, *files_, host);
+    projects_->SetTexts(texts_);
 }
 
 void TMainWindowModel::LoadErrorTableAndTabs() {
@@ -81,7 +102,11 @@ void TMainWindowModel::LoadErrorTableAndTabs() {
     tabs_ = TPageTabCaptions::Read(context_->Query());
 }
 
-void TMainWindowModel::FinishStartup() { context_->Run().StartupDone = true; }
+void TMainWindowModel::FinishStartup() {
+    // The motor page's first search: the project the command line names is read over it.
+    Session().Initialize();
+    context_->Run().StartupDone = true;
+}
 
 void TMainWindowModel::ShowVantorLanguageMismatch() {
     if (!cad_.LanguageMismatch()) return;
@@ -90,7 +115,7 @@ void TMainWindowModel::ShowVantorLanguageMismatch() {
 }
 
 void TMainWindowModel::OpenCommandLineProject(const std::vector<std::string>& arguments) {
-    projects_.OpenCommandLine(arguments);
+    Projects().OpenCommandLine(arguments);
 }
 
 std::string TMainWindowModel::Caption() const { return captions_.Caption(context_->Run().CurrentFileName); }
@@ -102,7 +127,7 @@ bool TMainWindowModel::CommandVisible(const std::string& name) const {
 
 bool TMainWindowModel::CommandEnabled(const std::string& name) const {
     const TMainCommand* c = FindMainCommand(name);
-    return c && kinemo::CommandEnabled(*c, commit_.Committed());
+    return c && kinemo::CommandEnabled(*c, Commit().Committed());
 }
 
 THelpTarget TMainWindowModel::HelpTarget(const std::string& command) const {
@@ -112,38 +137,38 @@ THelpTarget TMainWindowModel::HelpTarget(const std::string& command) const {
 }
 
 bool TMainWindowModel::CheckCommittedMotorForDebug() {
-    if (commit_.Committed()) return true;
+    if (Commit().Committed()) return true;
     context_->Dialogs().ShowMessageDialog("Missing Commit Motor", TMsgDlgType::Custom, mbOK);
     return false;
 }
 
 void TMainWindowModel::CommitMotor(const TMotorReference& motor) {
-    commit_.CommitMotor(motor);
+    Session().CommitMotor(motor);
     view_->MainWindowChanged();
 }
 
 void TMainWindowModel::ReleaseCommit() {
-    commit_.ReleaseCommit();
+    Session().ReleaseCommit();
     view_->MainWindowChanged();
 }
 
 void TMainWindowModel::ShowOptionDetail(const TMotorReference& motor) {
-    commit_.ShowOptionDetail(motor);
+    Session().ShowOptionDetail(motor);
     view_->MainWindowChanged();
 }
 
 void TMainWindowModel::ShowCadDetail(const TMotorReference& motor) {
-    commit_.ShowCadDetail(motor);
+    Session().ShowCadDetail(motor);
     view_->MainWindowChanged();
 }
 
 void TMainWindowModel::ReturnFromOptionDetail() {
-    commit_.ReturnFromOptionDetail();
+    Session().ReturnFromOptionDetail();
     view_->MainWindowChanged();
 }
 
 void TMainWindowModel::ReturnFromCadDetail() {
-    commit_.ReturnFromCadDetail();
+    Session().ReturnFromCadDetail();
     view_->MainWindowChanged();
 }
 
@@ -167,47 +192,30 @@ void TMainWindowModel::ApplyFolders(const TUserSettings& settings) {
 }
 
 void TMainWindowModel::SetPrintTexts(const std::string& header, const std::string& comment) {
-    printHeader_ = header;
-    printComment_ = comment;
+    TSizingSession& s = Session();
+    if (s.PrintHeaderText == header && s.PrintCommentText == comment) return;
+    s.PrintHeaderText = header;
+    s.PrintCommentText = comment;
+    s.MarkModified();
 }
 
 bool TMainWindowModel::CloseRequest() {
-    return ConfirmClose([this] { context_->Run().Settings.Write(context_->Folders()); },
-                        texts_.Value("FormCloseFileSave"), context_->Dialogs(), [this] { return projects_.SaveAs(); });
+    const std::string question = Modified() ? texts_.Value("FormCloseFileSave") : std::string();
+    return ConfirmClose([this] { context_->Run().Settings.Write(context_->Folders()); }, question,
+                        context_->Dialogs(), [this] { return Projects().SaveAs(); });
 }
 
 void TMainWindowModel::RequestRestart() { context_->Run().RestartRequested = true; }
 
 bool TMainWindowModel::RestartRequested() const { return context_->Run().RestartRequested; }
 
-void TMainWindowModel::BeginProjectLoad() {
-    ResetPages();
-    commit_.ReleaseCommit();
-}
+void TMainWindowModel::BeginProjectLoad() { ResetPages(); }
 
-void TMainWindowModel::RestoreMotors(const std::optional<TMotorReference>& commit,
-                                     const std::optional<TMotorReference>& option,
-                                     const std::optional<TMotorReference>& cad) {
-    if (commit) {
-        commit_.CommitMotor(*commit);
-        return;
-    }
-    if (option) commit_.ShowOptionDetail(*option);
-    if (cad) commit_.ShowCadDetail(*cad);
-}
+// The session has restored the motors itself; the window shows them at the end.
+void TMainWindowModel::RestoreMotors(const std::optional<TMotorReference>&, const std::optional<TMotorReference>&,
+                                     const std::optional<TMotorReference>&) {}
 
-void TMainWindowModel::EndProjectLoad() {
-    modified_ = false;
-    view_->MainWindowChanged();
-}
-
-TProjectHeader TMainWindowModel::CurrentHeader() const {
-    return {commit_.CommittedMotor(), commit_.OptionMotor(), commit_.CadMotor(), printHeader_, printComment_};
-}
-
-void TMainWindowModel::SetReportTexts(const std::string& header, const std::string& comment) {
-    SetPrintTexts(header, comment);
-}
+void TMainWindowModel::EndProjectLoad() { view_->MainWindowChanged(); }
 
 void TMainWindowModel::ProjectFileChanged() { view_->MainWindowChanged(); }
 

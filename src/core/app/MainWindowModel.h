@@ -12,9 +12,11 @@
 #include "app/PageTabs.h"
 #include "app/ProjectCommands.h"
 #include "app/ProjectDocument.h"
+#include "app/SizingSession.h"
 #include "app/SubPageNavigator.h"
 #include "app/WindowCaptions.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,7 @@ public:
 class TMainWindowModel : private IProjectCommandHost {
 public:
     TMainWindowModel(TKinemoContext& context, IFileDialogs& files, IMainWindowView& view);
+    ~TMainWindowModel() override;
 
     // Start-up steps that need no window, in the order the window runs them.
     void BeginStartup();                 // no file, no restart, no committed motor
@@ -47,7 +50,7 @@ public:
     bool ReadCatalogSettings();          // s_config and the version check; false: end the run
     void CheckCadLink(const TRegistry& registry);
     void LoadTexts();                    // "main_window", captions, project dialog texts
-    void LoadCatalogTables();            // the catalog tables held for the run
+    void LoadCatalogTables();            // the catalog tables held for the run, then the sizing session
     void LoadErrorTableAndTabs();        // "error" and the tab captions of class "1"
     void FinishStartup();                // StartupDone
     void ShowVantorLanguageMismatch();   // once, when the CAD program speaks another language
@@ -69,8 +72,12 @@ public:
     // The commit-value debug command needs a committed motor; without one the user is told.
     bool CheckCommittedMotorForDebug();
 
+    // The one sizing session behind the pages; it exists once the catalog tables are loaded.
+    bool HasSession() const { return session_ != nullptr; }
+    TSizingSession& Session();
+
     // Operations the screens call.
-    const TCommitState& Commit() const { return commit_; }
+    const TCommitState& Commit() const;
     void CommitMotor(const TMotorReference& motor);
     void ReleaseCommit();
     void ShowOptionDetail(const TMotorReference& motor);
@@ -79,21 +86,22 @@ public:
     void ReturnFromCadDetail();
     // A price check's code: 0 to 6 show their error text, any other code nothing.
     void ShowPriceCheckResult(int code);
-    void MarkModified() { modified_ = true; }
-    bool Modified() const { return modified_; }
-    void ClearModified() { modified_ = false; }
+    void MarkModified() { Session().MarkModified(); }
+    bool Modified() const { return session_ && session_->Modified(); }
+    void ClearModified() { Session().ClearModified(); }
     void ResetPages();
     // The folder dialog's OK.
     void ApplyFolders(const TUserSettings& settings);
-    const std::string& PrintHeaderText() const { return printHeader_; }
-    const std::string& PrintCommentText() const { return printComment_; }
+    const std::string& PrintHeaderText() { return Session().PrintHeaderText; }
+    const std::string& PrintCommentText() { return Session().PrintCommentText; }
     void SetPrintTexts(const std::string& header, const std::string& comment);
 
     TSubPageNavigator& Navigator() { return navigator_; }
-    TProjectDocument& Document() { return document_; }
-    TProjectCommands& Projects() { return projects_; }
+    TProjectDocument& Document() { return Session().Document(); }
+    TProjectCommands& Projects();
 
-    // Settings first, then the save question; true when the window may close.
+    // Settings first, then the save question when the project has unsaved changes; true
+    // when the window may close.
     bool CloseRequest();
     // The unit options asked for a restart: the window closes and the program starts again.
     void RequestRestart();
@@ -105,24 +113,20 @@ private:
     void RestoreMotors(const std::optional<TMotorReference>& commit, const std::optional<TMotorReference>& option,
                        const std::optional<TMotorReference>& cad) override;
     void EndProjectLoad() override;
-    TProjectHeader CurrentHeader() const override;
-    void SetReportTexts(const std::string& header, const std::string& comment) override;
     void ProjectFileChanged() override;
     void SetWindowEnabled(bool enabled) override;
 
     TKinemoContext* context_;
+    IFileDialogs* files_;
     IMainWindowView* view_;
     TNameValueList texts_;
     TMessageDialogText dialogTexts_;
     TWindowCaptions captions_;
     TPageTabCaptions tabs_;
     TCadAvailability cad_;
-    TCommitState commit_;
     TSubPageNavigator navigator_;
-    TProjectDocument document_;
-    TProjectCommands projects_;
-    std::string printHeader_, printComment_;
-    bool modified_ = false;
+    std::unique_ptr<TSizingSession> session_;
+    std::unique_ptr<TProjectCommands> projects_;
     bool terminate_ = false;
 };
 

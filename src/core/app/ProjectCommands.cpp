@@ -2,7 +2,9 @@
 #include "app/ProjectCommands.h"
 
 #include "base/AtomicFile.h"
+#include "app/CloseRule.h"
 #include "app/KinemoContext.h"
+#include "app/SizingSession.h"
 #include "base/NameValueList.h"
 #include "base/UserDialogs.h"
 
@@ -34,10 +36,10 @@ private:
 
 }  // namespace
 
-TProjectCommands::TProjectCommands(TKinemoContext& context, TProjectDocument& document, IFileDialogs& files,
+TProjectCommands::TProjectCommands(TKinemoContext& context, TSizingSession& session, IFileDialogs& files,
                                    IProjectCommandHost& host)
     : context_(&context),
-      document_(&document),
+      session_(&session),
       files_(&files),
       host_(&host),
       openFilter_(kDefaultFilter),
@@ -50,6 +52,12 @@ void TProjectCommands::SetTexts(const TNameValueList& texts) {
     saveFilter_ = TextOr(texts, "SaveDialogXml", kDefaultFilter);
     openExt_ = TextOr(texts, "OpenDialogXml.DefaultExt", kDefaultExt);
     saveExt_ = TextOr(texts, "SaveDialogXml.DefaultExt", kDefaultExt);
+    saveQuestion_ = texts.Value("FormCloseFileSave");
+}
+
+bool TProjectCommands::ConfirmDiscard() {
+    if (!session_->Modified()) return true;
+    return AskToSave(saveQuestion_, context_->Dialogs(), [this] { return SaveAs(); });
 }
 
 TFileDialogRequest TProjectCommands::OpenRequest() const {
@@ -61,17 +69,17 @@ TFileDialogRequest TProjectCommands::SaveRequest() const {
 }
 
 void TProjectCommands::New() {
+    if (!ConfirmDiscard()) return;
     {
         TBusyScope busy(context_->BusyCursor());
+        session_->NewProject(host_);
         context_->Run().CurrentFileName.clear();
-        TProjectHeader header;
-        document_->Load(TProjectDocument::EmptyDocumentText(), *host_, header);
-        host_->SetReportTexts({}, {});
     }
     host_->ProjectFileChanged();
 }
 
 void TProjectCommands::Open() {
+    if (!ConfirmDiscard()) return;
     std::optional<std::string> name;
     do {
         name = files_->OpenFileName(OpenRequest());
@@ -87,20 +95,15 @@ void TProjectCommands::LoadFile(const std::string& path) {
     {
         TBusyScope busy(context_->BusyCursor());
         try {
-            TProjectHeader header;
-            if (document_->LoadFile(path, *host_, header) == TProjectDocument::TLoadResult::Accepted) {
+            if (session_->LoadProject(path, host_) == TProjectDocument::TLoadResult::Accepted)
                 context_->Run().CurrentFileName = path;
-                host_->SetReportTexts(header.PrintHeader, header.PrintComment);
-            }
         } catch (const std::exception& e) {
             failed = true;
             error = e.what();
         }
     }
-    if (failed) {
-        context_->Run().CurrentFileName.clear();
-        context_->Dialogs().ShowMessageDialog(error, TMsgDlgType::Warning, mbOK);
-    }
+    // The session has put the previous project back; its file name stays with it.
+    if (failed) context_->Dialogs().ShowMessageDialog(error, TMsgDlgType::Warning, mbOK);
     host_->ProjectFileChanged();
 }
 
@@ -111,8 +114,11 @@ void TProjectCommands::Save() {
         return;
     }
     TBusyScope busy(context_->BusyCursor());
-    TWindowDisabled disabled(*host_);
-    document_->Save(path, host_->CurrentHeader());
+    {
+        TWindowDisabled disabled(*host_);
+        session_->SaveProject(path);
+    }
+    host_->ProjectFileChanged();
 }
 
 bool TProjectCommands::SaveAs() {
@@ -124,7 +130,7 @@ bool TProjectCommands::SaveAs() {
     {
         TBusyScope busy(context_->BusyCursor());
         try {
-            document_->Save(path, host_->CurrentHeader());
+            session_->SaveProject(path);
             context_->Run().CurrentFileName = path;
             saved = true;
         } catch (const std::exception& e) {

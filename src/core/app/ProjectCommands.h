@@ -12,14 +12,11 @@ namespace kinemo {
 
 class TKinemoContext;
 class TNameValueList;
+class TSizingSession;
 
-// The main window's part in the project commands.
+// The main window's part in the project commands; its load steps run after the session's.
 class IProjectCommandHost : public IProjectLoadHost {
 public:
-    // The motor references and report texts to write.
-    virtual TProjectHeader CurrentHeader() const = 0;
-    // The report texts of a loaded or new project.
-    virtual void SetReportTexts(const std::string& header, const std::string& comment) = 0;
     // The open file may have changed: caption, element screen layout.
     virtual void ProjectFileChanged() = 0;
     // Save keeps the window disabled while it writes.
@@ -28,17 +25,22 @@ public:
 
 class TProjectCommands {
 public:
-    TProjectCommands(TKinemoContext& context, TProjectDocument& document, IFileDialogs& files,
+    TProjectCommands(TKinemoContext& context, TSizingSession& session, IFileDialogs& files,
                      IProjectCommandHost& host);
 
-    // Filters and default extensions from s_message class "main_window"; without texts the
-    // built-in "Config File|*.kjb|All File|*.*" and ".kjb" apply.
+    // Filters, default extensions and the save question from s_message class
+    // "main_window"; without texts the built-in "Config File|*.kjb|All File|*.*" and ".kjb"
+    // apply, and unsaved changes are discarded without a question.
     void SetTexts(const TNameValueList& mainWindowTexts);
 
-    // An empty project, without asking to save the current one.
+    // Unsaved changes: asks whether to save them first (Yes saves, No discards, Cancel
+    // keeps everything). True when the caller may go on. Nothing is asked without changes.
+    bool ConfirmDiscard();
+
+    // An empty project, after the save question.
     void New();
-    // The open dialog, again for a name that does not exist; errors are warnings and
-    // leave no file open.
+    // The save question, then the open dialog, again for a name that does not exist. A file
+    // that cannot be read is reported and the open project stays as it was.
     void Open();
     // Save As without a file name; otherwise writes it (errors reach the caller).
     void Save();
@@ -53,10 +55,10 @@ private:
     void LoadFile(const std::string& path);
 
     TKinemoContext* context_;
-    TProjectDocument* document_;
+    TSizingSession* session_;
     IFileDialogs* files_;
     IProjectCommandHost* host_;
-    std::string openFilter_, saveFilter_, openExt_, saveExt_;
+    std::string openFilter_, saveFilter_, openExt_, saveExt_, saveQuestion_;
 };
 
 }  // namespace kinemo

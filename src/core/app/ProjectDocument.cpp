@@ -109,8 +109,8 @@ std::string TProjectDocument::EmptyDocumentText() {
 }
 
 TProjectDocument::TLoadResult TProjectDocument::Load(const std::string& text, IProjectLoadHost& host,
-                                                     TProjectHeader& header) {
-    pugi::xml_document doc = Parse(text, "Project file");
+                                                     TProjectHeader& header, const std::string& source) {
+    pugi::xml_document doc = Parse(text, source);
     return LoadDocument(doc, host, header);
 }
 

@@ -62,7 +62,9 @@ public:
     // Applies a document's text to the screens in the reading order. Unreadable XML, a
     // missing root, a bad motor code or a section's error raise; the host's end step runs
     // in every case. header receives the report texts of an accepted document.
-    TLoadResult Load(const std::string& text, IProjectLoadHost& host, TProjectHeader& header);
+    // source names the text in errors (the file's path).
+    TLoadResult Load(const std::string& text, IProjectLoadHost& host, TProjectHeader& header,
+                     const std::string& source = "Project file");
     TLoadResult LoadFile(const std::string& path, IProjectLoadHost& host, TProjectHeader& header);
 
 private:

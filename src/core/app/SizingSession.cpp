@@ -1,6 +1,8 @@
 // A sizing job's page models and their wiring.
 #include "app/SizingSession.h"
 
+#include "app/CalculationCaches.h"
+
 #include "machine/CalcCarryValue.h"
 #include "machine/Factor.h"
 #include "pattern/PatternServices.h"
@@ -8,6 +10,7 @@
 #include "base/AtomicFile.h"
 #include "base/Catalog.h"
 #include "base/ErrorMessage.h"
+#include "base/KinemoError.h"
 #include "app/KinemoContext.h"
 #include "torque/MotorReferenceQuery.h"
 #include "units/PhysicalConstant.h"
@@ -29,6 +32,25 @@ private:
     TSizingSession& s_;
 };
 
+// A section of a page that has no screen yet: written back exactly as it was read, so
+// saving never drops what another version of the program stored there.
+class TSizingSession::KeptSection : public IProjectSectionHandler {
+public:
+    void SaveSection(pugi::xml_node section) override {
+        pugi::xml_node kept = kept_.first_child();
+        if (!kept) return;
+        for (pugi::xml_attribute a : kept.attributes()) section.append_copy(a);
+        for (pugi::xml_node child : kept.children()) section.append_copy(child);
+    }
+    void LoadSection(pugi::xml_node section) override {
+        kept_.reset();
+        kept_.append_copy(section);
+    }
+
+private:
+    pugi::xml_document kept_;
+};
+
 TSizingSession::TSizingSession(TKinemoContext& ctx) : context_(ctx), document_(ctx) {
     TCatalogQuery& q = ctx.Query();
     torqueFormulas_ = TTorqueValueFormula::Load(q);
@@ -39,14 +61,15 @@ TSizingSession::TSizingSession(TKinemoContext& ctx) : context_(ctx), document_(c
                                                     ctx.Run().MaxFactorCount);
     machineSection_ = std::make_unique<MachineSection>(*this);
     pattern_ = std::make_unique<TInputPatternModel>(PatternServicesOf(ctx));
+    TCalculationCaches& caches = ctx.Caches();
     torqueSource_ = std::make_unique<TPatternTorqueSource>(ctx.Chain(), torqueFormulas_, ctx.Constants(),
-                                                           ctx.ErrorMessages());
+                                                           ctx.ErrorMessages(), &caches.Programs, &caches.Intervals);
     torqueSource_->ModulusText = [&ctx] {
         const TSigmoidalCurve* curve = ctx.SigmoidalCurves().Selected();
         return curve ? curve->Modulus : std::string("1");
     };
     discharge_ = std::make_unique<TCalcDischarge>(judgementFormulas_, torqueFormulas_, ctx.Constants(), ctx.Chain(),
-                                                  ctx.Trace());
+                                                  ctx.Trace(), &caches.Programs, &caches.Figures, &caches.Judgements);
     discharge_->SetTorqueSource(torqueSource_.get());
     search_ = std::make_unique<TMotorChoiceModel>(q, ctx.Chain(), judgementFormulas_, ctx.ValueFormat(),
                                                   ctx.BusyCursor());
@@ -57,17 +80,26 @@ TSizingSession::TSizingSession(TKinemoContext& ctx) : context_(ctx), document_(c
     };
     search_->OnInputSupplyChanged = [this] { candidates_->MarkAllUnjudged(); };
     machine_->OnBrakePreset = [this](int code) { search_->SetBrakeWanted(code); };
-    machine_->OnModified = [this] { modified_ = true; };
-    pattern_->OnModified = [this] { modified_ = true; };
+    machine_->OnModified = [this] { MarkModified(); };
+    pattern_->OnModified = [this] { MarkModified(); };
+    optionSection_ = std::make_unique<KeptSection>();
+    optionDetailSection_ = std::make_unique<KeptSection>();
     document_.RegisterSection(TProjectSection::FrameChoiceFactor, machineSection_.get());
     document_.RegisterSection(TProjectSection::FrameInputPattern, pattern_.get());
     document_.RegisterSection(TProjectSection::FrameChoiceMotor, candidates_.get());
+    document_.RegisterSection(TProjectSection::FrameOptionSelect, optionSection_.get());
+    document_.RegisterSection(TProjectSection::FrameSelectOptionDetail, optionDetailSection_.get());
 }
 
 TSizingSession::~TSizingSession() {
-    for (TProjectSection s : {TProjectSection::FrameChoiceFactor, TProjectSection::FrameInputPattern,
-                              TProjectSection::FrameChoiceMotor})
-        document_.RegisterSection(s, nullptr);
+    for (int i = 0; i < kProjectSectionCount; ++i) document_.RegisterSection(static_cast<TProjectSection>(i), nullptr);
+}
+
+void TSizingSession::MarkModified() {
+    // Loading a project replays edits into the pages; they are not the user's.
+    if (loading_) return;
+    modified_ = true;
+    judgementStale_ = true;
 }
 
 void TSizingSession::Initialize() {
@@ -84,9 +116,9 @@ void TSizingSession::PrepareJudgement() {
     if (!committed_) pattern_->RecalculateCurrentAxis();
     TInputPatternGridModel& grid = pattern_->CurrentGrid();
     torqueSource_->SetPattern(&grid.Data(), &grid.ExternalForce());
-    if (modified_) {
+    if (judgementStale_) {
         candidates_->MarkAllUnjudged();
-        modified_ = false;
+        judgementStale_ = false;
     }
 }
 
@@ -97,26 +129,51 @@ bool TSizingSession::JudgeAll(TAdjudicationLevel level, IProgress* progress) {
 }
 
 void TSizingSession::CommitMotor(const TMotor& motor) {
-    committed_ = std::make_unique<TMotor>(motor);
+    committed_ = std::make_unique<TMotor>();
+    committed_->Assign(motor);
+    commit_.CommitMotor(TMotorReference{committed_->msv_cd, committed_->mxc_cd});
     candidates_->SetCommittedMotor(committed_.get());
     machine_->SetEditable(false);
     pattern_->SetEditable(false);
+    MarkModified();
+}
+
+void TSizingSession::CommitMotor(const TMotorReference& motor) {
+    std::unique_ptr<TMotor> m = LoadMotorByReference(context_.Query(), static_cast<int>(motor.MsvID),
+                                                     static_cast<int>(motor.MxcID));
+    if (!m)
+        throw TKinemoError("The catalog has no motor " + std::to_string(motor.MsvID) + " with extension code " +
+                           std::to_string(motor.MxcID) + ".");
+    CommitMotor(*m);
 }
 
 void TSizingSession::ReleaseCommit() {
+    const bool wasCommitted = committed_ != nullptr;
     candidates_->SetCommittedMotor(nullptr);
     committed_.reset();
+    commit_.ReleaseCommit();
     machine_->SetEditable(true);
     pattern_->SetEditable(true);
+    if (wasCommitted) MarkModified();
+}
+
+void TSizingSession::ShowOptionDetail(const TMotorReference& motor) {
+    commit_.ShowOptionDetail(motor);
+    MarkModified();
+}
+
+void TSizingSession::ShowCadDetail(const TMotorReference& motor) {
+    commit_.ShowCadDetail(motor);
+    MarkModified();
 }
 
 TProjectHeader TSizingSession::Header() const {
     TProjectHeader h;
     if (committed_) {
-        h.Commit = TMotorReference{committed_->msv_cd, committed_->mxc_cd};
+        h.Commit = commit_.CommittedMotor();
     } else {
-        h.Option = option_;
-        h.Cad = cad_;
+        h.Option = commit_.OptionMotor();
+        h.Cad = commit_.CadMotor();
     }
     h.PrintHeader = PrintHeaderText;
     h.PrintComment = PrintCommentText;
@@ -125,15 +182,47 @@ TProjectHeader TSizingSession::Header() const {
 
 std::string TSizingSession::ProjectText() const { return document_.Build(Header()); }
 
-void TSizingSession::SaveProject(const std::string& path) const { document_.Save(path, Header()); }
-
-TProjectDocument::TLoadResult TSizingSession::LoadProject(const std::string& path) {
-    return LoadProjectText(ReadWholeFile(path));
+void TSizingSession::SaveProject(const std::string& path) {
+    document_.Save(path, Header());
+    modified_ = false;
 }
 
-TProjectDocument::TLoadResult TSizingSession::LoadProjectText(const std::string& text) {
+TProjectDocument::TLoadResult TSizingSession::LoadProject(const std::string& path, IProjectLoadHost* window) {
+    return LoadProjectText(ReadWholeFile(path), window, path);
+}
+
+TProjectDocument::TLoadResult TSizingSession::LoadProjectText(const std::string& text, IProjectLoadHost* window,
+                                                             const std::string& source) {
+    // What was open comes back when the new file cannot be read to the end or is refused.
+    const std::string previous = ProjectText();
+    const bool previousModified = modified_;
+    auto restore = [&] {
+        LoadParsed(previous, window, "Project file");
+        modified_ = previousModified;
+    };
+    TProjectDocument::TLoadResult result;
+    try {
+        result = LoadParsed(text, window, source);
+    } catch (...) {
+        restore();
+        throw;
+    }
+    if (result == TProjectDocument::TLoadResult::Refused) restore();
+    return result;
+}
+
+TProjectDocument::TLoadResult TSizingSession::LoadParsed(const std::string& text, IProjectLoadHost* window,
+                                                        const std::string& source) {
     TProjectHeader header;
-    const auto result = document_.Load(text, *this, header);
+    window_ = window;
+    TProjectDocument::TLoadResult result;
+    try {
+        result = document_.Load(text, *this, header, source);
+    } catch (...) {
+        window_ = nullptr;
+        throw;
+    }
+    window_ = nullptr;
     if (result == TProjectDocument::TLoadResult::Accepted) {
         PrintHeaderText = header.PrintHeader;
         PrintCommentText = header.PrintComment;
@@ -141,42 +230,47 @@ TProjectDocument::TLoadResult TSizingSession::LoadProjectText(const std::string&
     return result;
 }
 
-void TSizingSession::NewProject() {
-    LoadProjectText(TProjectDocument::EmptyDocumentText());
+void TSizingSession::NewProject(IProjectLoadHost* window) {
+    LoadProjectText(TProjectDocument::EmptyDocumentText(), window);
     PrintHeaderText.clear();
     PrintCommentText.clear();
 }
 
 void TSizingSession::BeginProjectLoad() {
+    loading_ = true;
+    if (window_) window_->BeginProjectLoad();
     ReleaseCommit();
-    option_.reset();
-    cad_.reset();
+    commit_ = TCommitState();
+    optionSection_->LoadSection(pugi::xml_node());
+    optionDetailSection_->LoadSection(pugi::xml_node());
 }
 
 void TSizingSession::RestoreMotors(const std::optional<TMotorReference>& commit,
                                    const std::optional<TMotorReference>& option,
                                    const std::optional<TMotorReference>& cad) {
     if (commit) {
-        if (std::unique_ptr<TMotor> m = LoadMotorByReference(context_.Query(), commit->MsvID, commit->MxcID)) {
-            CommitMotor(*m);
-            // The later sections are read as by an editable page; the end makes them read-only.
-            machine_->SetEditable(true);
-            pattern_->SetEditable(true);
-        }
-        return;
+        CommitMotor(*commit);
+        // The later sections are read as by an editable page; the end makes them read-only.
+        machine_->SetEditable(true);
+        pattern_->SetEditable(true);
+    } else {
+        if (option) commit_.ShowOptionDetail(*option);
+        if (cad) commit_.ShowCadDetail(*cad);
     }
-    option_ = option;
-    cad_ = cad;
+    if (window_) window_->RestoreMotors(commit, option, cad);
 }
 
 void TSizingSession::EndProjectLoad() {
-    modified_ = false;
     TCalcCarryValue& chain = context_.Chain();
     for (int i = chain.Count() - 1; i >= 1; --i) chain.GetFactor(i)->RecalcCalcItems();
     if (committed_) {
         machine_->SetEditable(false);
         pattern_->SetEditable(false);
     }
+    loading_ = false;
+    modified_ = false;
+    judgementStale_ = true;
+    if (window_) window_->EndProjectLoad();
 }
 
 }  // namespace kinemo

@@ -1,7 +1,6 @@
-// One sizing job without a window: the machine, the drive pattern, the motor search and
-// candidate list, the judgement, the committed motor and the project file, wired the
-// way the main window wires its pages. The command line runs it directly; the desktop
-// application shows its models.
+// One sizing job: the machine, the drive pattern, the motor search and candidate list, the
+// judgement, the committed motor, the modified flag and the project file. It is the only
+// owner of these: the main window drives it, the command line and the tests run it directly.
 #pragma once
 
 #include "machine/ChoiceFactorModel.h"
@@ -9,6 +8,7 @@
 #include "selection/CandidateListModel.h"
 #include "selection/MotorChoiceModel.h"
 #include "base/NameValueList.h"
+#include "app/CommitState.h"
 #include "app/ProjectDocument.h"
 #include "torque/CalcDischarge.h"
 #include "torque/PatternTorqueSource.h"
@@ -45,29 +45,50 @@ public:
     // Entering the motor page and before any judgement: carry outputs, recalculation, the
     // judgement pointed at the pattern shown; stale judgements dropped after edits.
     void PrepareJudgement();
+
+    // Unsaved changes: set by real edits of the pages and by commitment, cleared by loading
+    // and saving.
     bool Modified() const { return modified_; }
-    void MarkModified() { modified_ = true; }
+    void MarkModified();
+    void ClearModified() { modified_ = false; }
 
     // Judges every candidate with the level given and keeps those that pass.
     bool JudgeAll(TAdjudicationLevel level, IProgress* progress = nullptr);
 
-    // The committed motor: the first page becomes read-only.
+    // The committed motor, an owned copy: the first page becomes read-only, the option and
+    // CAD pages show it.
     const TMotor* CommittedMotor() const { return committed_.get(); }
     void CommitMotor(const TMotor& motor);
+    // Commits the catalog motor the reference names; raises when the catalog lacks it.
+    void CommitMotor(const TMotorReference& motor);
     void ReleaseCommit();
+    // Which motors the option and CAD pages show, and whether a motor is committed.
+    const TCommitState& Commit() const { return commit_; }
+    void ShowOptionDetail(const TMotorReference& motor);
+    void ShowCadDetail(const TMotorReference& motor);
+    void ReturnFromOptionDetail() { commit_.ReturnFromOptionDetail(); }
+    void ReturnFromCadDetail() { commit_.ReturnFromCadDetail(); }
 
-    // Project files.
-    TProjectDocument::TLoadResult LoadProject(const std::string& path);
-    TProjectDocument::TLoadResult LoadProjectText(const std::string& text);
-    void SaveProject(const std::string& path) const;
+    // Project files. A load that fails or is refused leaves the project as it was (the
+    // error still reaches the caller). window, when given, takes part in loading after
+    // the session (the main window resets and refreshes its pages).
+    TProjectDocument::TLoadResult LoadProject(const std::string& path, IProjectLoadHost* window = nullptr);
+    TProjectDocument::TLoadResult LoadProjectText(const std::string& text, IProjectLoadHost* window = nullptr,
+                                                  const std::string& source = "Project file");
+    // Writes every section, also those of pages without a screen (kept as loaded); a
+    // successful save clears the modified flag.
+    void SaveProject(const std::string& path);
     std::string ProjectText() const;
-    void NewProject();
+    void NewProject(IProjectLoadHost* window = nullptr);
 
     TProjectHeader Header() const;
     std::string PrintHeaderText, PrintCommentText;
 
 private:
     class MachineSection;
+    class KeptSection;
+    TProjectDocument::TLoadResult LoadParsed(const std::string& text, IProjectLoadHost* window,
+                                             const std::string& source);
     void BeginProjectLoad() override;
     void RestoreMotors(const std::optional<TMotorReference>& commit, const std::optional<TMotorReference>& option,
                        const std::optional<TMotorReference>& cad) override;
@@ -85,9 +106,13 @@ private:
     std::unique_ptr<TMotorChoiceModel> search_;
     std::unique_ptr<TCandidateListModel> candidates_;
     TProjectDocument document_;
+    std::unique_ptr<KeptSection> optionSection_, optionDetailSection_;
     std::unique_ptr<TMotor> committed_;
-    std::optional<TMotorReference> option_, cad_;
+    TCommitState commit_;
+    IProjectLoadHost* window_ = nullptr;  // during a load only
+    bool loading_ = false;
     bool modified_ = false;
+    bool judgementStale_ = false;  // edits since the candidates were last judged
 };
 
 }  // namespace kinemo

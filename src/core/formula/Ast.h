@@ -290,6 +290,8 @@ struct TProgram {
     TStmtBlock body;
     TExprPtr expression;      // set when parsed as one expression (Eval)
     bool optionExplicit = false;
+    // Calls Rnd or Randomize: its results are not fixed by its inputs, so must not be reused.
+    bool callsRandom = false;
 
     std::string LineText(int line) const;
     void IndexLines();  // fills lineStarts from text

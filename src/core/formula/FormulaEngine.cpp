@@ -1,7 +1,9 @@
 // The formula engine facade: cached parsing, running, and reading results back.
 #include "formula/FormulaEngine.h"
 
+#include "formula/Builtins.h"
 #include "formula/Lexer.h"
+#include "formula/Parser.h"
 #include "formula/ProgramCache.h"
 #include "formula/Runtime.h"
 
@@ -23,16 +25,38 @@ bool IsPlainName(std::string_view s) {
 
 }  // namespace
 
-TFormulaEngine::TFormulaEngine() : rt_(std::make_unique<TRuntime>()) {}
+TFormulaEngine::TFormulaEngine(TProgramCache* programs) : programs_(programs), rt_(std::make_unique<TRuntime>()) {}
 
 TFormulaEngine::~TFormulaEngine() = default;
 
+std::shared_ptr<const TProgram> TFormulaEngine::Program(std::string_view text, bool expression) {
+    if (programs_)
+        return programs_->Get(text, expression ? TProgramCache::EKind::kExpression : TProgramCache::EKind::kStatements);
+    return expression ? ParseExpressionProgram(std::string(text)) : ParseProgram(std::string(text));
+}
+
 void TFormulaEngine::ExecuteStatement(std::string_view text) {
-    auto program = TProgramCache::Instance().Get(text, TProgramCache::EKind::kStatements);
+    auto program = Program(text, false);
     try {
         rt_->Run(program);
     } catch (const std::bad_alloc&) {
         throw TFormulaError(EVbError::kOutOfMemory, {}, 1, program->LineText(1));
+    }
+}
+
+void TFormulaEngine::SetVariable(std::string_view name, const Variant& value) {
+    if (!IsPlainName(name) || FindKeyword(name) != EKw::kNone)
+        throw TFormulaError(EVbError::kExpectedIdentifier, {}, 1, std::string(name));
+    std::string lower;
+    LowerName(name, lower);
+    Variant constant;
+    if (FindConstant(lower, constant) || FindBuiltin(lower) >= 0 || lower == "err")
+        throw TFormulaError(EVbError::kIllegalAssignment, "'" + std::string(name) + "'", 1, std::string(name));
+    try {
+        rt_->SetGlobal(name, value);
+    } catch (TFormulaError& e) {
+        if (!e.Located()) e.Locate(1, std::string(name));
+        throw;
     }
 }
 
@@ -44,7 +68,7 @@ Variant TFormulaEngine::Eval(std::string_view name) {
         // Only a variable that was set: a built-in's name (Rnd) must still be called.
         if (e && !e->func && e->Exists()) return e->var.value;
     }
-    return rt_->Evaluate(TProgramCache::Instance().Get(name, TProgramCache::EKind::kExpression));
+    return rt_->Evaluate(Program(name, true));
 }
 
 template <typename Fn>

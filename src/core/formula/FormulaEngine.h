@@ -13,15 +13,18 @@
 
 namespace kinemo {
 
+class TProgramCache;
+struct TProgram;
 class TRuntime;
 
 // One use of the engine: create it, run statements, read variables, drop it. Nothing
-// survives from one engine to the next (only parsed texts are cached, invisibly).
+// survives from one engine to the next (only parsed texts are cached, invisibly, in the
+// run's program cache when one is given; without one every text is parsed).
 // Errors are TFormulaError with VBScript's description, the line and the line's text.
 // Not thread-safe; separate engines may run on separate threads.
 class TFormulaEngine {
 public:
-    TFormulaEngine();
+    explicit TFormulaEngine(TProgramCache* programs = nullptr);
     ~TFormulaEngine();
     TFormulaEngine(const TFormulaEngine&) = delete;
     TFormulaEngine& operator=(const TFormulaEngine&) = delete;
@@ -29,6 +32,14 @@ public:
     // Runs one statement or a whole text (lines separated by CR LF, LF, CR or ':').
     // Procedures and variables it defines stay for later calls on this engine.
     void ExecuteStatement(std::string_view text);
+
+    // Sets a script-level variable directly, as a host sets its globals: the same effect
+    // as running "name = value" (first-assignment order, the error for a constant or a
+    // procedure), with no text to build or parse. A number is a Double, a text a String;
+    // SetVariable takes any value (a literal's subtype, for one).
+    void SetVariable(std::string_view name, const Variant& value);
+    void SetNumber(std::string_view name, double value) { SetVariable(name, Variant::Double(value)); }
+    void SetText(std::string_view name, std::string_view text) { SetVariable(name, Variant::String(text)); }
 
     // The value of a variable (Empty when never assigned), or of any expression.
     Variant Eval(std::string_view name);
@@ -40,19 +51,25 @@ public:
     // Script-level variables in the order of their first assignment (the CLI lists them).
     std::vector<std::pair<std::string, Variant>> AssignedVariables() const;
 
-    // Steps one ExecuteStatement or Eval may take before it is stopped as runaway
     // Makes this fresh engine what other is now, as if it had run the same texts: callers
     // that start many formulas from one long hand-over text run that text once. False,
     // changing nothing, when other defines procedures; the caller then runs the texts.
     bool CopyStateFrom(const TFormulaEngine& other);
 
+    // Steps one ExecuteStatement or Eval may take before it is stopped as runaway
     // (default 50 million; a step is a statement or a loop turn).
     void SetStepBudget(int64_t steps);
+
+    // The program cache this engine parses through (null: none).
+    TProgramCache* Programs() const { return programs_; }
 
 private:
     template <typename Fn>
     auto Converted(std::string_view name, Fn&& convert);
 
+    std::shared_ptr<const TProgram> Program(std::string_view text, bool expression);
+
+    TProgramCache* programs_;
     std::unique_ptr<TRuntime> rt_;
 };
 

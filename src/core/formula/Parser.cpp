@@ -1,13 +1,14 @@
 // The recursive-descent VBScript parser: statements, procedures and operator precedence.
 #include "formula/Parser.h"
 
+#include "formula/AssignmentReader.h"
 #include "formula/Builtins.h"
 #include "formula/FormulaError.h"
 #include "formula/Lexer.h"
 #include "formula/NameIndex.h"
+#include "formula/NumberLiteral.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace kinemo {
@@ -23,15 +24,6 @@ struct TDepthGuard {
     ~TDepthGuard() { --depth; }
     int& depth;
 };
-
-Variant NegateLiteral(const Variant& v) {
-    switch (v.GetType()) {
-        case Variant::Type::Integer: return Variant::FromInt64(-static_cast<int64_t>(v.IntValue()));
-        case Variant::Type::Long:
-            return v.IntValue() == 32768 ? Variant::Integer(-32768) : Variant::FromInt64(-static_cast<int64_t>(v.IntValue()));
-        default: return Variant::Double(-v.ToDouble());
-    }
-}
 
 class TParser {
 public:
@@ -635,6 +627,13 @@ private:
     // name-statement := name ['(' args ')'] '=' expr       (assignment)
     //                 | name ['(' args ')'] | name arg {',' arg}   (procedure call)
     //                 | 'Err' '.' member [args]
+    // The built-in named lower_ (-1 for none), noting a call of the random-number built-ins.
+    int Builtin() {
+        const int builtin = FindBuiltin(lower_);
+        if (builtin >= 0 && (lower_ == "rnd" || lower_ == "randomize")) prog_.callsRandom = true;
+        return builtin;
+    }
+
     TStmtPtr ParseNameStatement(bool viaCall) {
         const int line = Cur().line;
         if (!Is(ETok::kName) || Cur().keyword != EKw::kNone) Fail(EVbError::kExpectedStatement);
@@ -662,7 +661,7 @@ private:
             return a;
         }
         auto call = std::make_unique<TCallExpr>(Intern(written), line);
-        call->builtin = FindBuiltin(lower_);
+        call->builtin = Builtin();
         Next();
         if (Is(ETok::kLParen) && IsStatementEndAt(MatchingParen(pos_) + 1)) {
             call->args = ParseParenArgs();
@@ -958,7 +957,7 @@ private:
             }
             return m;
         }
-        const int builtin = FindBuiltin(lower_);
+        const int builtin = Builtin();
         const uint32_t id = Intern(t.text);
         Next();
         if (Is(ETok::kLParen) || builtin >= 0) {
@@ -986,172 +985,13 @@ private:
     int loopDo_ = 0;
 };
 
-// Reads texts made only of "Name = number", "Name(i) = number", "Dim Name(n)", "Dim Name",
-// blank and comment lines: the hand-over and array texts callers build for every motor,
-// each seen once. It builds what the general parser would build, or gives up (false) at
-// the first thing that is not plainly one of those, errors included, and the general
-// parser then reads the whole text.
-class TAssignmentReader {
-public:
-    explicit TAssignmentReader(TProgram& prog) : prog_(prog), t_(prog.text) {}
-
-    bool Read() {
-        while (p_ < t_.size()) {
-            SkipBlanks();
-            if (!AtLineEnd() && !Statement()) return false;
-            SkipBlanks();
-            if (p_ < t_.size() && t_[p_] == '\'') {
-                while (p_ < t_.size() && t_[p_] != '\r' && t_[p_] != '\n') ++p_;
-            }
-            if (p_ >= t_.size()) break;
-            if (t_[p_] == '\r') {
-                ++p_;
-                if (p_ < t_.size() && t_[p_] == '\n') ++p_;
-            } else if (t_[p_] == '\n') {
-                ++p_;
-            } else {
-                return false;
-            }
-            ++line_;
-        }
-        return true;
-    }
-
-private:
-    static bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-    static bool IsNameChar(char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
-
-    void SkipBlanks() {
-        while (p_ < t_.size() && (t_[p_] == ' ' || t_[p_] == '\t')) ++p_;
-    }
-    bool AtLineEnd() const { return p_ >= t_.size() || t_[p_] == '\r' || t_[p_] == '\n' || t_[p_] == '\''; }
-    bool Accept(char c) {
-        SkipBlanks();
-        if (p_ >= t_.size() || t_[p_] != c) return false;
-        ++p_;
-        SkipBlanks();
-        return true;
-    }
-
-    // A word made of name characters; empty when none starts here.
-    std::string_view Word() {
-        const size_t b = p_;
-        if (p_ < t_.size() && IsLetter(t_[p_]))
-            while (p_ < t_.size() && IsNameChar(t_[p_])) ++p_;
-        return t_.substr(b, p_ - b);
-    }
-
-    // A name the general parser would accept as assignable; its id, or UINT32_MAX.
-    uint32_t Name() {
-        const std::string_view w = Word();
-        if (w.empty() || FindKeyword(w) != EKw::kNone) return UINT32_MAX;
-        LowerName(w, lower_);
-        Variant constant;
-        if (FindConstant(lower_, constant) || FindBuiltin(lower_) >= 0 || lower_ == "err") return UINT32_MAX;
-        const uint64_t hash = HashName(lower_);
-        const uint32_t found = index_.Find(prog_.globals, lower_, hash);
-        if (found != UINT32_MAX) return found;
-        const auto id = static_cast<uint32_t>(prog_.globals.names.size());
-        prog_.globals.names.push_back({lower_, hash, std::string(w)});
-        index_.Add(prog_.globals, id);
-        return id;
-    }
-
-    // "(" digits ")" with a value an Integer or Long literal holds; -1 otherwise.
-    int32_t Subscript() {
-        if (!Accept('(')) return -1;
-        const size_t b = p_;
-        int32_t n = 0;
-        while (p_ < t_.size() && IsDigit(t_[p_]) && p_ - b < 9) n = n * 10 + (t_[p_++] - '0');
-        if (p_ == b || (p_ < t_.size() && IsNameChar(t_[p_]))) return -1;
-        if (!Accept(')')) return -1;
-        return n;
-    }
-
-    // An optionally negated number literal, typed as the lexer types it.
-    bool Number(Variant& out) {
-        const bool neg = Accept('-');
-        const size_t b = p_;
-        if (p_ >= t_.size() || !IsDigit(t_[p_])) return false;
-        const bool isFloat = ScanNumberLiteral(t_, p_);
-        const char* first = t_.data() + b;
-        const char* last = t_.data() + p_;
-        bool done = false;
-        if (!isFloat) {
-            int64_t n = 0;
-            const auto r = std::from_chars(first, last, n);
-            if (r.ec == std::errc() && r.ptr == last) {
-                out = Variant::FromInt64(n);
-                done = true;
-            }
-        }
-        if (!done) {
-            double d = 0;
-            const auto r = std::from_chars(first, last, d);
-            if (r.ec != std::errc() || !std::isfinite(d)) return false;  // the lexer's Overflow
-            out = Variant::Double(d);
-        }
-        if (neg) out = NegateLiteral(out);
-        SkipBlanks();
-        return AtLineEnd();
-    }
-
-    bool Statement() {
-        const size_t start = p_;
-        const std::string_view first = Word();
-        if (first.empty()) return false;
-        if (FindKeyword(first) == EKw::kDim) {
-            SkipBlanks();
-            TDecl d;
-            d.line = line_;
-            d.id = Name();
-            if (d.id == UINT32_MAX) return false;
-            SkipBlanks();
-            if (!AtLineEnd()) {
-                const int32_t n = Subscript();
-                if (n < 0 || !AtLineEnd()) return false;
-                d.isArray = true;
-                d.bounds.push_back(n);
-            }
-            if (declared_.size() <= d.id) declared_.resize(d.id + 1, false);
-            if (declared_[d.id]) return false;  // the general parser's "Name redefined"
-            declared_[d.id] = true;
-            prog_.globals.decls.push_back(std::move(d));
-            return true;
-        }
-        p_ = start;
-        const uint32_t id = Name();
-        if (id == UINT32_MAX) return false;
-        SkipBlanks();
-        int32_t index = -1;
-        if (p_ < t_.size() && t_[p_] == '(') {
-            index = Subscript();
-            if (index < 0) return false;
-        }
-        if (!Accept('=')) return false;
-        Variant value;
-        if (!Number(value)) return false;
-        prog_.body.push_back(std::make_unique<TLiteralAssignStmt>(id, index, std::move(value), line_));
-        return true;
-    }
-
-    TProgram& prog_;
-    std::string_view t_;
-    size_t p_ = 0;
-    int line_ = 1;
-    TNameIndex index_;
-    std::vector<bool> declared_;
-    std::string lower_;
-};
-
 }  // namespace
 
 std::shared_ptr<const TProgram> ParseProgram(std::string text) {
     auto p = std::make_shared<TProgram>();
     p->text = std::move(text);
     p->IndexLines();
-    if (TAssignmentReader(*p).Read()) return p;
+    if (ReadAssignmentsOnly(*p)) return p;
     p->globals = TScope{};
     p->body.clear();
     TParser(*p).ParseScript();
@@ -1164,15 +1004,6 @@ std::shared_ptr<const TProgram> ParseProgramGeneral(std::string text) {
     p->IndexLines();
     TParser(*p).ParseScript();
     return p;
-}
-
-bool ParseAssignmentsOnly(std::string text, std::shared_ptr<const TProgram>& out) {
-    auto p = std::make_shared<TProgram>();
-    p->text = std::move(text);
-    p->IndexLines();
-    if (!TAssignmentReader(*p).Read()) return false;
-    out = std::move(p);
-    return true;
 }
 
 std::shared_ptr<const TProgram> ParseExpressionProgram(std::string text) {

@@ -13,8 +13,6 @@ namespace kinemo {
 std::shared_ptr<const TProgram> ParseProgram(std::string text);
 // ParseProgram by the general parser alone (tests compare the two readers).
 std::shared_ptr<const TProgram> ParseProgramGeneral(std::string text);
-// The quicker reader alone: false, and out untouched, when the text is not one it takes.
-bool ParseAssignmentsOnly(std::string text, std::shared_ptr<const TProgram>& out);
 // Parses one expression, as Eval takes it.
 std::shared_ptr<const TProgram> ParseExpressionProgram(std::string text);
 

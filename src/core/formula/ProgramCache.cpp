@@ -25,11 +25,6 @@ size_t TProgramCache::TKeyHash::operator()(const TKey& k) const {
     return static_cast<size_t>(h ^ (h >> 29));
 }
 
-TProgramCache& TProgramCache::Instance() {
-    static TProgramCache cache;
-    return cache;
-}
-
 std::shared_ptr<const TProgram> TProgramCache::Get(std::string_view text, EKind kind) {
     {
         std::lock_guard<std::mutex> lock(mutex_);

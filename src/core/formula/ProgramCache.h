@@ -1,4 +1,4 @@
-// The process-wide cache of parsed formula texts, so running a text again costs no parsing.
+// The cache of parsed formula texts of one run, so running a text again costs no parsing.
 #pragma once
 
 #include "formula/Ast.h"
@@ -13,14 +13,13 @@
 
 namespace kinemo {
 
-// Least-recently-used, bounded, safe to share between threads. Parsed programs are immutable,
-// so sharing one between engines cannot carry state from one run to the next; a text that
-// fails to parse is not kept and fails again the same way.
+// Least-recently-used, bounded, safe to share between threads. The run's context owns one and
+// hands it to whatever creates formula engines. Parsed programs are immutable, so sharing one
+// between engines cannot carry state from one run to the next; a text that fails to parse is
+// not kept and fails again the same way.
 class TProgramCache {
 public:
     enum class EKind : uint8_t { kStatements, kExpression };
-
-    static TProgramCache& Instance();
 
     explicit TProgramCache(size_t capacity = 512) : capacity_(capacity) {}
 

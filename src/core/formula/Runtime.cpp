@@ -1,6 +1,8 @@
 // The evaluator's state: binding a program's names, procedure calls, assignment and the step budget.
 #include "formula/Runtime.h"
 
+#include "formula/Lexer.h"
+
 #include <algorithm>
 #include <array>
 
@@ -108,6 +110,7 @@ bool TRuntime::CopyStateFrom(const TRuntime& o) {
     count_ = o.count_;
     table_ = o.table_;
     programs_ = o.programs_;  // the entries' names point into these texts
+    hostNames_ = o.hostNames_;
     nextOrder_ = o.nextOrder_;
     errNumber = o.errNumber;
     errDescription = o.errDescription;
@@ -196,6 +199,21 @@ Variant TRuntime::Evaluate(const std::shared_ptr<const TProgram>& program) {
         Locate(e, f, program->expression->line);
         throw;
     }
+}
+
+void TRuntime::SetGlobal(std::string_view name, Variant value) {
+    std::string lower;
+    LowerName(name, lower);
+    const uint64_t hash = HashName(lower);
+    TGlobalEntry* e = Find(lower, hash);
+    if (!e) {
+        auto owned = std::make_shared<const TName>(TName{std::move(lower), hash, std::string(name)});
+        hostNames_.push_back(owned);
+        e = &FindOrAdd(*owned);
+    }
+    if (e->func || (e->var.flags & (TVariable::kConst | TVariable::kProcedure)))
+        VbFailName(EVbError::kIllegalAssignment, e->shown);
+    Assign(e->var, std::move(value));
 }
 
 std::vector<const TGlobalEntry*> TRuntime::AssignedInOrder() const {

@@ -80,6 +80,10 @@ public:
     // run the same texts. Only a runtime without procedures can be copied (their bindings
     // point into the other runtime): false then, and nothing changes.
     bool CopyStateFrom(const TRuntime& other);
+    // Sets a script-level variable as a script-level "name = value" would (the same
+    // order of first assignment, the same error for a constant or a procedure), without a
+    // text to parse: what an embedding host does with its globals.
+    void SetGlobal(std::string_view name, Variant value);
     // Every script-level variable that was assigned, in the order of first assignment.
     std::vector<const TGlobalEntry*> AssignedInOrder() const;
 
@@ -144,6 +148,7 @@ private:
     size_t count_ = 0;
     std::vector<uint32_t> table_;  // open addressing: entry index + 1, 0 = empty
     std::vector<std::shared_ptr<const TProgram>> programs_;  // keep entry names alive
+    std::vector<std::shared_ptr<const TName>> hostNames_;     // names only SetGlobal brought
     std::vector<std::unique_ptr<TProgramRun>> keptRuns_;     // runs whose procedures remain callable
     TVariable undefined_;
 };

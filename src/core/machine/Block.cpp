@@ -5,6 +5,7 @@
 #include "machine/FactorImage.h"
 #include "machine/MachineServices.h"
 #include "formula/FormulaError.h"
+#include "formula/Parser.h"
 #include "formula/ProgramCache.h"
 #include "machine/UserFactorFile.h"
 #include "base/AtomicFile.h"
@@ -136,26 +137,34 @@ std::string TBlockManager::GetFormula(int code) {
     return text;
 }
 
-bool TBlockManager::RunsAsOneText(const std::string& text) {
-    for (const auto& [t, whole] : wholeTexts_)
-        if (t == text) return whole;
+bool TBlockManager::RunsAsOneText(const std::string& text) { return FactsOf(text).whole; }
+
+bool TBlockManager::DrawsRandomNumbers(const std::string& text) { return FactsOf(text).random; }
+
+const TBlockManager::TTextFacts& TBlockManager::FactsOf(const std::string& text) {
+    for (const auto& [t, facts] : textFacts_)
+        if (t == text) return facts;
     std::string lower = text;
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    bool whole = lower.find("on error") == std::string::npos && lower.find("option") == std::string::npos;
+    TTextFacts facts{lower.find("on error") == std::string::npos && lower.find("option") == std::string::npos, false};
     size_t start = 0;
-    while (whole && start < text.size()) {
+    while (start < text.size()) {
         size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos) end = text.size();
+        const std::string_view line = std::string_view(text).substr(start, end - start);
         try {
-            TProgramCache::Instance().Get(std::string_view(text).substr(start, end - start),
-                                          TProgramCache::EKind::kStatements);
+            const auto program = services_.Programs
+                                     ? services_.Programs->Get(line, TProgramCache::EKind::kStatements)
+                                     : ParseProgram(std::string(line));
+            facts.random = facts.random || program->callsRandom;
         } catch (const TFormulaError&) {
-            whole = false;
+            facts.whole = false;
+            facts.random = true;
         }
         start = end + 1;
     }
-    wholeTexts_.emplace_back(text, whole);
-    return whole;
+    textFacts_.emplace_back(text, facts);
+    return textFacts_.back().second;
 }
 
 bool TBlockManager::CanAttach(const TBlock* a, const TBlock* b) {

@@ -52,6 +52,9 @@ public:
     // nor sets options: running all lines as one text then equals running them one by
     // one, which the element calculation does for speed. Cached per text.
     bool RunsAsOneText(const std::string& text);
+    // True when text calls Rnd or Randomize (or has a line that does not parse): its
+    // results are then not fixed by its inputs. Cached per text.
+    bool DrawsRandomNumbers(const std::string& text);
     // May an element of block b directly follow (sit farther from the motor than) one of a.
     static bool CanAttach(const TBlock* a, const TBlock* b);
 
@@ -67,7 +70,12 @@ private:
     bool loaded_ = false;
     std::vector<std::unique_ptr<TBlock>> blocks_;
     std::vector<std::pair<int, std::string>> formulas_;
-    std::vector<std::pair<std::string, bool>> wholeTexts_;
+    struct TTextFacts {
+        bool whole;   // RunsAsOneText
+        bool random;  // DrawsRandomNumbers
+    };
+    const TTextFacts& FactsOf(const std::string& text);
+    std::vector<std::pair<std::string, TTextFacts>> textFacts_;
 };
 
 }  // namespace kinemo

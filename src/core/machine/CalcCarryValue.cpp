@@ -119,29 +119,21 @@ CarryOutput TCalcCarryValue::CalcChain(bool ext0, bool ext1) {
         run.push_back(f);
     }
 
-    // A judgement computes the same chain on the same motor more than once, and motors
-    // sold with several extension codes repeat it: a run whose inputs were seen lately
-    // takes the earlier outputs and trace lines.
-    std::string key;
-    bool keyed = true;
-    for (TFactor* f : run) {
-        key += '|';
-        keyed = keyed && f->AppendCalculationKey(key);
-    }
+    // A run whose inputs were seen lately takes the earlier outputs and trace lines.
+    TChainInput input;
+    bool keyed = results_ != nullptr;
+    input.Factors.resize(keyed ? run.size() : 0);
+    for (size_t i = 0; keyed && i < run.size(); ++i) keyed = run[i]->CalculationInput(input.Factors[i]);
+    TCalcTrace* trace = run.empty() ? nullptr : run.front()->CalculationTrace();
     if (keyed)
-        for (size_t m = 0; m < memo_.size(); ++m) {
-            TChainMemo& hit = memo_[m];
-            if (hit.key != key) continue;
-            for (size_t i = 0; i < run.size(); ++i) run[i]->CarryOut = hit.carryOuts[i];
-            if (TCalcTrace* t = run.empty() ? nullptr : run.front()->CalculationTrace())
-                for (const std::string& line : hit.trace) t->Add(line);
-            lastOutput_ = hit.output;
-            if (m != 0) std::rotate(memo_.begin(), memo_.begin() + static_cast<std::ptrdiff_t>(m),
-                                    memo_.begin() + static_cast<std::ptrdiff_t>(m) + 1);
+        if (const TChainResult* hit = results_->Find(input)) {
+            for (size_t i = 0; i < run.size(); ++i) run[i]->CarryOut = hit->CarryOuts[i];
+            if (trace)
+                for (const std::string& line : hit->Trace) trace->Add(line);
+            lastOutput_ = hit->Output;
             return lastOutput_;
         }
 
-    TCalcTrace* trace = run.empty() ? nullptr : run.front()->CalculationTrace();
     const size_t firstLine = trace ? trace->Lines().size() : 0;
     TNameValueList carry = InitialCarryList();
     for (TFactor* f : run) {
@@ -150,13 +142,11 @@ CarryOutput TCalcCarryValue::CalcChain(bool ext0, bool ext1) {
     }
     lastOutput_ = ReadCarryOutput(carry);
     if (keyed) {
-        TChainMemo entry;
-        entry.key = std::move(key);
-        entry.output = lastOutput_;
-        for (TFactor* f : run) entry.carryOuts.push_back(f->CarryOut);
-        if (trace) entry.trace.assign(trace->Lines().begin() + static_cast<std::ptrdiff_t>(firstLine), trace->Lines().end());
-        if (memo_.size() >= kMemoSize) memo_.pop_back();
-        memo_.insert(memo_.begin(), std::move(entry));
+        TChainResult result;
+        result.Output = lastOutput_;
+        for (TFactor* f : run) result.CarryOuts.push_back(f->CarryOut);
+        if (trace) result.Trace.assign(trace->Lines().begin() + static_cast<std::ptrdiff_t>(firstLine), trace->Lines().end());
+        results_->Remember(std::move(input), std::move(result));
     }
     return lastOutput_;
 }
@@ -227,7 +217,7 @@ void TCalcCarryValue::SetGeared(bool geared) {
 double TCalcCarryValue::CalcStoppingAccuracy(int resolution, const CarryOutput& carry, double range,
                                              const std::string& straightFormula,
                                              const std::string& rollingFormula) const {
-    TFormulaEngine engine;
+    TFormulaEngine engine(programs_);
     engine.ExecuteStatement(FormatText("V = %g", {carry.V}));
     engine.ExecuteStatement(FormatText("B = %g", {carry.B}));
     engine.ExecuteStatement(FormatText("P = %g", {range}));

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "base/NameValueList.h"
+#include "base/RecentResults.h"
+#include "machine/Factor.h"
 
 #include <array>
 #include <memory>
@@ -16,6 +18,7 @@ class TCatalogQuery;
 class TExternalForceColData;
 class TExternalForceGridData;
 class TFactor;
+class TProgramCache;
 class TMotorFactor;
 class TCalcTrace;
 struct TMotorGearData;
@@ -36,9 +39,30 @@ CarryOutput ReadCarryOutput(const TNameValueList& carry);
 
 using TCarryTable = std::array<CarryOutput, 101>;
 
+// What a chain run reads: every element that runs, from the far end towards the motor.
+struct TChainInput {
+    std::vector<TFactorInput> Factors;
+    bool operator==(const TChainInput&) const = default;
+};
+
+// What a chain run gives: the output at the motor shaft, each element's carry (in the
+// order the elements ran) and the trace lines it wrote.
+struct TChainResult {
+    CarryOutput Output;
+    std::vector<TNameValueList> CarryOuts;
+    std::vector<std::string> Trace;
+};
+
+// A judgement computes the same chain on the same motor more than once, and motors sold
+// with several extension codes repeat it.
+using TChainResults = TRecentResults<TChainInput, TChainResult, 8>;
+
 class TCalcCarryValue {
 public:
-    explicit TCalcCarryValue(TCalcTrace& trace) : trace_(&trace) {}
+    // programs and results belong to the run (either may be null: parse every text,
+    // remember no result).
+    explicit TCalcCarryValue(TCalcTrace& trace, TProgramCache* programs = nullptr, TChainResults* results = nullptr)
+        : trace_(&trace), programs_(programs), results_(results) {}
 
     // Chain editing. The chain borrows its elements; the chain's owner frees them.
     int Count() const { return static_cast<int>(factors_.size()); }
@@ -90,15 +114,8 @@ private:
     std::vector<TExternalForceGridData*> grids_;
     std::vector<TExternalForceColData*> tableColumns_;
     CarryOutput lastOutput_;
-
-    struct TChainMemo {
-        std::string key;
-        CarryOutput output;
-        std::vector<TNameValueList> carryOuts;  // in the order the elements ran
-        std::vector<std::string> trace;
-    };
-    static constexpr size_t kMemoSize = 8;
-    std::vector<TChainMemo> memo_;  // most recent first
+    TProgramCache* programs_;
+    TChainResults* results_;
 };
 
 }  // namespace kinemo

@@ -8,7 +8,6 @@
 #include "machine/MachineServices.h"
 #include "base/Catalog.h"
 #include "base/KinemoError.h"
-#include "base/MemoKey.h"
 #include "base/TextFormat.h"
 #include "units/Measure.h"
 #include "units/PhysicalConstant.h"
@@ -209,32 +208,19 @@ TExternalForceColData* TFactor::GetExternalForceColumn(int i) {
     return &(*externalForceColumns_)[static_cast<size_t>(i)];
 }
 
-namespace {
-
-// Rnd and Randomize are the only built-ins whose result is not fixed by the inputs.
-bool DrawsRandomNumbers(const std::string& formula) {
-    for (size_t i = 0; i + 3 <= formula.size(); ++i)
-        if ((formula[i] | 0x20) == 'r' && (formula[i + 1] | 0x20) == 'n' && (formula[i + 2] | 0x20) == 'd') return true;
-    return false;
-}
-
-}  // namespace
-
-bool TFactor::AppendCalculationKey(std::string& key) {
+bool TFactor::CalculationInput(TFactorInput& input) {
     InputItems();
-    const std::string formula = GetFormula();
-    if (DrawsRandomNumbers(formula)) return false;
-    AppendKeyText(key, Name);
-    AppendKeyText(key, formula);
-    key += services_.Trace ? 'T' : '-';
-    AppendKeyText(key, services_.Constants ? services_.Constants->ConstantsText() : std::string_view());
+    input.Formula = GetFormula();
+    if (!services_.Blocks || services_.Blocks->DrawsRandomNumbers(input.Formula)) return false;
+    input.Name = Name;
+    input.Traced = services_.Trace != nullptr;
+    input.Constants = services_.Constants ? services_.Constants->ConstantsText() : std::string();
+    input.Items.clear();
     for (auto& item : items_) {
         if (item->Kind() != TInputKind::Numeric) continue;
         auto* data = static_cast<TInputData*>(item.get());
-        AppendKeyText(key, data->Symbol);
-        AppendKeyText(key, data->Name);
-        AppendKeyText(key, data->FormulaUnit ? std::string_view(data->FormulaUnit->Symbol()) : std::string_view());
-        AppendKeyBytes(key, data->GetValue());
+        input.Items.push_back({data->Symbol, data->Name, data->FormulaUnit ? data->FormulaUnit->Symbol() : std::string(),
+                               {data->GetValue()}});
     }
     return true;
 }
@@ -277,7 +263,7 @@ void TFactor::Calculate(const TNameValueList& carry) {
         Trace(s, line);
         script.push_back(std::move(line));
     }
-    TFormulaEngine engine;
+    TFormulaEngine engine(s.Programs);
     RunScript(engine, script);
     CarryOut.Clear();
     for (const char* name : kCarryOutNames) CarryOut.SetValue(name, engine.Eval(name).ToText());
@@ -295,7 +281,7 @@ void TFactor::RecalcCalcItems() {
     for (auto& item : items_) {
         if (item->Kind() != TInputKind::Calc) continue;
         auto* calc = static_cast<TCalcInputData*>(item.get());
-        TFormulaEngine engine;
+        TFormulaEngine engine(services_.Programs);
         engine.ExecuteStatement(inputs);
         engine.ExecuteStatement(calc->Formula);
         calc->SetResult(engine.Eval("Result").ToDouble());

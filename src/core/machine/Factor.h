@@ -6,6 +6,7 @@
 #include "machine/ExternalForceState.h"
 #include "machine/InputData.h"
 #include "base/NameValueList.h"
+#include "base/RecentResults.h"
 
 #include <array>
 #include <memory>
@@ -23,6 +24,19 @@ class TCalcTrace;
 class TFormulaEngine;
 class TPicture;
 struct TMachineServices;
+
+// What one element's calculation reads besides the carry it receives.
+struct TFactorInput {
+    struct TItem {
+        std::string Symbol, Name, Unit;
+        TExactDouble Value;
+        bool operator==(const TItem&) const = default;
+    };
+    std::string Name, Formula, Constants;
+    bool Traced = false;
+    std::vector<TItem> Items;  // the numeric input items in their order
+    bool operator==(const TFactorInput&) const = default;
+};
 
 // The twelve carry values, as an element publishes them and as the next receives them.
 extern const std::array<const char*, 12> kCarryOutNames;
@@ -70,10 +84,10 @@ public:
     void RecalcCalcItems();
     // Runs the element's formula on carry (the neighbour's outputs) into CarryOut.
     void Calculate(const TNameValueList& carry);
-    // Appends everything Calculate reads besides the carry it receives: equal keys and
-    // equal carries give equal outputs and trace lines. False (key unusable) when the
+    // Everything Calculate reads besides the carry it receives: equal inputs and equal
+    // carries give equal outputs and trace lines. False (no usable input) when the
     // formula draws random numbers.
-    bool AppendCalculationKey(std::string& key);
+    bool CalculationInput(TFactorInput& input);
     TCalcTrace* CalculationTrace() const;
 
     int ID = 0;

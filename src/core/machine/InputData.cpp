@@ -58,17 +58,9 @@ TInputDataTexts TInputDataTexts::Load(TCatalogQuery& query) {
 
 // ---- TInputData ----
 
-std::unique_ptr<TCustomInputData> TInputData::Clone() const {
-    auto c = std::make_unique<TInputData>(measures_);
-    c->ID = ID;
-    c->Name = Name;
-    c->Symbol = Symbol;
-    c->FormulaUnit = FormulaUnit;
-    c->DisplayUnit = DisplayUnit;
-    c->Optional = Optional;
-    c->Value = Value;
-    return c;
-}
+// Every field, the unit the user chose and whether it was chosen included: a copied
+// element shows and saves its values as the original does.
+std::unique_ptr<TCustomInputData> TInputData::Clone() const { return std::make_unique<TInputData>(*this); }
 
 double TInputData::GetValue() const {
     if (FormulaUnit && DisplayUnit && FormulaUnit->Code() != DisplayUnit->Code())
@@ -149,11 +141,7 @@ TCalcInputData::TCalcInputData(const TMeasureManager* measures, std::string titl
     Name = std::move(title);
 }
 
-std::unique_ptr<TCustomInputData> TCalcInputData::Clone() const {
-    auto c = std::make_unique<TCalcInputData>(measures_, Name, Formula, Unit);
-    c->Value = Value;
-    return c;
-}
+std::unique_ptr<TCustomInputData> TCalcInputData::Clone() const { return std::make_unique<TCalcInputData>(*this); }
 
 void TCalcInputData::SetResult(double x) {
     Value = x;

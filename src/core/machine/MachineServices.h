@@ -12,6 +12,7 @@ class TCatalogQuery;
 class TFactorImage;
 class TMeasureManager;
 class TPhysicalConstant;
+class TProgramCache;
 struct TInputDataTexts;
 
 // The calculation trace: the lines element calculations, chain cases and judgements
@@ -35,6 +36,7 @@ struct TMachineServices {
     TCalcTrace* Trace = nullptr;
     TFactorImage* Images = nullptr;
     TBlockManager* Blocks = nullptr;
+    TProgramCache* Programs = nullptr;           // parsed formula texts of the run; null parses every time
     std::string ProgramFolder;                   // with a trailing "/"
     // Version check of a user element file (application and catalog version texts of
     // the file, the element name for the message); unset accepts every file.

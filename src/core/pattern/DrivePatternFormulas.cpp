@@ -34,7 +34,7 @@ void TDrivePatternFormulas::Load(TCatalogQuery& query) {
 std::vector<double> TDrivePatternFormulas::Run(const std::string& key,
                                                std::initializer_list<std::pair<const char*, double>> variables,
                                                std::initializer_list<const char*> names) const {
-    TFormulaEngine engine;
+    TFormulaEngine engine(programs_);
     for (const auto& [name, value] : variables) engine.ExecuteStatement(std::string(name) + "=" + FloatToText(value));
     engine.ExecuteStatement(Text(key));
     std::vector<double> results;

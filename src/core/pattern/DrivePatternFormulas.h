@@ -13,13 +13,17 @@
 namespace kinemo {
 
 class TCatalogQuery;
+class TProgramCache;
 
 class TDrivePatternFormulas {
 public:
     static const std::array<const char*, 12>& Keys();
 
     TDrivePatternFormulas() = default;
-    explicit TDrivePatternFormulas(TCatalogQuery& query) { Load(query); }
+    // programs: the run's parsed formula texts (null parses every time).
+    explicit TDrivePatternFormulas(TCatalogQuery& query, TProgramCache* programs = nullptr) : programs_(programs) {
+        Load(query);
+    }
 
     // Rebuilds the store from m_drive_pattern, one query per key in key order; a key
     // without a row keeps an empty text.
@@ -34,6 +38,7 @@ public:
 
 private:
     TNameValueList formulas_;
+    TProgramCache* programs_ = nullptr;
 };
 
 }  // namespace kinemo

@@ -1,12 +1,13 @@
 // Motor judgement and regeneration.
 #include "torque/CalcDischarge.h"
 
+#include "torque/HandOverValues.h"
+
 #include "formula/FormulaEngine.h"
 #include "machine/CalcCarryValue.h"
 #include "machine/MachineServices.h"
 #include "base/Catalog.h"
 #include "base/CatalogText.h"
-#include "base/MemoKey.h"
 #include "base/TextFormat.h"
 #include "units/PhysicalConstant.h"
 #include "units/ValueFormat.h"
@@ -48,13 +49,6 @@ void TCalcDischargeFormula::Set(const std::string& key, std::string text) {
     texts_.emplace_back(key, std::move(text));
 }
 
-void TCalcDischargeFormula::AppendKey(std::string& key) const {
-    for (const auto& [k, text] : texts_) {
-        AppendKeyText(key, k);
-        AppendKeyText(key, text);
-    }
-}
-
 // ---- momentary table ----
 
 std::string TMomentaryDischargeList::ScriptText() const {
@@ -87,46 +81,52 @@ std::vector<std::string> TMomentaryDischargeList::FormatRows() const {
 // ---- judgement ----
 
 TCalcDischarge::TCalcDischarge(const TCalcDischargeFormula& formulas, const TTorqueValueFormula& torqueFormulas,
-                               const TPhysicalConstant& constants, TCalcCarryValue& chain, TCalcTrace& trace)
-    : formulas_(formulas), torqueFormulas_(torqueFormulas), constants_(constants), chain_(chain), trace_(trace) {}
+                               const TPhysicalConstant& constants, TCalcCarryValue& chain, TCalcTrace& trace,
+                               TProgramCache* programs, TTorqueFigureResults* figures, TJudgementResults* judgements)
+    : formulas_(formulas),
+      torqueFormulas_(torqueFormulas),
+      constants_(constants),
+      chain_(chain),
+      trace_(trace),
+      programs_(programs),
+      figures_(figures),
+      judgements_(judgements) {}
 
 std::unique_ptr<TTorqueList> TCalcDischarge::BuildMotorTorques(const TMotor& motor) const {
     auto list = std::make_unique<TTorqueList>();
     if (!source_) return list;
     for (auto& v : source_->BuildTorqueValues(motor, motor.MotorRotorInertia)) list->Add(std::move(v));
     if (list->Count() == 0) return list;
-    std::string key;
-    list->AppendCalculationKey(torqueFormulas_, key);
-    for (auto& [k, figures] : listMemo_)
-        if (k == key) {
-            list->CopyFiguresFrom(*figures);
-            return list;
-        }
-    list->Calculate(torqueFormulas_);
-    auto figures = std::make_unique<TTorqueList>();
-    figures->CopyFiguresFrom(*list);
-    if (listMemo_.size() >= kMemoSize) listMemo_.pop_back();
-    listMemo_.insert(listMemo_.begin(), {std::move(key), std::move(figures)});
+    if (!figures_) {
+        list->Calculate(torqueFormulas_, programs_);
+        return list;
+    }
+    TTorqueListInput input = list->CalculationInput(torqueFormulas_);
+    if (const TTorqueList* hit = figures_->Find(input)) {
+        list->CopyFiguresFrom(*hit);
+        return list;
+    }
+    list->Calculate(torqueFormulas_, programs_);
+    TTorqueList figures;  // the figures only: the values are the input
+    figures.CopyFiguresFrom(*list);
+    figures_->Remember(std::move(input), std::move(figures));
     return list;
 }
 
 namespace {
 
-void Line(std::string& s, const std::string& text) {
-    if (!s.empty()) s += "\r\n";
-    s += text;
-}
-
-void Value(std::string& s, const char* name, double v) { Line(s, std::string(name) + "=" + FloatToText(v)); }
-
-void Commented(std::string& s, const char* comment, const char* name, double v) {
-    Line(s, comment);
-    Value(s, name, v);
+void Commented(THandOverValues& s, const char* comment, const char* name, double v) {
+    s.Comment(comment);
+    s.Number(name, v);
 }
 
 }  // namespace
 
-std::string TCalcDischarge::BuildHandOverText(TMotor& motor, const TTorqueList& t) const {
+std::string TCalcDischarge::BuildHandOverText(TMotor& motor, const TTorqueList& torques) const {
+    return BuildHandOver(motor, torques).Text();
+}
+
+THandOverValues TCalcDischarge::BuildHandOver(TMotor& motor, const TTorqueList& t) const {
     trace_.Add("=======================");
     trace_.Add("判定式に渡す受け渡し出力(区間外力なし)(外力=××)");
     trace_.Add("モータ=" + motor.msv_model_all);
@@ -134,54 +134,17 @@ std::string TCalcDischarge::BuildHandOverText(TMotor& motor, const TTorqueList& 
     const CarryOutput c = chain_.CalcChainForMotor(false, false, gear);
     motor.JL = c.JL;
     const TMotor& m = motor;
-    std::string s;
-    Line(s, "'==受け渡し出力");
-    Value(s, "JL", c.JL);
-    Value(s, "TF", c.TF);
-    Value(s, "TU", c.TU);
-    Value(s, "TH", c.TH);
-    Value(s, "V", c.V);
-    Line(s, "'==モータ情報");
-    Commented(s, "'ロータイナーシャ(msv_s_rotorinertia)", "MotorRotorInertia", m.MotorRotorInertia);
-    Commented(s, "'イナーシャ警告(msv_m_warninginertia)", "MotorWarningInertia", m.MotorWarningInertia);
-    Commented(s, "'最大トルク(msv_s_maxtorque)", "MotorMaxTorque", m.MotorMaxTorque);
-    Commented(s, "'定格トルク(msv_s_ratedtorque)", "MotorRatedTorque", m.MotorRatedTorque);
-    Commented(s, "'最高回転数(msv_s_maxspeed)", "MotorMaxSpeed", m.MotorMaxSpeed);
-    Commented(s, "'トリップ電圧(msv_m_tripsupply)", "MotorTripSupply", m.MotorTripSupply);
-    Commented(s, "'定格電圧(mss_n_supply)", "MotorRatedSupply", m.MotorRatedSupply);
-    Commented(s, "'コンデンサ容量(msv_m_capacitor)", "MotorCapacitor", m.MotorCapacitor);
-    Commented(s, "'相抵抗(msv_s_phaseresistance)", "MotorPhaseResistance", m.MotorPhaseResistance);
-    Commented(s, "'定格電流(msv_s_ratedcurrent)", "MotorRatedCurrent", m.MotorRatedCurrent);
-    Commented(s, "'許容回生(msv_m_allowabledischarge)", "MotorAllowableDischarge", m.MotorAllowableDischarge);
-    Commented(s, "'瞬時回生電力(msv_m_momentarydischarge)", "MotorMomentaryDischarge", m.MotorMomentaryDischarge);
-    Commented(s, "'警告許容回生(msv_m_allowabledischarge * msv_m_warningallowabledischarge)",
-              "MotorWarningAllowableDischarge", m.MotorWarningAllowableDischarge);
-    Commented(s, "'警告瞬時回生電力(msv_m_momentarydischarge * msv_m_warningmomentarydischarge)",
-              "MotorWarningMomentaryDischarge", m.MotorWarningMomentaryDischarge);
-    Commented(s, "'警告トルク(デフォルト)最大トルク(msv_s_maxtorque * msv_m_warningtorquedef)",
-              "MotorWarningTorqueDefMax", m.MotorWarningTorqueDefMax);
-    Commented(s, "'警告トルク(高速)最大トルク(msv_s_maxtorque * msv_m_warningtorquehigh)",
-              "MotorWarningTorqueHighMax", m.MotorWarningTorqueHighMax);
-    Commented(s, "'警告トルク(低速)最大トルク(msv_s_maxtorque * msv_m_warningtorquelow)",
-              "MotorWarningTorqueLowMax", m.MotorWarningTorqueLowMax);
-    Commented(s, "'警告トルク(デフォルト)実効トルク(msv_s_ratedtorque * msv_m_warningtorquelow)",
-              "MotorWarningTorqueDefEffective", m.MotorWarningTorqueDefEffective);
-    Commented(s, "'警告トルク(高速)実効トルク(msv_s_ratedtorque * msv_m_warningtorquelow)",
-              "MotorWarningTorqueHighEffective", m.MotorWarningTorqueHighEffective);
-    Commented(s, "'警告トルク(低速)実効トルク(msv_s_ratedtorque * msv_m_warningtorquelow)",
-              "MotorWarningTorqueLowEffective", m.MotorWarningTorqueLowEffective);
-    Commented(s, "'定格回転数(msv_s_ratedspeed)", "MotorRatedSpeed", m.MotorRatedSpeed);
-    Commented(s, "'入力軸イナーシャ(msv_gearinertia)", "MotorGearInertia", m.MotorGearInertia);
-    Commented(s, "'入力軸摩擦トルク(msv_geartorque)", "MotorGearTorque", m.MotorGearTorque);
-    Commented(s, "'伝達効率(msv_m_geareta)", "MotorGearEta", m.MotorGearEta);
-    Commented(s, "'最大回生電力(msv_m_externalresistor)", "MotorExternalResistor", m.MotorExternalResistor);
-    Commented(s, "'回生抵抗消費電力(msv_m_externalresistorcapacity)", "MotorExternalResistorCapacity",
-              m.MotorExternalResistorCapacity);
-    Commented(s, "'警告走行トルク", "MotorRunningTorque", m.MotorRunningTorque);
-    Commented(s, "'走行トルク", "MotorRunningTorqueMax", m.MotorRunningTorqueMax);
-    Commented(s, "'警告保持トルク", "MotorEpigeneTorque", m.MotorEpigeneTorque);
-    Commented(s, "'保持トルク", "MotorEpigeneTorqueMax", m.MotorEpigeneTorqueMax);
-    Line(s, "'==区間トルク情報");
+    THandOverValues s;
+    s.Comment("'==受け渡し出力");
+    s.Number("JL", c.JL);
+    s.Number("TF", c.TF);
+    s.Number("TU", c.TU);
+    s.Number("TH", c.TH);
+    s.Number("V", c.V);
+    s.Comment("'==モータ情報");
+    for (const TMotorField& f : MotorFields())
+        if (f.Symbol) Commented(s, f.Label, f.Symbol, m.*std::get<double TMotor::*>(f.Member));
+    s.Comment("'==区間トルク情報");
     Commented(s, "'必要最大トルク", "TorqueNecessityMaxTorque", t.NecessityMaxTorque);
     Commented(s, "'必要最大トルク", "TorqueNecessityMaxTorqueS", t.NecessityMaxTorqueS);
     Commented(s, "'合計時間", "TorqueTotalTime", t.TotalTime);
@@ -195,13 +158,14 @@ std::string TCalcDischarge::BuildHandOverText(TMotor& motor, const TTorqueList& 
 
 namespace {
 
-// One formula in its own engine after the hand-over text. The hand-over text runs once
-// per judgement in `base`; each formula's fresh engine starts as a copy of that state,
-// which is exactly what running the text again would give.
+// One formula in its own engine after the hand-over values. They are set once per
+// judgement in `base`; each formula's fresh engine starts as a copy of that state, which
+// is exactly what setting them again would give.
 class FormulaRun {
 public:
-    FormulaRun(const TFormulaEngine& base, const std::string& handOver, const std::string& formula) {
-        if (!engine_.CopyStateFrom(base)) engine_.ExecuteStatement(handOver);
+    FormulaRun(const TFormulaEngine& base, const THandOverValues& handOver, const std::string& formula)
+        : engine_(base.Programs()) {
+        if (!engine_.CopyStateFrom(base)) handOver.ApplyTo(engine_);
         engine_.ExecuteStatement(formula);
     }
     TFormulaEngine& Engine() { return engine_; }
@@ -231,32 +195,22 @@ double NumericOrZero(const Variant& v) {
 
 namespace {
 
-// The fields a judgement writes besides its logs of the chain and torques.
-void CopyJudgementResults(const TMotor& from, TMotor& to) {
-    to.JudgementLog = from.JudgementLog;
-    to.MomentaryTableText = from.MomentaryTableText;
-    to.MotorMaxSpeedMax = from.MotorMaxSpeedMax;
-    to.MotorRunningTorqueMax = from.MotorRunningTorqueMax;
-    to.MotorRunningTorqueMaxPercent = from.MotorRunningTorqueMaxPercent;
-    to.MotorEpigeneTorqueMax = from.MotorEpigeneTorqueMax;
-    to.MotorEpigeneTorqueMaxPercent = from.MotorEpigeneTorqueMaxPercent;
-    to.MotorInertiaRatio = from.MotorInertiaRatio;
-    to.MotorMaxTorquePercent = from.MotorMaxTorquePercent;
-    to.MotorNecessityMaxTorque = from.MotorNecessityMaxTorque;
-    to.MaxTorqueAdjudication = from.MaxTorqueAdjudication;
-    to.MotorEffectiveTorque = from.MotorEffectiveTorque;
-    to.MotorEffectiveTorquePercent = from.MotorEffectiveTorquePercent;
-    to.EffectiveTorque = from.EffectiveTorque;
-    to.MaxSpeed = from.MaxSpeed;
-    to.RunningTorque = from.RunningTorque;
-    to.EpigeneTorque = from.EpigeneTorque;
-    to.Inertia = from.Inertia;
-    to.maxP = from.maxP;
-    to.maxPm = from.maxPm;
-    to.AllowableDischargeAdjudication = from.AllowableDischargeAdjudication;
-    to.WarningMomentaryDischargeAdjudication = from.WarningMomentaryDischargeAdjudication;
-    to.Result = from.Result;
-    to.RegenerationResistanceLoadRate = from.RegenerationResistanceLoadRate;
+// A remembered judgement's verdicts in motor. The load inertia stays the motor's own (the
+// hand-over text shows it rounded); the hand-over log and the Judged flag are set after.
+void TakeVerdicts(const TMotorVerdicts& from, TMotor& motor) {
+    const double jl = motor.JL;
+    std::vector<std::string> handOverLog = std::move(motor.HandOverLog);
+    static_cast<TMotorVerdicts&>(motor) = from;
+    motor.JL = jl;
+    motor.HandOverLog = std::move(handOverLog);
+}
+
+// The verdicts of a judgement to remember, without the chain's log.
+TMotorVerdicts VerdictsOf(TMotor& motor) {
+    std::vector<std::string> handOverLog = std::move(motor.HandOverLog);
+    TMotorVerdicts verdicts = motor;
+    motor.HandOverLog = std::move(handOverLog);
+    return verdicts;
 }
 
 }  // namespace
@@ -265,42 +219,37 @@ void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, doubl
     table_.Clear();
     motor.JudgementLog.clear();
     motor.Judged = false;
-    std::string handOver = BuildHandOverText(motor, torques);
-    handOver += "\r\n" + constants_.ConstantsText();
-    handOver += "\r\nWorkingVoltage=" + FloatToText(workingVoltage);
+    THandOverValues handOver = BuildHandOver(motor, torques);
+    handOver.Script(constants_.ConstantsText());
+    handOver.Number("WorkingVoltage", workingVoltage);
 
     // Every formula sees only the hand-over text, the intervals and its own text: a motor
     // sold under several extension codes repeats the same judgement.
-    std::string key = handOver;
-    for (int i = 0; i < torques.Count(); ++i) {
-        key += '\0';
-        key += torques.Value(i).IntervalText();
-        key += std::to_string(torques.Value(i).Stop);
+    TJudgementInput input;
+    const TJudgementOutcome* hit = nullptr;
+    if (judgements_) {
+        input.HandOver = handOver.Text();
+        for (int i = 0; i < torques.Count(); ++i)
+            input.Intervals.emplace_back(torques.Value(i).IntervalText(), torques.Value(i).Stop);
+        input.Formulas = formulas_.Texts();
+        hit = judgements_->Find(input);
     }
-    key += '\0';
-    formulas_.AppendKey(key);
-    auto hit = std::find_if(judgementMemo_.begin(), judgementMemo_.end(),
-                            [&](const TJudgementMemo& m) { return m.key == key; });
-    if (hit != judgementMemo_.end()) {
-        CopyJudgementResults(hit->outcome, motor);
-        table_ = hit->table;
-        std::rotate(judgementMemo_.begin(), hit, hit + 1);
+    if (hit) {
+        TakeVerdicts(hit->Verdicts, motor);
+        table_ = hit->Table;
     } else {
         RunJudgementFormulas(motor, torques, handOver);
-        TJudgementMemo memo{std::move(key), TMotor(), table_};
-        CopyJudgementResults(motor, memo.outcome);
-        if (judgementMemo_.size() >= kMemoSize) judgementMemo_.pop_back();
-        judgementMemo_.insert(judgementMemo_.begin(), std::move(memo));
+        if (judgements_) judgements_->Remember(std::move(input), TJudgementOutcome{VerdictsOf(motor), table_});
     }
     motor.Judged = true;
     motor.HandOverLog = trace_.Lines();
     motor.SetTorqueList(&torques);
 }
 
-void TCalcDischarge::RunJudgementFormulas(TMotor& motor, const TTorqueList& torques, std::string& handOver) {
-    motor.JudgementLog.push_back(handOver);
-    auto base = std::make_unique<TFormulaEngine>();
-    base->ExecuteStatement(handOver);
+void TCalcDischarge::RunJudgementFormulas(TMotor& motor, const TTorqueList& torques, THandOverValues& handOver) {
+    motor.JudgementLog.push_back(handOver.Text());
+    auto base = std::make_unique<TFormulaEngine>(programs_);
+    handOver.ApplyTo(*base);
 
     auto number = [&](const char* key, const char* label, double& field) {
         FormulaRun run(*base, handOver, formulas_.Get(key));
@@ -332,8 +281,8 @@ void TCalcDischarge::RunJudgementFormulas(TMotor& motor, const TTorqueList& torq
     code("Inertia", "Inertia", "イナーシャ判定結果=", motor.Inertia);
 
     Regenerate(motor, torques, handOver);
-    base = std::make_unique<TFormulaEngine>();  // the text now ends with maxP and maxPm
-    base->ExecuteStatement(handOver);
+    base = std::make_unique<TFormulaEngine>(programs_);  // the values now end with maxP and maxPm
+    handOver.ApplyTo(*base);
 
     code("AllowableDischargeAdjudication", "AllowableDischargeAdjudication", "許容回生判定結果=",
          motor.AllowableDischargeAdjudication);
@@ -347,28 +296,28 @@ void TCalcDischarge::RunJudgementFormulas(TMotor& motor, const TTorqueList& torq
     }
 }
 
-void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, std::string& handOver) {
-    TFormulaEngine base;
-    base.ExecuteStatement(handOver);
+void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, THandOverValues& handOver) {
+    TFormulaEngine base(programs_);
+    handOver.ApplyTo(base);
     for (int i = 0; i < torques.Count(); ++i) {
         const TTorqueValue& v = torques.Value(i);
-        std::string interval = v.IntervalText();
+        THandOverValues interval = v.RegenerationValues();
         TMomentaryDischarge row;
         row.No = std::to_string(i + 1);
         row.t = FloatToText(v.TimeInterval);
         row.Behavior = std::to_string(v.Stop);
         for (auto [key, field] : {std::pair{"Er", &row.Er}, std::pair{"Ec", &row.Ec}, std::pair{"Em", &row.Em}}) {
-            TFormulaEngine engine;
-            if (!engine.CopyStateFrom(base)) engine.ExecuteStatement(handOver);
-            engine.ExecuteStatement(interval);
+            TFormulaEngine engine(programs_);
+            if (!engine.CopyStateFrom(base)) handOver.ApplyTo(engine);
+            interval.ApplyTo(engine);
             engine.ExecuteStatement(formulas_.Get(key));
             const double value = engine.EvalDouble(key);
             *field = FloatToText(value);
-            interval += "\r\n" + std::string(key) + "=" + FloatToText(value);
+            interval.Number(key, value);
         }
         table_.Add(std::move(row));
     }
-    TFormulaEngine engine;
+    TFormulaEngine engine(programs_);
     engine.ExecuteStatement(table_.ScriptText());
     engine.ExecuteStatement(formulas_.Get("Pn"));
     for (int k = 1; k <= table_.Count(); ++k) {
@@ -382,9 +331,9 @@ void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, std::
     motor.maxP = NumericOrZero(engine.Eval("maxP"));
     motor.maxPm = NumericOrZero(engine.Eval("maxPm"));
     motor.MomentaryTableText = table_.FormatRows();
-    handOver += "\r\nmaxP=" + FloatToText(motor.maxP);
+    handOver.Number("maxP", motor.maxP);
     motor.JudgementLog.push_back("最大回生抵抗消費電力(maxP) = " + FloatToText(motor.maxP));
-    handOver += "\r\nmaxPm=" + FloatToText(motor.maxPm);
+    handOver.Number("maxPm", motor.maxPm);
     motor.JudgementLog.push_back("最大瞬時回生電力(maxPm) = " + FloatToText(motor.maxPm));
 }
 

@@ -3,6 +3,7 @@
 // calculation with its momentary table.
 #pragma once
 
+#include "torque/HandOverValues.h"
 #include "torque/Motor.h"
 #include "torque/TorqueList.h"
 
@@ -16,6 +17,7 @@ class TCalcCarryValue;
 class TCalcTrace;
 class TCatalogQuery;
 class TPhysicalConstant;
+class TProgramCache;
 
 // The 24 judgement formulas of the catalog, read once per run.
 class TCalcDischargeFormula {
@@ -27,8 +29,8 @@ public:
     // The text of a key; empty when the catalog has none.
     const std::string& Get(const std::string& key) const;
     void Set(const std::string& key, std::string text);
-    // Every key and text, length-prefixed: part of a judgement's memo key.
-    void AppendKey(std::string& key) const;
+    // Every key and its text, in order.
+    const std::vector<std::pair<std::string, std::string>>& Texts() const { return texts_; }
 
 private:
     std::vector<std::pair<std::string, std::string>> texts_;
@@ -63,10 +65,32 @@ private:
     std::vector<TMomentaryDischarge> rows_;
 };
 
+// What the judgement formulas read: the extended hand-over text, each interval's
+// regeneration view with its stop code, and the formula texts.
+struct TJudgementInput {
+    std::string HandOver;
+    std::vector<std::pair<std::string, int>> Intervals;
+    std::vector<std::pair<std::string, std::string>> Formulas;
+    bool operator==(const TJudgementInput&) const = default;
+};
+
+// What they give: the motor's verdicts and the momentary table.
+struct TJudgementOutcome {
+    TMotorVerdicts Verdicts;
+    TMomentaryDischargeList Table;
+};
+
+// A motor sold under several extension codes repeats the same judgement.
+using TJudgementResults = TRecentResults<TJudgementInput, TJudgementOutcome, 8>;
+
 class TCalcDischarge {
 public:
+    // programs, figures and judgements belong to the run (each may be null: parse every
+    // text, remember no result).
     TCalcDischarge(const TCalcDischargeFormula& formulas, const TTorqueValueFormula& torqueFormulas,
-                   const TPhysicalConstant& constants, TCalcCarryValue& chain, TCalcTrace& trace);
+                   const TPhysicalConstant& constants, TCalcCarryValue& chain, TCalcTrace& trace,
+                   TProgramCache* programs = nullptr, TTorqueFigureResults* figures = nullptr,
+                   TJudgementResults* judgements = nullptr);
 
     void SetTorqueSource(ITorqueSource* source) { source_ = source; }
     ITorqueSource* TorqueSource() const { return source_; }
@@ -76,6 +100,8 @@ public:
     // The chain on the motor, its load inertia stored in the motor, and the text of
     // carry values, motor data and torque figures every judgement formula starts from.
     std::string BuildHandOverText(TMotor& motor, const TTorqueList& torques) const;
+    // The same as values to set in a formula engine, with the text for the log.
+    THandOverValues BuildHandOver(TMotor& motor, const TTorqueList& torques) const;
     // Runs every judgement and regeneration formula and fills the motor's results.
     void JudgeMotor(TMotor& motor, const TTorqueList& torques, double workingVoltage);
 
@@ -83,8 +109,8 @@ public:
 
 private:
     // The formula part of JudgeMotor: every result field and the regeneration table.
-    void RunJudgementFormulas(TMotor& motor, const TTorqueList& torques, std::string& handOver);
-    void Regenerate(TMotor& motor, const TTorqueList& torques, std::string& handOver);
+    void RunJudgementFormulas(TMotor& motor, const TTorqueList& torques, THandOverValues& handOver);
+    void Regenerate(TMotor& motor, const TTorqueList& torques, THandOverValues& handOver);
 
     const TCalcDischargeFormula& formulas_;
     const TTorqueValueFormula& torqueFormulas_;
@@ -94,16 +120,9 @@ private:
     ITorqueSource* source_ = nullptr;
     TMomentaryDischargeList table_;
 
-    // Recent results by their inputs: the same motor under several extension codes is
-    // judged on equal inputs, and the formulas give equal results for equal inputs.
-    static constexpr size_t kMemoSize = 8;
-    mutable std::vector<std::pair<std::string, std::unique_ptr<TTorqueList>>> listMemo_;  // figures only
-    struct TJudgementMemo {
-        std::string key;  // the hand-over text, the intervals and the formula texts
-        TMotor outcome;   // its result fields only
-        TMomentaryDischargeList table;
-    };
-    std::vector<TJudgementMemo> judgementMemo_;  // most recent first
+    TProgramCache* programs_;
+    TTorqueFigureResults* figures_;
+    TJudgementResults* judgements_;
 };
 
 }  // namespace kinemo

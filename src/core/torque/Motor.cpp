@@ -18,95 +18,9 @@ TNameValueList LoadMotorResultLabels(TCatalogQuery& query) {
 }
 
 void TMotor::Assign(const TMotor& s) {
-    std::unique_ptr<TTorqueList> keep = std::move(Torques);
-    // Every plain field at once; the owned torque copy is handled by SetTorqueList.
-    mmf_value = s.mmf_value;
-    tms_name = s.tms_name;
-    mxc_cd = s.mxc_cd;
-    mmp_cd = s.mmp_cd;
-    msv_cd = s.msv_cd;
-    msv_model_all = s.msv_model_all;
-    msv_amplifier = s.msv_amplifier;
-    mso_name = s.mso_name;
-    msp_name = s.msp_name;
-    mss_name = s.mss_name;
-    mse_name = s.mse_name;
-    msmg_name = s.msmg_name;
-    msmg_value = s.msmg_value;
-    msv_msmg_cd = s.msv_msmg_cd;
-    msb_name = s.msb_name;
-    msb_value = s.msb_value;
-    msv_backlash = s.msv_backlash;
-    msos_name = s.msos_name;
-    msgr_name = s.msgr_name;
-    moc_value = s.moc_value;
-    MotorRotorInertia = s.MotorRotorInertia;
-    MotorWarningInertia = s.MotorWarningInertia;
-    MotorMaxTorque = s.MotorMaxTorque;
-    MotorRatedTorque = s.MotorRatedTorque;
-    MotorMaxSpeed = s.MotorMaxSpeed;
-    MotorTripSupply = s.MotorTripSupply;
-    MotorRatedSupply = s.MotorRatedSupply;
-    MotorCapacitor = s.MotorCapacitor;
-    MotorPhaseResistance = s.MotorPhaseResistance;
-    MotorRatedCurrent = s.MotorRatedCurrent;
-    MotorAllowableDischarge = s.MotorAllowableDischarge;
-    MotorMomentaryDischarge = s.MotorMomentaryDischarge;
-    MotorWarningAllowableDischarge = s.MotorWarningAllowableDischarge;
-    MotorWarningMomentaryDischarge = s.MotorWarningMomentaryDischarge;
-    MotorWarningTorqueDefMax = s.MotorWarningTorqueDefMax;
-    MotorWarningTorqueHighMax = s.MotorWarningTorqueHighMax;
-    MotorWarningTorqueLowMax = s.MotorWarningTorqueLowMax;
-    MotorWarningTorqueDefEffective = s.MotorWarningTorqueDefEffective;
-    MotorWarningTorqueHighEffective = s.MotorWarningTorqueHighEffective;
-    MotorWarningTorqueLowEffective = s.MotorWarningTorqueLowEffective;
-    MotorRatedSpeed = s.MotorRatedSpeed;
-    MotorGearInertia = s.MotorGearInertia;
-    MotorGearTorque = s.MotorGearTorque;
-    MotorGearEta = s.MotorGearEta;
-    MotorExternalResistor = s.MotorExternalResistor;
-    MotorExternalResistorCapacity = s.MotorExternalResistorCapacity;
-    MotorRunningTorque = s.MotorRunningTorque;
-    MotorRunningTorqueMax = s.MotorRunningTorqueMax;
-    MotorRunningTorqueMaxPercent = s.MotorRunningTorqueMaxPercent;
-    MotorEpigeneTorque = s.MotorEpigeneTorque;
-    MotorEpigeneTorqueMax = s.MotorEpigeneTorqueMax;
-    MotorEpigeneTorqueMaxPercent = s.MotorEpigeneTorqueMaxPercent;
-    msv_amplifier1 = s.msv_amplifier1;
-    msv_amplifier2 = s.msv_amplifier2;
-    msv_motor_price = s.msv_motor_price;
-    msv_amp_price = s.msv_amp_price;
-    msv_m_warningtorquedef = s.msv_m_warningtorquedef;
-    msv_m_warningtorquelow = s.msv_m_warningtorquelow;
-    msv_m_warningtorquehigh = s.msv_m_warningtorquehigh;
-    msgr_value = s.msgr_value;
-    msv_s_backlash = s.msv_s_backlash;
-    msv_m_warningallowabledischarge = s.msv_m_warningallowabledischarge;
-    Judged = s.Judged;
-    MotorNecessityMaxTorque = s.MotorNecessityMaxTorque;
-    MotorEffectiveTorque = s.MotorEffectiveTorque;
-    MotorEffectiveTorquePercent = s.MotorEffectiveTorquePercent;
-    maxP = s.maxP;
-    maxPm = s.maxPm;
-    MotorMaxTorquePercent = s.MotorMaxTorquePercent;
-    Result = s.Result;
-    MaxSpeed = s.MaxSpeed;
-    MaxTorqueAdjudication = s.MaxTorqueAdjudication;
-    MotorMaxSpeedMax = s.MotorMaxSpeedMax;
-    RunningTorque = s.RunningTorque;
-    EpigeneTorque = s.EpigeneTorque;
-    AllowableDischargeAdjudication = s.AllowableDischargeAdjudication;
-    WarningMomentaryDischargeAdjudication = s.WarningMomentaryDischargeAdjudication;
-    MotorInertiaRatio = s.MotorInertiaRatio;
-    Inertia = s.Inertia;
-    EffectiveTorque = s.EffectiveTorque;
-    RegenerationResistanceLoadRate = s.RegenerationResistanceLoadRate;
-    msv_pureexternalresistor = s.msv_pureexternalresistor;
-    JL = s.JL;
-    HandOverLog = s.HandOverLog;
-    JudgementLog = s.JudgementLog;
-    MomentaryTableText = s.MomentaryTableText;
-    Torques = std::move(keep);
+    static_cast<TMotorRecord&>(*this) = s;
+    static_cast<TMotorLimits&>(*this) = s;
+    static_cast<TMotorVerdicts&>(*this) = s;
     SetTorqueList(s.Torques.get());
 }
 
@@ -144,103 +58,123 @@ TMotorGearData TMotor::GearData() const {
     return g;
 }
 
+const std::vector<TMotorField>& MotorFields() {
+    using M = TMotor;
+    static const std::vector<TMotorField> fields = {
+        {"mmf_value", nullptr, nullptr, nullptr, &M::mmf_value},
+        {"tms_name", nullptr, nullptr, nullptr, &M::tms_name},
+        {"mxc_cd", nullptr, nullptr, nullptr, &M::mxc_cd},
+        {"mmp_cd", nullptr, nullptr, nullptr, &M::mmp_cd},
+        {"msv_cd", nullptr, nullptr, nullptr, &M::msv_cd},
+        {"msv_model_all", nullptr, nullptr, nullptr, &M::msv_model_all},
+        {"msv_amplifier", nullptr, nullptr, nullptr, &M::msv_amplifier},
+        {"mso_name", nullptr, nullptr, nullptr, &M::mso_name},
+        {"msp_name", nullptr, nullptr, nullptr, &M::msp_name},
+        {"mss_name", nullptr, nullptr, nullptr, &M::mss_name},
+        {"mse_name", nullptr, nullptr, nullptr, &M::mse_name},
+        {"msmg_name", nullptr, nullptr, nullptr, &M::msmg_name},
+        {"msmg_value", nullptr, nullptr, nullptr, &M::msmg_value},
+        {"msv_msmg_cd", nullptr, nullptr, nullptr, &M::msv_msmg_cd},
+        {"msb_name", nullptr, nullptr, nullptr, &M::msb_name},
+        {"msb_value", nullptr, nullptr, nullptr, &M::msb_value},
+        {"msv_backlash", nullptr, nullptr, nullptr, &M::msv_backlash},
+        {"msos_name", nullptr, nullptr, nullptr, &M::msos_name},
+        {"msgr_name", nullptr, nullptr, nullptr, &M::msgr_name},
+        {"moc_value", nullptr, nullptr, nullptr, &M::moc_value},
+        {"msv_s_rotorinertia", nullptr, "MotorRotorInertia", "'ロータイナーシャ(msv_s_rotorinertia)",
+         &M::MotorRotorInertia},
+        {"msv_m_warninginertia", nullptr, "MotorWarningInertia", "'イナーシャ警告(msv_m_warninginertia)",
+         &M::MotorWarningInertia},
+        {"msv_s_maxtorque", nullptr, "MotorMaxTorque", "'最大トルク(msv_s_maxtorque)", &M::MotorMaxTorque},
+        {"msv_s_ratedtorque", nullptr, "MotorRatedTorque", "'定格トルク(msv_s_ratedtorque)", &M::MotorRatedTorque},
+        {"msv_s_maxspeed", nullptr, "MotorMaxSpeed", "'最高回転数(msv_s_maxspeed)", &M::MotorMaxSpeed},
+        {"msv_m_tripsupply", nullptr, "MotorTripSupply", "'トリップ電圧(msv_m_tripsupply)", &M::MotorTripSupply},
+        {"mss_n_supply", nullptr, "MotorRatedSupply", "'定格電圧(mss_n_supply)", &M::MotorRatedSupply},
+        {"msv_m_capacitor", nullptr, "MotorCapacitor", "'コンデンサ容量(msv_m_capacitor)", &M::MotorCapacitor},
+        {"msv_s_phaseresistance", nullptr, "MotorPhaseResistance", "'相抵抗(msv_s_phaseresistance)",
+         &M::MotorPhaseResistance},
+        {"msv_s_ratedcurrent", nullptr, "MotorRatedCurrent", "'定格電流(msv_s_ratedcurrent)", &M::MotorRatedCurrent},
+        {"msv_m_allowabledischarge", nullptr, "MotorAllowableDischarge", "'許容回生(msv_m_allowabledischarge)",
+         &M::MotorAllowableDischarge},
+        {"msv_m_momentarydischarge", nullptr, "MotorMomentaryDischarge", "'瞬時回生電力(msv_m_momentarydischarge)",
+         &M::MotorMomentaryDischarge},
+        {"msv_m_allowabledischarge", "msv_m_warningallowabledischarge", "MotorWarningAllowableDischarge",
+         "'警告許容回生(msv_m_allowabledischarge * msv_m_warningallowabledischarge)",
+         &M::MotorWarningAllowableDischarge},
+        {"msv_m_momentarydischarge", "msv_m_warningmomentarydischarge", "MotorWarningMomentaryDischarge",
+         "'警告瞬時回生電力(msv_m_momentarydischarge * msv_m_warningmomentarydischarge)",
+         &M::MotorWarningMomentaryDischarge},
+        {"msv_s_maxtorque", "msv_m_warningtorquedef", "MotorWarningTorqueDefMax",
+         "'警告トルク(デフォルト)最大トルク(msv_s_maxtorque * msv_m_warningtorquedef)", &M::MotorWarningTorqueDefMax},
+        {"msv_s_maxtorque", "msv_m_warningtorquehigh", "MotorWarningTorqueHighMax",
+         "'警告トルク(高速)最大トルク(msv_s_maxtorque * msv_m_warningtorquehigh)", &M::MotorWarningTorqueHighMax},
+        {"msv_s_maxtorque", "msv_m_warningtorquelow", "MotorWarningTorqueLowMax",
+         "'警告トルク(低速)最大トルク(msv_s_maxtorque * msv_m_warningtorquelow)", &M::MotorWarningTorqueLowMax},
+        // The comment names the low-speed factor, the value uses the default one: catalogs
+        // made for this system expect both as they are.
+        {"msv_s_ratedtorque", "msv_m_warningtorquedef", "MotorWarningTorqueDefEffective",
+         "'警告トルク(デフォルト)実効トルク(msv_s_ratedtorque * msv_m_warningtorquelow)",
+         &M::MotorWarningTorqueDefEffective},
+        // The high-speed effective limit is built with the low-speed factor, as those catalogs expect.
+        {"msv_s_ratedtorque", "msv_m_warningtorquelow", "MotorWarningTorqueHighEffective",
+         "'警告トルク(高速)実効トルク(msv_s_ratedtorque * msv_m_warningtorquelow)",
+         &M::MotorWarningTorqueHighEffective},
+        {"msv_s_ratedtorque", "msv_m_warningtorquelow", "MotorWarningTorqueLowEffective",
+         "'警告トルク(低速)実効トルク(msv_s_ratedtorque * msv_m_warningtorquelow)",
+         &M::MotorWarningTorqueLowEffective},
+        {"msv_s_ratedspeed", nullptr, "MotorRatedSpeed", "'定格回転数(msv_s_ratedspeed)", &M::MotorRatedSpeed},
+        {"msv_gearinertia", nullptr, "MotorGearInertia", "'入力軸イナーシャ(msv_gearinertia)", &M::MotorGearInertia},
+        {"msv_geartorque", nullptr, "MotorGearTorque", "'入力軸摩擦トルク(msv_geartorque)", &M::MotorGearTorque},
+        {"msv_m_geareta", nullptr, "MotorGearEta", "'伝達効率(msv_m_geareta)", &M::MotorGearEta},
+        {"msv_m_externalresistor", nullptr, "MotorExternalResistor", "'最大回生電力(msv_m_externalresistor)",
+         &M::MotorExternalResistor},
+        {"msv_m_externalresistorcapacity", nullptr, "MotorExternalResistorCapacity",
+         "'回生抵抗消費電力(msv_m_externalresistorcapacity)", &M::MotorExternalResistorCapacity},
+        {"msv_s_ratedtorque", "msv_m_warningtorquedef", "MotorRunningTorque", "'警告走行トルク", &M::MotorRunningTorque},
+        // The previous judgement's figure: the current one reaches the formulas as TorqueMaxRunning.
+        {nullptr, nullptr, "MotorRunningTorqueMax", "'走行トルク", &M::MotorRunningTorqueMax},
+        {"msv_s_ratedtorque", "msv_m_warningtorquedef", "MotorEpigeneTorque", "'警告保持トルク", &M::MotorEpigeneTorque},
+        {nullptr, nullptr, "MotorEpigeneTorqueMax", "'保持トルク", &M::MotorEpigeneTorqueMax},
+        {"msv_amplifier1", nullptr, nullptr, nullptr, &M::msv_amplifier1},
+        {"msv_amplifier2", nullptr, nullptr, nullptr, &M::msv_amplifier2},
+        {"msv_motor_price", nullptr, nullptr, nullptr, &M::msv_motor_price},
+        {"msv_amp_price", nullptr, nullptr, nullptr, &M::msv_amp_price},
+        {"msv_m_warningtorquedef", nullptr, nullptr, nullptr, &M::msv_m_warningtorquedef},
+        {"msv_m_warningtorquelow", nullptr, nullptr, nullptr, &M::msv_m_warningtorquelow},
+        {"msv_m_warningtorquehigh", nullptr, nullptr, nullptr, &M::msv_m_warningtorquehigh},
+        {"msgr_value", nullptr, nullptr, nullptr, &M::msgr_value},
+        {"msv_s_backlash", nullptr, nullptr, nullptr, &M::msv_s_backlash},
+        {"msv_m_warningallowabledischarge", nullptr, nullptr, nullptr, &M::msv_m_warningallowabledischarge},
+        {"msv_pureexternalresistor", nullptr, nullptr, nullptr, &M::msv_pureexternalresistor},
+    };
+    return fields;
+}
+
 namespace {
 
-// Reads only what the query selected: one loader serves every motor query shape.
-class RowReader {
-public:
-    explicit RowReader(TCatalogQuery& q) : q_(q) {}
-    bool Has(const char* c) const { return q_.HasField(c); }
-    void Text(const char* c, std::string& out) const {
-        if (Has(c)) out = q_.AsString(c);
+// One loader serves every motor query shape: a field is read only when the query selected
+// its column (and its factor column); otherwise it keeps its default.
+void FillMotor(TCatalogQuery& q, TMotor& m) {
+    for (const TMotorField& f : MotorFields()) {
+        if (!f.Column || !q.HasField(f.Column) || (f.Factor && !q.HasField(f.Factor))) continue;
+        if (auto* text = std::get_if<std::string TMotor::*>(&f.Member)) {
+            m.*(*text) = q.AsString(f.Column);
+        } else if (auto* code = std::get_if<int TMotor::*>(&f.Member)) {
+            m.*(*code) = static_cast<int>(q.AsInteger(f.Column));
+        } else {
+            const double v = q.AsFloat(f.Column);
+            m.*std::get<double TMotor::*>(f.Member) = f.Factor ? v * q.AsFloat(f.Factor) : v;
+        }
     }
-    void Int(const char* c, int& out) const {
-        if (Has(c)) out = static_cast<int>(q_.AsInteger(c));
-    }
-    void Num(const char* c, double& out) const {
-        if (Has(c)) out = q_.AsFloat(c);
-    }
-    void Product(const char* a, const char* b, double& out) const {
-        if (Has(a) && Has(b)) out = q_.AsFloat(a) * q_.AsFloat(b);
-    }
-
-private:
-    TCatalogQuery& q_;
-};
-
-void FillMotor(const RowReader& r, TMotor& m) {
-    r.Text("mmf_value", m.mmf_value);
-    r.Text("tms_name", m.tms_name);
-    r.Int("mxc_cd", m.mxc_cd);
-    r.Int("mmp_cd", m.mmp_cd);
-    r.Int("msv_cd", m.msv_cd);
-    r.Text("msv_model_all", m.msv_model_all);
-    r.Text("msv_amplifier", m.msv_amplifier);
-    r.Text("mso_name", m.mso_name);
-    r.Text("msp_name", m.msp_name);
-    r.Text("mss_name", m.mss_name);
-    r.Text("mse_name", m.mse_name);
-    r.Text("msmg_name", m.msmg_name);
-    r.Text("msmg_value", m.msmg_value);
-    r.Int("msv_msmg_cd", m.msv_msmg_cd);
-    r.Text("msb_name", m.msb_name);
-    r.Text("msb_value", m.msb_value);
-    r.Text("msv_backlash", m.msv_backlash);
-    r.Text("msos_name", m.msos_name);
-    r.Text("msgr_name", m.msgr_name);
-    r.Text("moc_value", m.moc_value);
-    r.Num("msv_s_rotorinertia", m.MotorRotorInertia);
-    r.Num("msv_m_warninginertia", m.MotorWarningInertia);
-    r.Num("msv_s_maxtorque", m.MotorMaxTorque);
-    r.Num("msv_s_ratedtorque", m.MotorRatedTorque);
-    r.Num("msv_s_maxspeed", m.MotorMaxSpeed);
-    r.Num("msv_m_tripsupply", m.MotorTripSupply);
-    r.Num("mss_n_supply", m.MotorRatedSupply);
-    r.Num("msv_m_capacitor", m.MotorCapacitor);
-    r.Num("msv_s_phaseresistance", m.MotorPhaseResistance);
-    r.Num("msv_s_ratedcurrent", m.MotorRatedCurrent);
-    r.Num("msv_m_allowabledischarge", m.MotorAllowableDischarge);
-    r.Num("msv_m_momentarydischarge", m.MotorMomentaryDischarge);
-    r.Product("msv_m_allowabledischarge", "msv_m_warningallowabledischarge", m.MotorWarningAllowableDischarge);
-    r.Product("msv_m_momentarydischarge", "msv_m_warningmomentarydischarge", m.MotorWarningMomentaryDischarge);
-    r.Product("msv_s_maxtorque", "msv_m_warningtorquedef", m.MotorWarningTorqueDefMax);
-    r.Product("msv_s_maxtorque", "msv_m_warningtorquehigh", m.MotorWarningTorqueHighMax);
-    r.Product("msv_s_maxtorque", "msv_m_warningtorquelow", m.MotorWarningTorqueLowMax);
-    r.Product("msv_s_ratedtorque", "msv_m_warningtorquedef", m.MotorWarningTorqueDefEffective);
-    // The high-speed effective limit is built with the low-speed factor, as catalogs
-    // made for this system expect.
-    r.Product("msv_s_ratedtorque", "msv_m_warningtorquelow", m.MotorWarningTorqueHighEffective);
-    r.Product("msv_s_ratedtorque", "msv_m_warningtorquelow", m.MotorWarningTorqueLowEffective);
-    r.Num("msv_s_ratedspeed", m.MotorRatedSpeed);
-    r.Num("msv_gearinertia", m.MotorGearInertia);
-    r.Num("msv_geartorque", m.MotorGearTorque);
-    r.Num("msv_m_geareta", m.MotorGearEta);
-    r.Num("msv_m_externalresistor", m.MotorExternalResistor);
-    r.Num("msv_m_externalresistorcapacity", m.MotorExternalResistorCapacity);
-    r.Product("msv_s_ratedtorque", "msv_m_warningtorquedef", m.MotorRunningTorque);
-    r.Product("msv_s_ratedtorque", "msv_m_warningtorquedef", m.MotorEpigeneTorque);
-    r.Text("msv_amplifier1", m.msv_amplifier1);
-    r.Text("msv_amplifier2", m.msv_amplifier2);
-    r.Int("msv_motor_price", m.msv_motor_price);
-    r.Int("msv_amp_price", m.msv_amp_price);
-    r.Num("msv_m_warningtorquedef", m.msv_m_warningtorquedef);
-    r.Num("msv_m_warningtorquelow", m.msv_m_warningtorquelow);
-    r.Num("msv_m_warningtorquehigh", m.msv_m_warningtorquehigh);
-    m.msgr_value = r.Has("msgr_value") ? 0 : 1;
-    r.Num("msgr_value", m.msgr_value);
-    r.Num("msv_s_backlash", m.msv_s_backlash);
-    r.Num("msv_m_warningallowabledischarge", m.msv_m_warningallowabledischarge);
-    r.Text("msv_pureexternalresistor", m.msv_pureexternalresistor);
 }
 
 }  // namespace
 
 std::vector<std::unique_ptr<TMotor>> LoadMotorList(TCatalogQuery& query) {
     std::vector<std::unique_ptr<TMotor>> list;
-    RowReader reader(query);
     for (; !query.Eof(); query.Next()) {
         auto m = std::make_unique<TMotor>();
-        FillMotor(reader, *m);
+        FillMotor(query, *m);
         list.push_back(std::move(m));
     }
     query.Close();

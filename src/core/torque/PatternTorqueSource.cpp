@@ -10,56 +10,31 @@
 #include "units/PhysicalConstant.h"
 
 #include <cmath>
-#include <cstring>
-#include <type_traits>
 
 namespace kinemo {
 
 TPatternTorqueSource::TPatternTorqueSource(TCalcCarryValue& chain, const TTorqueValueFormula& formulas,
-                                           const TPhysicalConstant& constants, const TErrorMessage& errors)
-    : chain_(chain), formulas_(formulas), constants_(constants), errors_(errors) {}
+                                           const TPhysicalConstant& constants, const TErrorMessage& errors,
+                                           TProgramCache* programs, TIntervalResults* results)
+    : chain_(chain), formulas_(formulas), constants_(constants), errors_(errors), programs_(programs), results_(results) {}
 
 void TPatternTorqueSource::SetPattern(const TInputPatternGridData* pattern, const TExternalForceGridData* marks) {
     pattern_ = pattern;
     marks_ = marks;
 }
 
-std::unique_ptr<TTorqueValue> TPatternTorqueSource::TValueMemo::Make(const TTorqueEnvironment& env,
-                                                                     const CarryOutput& carry, double frequency,
-                                                                     double preFrequency, double timeInterval,
-                                                                     double rotorInertia) {
-    static_assert(std::is_trivially_copyable_v<CarryOutput>);
-    static const std::string kNone;
-    const std::string& formula = env.Formulas ? env.Formulas->IntervalText : kNone;
-    const std::string& constants = env.Constants ? env.Constants->ConstantsText() : kNone;
-    if (formula != formulaText_ || constants != constantsText_ || env.ModulusText != modulusText_) {
-        entries_.clear();
-        next_ = 0;
-        formulaText_ = formula;
-        constantsText_ = constants;
-        modulusText_ = env.ModulusText;
-    }
-    const std::array<double, 4> inputs{frequency, preFrequency, timeInterval, rotorInertia};
-    for (const TEntry& e : entries_)
-        if (std::memcmp(e.inputs.data(), inputs.data(), sizeof inputs) == 0 &&
-            std::memcmp(&e.carry, &carry, sizeof carry) == 0)
-            return std::make_unique<TTorqueValue>(*e.value);
-    auto value = std::make_unique<TTorqueValue>(env, carry, frequency, preFrequency, timeInterval, rotorInertia);
-    TEntry entry{inputs, carry, std::make_unique<TTorqueValue>(*value)};
-    if (entries_.size() < kCapacity) {
-        entries_.push_back(std::move(entry));
-    } else {
-        entries_[next_] = std::move(entry);
-        next_ = (next_ + 1) % kCapacity;
-    }
-    return value;
+std::unique_ptr<TTorqueValue> TPatternTorqueSource::Make(const TTorqueEnvironment& env, const CarryOutput& carry,
+                                                         double frequency, double preFrequency, double timeInterval,
+                                                         double rotorInertia) const {
+    if (results_) return results_->Make(env, carry, frequency, preFrequency, timeInterval, rotorInertia);
+    return std::make_unique<TTorqueValue>(env, carry, frequency, preFrequency, timeInterval, rotorInertia);
 }
 
 std::vector<std::unique_ptr<TTorqueValue>> TPatternTorqueSource::BuildTorqueValues(const TMotor& motor,
                                                                                    double rotorInertia) {
     std::vector<std::unique_ptr<TTorqueValue>> out;
     if (!pattern_) return out;
-    TTorqueEnvironment env{&formulas_, &constants_, ModulusText ? ModulusText() : std::string("1")};
+    TTorqueEnvironment env{&formulas_, &constants_, ModulusText ? ModulusText() : std::string("1"), programs_};
     chain_.SetTableColumns(marks_ ? marks_->Columns() : std::vector<TExternalForceColData*>{});
     TCarryTable table;
     const TMotorGearData gear = motor.GearData();
@@ -79,12 +54,12 @@ void TPatternTorqueSource::BuildSpeed(const TTorqueEnvironment& env, const TCarr
         const double f = pattern_->Cell(r, P::kFrequency).Value();
         const CarryOutput& carry = table[static_cast<size_t>(r - 1)];
         if (f * pf >= 0) {
-            out.push_back(memo_.Make(env, carry, f, pf, t, j));
+            out.push_back(Make(env, carry, f, pf, t, j));
         } else {
             // The speed changes sign inside the interval: split it at zero speed.
             const double t0 = std::fabs(pf * (t / (f - pf)));
-            out.push_back(memo_.Make(env, carry, 0, pf, t0, j));
-            out.push_back(memo_.Make(env, carry, f, 0, t - t0, j));
+            out.push_back(Make(env, carry, 0, pf, t0, j));
+            out.push_back(Make(env, carry, f, 0, t - t0, j));
         }
         pf = f;
     }
@@ -108,11 +83,11 @@ void TPatternTorqueSource::BuildPosition(const TTorqueEnvironment& env, const TC
                 out.clear();
                 throw TErrorMessageException(errors_, "IllegalUnderSuspension");
             }
-            out.push_back(memo_.Make(env, carry, f, f, T, j));
+            out.push_back(Make(env, carry, f, f, T, j));
         } else {
-            if (a > 0) out.push_back(memo_.Make(env, carry, f, 0, a, j));
-            if (T - a - d > 0) out.push_back(memo_.Make(env, carry, f, f, T - a - d, j));
-            if (d > 0) out.push_back(memo_.Make(env, carry, 0, f, d, j));
+            if (a > 0) out.push_back(Make(env, carry, f, 0, a, j));
+            if (T - a - d > 0) out.push_back(Make(env, carry, f, f, T - a - d, j));
+            if (d > 0) out.push_back(Make(env, carry, 0, f, d, j));
         }
         previous = p;
     }

@@ -5,7 +5,6 @@
 
 #include "torque/CalcDischarge.h"
 
-#include <array>
 #include <functional>
 
 namespace kinemo {
@@ -17,8 +16,11 @@ class TInputPatternGridData;
 
 class TPatternTorqueSource : public ITorqueSource {
 public:
+    // programs and results belong to the run (either may be null: parse every text,
+    // remember no interval).
     TPatternTorqueSource(TCalcCarryValue& chain, const TTorqueValueFormula& formulas,
-                         const TPhysicalConstant& constants, const TErrorMessage& errors);
+                         const TPhysicalConstant& constants, const TErrorMessage& errors,
+                         TProgramCache* programs = nullptr, TIntervalResults* results = nullptr);
 
     // The pattern shown and its external-force marks (both borrowed; marks may be null).
     void SetPattern(const TInputPatternGridData* pattern, const TExternalForceGridData* marks);
@@ -29,26 +31,9 @@ public:
     std::vector<std::unique_ptr<TTorqueValue>> BuildTorqueValues(const TMotor& motor, double rotorInertia) override;
 
 private:
-    // Interval results by their inputs. Twins of a motor (the same motor with another
-    // extension code) and repeated moves of a pattern run the interval formula on equal
-    // inputs; the formula texts are fixed between calls, so equal inputs give equal values.
-    class TValueMemo {
-    public:
-        std::unique_ptr<TTorqueValue> Make(const TTorqueEnvironment& env, const CarryOutput& carry, double frequency,
-                                           double preFrequency, double timeInterval, double rotorInertia);
-
-    private:
-        struct TEntry {
-            std::array<double, 4> inputs;
-            CarryOutput carry;
-            std::unique_ptr<TTorqueValue> value;
-        };
-        static constexpr size_t kCapacity = 64;
-        std::string formulaText_, constantsText_, modulusText_;  // what the entries were made with
-        std::vector<TEntry> entries_;
-        size_t next_ = 0;  // the entry a new result replaces once full
-    };
-
+    // One interval, remembered by its inputs when the run keeps interval results.
+    std::unique_ptr<TTorqueValue> Make(const TTorqueEnvironment& env, const CarryOutput& carry, double frequency,
+                                       double preFrequency, double timeInterval, double rotorInertia) const;
     void BuildSpeed(const TTorqueEnvironment& env, const TCarryTable& table, double j,
                     std::vector<std::unique_ptr<TTorqueValue>>& out) const;
     void BuildPosition(const TTorqueEnvironment& env, const TCarryTable& table, double j,
@@ -60,7 +45,8 @@ private:
     const TErrorMessage& errors_;
     const TInputPatternGridData* pattern_ = nullptr;
     const TExternalForceGridData* marks_ = nullptr;
-    mutable TValueMemo memo_;
+    TProgramCache* programs_;
+    TIntervalResults* results_;
 };
 
 }  // namespace kinemo

@@ -3,7 +3,6 @@
 
 #include "formula/FormulaEngine.h"
 #include "base/KinemoError.h"
-#include "base/MemoKey.h"
 #include "base/TextFormat.h"
 #include "units/ValueFormat.h"
 
@@ -11,15 +10,20 @@
 
 namespace kinemo {
 
+TTorqueList::TTorqueList(const TTorqueList& other) { *this = other; }
+
+TTorqueList& TTorqueList::operator=(const TTorqueList& other) {
+    if (this == &other) return *this;
+    values_.clear();
+    for (const auto& v : other.values_) values_.push_back(std::make_unique<TTorqueValue>(*v));
+    CopyFiguresFrom(other);
+    return *this;
+}
+
 std::unique_ptr<TTorqueList> TTorqueList::Copy() const {
-    auto c = std::make_unique<TTorqueList>();
-    for (const auto& v : values_) c->values_.push_back(std::make_unique<TTorqueValue>(*v));
-    c->NecessityMaxTorque = NecessityMaxTorque;
-    c->NecessityMaxTorqueS = NecessityMaxTorqueS;
-    c->TotalTime = TotalTime;
-    c->EffectiveTorque = EffectiveTorque;
-    c->MaxSpeed = MaxSpeed;
-    c->MaxFrequency = MaxFrequency;
+    auto c = std::make_unique<TTorqueList>(*this);
+    c->MotorRunningTorqueMax = 0;
+    c->MotorEpigeneTorqueMax = 0;
     return c;
 }
 
@@ -57,12 +61,17 @@ std::array<double, 15> TTorqueList::ArrayFields(const TTorqueValue& v) {
             v.IntervalTorqueS};
 }
 
-void TTorqueList::AppendCalculationKey(const TTorqueValueFormula& formulas, std::string& key) const {
-    for (const std::string* text :
-         {&formulas.NecessityMaxTorque, &formulas.EffectiveTorque, &formulas.RunningTorqueMax, &formulas.EpigeneTorqueMax})
-        AppendKeyText(key, *text);
-    AppendKeyBytes(key, static_cast<uint32_t>(values_.size()));
-    for (const auto& v : values_) AppendKeyBytes(key, ArrayFields(*v));
+TTorqueListInput TTorqueList::CalculationInput(const TTorqueValueFormula& formulas) const {
+    TTorqueListInput input{{formulas.NecessityMaxTorque, formulas.EffectiveTorque, formulas.RunningTorqueMax,
+                            formulas.EpigeneTorqueMax},
+                           {}};
+    input.Rows.reserve(values_.size());
+    for (const auto& v : values_) {
+        const std::array<double, 15> fields = ArrayFields(*v);
+        std::array<TExactDouble, 15>& row = input.Rows.emplace_back();
+        for (size_t k = 0; k < fields.size(); ++k) row[k].value = fields[k];
+    }
+    return input;
 }
 
 void TTorqueList::CopyFiguresFrom(const TTorqueList& other) {
@@ -90,7 +99,7 @@ std::string TTorqueList::ArrayScript() const {
     return s;
 }
 
-void TTorqueList::Calculate(const TTorqueValueFormula& formulas) {
+void TTorqueList::Calculate(const TTorqueValueFormula& formulas, TProgramCache* programs) {
     NecessityMaxTorque = TotalTime = EffectiveTorque = MaxSpeed = MaxFrequency = 0;
     const long long n = Count();
     {
@@ -103,7 +112,7 @@ void TTorqueList::Calculate(const TTorqueValueFormula& formulas) {
         }
         // The array lines and the catalog text run as two texts of one engine: the same
         // effect as one text, and the catalog text stays parsed between motors.
-        TFormulaEngine engine;
+        TFormulaEngine engine(programs);
         engine.ExecuteStatement(s);
         engine.ExecuteStatement(formulas.NecessityMaxTorque);
         NecessityMaxTorque = engine.EvalDouble("NecessityMaxTorque");
@@ -119,20 +128,20 @@ void TTorqueList::Calculate(const TTorqueValueFormula& formulas) {
             Element(s, "IntervalTorque", i, values_[i - 1]->IntervalTorque, "=");
             Element(s, "IntervalTime", i, values_[i - 1]->TimeInterval, "=");
         }
-        TFormulaEngine engine;
+        TFormulaEngine engine(programs);
         engine.ExecuteStatement(s);
         engine.ExecuteStatement(formulas.EffectiveTorque);
         EffectiveTorque = engine.EvalDouble("EffectiveTorque");
     }
     const std::string arrays = ArrayScript();
     {
-        TFormulaEngine engine;
+        TFormulaEngine engine(programs);
         engine.ExecuteStatement(arrays);
         engine.ExecuteStatement(formulas.RunningTorqueMax);
         MotorRunningTorqueMax = engine.EvalDouble("MotorRunningTorqueMax");
     }
     {
-        TFormulaEngine engine;
+        TFormulaEngine engine(programs);
         engine.ExecuteStatement(arrays);
         engine.ExecuteStatement(formulas.EpigeneTorqueMax);
         MotorEpigeneTorqueMax = engine.EvalDouble("MotorEpigeneTorqueMax");

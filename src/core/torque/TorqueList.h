@@ -12,10 +12,25 @@
 
 namespace kinemo {
 
+class TProgramCache;
+
+// What the list formulas read: their four texts and the interval fields of every row.
+struct TTorqueListInput {
+    std::array<std::string, 4> Formulas;
+    std::vector<std::array<TExactDouble, 15>> Rows;
+    bool operator==(const TTorqueListInput&) const = default;
+};
+
 class TTorqueList {
 public:
     TTorqueList() = default;
-    // A copy of every value and of the first six figures (the two maxima stay 0).
+    // Copies are whole: every value and all eight figures.
+    TTorqueList(const TTorqueList& other);
+    TTorqueList& operator=(const TTorqueList& other);
+    TTorqueList(TTorqueList&&) noexcept = default;
+    TTorqueList& operator=(TTorqueList&&) noexcept = default;
+    // The copy a judged motor keeps: every value and the first six figures (the two
+    // maxima stay 0).
     std::unique_ptr<TTorqueList> Copy() const;
 
     void Add(std::unique_ptr<TTorqueValue> value) { values_.push_back(std::move(value)); }
@@ -24,11 +39,11 @@ public:
     std::vector<const TTorqueValue*> Values() const;
 
     // Runs the list formulas; "Not initialized TorqueList." without an effective-torque
-    // formula.
-    void Calculate(const TTorqueValueFormula& formulas);
-    // Everything Calculate reads, as bytes: lists with equal keys get equal figures.
-    void AppendCalculationKey(const TTorqueValueFormula& formulas, std::string& key) const;
-    // Takes the eight figures of a list with the same key.
+    // formula. programs: the run's parsed formula texts (null parses every time).
+    void Calculate(const TTorqueValueFormula& formulas, TProgramCache* programs = nullptr);
+    // Everything Calculate reads: lists with equal inputs get equal figures.
+    TTorqueListInput CalculationInput(const TTorqueValueFormula& formulas) const;
+    // Takes the eight figures of a list with equal inputs.
     void CopyFiguresFrom(const TTorqueList& other);
     // The labelled dump of every interval and the figures, lines ending with CR LF.
     std::string Text() const;
@@ -48,5 +63,9 @@ private:
     static std::array<double, 15> ArrayFields(const TTorqueValue& v);
     std::vector<std::unique_ptr<TTorqueValue>> values_;
 };
+
+// The figures of recent lists (values left out) by their inputs: twins of a motor give
+// equal lists.
+using TTorqueFigureResults = TRecentResults<TTorqueListInput, TTorqueList, 8>;
 
 }  // namespace kinemo

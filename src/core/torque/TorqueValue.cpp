@@ -66,7 +66,7 @@ TTorqueValue::TTorqueValue(const TTorqueEnvironment& env, const CarryOutput& car
     Assign(script, "TU", carry.TU);
     Assign(script, "TF", carry.TF);
     Assign(script, "TH", carry.TH);
-    TFormulaEngine engine;
+    TFormulaEngine engine(env.Programs);
     engine.ExecuteStatement(script);
     // The catalog text runs after the inputs in the same engine; kept apart it stays parsed.
     if (env.Formulas) engine.ExecuteStatement(env.Formulas->IntervalText);
@@ -80,6 +80,16 @@ TTorqueValue::TTorqueValue(const TTorqueEnvironment& env, const CarryOutput& car
     IntervalTorqueS = engine.EvalDouble("FIntervalTorqueS");
 }
 
+THandOverValues TTorqueValue::RegenerationValues() const {
+    THandOverValues v;
+    v.Number("Frequency", Frequency);
+    v.Number("PreFrequency", PreFrequency);
+    v.Number("IntervalTorque", IntervalTorque);
+    v.Number("IntervalTorqueS", IntervalTorqueS);
+    v.Number("TimeInterval", TimeInterval);
+    return v;
+}
+
 std::string TTorqueValue::IntervalText() const {
     std::string t;
     Assign(t, "Frequency", Frequency);
@@ -88,6 +98,26 @@ std::string TTorqueValue::IntervalText() const {
     Assign(t, "IntervalTorqueS", IntervalTorqueS);
     Assign(t, "TimeInterval", TimeInterval);
     return t;
+}
+
+std::unique_ptr<TTorqueValue> TIntervalResults::Make(const TTorqueEnvironment& env, const CarryOutput& carry,
+                                                    double frequency, double preFrequency, double timeInterval,
+                                                    double rotorInertia) {
+    static const std::string kNone;
+    const std::string& formula = env.Formulas ? env.Formulas->IntervalText : kNone;
+    const std::string& constants = env.Constants ? env.Constants->ConstantsText() : kNone;
+    if (formula != formulaText_ || constants != constantsText_ || env.ModulusText != modulusText_) {
+        results_.Clear();
+        formulaText_ = formula;
+        constantsText_ = constants;
+        modulusText_ = env.ModulusText;
+    }
+    const TIntervalInput input{{{{carry.JL}, {carry.TF}, {carry.TU}, {carry.TH}, {carry.V}, {carry.A}, {carry.B},
+                                 {frequency}, {preFrequency}, {timeInterval}, {rotorInertia}}}};
+    if (const TTorqueValue* hit = results_.Find(input)) return std::make_unique<TTorqueValue>(*hit);
+    auto value = std::make_unique<TTorqueValue>(env, carry, frequency, preFrequency, timeInterval, rotorInertia);
+    results_.Remember(input, *value);
+    return value;
 }
 
 }  // namespace kinemo

@@ -2,7 +2,11 @@
 // speeds, time, carry values and the motor's rotor inertia.
 #pragma once
 
+#include "base/RecentResults.h"
 #include "machine/CalcCarryValue.h"
+#include "torque/HandOverValues.h"
+
+#include <array>
 
 #include <memory>
 #include <string>
@@ -11,6 +15,7 @@
 namespace kinemo {
 
 class TPhysicalConstant;
+class TProgramCache;
 
 // The catalog's torque formula texts, read once per run.
 struct TTorqueValueFormula {
@@ -29,6 +34,7 @@ struct TTorqueEnvironment {
     const TTorqueValueFormula* Formulas = nullptr;
     const TPhysicalConstant* Constants = nullptr;
     std::string ModulusText = "1";  // the selected S-curve's modulus as stored
+    TProgramCache* Programs = nullptr;  // the run's parsed formula texts; null parses every time
 };
 
 class TTorqueValue {
@@ -41,6 +47,8 @@ public:
     // "Frequency=", "PreFrequency=", "IntervalTorque=", "IntervalTorqueS=", "TimeInterval="
     // lines, each ending with CR LF: the regeneration formulas' view of the interval.
     std::string IntervalText() const;
+    // The same five values, to set in a formula engine.
+    THandOverValues RegenerationValues() const;
 
     double TimeInterval = 0;
     double Frequency = 0;
@@ -56,6 +64,26 @@ public:
     double EpigeneConservation = 0;
     double RotorInertia = 0;
     CarryOutput Carry;
+};
+
+// What an interval formula run reads besides its environment: the carry values
+// (JL TF TU TH V A B), frequency, previous frequency, time and rotor inertia.
+struct TIntervalInput {
+    std::array<TExactDouble, 11> Values;
+    bool operator==(const TIntervalInput&) const = default;
+};
+
+// Interval results by their inputs. Twins of a motor (the same motor with another
+// extension code) and repeated moves of a pattern run the interval formula on equal
+// inputs; results of another environment (formula, constants, S-curve) are dropped.
+class TIntervalResults {
+public:
+    std::unique_ptr<TTorqueValue> Make(const TTorqueEnvironment& env, const CarryOutput& carry, double frequency,
+                                       double preFrequency, double timeInterval, double rotorInertia);
+
+private:
+    std::string formulaText_, constantsText_, modulusText_;  // what the results were made with
+    TRecentResults<TIntervalInput, TTorqueValue, 64> results_;
 };
 
 }  // namespace kinemo

@@ -41,6 +41,7 @@ public:
 class MainWindowModel : public ::testing::Test {
 protected:
     void Start(const test::TShellCatalogOptions& options = {}) {
+        model.reset();  // it works on the context it was built on
         test::MakeShellCatalog(dir.File("Kinemo.db"), options);
         context = std::make_unique<TKinemoContext>(dir.File("Kinemo.db"), TSpecialFolder(dir.File("cfg")), dialogs);
         context->SetBusyCursor(&cursor);
@@ -130,7 +131,7 @@ TEST_F(MainWindowModel, CommandsFollowDebugModeAndTheCommittedMotor) {
     EXPECT_FALSE(model->CheckCommittedMotorForDebug());
     EXPECT_EQ(Messages(), "Missing Commit Motor|");
     EXPECT_EQ(dialogs.messages[0].type, TMsgDlgType::Custom);
-    model->CommitMotor({3, 4});
+    model->CommitMotor({1001, 102});
     EXPECT_TRUE(model->CommandEnabled("ActionMenuOptionCommitMotorValue"));
     EXPECT_TRUE(model->CheckCommittedMotorForDebug());
     model->ReleaseCommit();
@@ -154,7 +155,7 @@ TEST_F(MainWindowModel, PriceCheckCodesShowTheirErrorTexts) {
 
 TEST_F(MainWindowModel, SaveAsOpenRoundTripKeepsMotorsAndReportTexts) {
     Start();
-    model->CommitMotor({12, 3});
+    model->CommitMotor({6001, 601});  // a geared motor: its ratio must come back too
     model->SetPrintTexts("Line 4", "first\r\nsecond");
     files.saveNames = {dir.File("job")};  // typed without an extension
     EXPECT_TRUE(model->Projects().SaveAs());
@@ -172,7 +173,10 @@ TEST_F(MainWindowModel, SaveAsOpenRoundTripKeepsMotorsAndReportTexts) {
     model->Projects().Open();
     EXPECT_EQ(files.openRequests.size(), 2u);  // the missing name showed the dialog again
     EXPECT_EQ(context->Run().CurrentFileName, dir.File("job.kjb"));
-    EXPECT_EQ(model->Commit().CommittedMotor(), (TMotorReference{12, 3}));
+    EXPECT_EQ(model->Commit().CommittedMotor(), (TMotorReference{6001, 601}));
+    ASSERT_NE(model->Session().CommittedMotor(), nullptr);
+    EXPECT_EQ(model->Session().CommittedMotor()->msv_model_all, "HNP0052BBP05K");
+    EXPECT_GT(model->Session().CommittedMotor()->msgr_value, 1.0);
     EXPECT_EQ(model->PrintCommentText(), "first\r\nsecond");
     EXPECT_EQ(cursor.depth, 0);
     EXPECT_GE(cursor.begun, 3);
@@ -215,19 +219,33 @@ TEST_F(MainWindowModel, ASaveFailureReachesTheCallerWithCursorAndWindowRestored)
     EXPECT_EQ(cursor.depth, 0);
 }
 
-TEST_F(MainWindowModel, AnUnreadableProjectWarnsAndLeavesNoFileOpen) {
+TEST_F(MainWindowModel, AnUnreadableProjectWarnsAndKeepsTheOpenProject) {
     Start();
+    model->CommitMotor({1001, 101});
     files.saveNames = {dir.File("good.kjb")};
     model->Projects().SaveAs();
-    test::WriteFile(dir.File("broken.kjb"), "<KINEMO><FrameChoiceFactor>");
-    files.openNames = {dir.File("broken.kjb")};
+    files.openNames = {dir.File("good.kjb")};
     model->Projects().Open();
-    EXPECT_EQ(context->Run().CurrentFileName, "");
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].type, TMsgDlgType::Warning);
-    EXPECT_EQ(dialogs.messages[0].buttons, unsigned(mbOK));
-    EXPECT_EQ(model->Caption(), "Kinemo " + context->Run().ApplicationVersionText + " [catalog 2.5.0.1]");
-    EXPECT_EQ(cursor.depth, 0);
+    const std::string before = model->Session().ProjectText();
+    model->SetPrintTexts("unsaved", "");
+    for (const char* broken : {"<KINEMO><FrameChoiceFactor>", "<KINEMO><Commit><MsvID>x</MsvID></Commit></KINEMO>"}) {
+        test::WriteFile(dir.File("broken.kjb"), broken);
+        dialogs.messages.clear();
+        dialogs.answers = {mrNo};  // do not save the changes first
+        files.openNames = {dir.File("broken.kjb")};
+        model->Projects().Open();
+        EXPECT_EQ(context->Run().CurrentFileName, dir.File("good.kjb")) << broken;
+        ASSERT_EQ(dialogs.messages.size(), 2u) << broken;
+        EXPECT_EQ(dialogs.messages[1].type, TMsgDlgType::Warning);
+        EXPECT_EQ(dialogs.messages[1].buttons, unsigned(mbOK));
+        EXPECT_NE(model->Caption().find("- good.kjb"), std::string::npos);
+        EXPECT_EQ(model->PrintHeaderText(), "unsaved");  // nothing of the open project was lost
+        EXPECT_TRUE(model->Modified());
+        EXPECT_TRUE(model->Commit().Committed());
+        EXPECT_EQ(cursor.depth, 0);
+    }
+    model->SetPrintTexts("", "");
+    EXPECT_EQ(model->Session().ProjectText(), before);
 }
 
 TEST_F(MainWindowModel, ARefusedProjectVersionKeepsTheOpenFile) {
@@ -235,12 +253,14 @@ TEST_F(MainWindowModel, ARefusedProjectVersionKeepsTheOpenFile) {
     files.saveNames = {dir.File("mine.kjb")};
     model->Projects().SaveAs();
     test::WriteFile(dir.File("old.kjb"), "<KINEMO ApplicationVersion=\"0.9.0.0\" MDBVersion=\"2.5.0.1\"/>");
-    model->CommitMotor({1, 1});
+    model->CommitMotor({1001, 101});
+    dialogs.answers = {mrNo};  // the save question: go on without saving
     files.openNames = {dir.File("old.kjb")};
     model->Projects().Open();
     EXPECT_EQ(context->Run().CurrentFileName, dir.File("mine.kjb"));
-    EXPECT_EQ(Messages(), "Project of another major version.|");
-    EXPECT_FALSE(model->Commit().Committed());  // released before the version was read
+    EXPECT_EQ(Messages(), "Save the project?|Project of another major version.|");
+    EXPECT_TRUE(model->Commit().Committed());  // the refused file changed nothing
+    EXPECT_TRUE(model->Modified());
 }
 
 TEST_F(MainWindowModel, CommandLineProjectOpensOrWarnsOrIsIgnored) {
@@ -255,7 +275,7 @@ TEST_F(MainWindowModel, CommandLineProjectOpensOrWarnsOrIsIgnored) {
     EXPECT_EQ(context->Run().CurrentFileName, dir.File("cli.kjb"));
     test::WriteFile(dir.File("bad.kjb"), "garbage");
     model->OpenCommandLineProject({dir.File("bad.kjb")});
-    EXPECT_EQ(context->Run().CurrentFileName, "");
+    EXPECT_EQ(context->Run().CurrentFileName, "");  // the command line starts from no file
     EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
@@ -265,6 +285,9 @@ TEST_F(MainWindowModel, CloseWritesTheSettingsAndYesSavesAs) {
     s.SaveFileFolder = dir.File("elsewhere") + "/";
     model->ApplyFolders(s);
     EXPECT_EQ(view.firstPages, 1);
+    EXPECT_TRUE(model->CloseRequest());  // nothing changed: nothing asked
+    EXPECT_TRUE(dialogs.messages.empty());
+    model->SetPrintTexts("a change", "");
     dialogs.answers = {mrCancel};
     EXPECT_FALSE(model->CloseRequest());
     // Cancelled, and still the folder reached the settings file.
@@ -277,10 +300,27 @@ TEST_F(MainWindowModel, CloseWritesTheSettingsAndYesSavesAs) {
     EXPECT_EQ(files.saveRequests[0].InitialFolder, dir.File("elsewhere") + "/");
 }
 
-TEST_F(MainWindowModel, ModifiedIsClearedByLoading) {
+TEST_F(MainWindowModel, NewAsksBeforeDiscardingChangesAndCancelKeepsEverything) {
     Start();
-    model->MarkModified();
+    model->Projects().New();  // untouched: no question
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(model->Modified());
+    model->SetPrintTexts("mine", "");
     EXPECT_TRUE(model->Modified());
+    dialogs.answers = {mrCancel};
     model->Projects().New();
+    EXPECT_EQ(Messages(), "Save the project?|");
+    EXPECT_EQ(model->PrintHeaderText(), "mine");
+    EXPECT_TRUE(model->Modified());
+    dialogs.answers = {mrYes};  // Yes saves first, through Save As
+    files.saveNames = {dir.File("kept.kjb")};
+    model->Projects().New();
+    EXPECT_NE(ReadWholeFile(dir.File("kept.kjb")).find("mine"), std::string::npos);
+    EXPECT_EQ(model->PrintHeaderText(), "");
+    EXPECT_FALSE(model->Modified());
+    model->SetPrintTexts("again", "");
+    dialogs.answers = {mrNo};
+    model->Projects().New();
+    EXPECT_EQ(model->PrintHeaderText(), "");
     EXPECT_FALSE(model->Modified());
 }

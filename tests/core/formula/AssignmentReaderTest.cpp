@@ -2,6 +2,7 @@
 // of the table, running what each builds leaves the same variables (values, subtypes, order
 // of first assignment) and raises the same errors on the same lines; and the quick reader
 // takes exactly the texts it should, leaving anything else to the general parser.
+#include "formula/AssignmentReader.h"
 #include "formula/FormulaError.h"
 #include "formula/Parser.h"
 #include "formula/Runtime.h"

@@ -109,9 +109,9 @@ TEST(FormulaEngine, NothingSurvivesIntoANewEngine) {
 // A cached program must behave exactly as a freshly parsed one, errors included.
 TEST(FormulaEngine, TheParseCacheIsInvisible) {
     const std::string text = "s = 0\nFor i = 1 To 4\n  s = s + i\nNext\nq = 10 / s\nr = q / (s - 10)";
-    const auto before = TProgramCache::Instance().Stats();
+    TProgramCache programs;
     for (int run = 0; run < 3; ++run) {
-        TFormulaEngine engine;
+        TFormulaEngine engine(&programs);
         try {
             engine.ExecuteStatement(text);
             FAIL();
@@ -122,10 +122,9 @@ TEST(FormulaEngine, TheParseCacheIsInvisible) {
         EXPECT_EQ(engine.EvalInteger("s"), 10);
         EXPECT_NEAR(engine.EvalDouble("q"), 1.0, kTolerance);
     }
-    const auto after = TProgramCache::Instance().Stats();
-    EXPECT_GE(after.hits - before.hits, 2u);
+    EXPECT_GE(programs.Stats().hits, 2u);
     for (int run = 0; run < 2; ++run) {
-        TFormulaEngine engine;
+        TFormulaEngine engine(&programs);
         EXPECT_THROW(engine.ExecuteStatement("If x Then\ny = 1"), TFormulaError);  // parse errors repeat too
     }
 }
@@ -176,3 +175,63 @@ TEST(FormulaEngine, MemoryHungryFormulasAreStopped) {
 }
 
 }  // namespace
+
+namespace {
+
+// Name, type and bits of every assigned variable, for comparing two engines exactly.
+std::string AssignedDump(const TFormulaEngine& engine) {
+    std::string s;
+    for (const auto& [name, value] : engine.AssignedVariables())
+        s += name + ":" + std::to_string(static_cast<int>(value.GetType())) + ":" + value.ToText() + "\n";
+    return s;
+}
+
+}  // namespace
+
+// A host setting variables directly must leave the engine as the assignment texts would.
+TEST(FormulaEngine, SetVariableActsAsAScriptLevelAssignment) {
+    TFormulaEngine byText;
+    byText.ExecuteStatement("Zeta = 1.25\nAlpha = \"x y\"\nzeta = 3");
+    TFormulaEngine direct;
+    direct.SetNumber("Zeta", 1.25);
+    direct.SetText("Alpha", "x y");
+    direct.SetVariable("zeta", Variant::Integer(3));
+    EXPECT_EQ(AssignedDump(direct), AssignedDump(byText));
+    // Later texts see the values as their own.
+    direct.ExecuteStatement("Option Explicit\nDim r\nr = Zeta * 2 & Alpha");  // host-set names count as declared
+    EXPECT_EQ(direct.EvalText("r"), "6x y");
+    direct.ExecuteStatement("c = Zeta");
+    TFormulaEngine copy;
+    ASSERT_TRUE(copy.CopyStateFrom(direct));
+    EXPECT_EQ(AssignedDump(copy), AssignedDump(direct));
+}
+
+TEST(FormulaEngine, SetVariableRefusesWhatAnAssignmentRefuses) {
+    TFormulaEngine engine;
+    engine.ExecuteStatement("Const K = 1\nFunction F()\nF = 2\nEnd Function");
+    for (const char* name : {"K", "F", "Rnd", "vbTab", "Err", "Dim", "a b", "", "1x"})
+        EXPECT_THROW(engine.SetNumber(name, 1), TFormulaError) << name;
+    EXPECT_EQ(engine.EvalInteger("K"), 1);
+}
+
+// Decided from the parsed program: comments, strings and longer names do not count.
+TEST(FormulaEngine, ProgramsKnowWhetherTheyDrawRandomNumbers) {
+    struct Case {
+        const char* text;
+        bool random;
+    } cases[] = {
+        {"x = Rnd", true},
+        {"x = RND(1) * 2", true},
+        {"Randomize", true},
+        {"Call Randomize(3)", true},
+        {"Function F()\nF = Rnd()\nEnd Function", true},
+        {"x = 1 ' Rnd", false},
+        {"s = \"rnd\"", false},
+        {"x = Round(2.5)", false},
+        {"rnd_value = 2\nx = rnd_value", false},
+        {"x = 1\ny = 2", false},  // the quick assignment reader
+    };
+    TProgramCache programs;
+    for (const Case& c : cases)
+        EXPECT_EQ(programs.Get(c.text, TProgramCache::EKind::kStatements)->callsRandom, c.random) << c.text;
+}

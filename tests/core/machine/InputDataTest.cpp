@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
+#include <sstream>
+
 using namespace kinemo;
 using kinemo::test::MachineFixture;
 
@@ -84,4 +86,59 @@ TEST(InputData, ClonesAreIndependent) {
     a->FindInputItemByID(400)->SetValue(99);
     EXPECT_DOUBLE_EQ(table.FindInputItemByID(400)->GetValue(), 5);
     EXPECT_EQ(a->GetInputItemCount(), table.GetInputItemCount());
+}
+
+// A copied element (Clone) must keep the unit the user chose for every item, shown
+// value included, and save it as the original does.
+TEST(InputData, ClonesKeepTheChosenUnits) {
+    MachineFixture fx;
+    int numeric = 0, calculated = 0;
+    for (auto& block : fx.blocks->Blocks())
+        for (auto& factor : block->Factors()) {
+            for (auto& item : factor->InputItems()) {
+                if (item->Kind() == TInputKind::Numeric) {
+                    auto& d = static_cast<TInputData&>(*item);
+                    if (!d.FormulaUnit) continue;
+                    d.ChangeDisplayUnit(d.FormulaUnit);  // a unit other than the class default, as a user picks it
+                    d.UnitChanged = true;
+                    ++numeric;
+                } else if (item->Kind() == TInputKind::Calc) {
+                    auto& c = static_cast<TCalcInputData&>(*item);
+                    if (!c.Unit) continue;
+                    c.SetResult(12.5);
+                    c.ChangeDisplayUnit(c.Unit);
+                    c.UnitChanged = true;
+                    ++calculated;
+                }
+            }
+            std::unique_ptr<TFactor> copy = factor->Clone();
+            auto& originals = factor->InputItems();
+            auto& copies = copy->InputItems();
+            ASSERT_EQ(copies.size(), originals.size()) << factor->Name;
+            for (size_t i = 0; i < originals.size(); ++i) {
+                pugi::xml_document a, b;
+                pugi::xml_node pa = a.append_child("InputData"), pb = b.append_child("InputData");
+                originals[i]->SaveToXML(pa);
+                copies[i]->SaveToXML(pb);
+                std::ostringstream sa, sb;
+                a.save(sa);
+                b.save(sb);
+                EXPECT_EQ(sb.str(), sa.str()) << factor->Name << " item " << i;
+                if (originals[i]->Kind() == TInputKind::Numeric) {
+                    auto& o = static_cast<TInputData&>(*originals[i]);
+                    auto& c = static_cast<TInputData&>(*copies[i]);
+                    EXPECT_EQ(c.DisplayUnit, o.DisplayUnit) << factor->Name << " " << o.Name;
+                    EXPECT_EQ(c.UnitChanged, o.UnitChanged);
+                    EXPECT_DOUBLE_EQ(c.Value, o.Value);
+                } else if (originals[i]->Kind() == TInputKind::Calc) {
+                    auto& o = static_cast<TCalcInputData&>(*originals[i]);
+                    auto& c = static_cast<TCalcInputData&>(*copies[i]);
+                    EXPECT_EQ(c.DisplayUnit, o.DisplayUnit) << factor->Name << " " << o.Name;
+                    EXPECT_EQ(c.UnitChanged, o.UnitChanged);
+                    EXPECT_DOUBLE_EQ(c.DisplayValue, o.DisplayValue);
+                }
+            }
+        }
+    EXPECT_GT(numeric, 3);
+    EXPECT_GT(calculated, 0);
 }

@@ -125,11 +125,12 @@ MachineFixture::MachineFixture(int maxFactorCount) {
     services.Constants = constants.get();
     services.Trace = &trace;
     services.Images = images.get();
+    services.Programs = &programs;
     services.ProgramFolder = dir.Path() + "/";
     blocks = std::make_unique<TBlockManager>(services);
     services.Blocks = blocks.get();
     errors = std::make_unique<TErrorMessage>(*query);
-    chain = std::make_unique<TCalcCarryValue>(trace);
+    chain = std::make_unique<TCalcCarryValue>(trace, &programs, &chainResults);
     model = std::make_unique<TChoiceFactorModel>(services, *chain, *errors, dialogs, maxFactorCount);
 }
 

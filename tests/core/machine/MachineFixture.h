@@ -2,6 +2,7 @@
 // elements with simple formulas whose results are easy to predict.
 #pragma once
 
+#include "formula/ProgramCache.h"
 #include "machine/Block.h"
 #include "machine/CalcCarryValue.h"
 #include "machine/ChoiceFactorModel.h"
@@ -42,6 +43,8 @@ public:
     TFilePictureLoader loader;
     std::unique_ptr<TFactorImage> images;
     TMachineServices services;
+    TProgramCache programs;
+    TChainResults chainResults;
     std::unique_ptr<TBlockManager> blocks;
     std::unique_ptr<TErrorMessage> errors;
     std::unique_ptr<TCalcCarryValue> chain;

@@ -18,7 +18,7 @@ namespace {
 class OptionMeasure : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::MakeShellCatalog(dir.File("c.db"));
+        test::MakeCatalog(dir.File("c.db"), test::SmallUnitsCatalogSql());
         // The user chose grams before; the length default names a unit of another class.
         test::WriteFile(settings(), "[USER_DEFAULT_MEASURE]\n1=202\n2=202\n[ValueFormat]\nPrec=6\n");
         catalog = std::make_unique<TCatalog>(dir.File("c.db"));
