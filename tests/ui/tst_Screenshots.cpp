@@ -14,7 +14,6 @@
 #include "selection/FormDisplayCondition.h"
 #include "selection/FormMotorDetail.h"
 #include "selection/FrameChoiceMotor.h"
-#include "selection/MotorChoicePage.h"
 #include "selection/MotorGrid.h"
 #include "selection/CandidateListModel.h"
 #include "torque/Motor.h"
@@ -134,11 +133,11 @@ private slots:
     // condition dialog.
     void motorPages() {
         TSampleMain m;
-        TSizingSession session(*m.context);
-        session.Initialize();
+        TSizingSession& session = m.form->Model().Session();
         QVERIFY(session.LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb") ==
                 TProjectDocument::TLoadResult::Accepted);
-        TFrameChoiceMotor* frame = AddMotorChoicePage(*m.form, *m.context, session);
+        auto* frame = m.form->TabSheet(TTabSheet::ChoiceMotor)->findChild<TFrameChoiceMotor*>();
+        QVERIFY(frame);
         std::function<int(QDialog&)> onDialog;
         frame->SetDialogRunner([&](QDialog& d) { return onDialog ? onDialog(d) : 0; });
         frame->FirstIdle();

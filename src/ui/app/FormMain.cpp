@@ -7,6 +7,7 @@
 #include "app/KinemoContext.h"
 #include "app/MainCommands.h"
 #include "app/PageControl.h"
+#include "selection/MotorChoicePage.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -181,6 +182,7 @@ void TFormMain::RunStartup() {
     wait_ = std::make_unique<TFormWaitForProcess>(this, font);
     if (!context_.Progress()) context_.SetProgress(wait_.get());
     model_.FinishStartup();
+    AddMotorChoicePage(*this, context_, model_.Session());
     UpdateTabWidth();
     model_.ShowVantorLanguageMismatch();
     model_.OpenCommandLineProject(services_.Arguments);

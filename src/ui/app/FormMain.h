@@ -76,6 +76,7 @@ public:
 
     // Operations of the screens.
     void CommitMotor(const TMotorReference& motor) { model_.CommitMotor(motor); }
+    void CommitMotor(const TMotor& motor) { model_.CommitMotor(motor); }
     void ReleaseCommit();
     void ShowOptionDetail(const TMotorReference& motor) { model_.ShowOptionDetail(motor); }
     void ShowCadDetail(const TMotorReference& motor) { model_.ShowCadDetail(motor); }

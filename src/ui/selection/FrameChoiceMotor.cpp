@@ -63,15 +63,17 @@ TFrameChoiceMotor::TFrameChoiceMotor(TKinemoContext& context, TSizingSession& se
                                      QWidget* parent)
     : QWidget(parent), context_(context), session_(session), host_(std::move(host)) {
     setObjectName("FrameChoiceMotor");
+    BuildWidgets();
     auto previous = session_.Search().OnCandidates;
     session_.Search().OnCandidates = [this, previous](std::vector<std::unique_ptr<TMotor>> list) {
         if (previous) previous(std::move(list));
+        // The old rows are gone: the grid must not show them until the next refresh.
+        grid_->GridModel().Reset();
         candidatesChanged_ = true;
     };
     session_.Candidates().OnJudged = [this](const TMotor& m) {
         if (host_.DebugText) host_.DebugText(m.GetDebugText());
     };
-    BuildWidgets();
     ApplyTexts();
     ApplyInterfaceFont(this, context_.Run().FontName);
     candidatesChanged_ = true;
@@ -338,6 +340,12 @@ void TFrameChoiceMotor::FirstIdle() {
     if (session_.Search().SettingUp()) session_.Search().EndSetup();
     candidatesChanged_ = true;
     Refresh();
+}
+
+void TFrameChoiceMotor::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A project opened or a motor committed elsewhere since the page was last shown.
+    Guarded([this] { Refresh(); })();
 }
 
 void TFrameChoiceMotor::OnPageEntered(bool committed) {

@@ -74,6 +74,9 @@ signals:
     // A motor was committed or released here.
     void CommitChanged();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void BuildWidgets();
     QWidget* BuildLists();

@@ -20,14 +20,8 @@ TFrameChoiceMotor* AddMotorChoicePage(TFormMain& form, TKinemoContext& context, 
         debug->Append(text);
         if (context.Run().DebugMode) debug->show();
     };
-    host.Commit = [&form, &session](const TMotor& motor) {
-        session.CommitMotor(motor);
-        form.CommitMotor({motor.msv_cd, motor.mxc_cd});
-    };
-    host.Release = [&form, &session] {
-        form.ReleaseCommit();
-        session.ReleaseCommit();
-    };
+    host.Commit = [&form](const TMotor& motor) { form.CommitMotor(motor); };
+    host.Release = [&form] { form.ReleaseCommit(); };
     host.MarkModified = [&form] { form.MarkModified(); };
     QWidget* sheet = form.TabSheet(TTabSheet::ChoiceMotor);
     auto* layout = new QVBoxLayout(sheet);
