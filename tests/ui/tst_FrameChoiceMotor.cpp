@@ -10,6 +10,7 @@
 #include "selection/FormMotorDetail.h"
 #include "selection/FrameChoiceMotor.h"
 #include "selection/MotorGrid.h"
+#include "app/PageControl.h"
 #include "torque/Motor.h"
 #include "units/ValueFormat.h"
 
@@ -99,6 +100,44 @@ QStringList GridRows(TPage& page) {
 class FrameChoiceMotorTest : public QObject {
     Q_OBJECT
 private slots:
+    // The main window opens example 02 from its command line, shows its candidates on
+    // the motor page, commits from the detail window (the window's commit label and the
+    // page's lock) and releases from the page.
+    void inTheMainWindow() {
+        QTemporaryDir dir;
+        test::TRecordingDialogs dialogs;
+        test::TScriptedFileDialogs files;
+        TKinemoContext context(test::SampleCatalogPath(), TSpecialFolder(dir.filePath("cfg").toStdString()), dialogs);
+        TFormMainServices services;
+        services.FileDialogs = &files;
+        services.Arguments = {kExample02};
+        TFormMain form(context, std::move(services));
+        auto* frame = form.TabSheet(TTabSheet::ChoiceMotor)->findChild<TFrameChoiceMotor*>();
+        QVERIFY(frame);
+        form.show();
+        form.PageControlMotorSelect()->setCurrentIndex(2);
+        QApplication::processEvents();
+        TSizingSession& session = form.Model().Session();
+        QCOMPARE(frame->Grid()->model()->rowCount(), int(session.Candidates().DisplayList().size()));
+        QVERIFY(frame->Grid()->model()->rowCount() >= 2);
+        QCOMPARE(frame->findChild<QLineEdit*>("EditInputSupply")->text(),
+                 QString::fromStdString(session.Search().InputSupplyText()));
+        frame->SetDialogRunner([](QDialog& d) {
+            if (auto* detail = qobject_cast<TFormMotorDetail*>(&d)) detail->BtnCommit()->click();
+            return d.result();
+        });
+        frame->OpenMotorDetail(1);
+        QVERIFY(form.Model().Commit().Committed());
+        QVERIFY(session.CommittedMotor() && session.CommittedMotor()->Judged);  // the judged copy
+        QVERIFY(form.findChild<QLabel*>("LabelMotorCommitState")->isVisible());
+        QCOMPARE(session.Candidates().LockedRow(), 1);
+        frame->findChild<QPushButton*>("ButtonMotorCommit")->click();
+        QVERIFY(!form.Model().Commit().Committed());
+        QVERIFY(!form.findChild<QLabel*>("LabelMotorCommitState")->isVisible());
+        QVERIFY(frame->findChild<QPushButton*>("BtnAdjudication")->isEnabled());
+        QVERIFY2(dialogs.messages.empty(), dialogs.messages.empty() ? "" : dialogs.messages[0].text.c_str());
+    }
+
     void searchNarrowedByTwoItems() {
         TPage page;
         const int all = page.Rows();

@@ -242,6 +242,8 @@ QWidget* TFrameChoiceMotor::BuildLevelRow() {
 
 void TFrameChoiceMotor::ApplyTexts() {
     const TNameValueList texts = ReadMessageClass(context_.Query(), "frame_choice_motor", true);
+    straightUnit_ = texts.Value("LabelStoppingAccuracyMeasureStraight");
+    rollingUnit_ = texts.Value("LabelStoppingAccuracyMeasureRolling");
     for (QWidget* w : findChildren<QWidget*>()) {
         const std::string name = w->objectName().toStdString();
         if (name.empty() || !texts.Contains(name)) continue;
@@ -259,9 +261,7 @@ void TFrameChoiceMotor::Refresh() {
     if (editSupply_->text().toStdString() != search.InputSupplyText()) editSupply_->setText(Qs(search.InputSupplyText()));
     if (editPositionRange_->text().toStdString() != search.PositionRangeText())
         editPositionRange_->setText(Qs(search.PositionRangeText()));
-    const TNameValueList texts = ReadMessageClass(context_.Query(), "frame_choice_motor");
-    labelAccuracyUnit_->setText(Qs(texts.Value(context_.Chain().IsRolling() ? "LabelStoppingAccuracyMeasureRolling"
-                                                                            : "LabelStoppingAccuracyMeasureStraight")));
+    labelAccuracyUnit_->setText(Qs(context_.Chain().IsRolling() ? rollingUnit_ : straightUnit_));
     labelMotorCount_->setText(QString::number(session_.Candidates().FullList().size()));
     if (QAbstractButton* b = levels_->button(static_cast<int>(session_.Candidates().Level()))) b->setChecked(true);
     if (candidatesChanged_) {

@@ -96,6 +96,7 @@ private:
     TKinemoContext& context_;
     TSizingSession& session_;
     TFrameChoiceMotorHost host_;
+    std::string straightUnit_, rollingUnit_;  // the stopping accuracy's unit by chain kind
     bool refreshing_ = false;
     bool candidatesChanged_ = false;
 
