@@ -20,6 +20,7 @@ INSERT INTO t_machine_value_cross (mvc_tme_cd, mvc_tmv_cd) VALUES
   (10, 1), (10, 79), (10, 94), (10, 96), (10, 110);
 
 -- One statement per row. JL = JLin/R^2 + Jg, T = Tin/(R*eta) (+ Tg while running),
+-- TD = TDin*eta/R (what the load delivers when it drives the motor),
 -- V = Vin*R, backlash at the output shaft turned into load units: B/(6*Vin).
 INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (1001, 10, 'If Ain = 0 Then Vin = Vin / 6'),
@@ -38,4 +39,5 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (1014, 10, 'THout = THin / (Rg * Eg)'),
   (1015, 10, 'Aout = Ain * Eg'),
   (1016, 10, 'Bout = Bin'),
-  (1017, 10, 'If B <> 0 Then Bout = Bin + B / (6 * Vin)');
+  (1017, 10, 'If B <> 0 Then Bout = Bin + B / (6 * Vin)'),
+  (1018, 10, 'TDout = TDin * Eg / Rg');

@@ -43,6 +43,7 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (10114, 101, 'THout = THin'),
   (10115, 101, 'Aout = Ain'),
   (10116, 101, 'Bout = Bin'),
+  (10117, 101, 'TDout = TDin'),
 
   (10201, 102, 'If Ain = 0 Then Vin = Vin / 6'),
   (10202, 102, 'If Ain = 0 Then Ain = 1'),
@@ -60,6 +61,7 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (10214, 102, 'THout = THin'),
   (10215, 102, 'Aout = Ain'),
   (10216, 102, 'Bout = Bin'),
+  (10217, 102, 'TDout = TDin'),
 
   (10301, 103, 'If Ain = 0 Then Vin = Vin / 6'),
   (10302, 103, 'If Ain = 0 Then Ain = 1'),
@@ -76,7 +78,8 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (10313, 103, 'TUout = TUin'),
   (10314, 103, 'THout = THin'),
   (10315, 103, 'Aout = Ain'),
-  (10316, 103, 'Bout = Bin + Bc / (6 * Vin)');
+  (10316, 103, 'Bout = Bin + Bc / (6 * Vin)'),
+  (10317, 103, 'TDout = TDin');
 
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (10101, 101, 'Result = m * (D / 1000) ^ 2 / 8', 1201, 'Inertia from mass and diameter'),
@@ -84,7 +87,8 @@ INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VA
   (10301, 103, 'Result = m * (D / 1000) ^ 2 / 8', 1201, 'Inertia from mass and diameter');
 
 -- Gear reducer of ratio R = input speed / output speed:
--- JL = (JLin + Jo)/R^2 + Ji, T = Tin/(R*eta) (+ T0 while running), V = Vin*R,
+-- JL = (JLin + Jo)/R^2 + Ji, T = Tin/(R*eta) (+ T0 while running), TD = TDin*eta/R (the
+-- fixed-direction torque the load delivers loses in the gear on its way), V = Vin*R,
 -- backlash at the output shaft in load units Bg/(6*Vin).
 INSERT INTO t_machine_value (tmv_cd, tmv_name, tmv_symbol, tmv_start_value, tmv_max_value, tmv_muv_cd, tmv_req_value) VALUES
   (20101, 'Reduction ratio (input speed / output speed)', 'R',   '5',   NULL, 2301, 1),
@@ -111,7 +115,8 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (20111, 201, 'TUout = TUin / (R * eta) + T0'),
   (20112, 201, 'THout = THin / (R * eta)'),
   (20113, 201, 'Aout = Ain * eta'),
-  (20114, 201, 'Bout = Bin + Bg / (6 * Vin)');
+  (20114, 201, 'Bout = Bin + Bg / (6 * Vin)'),
+  (20115, 201, 'TDout = TDin * eta / R');
 
 -- Timing-belt reduction: pitch radius r = p*z/(2*pi) unless a pitch diameter is given,
 -- R = r2/r1, pulleys as solid discs J = pi*rho*w*D^4/32 (bores and tooth gaps neglected:
@@ -152,7 +157,8 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (20218, 202, 'TUout = TUin / (R * eta)'),
   (20219, 202, 'THout = THin / (R * eta)'),
   (20220, 202, 'Aout = Ain * eta'),
-  (20221, 202, 'Bout = Bin');
+  (20221, 202, 'Bout = Bin'),
+  (20222, 202, 'TDout = TDin * eta / R');
 
 -- Calculated items get no physical constants (pi and g are written as numbers) and guard
 -- their divisions: an error would stop every calculated item of the element. Multi-statement

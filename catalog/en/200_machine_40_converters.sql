@@ -4,8 +4,9 @@
 -- clears the linear ones:
 --   J = m*k^2 + own inertia, T = F*k/eta, V = Vin*0.06/(2*pi*k)   (k = travel per radian, m)
 -- with k = L/(2*pi) for a screw of lead L and k = r for a pinion, pulley or roller of pitch
--- radius r. The holding torque uses the same efficiency as the driving torque (the torque
--- that lifts the load; holding at standstill needs less, so this is on the safe side).
+-- radius r. The fixed-direction force H leaves twice: TH = H*k/eta, the torque that drives
+-- it (lifting; also the holding figure, on the safe side), and TD = H*k*eta, what reaches the
+-- shaft when it drives the motor (lowering): the losses then come out of the load's power.
 -- Lengths are entered in mm and turned into metres inside the formula (calculated items see
 -- their inputs with two decimals only); everything else is SI.
 
@@ -50,7 +51,8 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (30117, 301, 'TUout = TUin + Uin * k / eta + Tp'),
   (30118, 301, 'THout = THin + Hin * k / eta'),
   (30119, 301, 'Aout = Ain * eta'),
-  (30120, 301, 'Bout = Bin + Bs / Vin');
+  (30120, 301, 'Bout = Bin + Bs / Vin'),
+  (30121, 301, 'TDout = TDin + Hin * k * eta');
 
 -- Critical speed of the shaft (rotating shaft in bending):
 --   n_c = f * 60*lam^2/(2*pi*l^2) * sqrt(E*I/(rho*A)),  I/A = d^2/16,
@@ -112,7 +114,8 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (30213, 302, 'TUout = TUin + Uin * r / eta'),
   (30214, 302, 'THout = THin + Hin * r / eta'),
   (30215, 302, 'Aout = Ain * eta'),
-  (30216, 302, 'Bout = Bin + Bs / Vin');
+  (30216, 302, 'Bout = Bin + Bs / Vin'),
+  (30217, 302, 'TDout = TDin + Hin * r * eta');
 
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (30201, 302, 'Result = mn * z', 101, 'Pitch diameter'),
@@ -157,7 +160,8 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (30314, 303, 'TUout = TUin + Uin * r / eta'),
   (30315, 303, 'THout = THin + Hin * r / eta'),
   (30316, 303, 'Aout = Ain * eta'),
-  (30317, 303, 'Bout = Bin + Bs / Vin');
+  (30317, 303, 'Bout = Bin + Bs / Vin'),
+  (30318, 303, 'TDout = TDin + Hin * r * eta');
 
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (30301, 303, 'If Dp > 0 Then Result = Dp Else Result = p * z / 3.14159265358979', 101, 'Pulley pitch diameter'),
@@ -206,7 +210,8 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (30415, 304, 'TUout = TUin + Uin * r / eta'),
   (30416, 304, 'THout = THin + Hin * r / eta'),
   (30417, 304, 'Aout = Ain * eta'),
-  (30418, 304, 'Bout = Bin');
+  (30418, 304, 'Bout = Bin'),
+  (30419, 304, 'TDout = TDin + Hin * r * eta');
 
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (30401, 304,

@@ -34,7 +34,8 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (50115, 501, 'TUout = TUin + Tb'),
   (50116, 501, 'THout = THin'),
   (50117, 501, 'Aout = Ain'),
-  (50118, 501, 'Bout = Bin');
+  (50118, 501, 'Bout = Bin'),
+  (50119, 501, 'TDout = TDin');
 
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (50101, 501,
@@ -76,7 +77,8 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (50216, 502, 'TUout = TUin + Tb'),
   (50217, 502, 'THout = THin'),
   (50218, 502, 'Aout = Ain'),
-  (50219, 502, 'Bout = Bin');
+  (50219, 502, 'Bout = Bin'),
+  (50220, 502, 'TDout = TDin');
 
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (50201, 502,
@@ -125,7 +127,8 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (50316, 503, 'TUout = TUin + Tb'),
   (50317, 503, 'THout = THin + Tgr'),
   (50318, 503, 'Aout = Ain'),
-  (50319, 503, 'Bout = Bin');
+  (50319, 503, 'Bout = Bin'),
+  (50320, 503, 'TDout = TDin + Tgr');
 
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (50301, 503,
@@ -161,7 +164,8 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (50412, 504, 'TUout = TUin'),
   (50413, 504, 'THout = THin'),
   (50414, 504, 'Aout = Ain'),
-  (50415, 504, 'Bout = Bin');
+  (50415, 504, 'Bout = Bin'),
+  (50416, 504, 'TDout = TDin');
 
 INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VALUES
   (50401, 504, 'Result = n * m * ((r / 1000) ^ 2 + (Dw / 1000) ^ 2 / 8)', 1201,
@@ -193,4 +197,5 @@ INSERT INTO m_machine_calc_value (mcv_cd, mcv_tme_cd, mcv_value) VALUES
   (50511, 505, 'TUout = TUin + Tr'),
   (50512, 505, 'THout = THin + Tc'),
   (50513, 505, 'Aout = Ain'),
-  (50514, 505, 'Bout = Bin');
+  (50514, 505, 'Bout = Bin'),
+  (50515, 505, 'TDout = TDin + Tc');

@@ -1,6 +1,12 @@
 -- Interval torque, torque-list figures, judgement, regeneration and stopping-accuracy
 -- formulas (SI inside: N·m, kg·m², r/min, s, W, J, V). See catalog/README.md, "Judgement".
 
+-- The fixed-direction share of an interval (gravity, constant forces) follows the power flow:
+-- TH (efficiencies divided, the motor drives it) when it acts against the motion, TD
+-- (efficiencies multiplied, it drives the motor) when it acts along the motion, TH at
+-- standstill. Taking whichever needs more motor torque along the motion (MoveDir * share) is
+-- that rule, and stays on the safe side should the shares of a chain have mixed signs.
+
 INSERT INTO m_drive_pattern (mdp_class, mdp_value) VALUES
 ('TorqueValueFormula',
 'If V = 0 Then FSpeed = 0 Else FSpeed = Frequency / V
@@ -13,6 +19,7 @@ FFrictionTorque = TF * MoveDir
 FStartingTorque = 0
 If PreFrequency = 0 And Frequency <> 0 Then FStartingTorque = TU * MoveDir
 FEpigeneConservation = TH
+If MoveDir * TD > MoveDir * TH Then FEpigeneConservation = TD
 ResistTorque = FFrictionTorque
 If Abs(FStartingTorque) > Abs(FFrictionTorque) Then ResistTorque = FStartingTorque
 FIntervalTorque = FAdjustableSpeedTorque + ResistTorque + FEpigeneConservation

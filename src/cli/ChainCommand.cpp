@@ -27,10 +27,10 @@ int RunChain(const Arguments& args) {
         model.LoadFromXML(section);
     });
     const CarryOutput out = ctx->Chain().CalcChain(false, false);
-    std::printf("JL=%s\nTF=%s\nTU=%s\nTH=%s\nV=%s\nA=%s\nB=%s\nIsRolling=%d\n", FloatToText(out.JL).c_str(),
+    std::printf("JL=%s\nTF=%s\nTU=%s\nTH=%s\nTD=%s\nV=%s\nA=%s\nB=%s\nIsRolling=%d\n", FloatToText(out.JL).c_str(),
                 FloatToText(out.TF).c_str(), FloatToText(out.TU).c_str(), FloatToText(out.TH).c_str(),
-                FloatToText(out.V).c_str(), FloatToText(out.A).c_str(), FloatToText(out.B).c_str(),
-                ctx->Chain().IsRolling());
+                FloatToText(out.TD).c_str(), FloatToText(out.V).c_str(), FloatToText(out.A).c_str(),
+                FloatToText(out.B).c_str(), ctx->Chain().IsRolling());
     if (args.Has("trace"))
         for (const std::string& line : ctx->Trace().Lines()) std::printf("%s\n", line.c_str());
     return 0;

@@ -89,6 +89,43 @@ std::string FloatToText(double value, int significantDigits) {
 
 std::string FloatToText(double value) { return FloatToText(value, 15); }
 
+namespace {
+
+// "d.ddd" with `digits` significant digits, "E", the exponent: the float-to-text rule's
+// scientific form, for values whose fixed form is too wide.
+std::string ScientificText(double value, int digits) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*E", digits - 1, value);
+    std::string s(buf);
+    const size_t e = s.find('E');
+    std::string mantissa = s.substr(0, e);
+    if (mantissa.find('.') != std::string::npos) {
+        while (mantissa.back() == '0') mantissa.pop_back();
+        if (mantissa.back() == '.') mantissa.pop_back();
+    }
+    const int exponent = std::atoi(s.c_str() + e + 1);
+    return mantissa + "E" + std::to_string(exponent);
+}
+
+}  // namespace
+
+std::string FitNumberText(const std::string& text, size_t width) {
+    double value = 0;
+    if (text.size() <= width || !TryTextToFloat(text, value)) return text;
+    const size_t point = text.find('.');
+    if (text.find_first_of("eE") == std::string::npos && point != std::string::npos && point + 1 < width)
+        return text.substr(0, width);
+    for (int digits = 15; digits >= 1; --digits) {
+        std::string s = FloatToText(value, digits);
+        if (s.size() <= width) return s;
+    }
+    for (int digits = 15; digits >= 1; --digits) {
+        std::string s = ScientificText(value, digits);
+        if (s.size() <= width) return s;
+    }
+    return text;
+}
+
 bool TryTextToFloat(const std::string& text, double& value) {
     size_t b = text.find_first_not_of(" \t");
     size_t e = text.find_last_not_of(" \t");

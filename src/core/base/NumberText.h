@@ -12,6 +12,13 @@ std::string FloatToText(double value);
 // FloatToText with a chosen number of significant digits (1..17); used by "%.Ng".
 std::string FloatToText(double value, int significantDigits);
 
+// A number text shortened to at most width characters without changing its magnitude.
+// A plain decimal whose point lies inside the width loses its last decimals, as a cut
+// would; any other number is written again with fewer significant digits, keeping its
+// exponent (scientific notation where the integer digits alone are too many). Texts that
+// fit, and texts that are not numbers, are returned as they are.
+std::string FitNumberText(const std::string& text, size_t width);
+
 // Reads a number the way the system reads user and file texts ("." as decimal point,
 // optional exponent, surrounding blanks allowed). Returns false for anything else.
 bool TryTextToFloat(const std::string& text, double& value);

@@ -28,6 +28,8 @@ CarryOutput ReadCarryOutput(const TNameValueList& carry) {
     o.V = read("Vout");
     o.A = read("Aout");
     o.B = read("Bout");
+    double td = 0;
+    o.TD = TryTextToFloat(carry.Value("TDout"), td) ? td : o.TH;
     return o;
 }
 

@@ -32,9 +32,11 @@ struct CarryOutput {
     double V = 0;   // speed coefficient: motor speed per load speed
     double A = 0;
     double B = 0;   // used by the stopping accuracy
+    double TD = 0;  // TH as it arrives when the load drives the motor (lowering, overhauling)
 };
 
-// Reads the seven fields from a final carry list (0 for a missing or non-numeric value).
+// Reads the fields from a final carry list (0 for a missing or non-numeric value; TD is TH
+// when the catalog's formulas hand over no "TDout", which keeps their lifting figure).
 CarryOutput ReadCarryOutput(const TNameValueList& carry);
 
 using TCarryTable = std::array<CarryOutput, 101>;

@@ -17,16 +17,16 @@
 
 namespace kinemo {
 
-const std::array<const char*, 12> kCarryOutNames = {"WAout", "WJout", "Uout", "Hout", "Fout", "Vout",
-                                                     "JLout", "TFout", "TUout", "THout", "Aout", "Bout"};
-const std::array<const char*, 12> kCarryInNames = {"WAin", "WJin", "Uin", "Hin", "Fin", "Vin",
-                                                   "JLin", "TFin", "TUin", "THin", "Ain", "Bin"};
+const std::array<const char*, 13> kCarryOutNames = {"WAout", "WJout", "Uout", "Hout", "Fout", "Vout", "JLout",
+                                                     "TFout", "TUout", "THout", "Aout", "Bout", "TDout"};
+const std::array<const char*, 13> kCarryInNames = {"WAin", "WJin", "Uin", "Hin", "Fin", "Vin", "JLin",
+                                                   "TFin", "TUin", "THin", "Ain", "Bin", "TDin"};
 
 TNameValueList InitialCarryList() {
     TNameValueList carry;
     carry.SetValue("Vout", "1");
     for (const char* name : {"WAout", "WJout", "Uout", "Hout", "Fout", "JLout", "TFout", "TUout", "THout", "Aout",
-                             "Bout"})
+                             "Bout", "TDout"})
         carry.SetValue(name, "0");
     return carry;
 }

@@ -38,9 +38,10 @@ struct TFactorInput {
     bool operator==(const TFactorInput&) const = default;
 };
 
-// The twelve carry values, as an element publishes them and as the next receives them.
-extern const std::array<const char*, 12> kCarryOutNames;
-extern const std::array<const char*, 12> kCarryInNames;
+// The carry values, as an element publishes them and as the next receives them: the twelve
+// of every catalog, then "TDout", the fixed-direction torque as the load delivers it.
+extern const std::array<const char*, 13> kCarryOutNames;
+extern const std::array<const char*, 13> kCarryInNames;
 
 // What enters the element farthest from the motor: "Vout"=1, the others 0.
 TNameValueList InitialCarryList();

@@ -73,6 +73,11 @@ public:
     virtual void ImportPaths(const TGridPathList& paths) = 0;
     // 16. Recomputes every interval with the current speed coefficient.
     virtual void RecalculateAll() = 0;
+    // The motor speed of the row's interval for the speed coefficient v, by the kind's own
+    // formula from the load side (speeds, or positions and times). A motor whose gear
+    // differs from the one the pattern was computed with turns at these speeds; the
+    // pattern itself does not change.
+    virtual double FrequencyFor(int row, double v) const = 0;
 
     TPatternAxis Axis() const { return axis_; }
     TPatternInput InputType() const { return input_; }

@@ -58,17 +58,25 @@ void TInputPatternPositionGridData::ApplyDecelerationTime(int row, double displa
     RecomputeRow(row);
 }
 
+std::vector<double> TInputPatternPositionGridData::SpeedFormula(int row, const char* key, double v) const {
+    return Formulas().Run(key,
+                          {{"TimeInterval", Cell(row, kTimeInterval).Value()},
+                           {"Acceleration", Cell(row, kAccelerationTime).Value()},
+                           {"Deceleration", Cell(row, kDecelerationTime).Value()},
+                           {"Position", Cell(row, kPosition).Value()},
+                           {"PrePosition", Pre(row, kPosition)},
+                           {"V", v}},
+                          {"Frequency", "Speed"});
+}
+
 void TInputPatternPositionGridData::RunSpeed(int row, const char* key) {
-    const auto r = Formulas().Run(key,
-                                  {{"TimeInterval", Cell(row, kTimeInterval).Value()},
-                                   {"Acceleration", Cell(row, kAccelerationTime).Value()},
-                                   {"Deceleration", Cell(row, kDecelerationTime).Value()},
-                                   {"Position", Cell(row, kPosition).Value()},
-                                   {"PrePosition", Pre(row, kPosition)},
-                                   {"V", V()}},
-                                  {"Frequency", "Speed"});
+    const auto r = SpeedFormula(row, key, V());
     Cell(row, kFrequency).SetValue(r[0]);
     Cell(row, kSpeed).SetValue(r[1]);
+}
+
+double TInputPatternPositionGridData::FrequencyFor(int row, double v) const {
+    return SpeedFormula(row, SpeedFormulaKey(), v)[0];
 }
 
 void TInputPatternPositionGridData::RunAcceleration(int row, const char* key) {

@@ -26,6 +26,8 @@ public:
     TGridPathList ExportPaths() const override;
     void ImportPaths(const TGridPathList& paths) override;
     void RecalculateAll() override;
+    // The kind's speed formula on the row's move.
+    double FrequencyFor(int row, double v) const override;
 
     // 17. Frequency and Speed of the row's move.
     virtual void ComputeSpeed(int row) = 0;
@@ -44,6 +46,8 @@ protected:
     TInputPatternPositionGridData(const TPatternServices& services, TPatternAxis axis)
         : TInputPatternGridData(services, axis, TPatternInput::Position) {}
 
+    // The formula key of the kind's ComputeSpeed.
+    virtual const char* SpeedFormulaKey() const = 0;
     // ComputeSpeed and ComputeAcceleration of a kind, by its formula key.
     void RunSpeed(int row, const char* key);
     void RunAcceleration(int row, const char* key);
@@ -53,6 +57,8 @@ protected:
 
 private:
     void RecomputeRow(int row);
+    // Frequency and Speed of the row's move for the speed coefficient v.
+    std::vector<double> SpeedFormula(int row, const char* key, double v) const;
 };
 
 }  // namespace kinemo

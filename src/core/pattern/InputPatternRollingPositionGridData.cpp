@@ -9,7 +9,7 @@ TInputPatternRollingPositionGridData::TInputPatternRollingPositionGridData(const
     Reset();
 }
 
-void TInputPatternRollingPositionGridData::ComputeSpeed(int row) { RunSpeed(row, "RollingUpdateSpeed"); }
+void TInputPatternRollingPositionGridData::ComputeSpeed(int row) { RunSpeed(row, SpeedFormulaKey()); }
 
 void TInputPatternRollingPositionGridData::ComputeAcceleration(int row) {
     RunAcceleration(row, "RollingPositionGridAcceleration");

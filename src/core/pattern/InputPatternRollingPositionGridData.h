@@ -14,6 +14,9 @@ public:
     void ComputeSpeed(int row) override;
     // "RollingPositionGridAcceleration".
     void ComputeAcceleration(int row) override;
+
+protected:
+    const char* SpeedFormulaKey() const override { return "RollingUpdateSpeed"; }
 };
 
 }  // namespace kinemo

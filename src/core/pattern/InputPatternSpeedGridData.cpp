@@ -47,8 +47,12 @@ void TInputPatternSpeedGridData::ApplySpeed(int row, double displayValue) {
     RecomputeRow(row);
 }
 
-double TInputPatternSpeedGridData::FrequencyFromSpeed(double speed) const {
-    return Formulas().Run("SetSpeed", {{"Speed", speed}, {"V", V()}}, {"Frequency"})[0];
+double TInputPatternSpeedGridData::FrequencyFromSpeed(double speed, double v) const {
+    return Formulas().Run("SetSpeed", {{"Speed", speed}, {"V", v}}, {"Frequency"})[0];
+}
+
+double TInputPatternSpeedGridData::FrequencyFor(int row, double v) const {
+    return FrequencyFromSpeed(Cell(row, kSpeed).Value(), v);
 }
 
 void TInputPatternSpeedGridData::ComputePosition(int row) {

@@ -20,6 +20,8 @@ public:
     TGridPathList ExportPaths() const override;
     void ImportPaths(const TGridPathList& paths) override;
     void RecalculateAll() override;
+    // "SetSpeed" on the row's load speed.
+    double FrequencyFor(int row, double v) const override;
 
     // 17. Position(row) by PositionFormula, then the following rows while they have an interval.
     virtual void ComputePosition(int row);
@@ -32,7 +34,8 @@ public:
     void ApplyFrequency(int row, double displayValue);
     void ApplySpeed(int row, double displayValue);
     // The motor speed of a load speed ("SetSpeed").
-    double FrequencyFromSpeed(double speed) const;
+    double FrequencyFromSpeed(double speed) const { return FrequencyFromSpeed(speed, V()); }
+    double FrequencyFromSpeed(double speed, double v) const;
 
 protected:
     TInputPatternSpeedGridData(const TPatternServices& services, TPatternAxis axis)

@@ -9,7 +9,7 @@ TInputPatternStraightPositionGridData::TInputPatternStraightPositionGridData(con
     Reset();
 }
 
-void TInputPatternStraightPositionGridData::ComputeSpeed(int row) { RunSpeed(row, "StraightUpdateSpeed"); }
+void TInputPatternStraightPositionGridData::ComputeSpeed(int row) { RunSpeed(row, SpeedFormulaKey()); }
 
 void TInputPatternStraightPositionGridData::ComputeAcceleration(int row) {
     RunAcceleration(row, "StraightPositionGridAcceleration");

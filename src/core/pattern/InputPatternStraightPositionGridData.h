@@ -14,6 +14,9 @@ public:
     void ComputeSpeed(int row) override;
     // "StraightPositionGridAcceleration".
     void ComputeAcceleration(int row) override;
+
+protected:
+    const char* SpeedFormulaKey() const override { return "StraightUpdateSpeed"; }
 };
 
 }  // namespace kinemo

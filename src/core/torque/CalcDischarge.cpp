@@ -8,6 +8,7 @@
 #include "machine/MachineServices.h"
 #include "base/Catalog.h"
 #include "base/CatalogText.h"
+#include "base/NumberText.h"
 #include "base/TextFormat.h"
 #include "units/PhysicalConstant.h"
 #include "units/ValueFormat.h"
@@ -69,11 +70,14 @@ std::string TMomentaryDischargeList::ScriptText() const {
 }
 
 std::vector<std::string> TMomentaryDischargeList::FormatRows() const {
+    // A column holds 11 characters: longer numbers lose digits, never their exponent.
+    auto fit = [](const std::string& text) { return FitNumberText(text, 11); };
     std::vector<std::string> out;
     for (size_t k = 0; k < rows_.size(); ++k) {
         const TMomentaryDischarge& r = rows_[k];
         out.push_back(FormatText("%3d %12.11s %12.11s %12.11s %12.11s %12.11s %12.11s %2s %12.11s",
-                                 {static_cast<long long>(k), r.Er, r.Ec, r.Em, r.E, r.t, r.P, r.Behavior, r.Pm}));
+                                 {static_cast<long long>(k), fit(r.Er), fit(r.Ec), fit(r.Em), fit(r.E), fit(r.t),
+                                  fit(r.P), r.Behavior, fit(r.Pm)}));
     }
     return out;
 }

@@ -36,6 +36,9 @@ std::vector<std::unique_ptr<TTorqueValue>> TPatternTorqueSource::BuildTorqueValu
     if (!pattern_) return out;
     TTorqueEnvironment env{&formulas_, &constants_, ModulusText ? ModulusText() : std::string("1"), programs_};
     chain_.SetTableColumns(marks_ ? marks_->Columns() : std::vector<TExternalForceColData*>{});
+    // The motor speeds come from the load side of the pattern through this motor's own
+    // speed coefficient: the pattern's motor-speed column belongs to whatever gear the
+    // motor search names, which need not be the gear of the motor judged.
     TCarryTable table;
     const TMotorGearData gear = motor.GearData();
     chain_.CalcCarryTable(&gear, table);
@@ -51,8 +54,8 @@ void TPatternTorqueSource::BuildSpeed(const TTorqueEnvironment& env, const TCarr
     for (int r = 1; r < P::kStoredRowCount; ++r) {
         const double t = pattern_->Cell(r, P::kTimeInterval).Value();
         if (!(t > 0)) continue;
-        const double f = pattern_->Cell(r, P::kFrequency).Value();
         const CarryOutput& carry = table[static_cast<size_t>(r - 1)];
+        const double f = pattern_->FrequencyFor(r, carry.V);
         if (f * pf >= 0) {
             out.push_back(Make(env, carry, f, pf, t, j));
         } else {
@@ -74,10 +77,10 @@ void TPatternTorqueSource::BuildPosition(const TTorqueEnvironment& env, const TC
         const double a = pattern_->Cell(r, P::kAccelerationTime).Value();
         const double d = pattern_->Cell(r, P::kDecelerationTime).Value();
         const double p = pattern_->Cell(r, P::kPosition).Value();
-        const double f = pattern_->Cell(r, P::kFrequency).Value();
         const bool move = p != previous;
         if (a < 0 || d < 0 || T < 0 || a + d > T || T <= 0 || (move && (a == 0 || d == 0))) continue;
         const CarryOutput& carry = table[static_cast<size_t>(r - 1)];
+        const double f = pattern_->FrequencyFor(r, carry.V);
         if (!move) {
             if (a != 0 || d != 0) {
                 out.clear();

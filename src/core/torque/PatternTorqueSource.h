@@ -1,5 +1,6 @@
 // The torque intervals of a motor on the drive pattern shown: the chain per interval
-// with its external-force marks, speed intervals split at zero speed, position moves
+// with its external-force marks and the motor's gear, the motor speeds of the pattern's
+// load motion through that chain, speed intervals split at zero speed, position moves
 // split into their acceleration, constant and deceleration phases.
 #pragma once
 

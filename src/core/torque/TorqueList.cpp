@@ -21,10 +21,9 @@ TTorqueList& TTorqueList::operator=(const TTorqueList& other) {
 }
 
 std::unique_ptr<TTorqueList> TTorqueList::Copy() const {
-    auto c = std::make_unique<TTorqueList>(*this);
-    c->MotorRunningTorqueMax = 0;
-    c->MotorEpigeneTorqueMax = 0;
-    return c;
+    // The motor's copy is what its debug text and reports print: it keeps the running and
+    // holding maxima the judgement used, not zeros.
+    return std::make_unique<TTorqueList>(*this);
 }
 
 std::vector<const TTorqueValue*> TTorqueList::Values() const {
@@ -147,7 +146,8 @@ void TTorqueList::Calculate(const TTorqueValueFormula& formulas, TProgramCache* 
         MotorEpigeneTorqueMax = engine.EvalDouble("MotorEpigeneTorqueMax");
     }
     for (const auto& v : values_) {
-        if (v->Speed > MaxSpeed) MaxSpeed = v->Speed;
+        // The largest magnitude: a pattern that moves only backwards has a top speed too.
+        if (std::fabs(v->Speed) > MaxSpeed) MaxSpeed = std::fabs(v->Speed);
         if (std::fabs(v->Frequency) > MaxFrequency) MaxFrequency = std::fabs(v->Frequency);
     }
 }

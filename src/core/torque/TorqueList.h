@@ -29,8 +29,7 @@ public:
     TTorqueList& operator=(const TTorqueList& other);
     TTorqueList(TTorqueList&&) noexcept = default;
     TTorqueList& operator=(TTorqueList&&) noexcept = default;
-    // The copy a judged motor keeps: every value and the first six figures (the two
-    // maxima stay 0).
+    // The copy a judged motor keeps: every value and all eight figures.
     std::unique_ptr<TTorqueList> Copy() const;
 
     void Add(std::unique_ptr<TTorqueValue> value) { values_.push_back(std::move(value)); }

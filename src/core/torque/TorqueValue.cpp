@@ -66,6 +66,7 @@ TTorqueValue::TTorqueValue(const TTorqueEnvironment& env, const CarryOutput& car
     Assign(script, "TU", carry.TU);
     Assign(script, "TF", carry.TF);
     Assign(script, "TH", carry.TH);
+    Assign(script, "TD", carry.TD);
     TFormulaEngine engine(env.Programs);
     engine.ExecuteStatement(script);
     // The catalog text runs after the inputs in the same engine; kept apart it stays parsed.
@@ -112,8 +113,8 @@ std::unique_ptr<TTorqueValue> TIntervalResults::Make(const TTorqueEnvironment& e
         constantsText_ = constants;
         modulusText_ = env.ModulusText;
     }
-    const TIntervalInput input{{{{carry.JL}, {carry.TF}, {carry.TU}, {carry.TH}, {carry.V}, {carry.A}, {carry.B},
-                                 {frequency}, {preFrequency}, {timeInterval}, {rotorInertia}}}};
+    const TIntervalInput input{{{{carry.JL}, {carry.TF}, {carry.TU}, {carry.TH}, {carry.TD}, {carry.V}, {carry.A},
+                                 {carry.B}, {frequency}, {preFrequency}, {timeInterval}, {rotorInertia}}}};
     if (const TTorqueValue* hit = results_.Find(input)) return std::make_unique<TTorqueValue>(*hit);
     auto value = std::make_unique<TTorqueValue>(env, carry, frequency, preFrequency, timeInterval, rotorInertia);
     results_.Remember(input, *value);

@@ -69,7 +69,7 @@ public:
 // What an interval formula run reads besides its environment: the carry values
 // (JL TF TU TH V A B), frequency, previous frequency, time and rotor inertia.
 struct TIntervalInput {
-    std::array<TExactDouble, 11> Values;
+    std::array<TExactDouble, 12> Values;
     bool operator==(const TIntervalInput&) const = default;
 };
 

@@ -43,6 +43,34 @@ TEST(FloatToText, TextReadsBackToTheSameFifteenDigits) {
     }
 }
 
+// A narrow table column may drop digits of a number, never its exponent or its
+// integer digits: the value shown must stay the value.
+TEST(FitNumberText, ShortensWithoutChangingTheMagnitude) {
+    struct Case {
+        const char* text;
+        const char* fitted;
+    };
+    const Case cases[] = {
+        {"2.95839246321739E-6", "2.958392E-6"},   // the float-to-text form
+        {"2.958392463E-06", "2.958392E-6"},       // the script engine's text form
+        {"-2.95839246321739E-6", "-2.95839E-6"},
+        {"1.25E20", "1.25E20"},                   // fits: unchanged
+        {"0.0186039694617", "0.018603969"},       // plain decimals are cut as before
+        {"1.23456789012345", "1.234567890"},
+        {"123456789012345", "1.234568E14"},       // too many integer digits for fixed form
+        {"-98765432109.5", "-9.87654E10"},
+        {"-", "-"},                               // not a number
+        {"not a number at all", "not a number at all"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FitNumberText(c.text, 11), c.fitted) << c.text;
+    for (const Case& c : cases) {
+        double original = 0, fitted = 0;
+        if (!TryTextToFloat(c.text, original)) continue;
+        ASSERT_TRUE(TryTextToFloat(FitNumberText(c.text, 11), fitted)) << c.text;
+        EXPECT_NEAR(fitted, original, std::fabs(original) * 1e-5) << c.text;
+    }
+}
+
 TEST(TryTextToFloat, AcceptsPlainDecimalNumbersOnly) {
     double v = 0;
     EXPECT_TRUE(TryTextToFloat(" 12.5 ", v));

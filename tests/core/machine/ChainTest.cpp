@@ -309,3 +309,21 @@ TEST(ChainRepeat, RepeatedInputsGiveTheFullRunsResultsAndChangedInputsAreRecompu
     const auto& lines = fx.trace.Lines();
     EXPECT_NE(std::find(lines.begin(), lines.end(), "要素名=Renamed table"), lines.end());
 }
+
+// The motor shaft's record: "TDout" when the formulas hand it over; a catalog that knows no
+// such value keeps the lifting figure for every interval (TD = TH), never a missing share.
+TEST(ChainOutput, LoweringShareFallsBackToTheHoldingTorque) {
+    struct Case {
+        const char* td;  // nullptr: not handed over
+        double expected;
+    };
+    const Case cases[] = {{"0.25", 0.25}, {"-0.1", -0.1}, {"0", 0}, {nullptr, 0.4}, {"", 0.4}, {"x", 0.4}};
+    for (const Case& c : cases) {
+        TNameValueList carry;
+        carry.SetValue("THout", "0.4");
+        if (c.td) carry.SetValue("TDout", c.td);
+        const CarryOutput out = ReadCarryOutput(carry);
+        EXPECT_EQ(out.TH, 0.4);
+        EXPECT_EQ(out.TD, c.expected) << (c.td ? c.td : "(none)");
+    }
+}

@@ -63,7 +63,7 @@ public:
 struct ExampleCase {
     const char* file;
     int elements;  // after the motor
-    double JL, TF, TU, TH, V, A, B;
+    double JL, TF, TU, TH, TD, V, A, B;
     int rolling;
 };
 
@@ -81,6 +81,7 @@ TEST_P(Examples, ChainAgreesWithTheHandCalculation) {
     EXPECT_TRUE(Near("TF", out.TF, c.TF));
     EXPECT_TRUE(Near("TU", out.TU, c.TU));
     EXPECT_TRUE(Near("TH", out.TH, c.TH));
+    EXPECT_TRUE(Near("TD", out.TD, c.TD));
     EXPECT_TRUE(Near("V", out.V, c.V));
     EXPECT_TRUE(Near("A", out.A, c.A));
     EXPECT_TRUE(Near("B", out.B, c.B));
@@ -91,18 +92,23 @@ TEST_P(Examples, ChainAgreesWithTheHandCalculation) {
 INSTANTIATE_TEST_SUITE_P(
     SampleLibrary, Examples,
     ::testing::Values(
-        ExampleCase{"01_ball_screw_horizontal.kjb", 3, 2.126360e-4, 0.1041639, 0.1041639, 0, 6, 0.9, 0, 0},
-        ExampleCase{"02_ball_screw_through_gear.kjb", 5, 6.399528e-4, 0.9235324, 1.106079, 0, 6, 0.855,
+        ExampleCase{"01_ball_screw_horizontal.kjb", 3, 2.126360e-4, 0.1041639, 0.1041639, 0, 0, 6, 0.9, 0, 0},
+        ExampleCase{"02_ball_screw_through_gear.kjb", 5, 6.399528e-4, 0.9235324, 1.106079, 0, 0, 6, 0.855,
                     0.005555556, 0},
-        ExampleCase{"03_ball_screw_vertical.kjb", 3, 1.052538e-4, 0.02652582, 0.02652582, 0.4335491, 6, 0.9, 0, 0},
-        ExampleCase{"04_belt_axis_through_reducer.kjb", 3, 1.828591e-4, 0.04759489, 0.04759489, 0, 2.5, 0.855,
+        ExampleCase{"03_ball_screw_vertical.kjb", 3, 1.052538e-4, 0.02652582, 0.02652582, 0.4335491, 0.3511748, 6,
+                    0.9, 0, 0},
+        ExampleCase{"04_belt_axis_through_reducer.kjb", 3, 1.828591e-4, 0.04759489, 0.04759489, 0, 0, 2.5, 0.855,
                     0.05, 0},
-        ExampleCase{"05_rotary_disc_through_reducer.kjb", 3, 2.129476e-3, 0.08888889, 0.08888889, 0, 1.666667, 0.9,
-                    0.05, 1},
-        ExampleCase{"06_swing_arm_vertical.kjb", 2, 2.845469e-4, 0.005882353, 0.005882353, 0.2682407, 3.333333,
-                    0.85, 0, 1},
+        ExampleCase{"05_rotary_disc_through_reducer.kjb", 3, 2.129476e-3, 0.08888889, 0.08888889, 0, 0, 1.666667,
+                    0.9, 0.05, 1},
+        ExampleCase{"06_swing_arm_vertical.kjb", 2, 2.845469e-4, 0.005882353, 0.005882353, 0.2682407, 0.1938039,
+                    3.333333, 0.85, 0, 1},
         ExampleCase{"07_vertical_belt_counterweight.kjb", 4, 2.498023e-4, 0.03458181, 0.03458181, 0.2034791,
-                    3.409091, 0.81, 0, 0}));
+                    0.1335026, 3.409091, 0.81, 0, 0},
+        ExampleCase{"08_vertical_screw_through_reducer.kjb", 4, 3.345658e-4, 0.04963897, 0.04963897, 1.460376,
+                    1.067571, 4.5, 0.855, 0, 0},
+        ExampleCase{"09_screw_with_assisting_force.kjb", 4, 1.385746e-4, 0.1224195, 0.1224195, -0.4420971,
+                    -0.3580986, 6, 0.9, 0, 0}));
 
 // Example 01 on a geared motor: the motor element reflects the machine through the gear head
 // (ratio 5, efficiency 0.85, 0.3 kg·cm², 0.05 N·m running torque, 6 arc-min backlash).
@@ -154,6 +160,52 @@ TEST(SampleLibraryExternalForce, CuttingForceActsOnlyWhereSwitchedOn) {
     EXPECT_TRUE(Near("TU on", on.TU, 1.106079));
 }
 
+// The table's guide friction works on the whole normal force: the weight's share m·g·|cos a|
+// (exactly nothing at 90 deg) plus a pressing force Fn; the fixed-direction force reaches the
+// screw shaft divided by its efficiency as TH and multiplied by it as TD.
+TEST(SampleLibraryLinearLoads, GuideFrictionOnTheNormalForceAndBothGravityFigures) {
+    SampleMachine m;
+    const double g = 9.80665, k = 0.01 / (2 * 3.14159265358979323846);
+    struct Case {
+        double a, Fn, F, H;
+    };
+    const Case cases[] = {
+        {0, 0, 0.1 * 50 * g, 0},
+        {0, 200, 0.1 * (50 * g + 200), 0},
+        {90, 0, 0, 50 * g},
+        {90, 200, 0.1 * 200, 50 * g},
+        {30, 0, 0.1 * 50 * g * std::cos(3.14159265358979323846 / 6), 50 * g * 0.5},
+        {0, -800, 0.1 * (800 - 50 * g), 0},  // lifted against the other face of the guide
+    };
+    for (const Case& c : cases) {
+        std::unique_ptr<TFactor> screw = m.Blocks().FindFactorByID(301)->Clone();
+        std::unique_ptr<TFactor> table = m.Blocks().FindFactorByID(401)->Clone();
+        for (auto& item : table->InputItems()) {
+            if (item->Kind() != TInputKind::Numeric) continue;
+            auto& in = static_cast<TInputData&>(*item);
+            if (in.ID == 40101) in.SetValue(50);
+            if (in.ID == 40102) in.SetValue(0.1);
+            if (in.ID == 40104) in.SetValue(c.a);
+            if (in.ID == 40107) in.SetValue(c.Fn);
+        }
+        table->Calculate(InitialCarryList());
+        EXPECT_TRUE(Near("F", std::stod(table->CarryOut.Value("Fout")), c.F)) << "a=" << c.a << " Fn=" << c.Fn;
+        EXPECT_TRUE(Near("U", std::stod(table->CarryOut.Value("Uout")), c.F)) << "a=" << c.a << " Fn=" << c.Fn;
+        EXPECT_TRUE(Near("H", std::stod(table->CarryOut.Value("Hout")), c.H)) << "a=" << c.a;
+        if (c.a == 90 && c.Fn == 0) EXPECT_EQ(std::stod(table->CarryOut.Value("Fout")), 0.0) << "exactly none at 90 deg";
+        table->RecalcCalcItems();
+        std::vector<double> shown;
+        for (auto& item : table->InputItems())
+            if (item->Kind() == TInputKind::Calc) shown.push_back(static_cast<TCalcInputData&>(*item).Value);
+        ASSERT_EQ(shown.size(), 3u);
+        EXPECT_TRUE(Near("normal force shown", shown[2], c.F / 0.1)) << "a=" << c.a << " Fn=" << c.Fn;
+        if (c.a == 90 && c.Fn == 0) EXPECT_EQ(shown[2], 0.0);
+        screw->Calculate(table->CarryOut);
+        EXPECT_TRUE(Near("TH", std::stod(screw->CarryOut.Value("THout")), c.H * k / 0.9));
+        EXPECT_TRUE(Near("TD", std::stod(screw->CarryOut.Value("TDout")), c.H * k * 0.9));
+    }
+}
+
 // The ball screw's calculated items in example 03 (inputs that survive two decimals).
 TEST(SampleLibraryCalculatedItems, BallScrewShaftInertiaAndCriticalSpeed) {
     SampleMachine m;
@@ -174,11 +226,11 @@ TEST(SampleLibraryCalculatedItems, BallScrewShaftInertiaAndCriticalSpeed) {
 }
 
 // Every listed element runs as the farthest element with its default values, hands over
-// all twelve carry values and has its three pictures beside the program.
-TEST(SampleLibraryCatalog, EveryElementHandsOverTwelveValuesAndHasItsPictures) {
+// all thirteen carry values and has its three pictures beside the program.
+TEST(SampleLibraryCatalog, EveryElementHandsOverEveryCarryValueAndHasItsPictures) {
     SampleMachine m;
-    const char* outs[] = {"WAout", "WJout", "Uout", "Hout", "Fout", "Vout",
-                          "JLout", "TFout", "TUout", "THout", "Aout", "Bout"};
+    const char* outs[] = {"WAout", "WJout", "Uout", "Hout", "Fout", "Vout", "JLout",
+                          "TFout", "TUout", "THout", "Aout", "Bout", "TDout"};
     int elements = 0;
     for (auto& block : m.Blocks().Blocks()) {
         EXPECT_TRUE(std::filesystem::exists(std::string(KINEMO_BIN_DIR) + "/" + block->ImagePath)) << block->Name;

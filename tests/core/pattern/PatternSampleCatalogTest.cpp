@@ -108,6 +108,13 @@ TEST_F(PatternSampleCatalogTest, ALinearMoveRunsAtItsTrapezoidSpeedAndConvertsBo
     EXPECT_NEAR(Cell(1, Data::kFrequency).Value(), 1500, kPatternTolerance);
     EXPECT_NEAR(Cell(1, Position::kAcceleratedVelocity).DisplayValue(), 1.25, kPatternTolerance);  // m/s²
     EXPECT_NEAR(Cell(3, Data::kSpeed).Value(), -200 / 0.75, kPatternTolerance);
+    // A motor behind a 1/5 gear head runs the same moves five times faster; the pattern
+    // keeps the speeds of the chain it was computed with.
+    const Data& data = page->CurrentGrid().Data();
+    EXPECT_NEAR(data.FrequencyFor(1, 30), 7500, kPatternTolerance);
+    EXPECT_NEAR(data.FrequencyFor(3, 6), Cell(3, Data::kFrequency).Value(), kPatternTolerance);
+    EXPECT_NEAR(data.FrequencyFor(2, 30), 0, kPatternTolerance);  // the dwell
+    EXPECT_NEAR(Cell(1, Data::kFrequency).Value(), 1500, kPatternTolerance);
 
     ASSERT_TRUE(page->SetInputType(0));
     EXPECT_NEAR(Cell(3, Data::kPosition).Value(), 200, kPatternTolerance);
@@ -130,6 +137,10 @@ TEST_F(PatternSampleCatalogTest, ARotarySpeedPatternIntegratesDegrees) {
     EXPECT_NEAR(Cell(1, Data::kFrequency).Value(), 150, kPatternTolerance);
     EXPECT_NEAR(Cell(3, Data::kPosition).Value(), 67.5, kPatternTolerance);
     EXPECT_NEAR(Cell(1, 5).Value(), 360, kPatternTolerance);  // deg/s²
+    const Data& data = page->CurrentGrid().Data();
+    EXPECT_NEAR(data.FrequencyFor(1, data.Carry().V * 5), 750, kPatternTolerance);
+    EXPECT_NEAR(data.FrequencyFor(3, data.Carry().V * 5), 0, kPatternTolerance);
+    EXPECT_NEAR(Cell(1, Data::kFrequency).Value(), 150, kPatternTolerance);
     ASSERT_TRUE(page->SetInputType(1));
     EXPECT_NEAR(Cell(1, Data::kPosition).Value(), 67.5, kPatternTolerance);
     EXPECT_NEAR(Cell(1, Data::kSpeed).Value(), 90, kPatternTolerance);

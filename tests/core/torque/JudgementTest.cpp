@@ -113,6 +113,7 @@ TEST(TorqueValue, IntervalFormulaGivesAccelerationFrictionAndDirection) {
     c.TF = 0.1;
     c.TU = 0.3;
     c.TH = 0.05;
+    c.TD = 0.035;
     c.V = 60;
     TTorqueValue up(env, c, 3000, 0, 0.1, 0.0001);
     const double alpha = 3000 * kRadPerRpm / 0.1;
@@ -124,13 +125,54 @@ TEST(TorqueValue, IntervalFormulaGivesAccelerationFrictionAndDirection) {
     EXPECT_NEAR(up.Speed, 50, kTol);  // 3000 r/min / 60 per mm/s
     TTorqueValue down(env, c, 0, -3000, 0.1, 0.0001);
     EXPECT_EQ(down.Stop, -1);
-    EXPECT_NEAR(down.IntervalTorque, 0.0011 * alpha - 0.1 + 0.05, kTol);  // friction helps braking
+    // friction helps braking; the load drives the motor, so its weight arrives as TD
+    EXPECT_NEAR(down.IntervalTorque, 0.0011 * alpha - 0.1 + 0.035, kTol);
     TTorqueValue rest(env, c, 0, 0, 1, 0.0001);
     EXPECT_EQ(rest.Stop, 0);
     EXPECT_NEAR(rest.IntervalTorque, 0.05, kTol);  // holding only
     EXPECT_EQ(up.IntervalText(), "Frequency=3000\r\nPreFrequency=0\r\nIntervalTorque=" +
                                      FloatToText(up.IntervalTorque) + "\r\nIntervalTorqueS=" +
                                      FloatToText(up.IntervalTorqueS) + "\r\nTimeInterval=0.1\r\n");
+}
+
+// The fixed-direction share of an interval: TH (lifting figure) while the motor drives it or
+// holds it, TD (what the load delivers) while it drives the motor; with shares of mixed signs
+// along the chain the one that asks more of the motor along the motion.
+TEST(TorqueValue, FixedDirectionShareFollowsThePowerFlow) {
+    MachineFixture fx;
+    TTorqueEnvironment env{&Formulas().torque, fx.constants.get(), "1"};
+    struct Case {
+        const char* what;
+        double TH, TD, pre, f, share;
+    };
+    const Case cases[] = {
+        {"lifting, start", 0.05, 0.035, 0, 3000, 0.05},
+        {"lifting, constant speed", 0.05, 0.035, 3000, 3000, 0.05},
+        {"lifting, braking to a stop", 0.05, 0.035, 3000, 0, 0.05},
+        {"lowering, start", 0.05, 0.035, 0, -3000, 0.035},
+        {"lowering, constant speed", 0.05, 0.035, -3000, -3000, 0.035},
+        {"lowering, braking to a stop", 0.05, 0.035, -3000, 0, 0.035},
+        {"holding", 0.05, 0.035, 0, 0, 0.05},
+        {"force pushing forward, moving forward", -0.05, -0.035, 3000, 3000, -0.035},
+        {"force pushing forward, moving back", -0.05, -0.035, -3000, -3000, -0.05},
+        {"force pushing forward, standstill", -0.05, -0.035, 0, 0, -0.05},
+        {"mixed signs, forward", 0.05, -0.01, 3000, 3000, 0.05},
+        {"mixed signs, back", 0.05, -0.01, -3000, -3000, -0.01},
+        {"no fixed force", 0, 0, -3000, -3000, 0},
+    };
+    for (const Case& k : cases) {
+        CarryOutput c;
+        c.JL = 0.001;
+        c.TF = 0.1;
+        c.TU = 0.1;
+        c.TH = k.TH;
+        c.TD = k.TD;
+        c.V = 60;
+        TTorqueValue v(env, c, k.f, k.pre, 0.1, 0.0001);
+        EXPECT_NEAR(v.EpigeneConservation, k.share, kTol) << k.what;
+        const double resist = 0.1 * v.Stop;
+        EXPECT_NEAR(v.IntervalTorque, v.AdjustableSpeedTorque + resist + k.share, kTol) << k.what;
+    }
 }
 
 TEST(TorqueList, FiguresOverAWholeCycle) {
@@ -159,7 +201,8 @@ TEST(TorqueList, FiguresOverAWholeCycle) {
     EXPECT_NEAR(list.MaxFrequency, 3000, kTol);
     std::unique_ptr<TTorqueList> copy = list.Copy();
     EXPECT_EQ(copy->Count(), 4);
-    EXPECT_EQ(copy->MotorRunningTorqueMax, 0.0);  // the copy keeps the first six figures only
+    EXPECT_EQ(copy->MotorRunningTorqueMax, list.MotorRunningTorqueMax);  // a motor's copy prints what was used
+    EXPECT_EQ(copy->MaxSpeed, list.MaxSpeed);
     EXPECT_EQ(copy->EffectiveTorque, list.EffectiveTorque);
     const std::string dump = list.Text();
     EXPECT_NE(dump.find("==区間(0)\r\n"), std::string::npos);
