@@ -45,6 +45,7 @@ struct TPage {
     std::unique_ptr<TSizingSession> session;
     std::unique_ptr<TFrameChoiceMotor> frame;
     std::function<int(QDialog&)> onDialog;
+    std::vector<std::string> debugTexts;
 
     explicit TPage(const std::string& project = kExample02, const std::string& catalog = test::SampleCatalogPath()) {
         context = std::make_unique<TKinemoContext>(catalog,
@@ -56,6 +57,7 @@ struct TPage {
         if (!project.empty()) session->LoadProject(project);
         TFrameChoiceMotorHost host;
         host.ExecDialog = [this](QDialog& d) { return onDialog ? onDialog(d) : int(QDialog::Rejected); };
+        host.DebugText = [this](const std::string& text) { debugTexts.push_back(text); };
         frame = std::make_unique<TFrameChoiceMotor>(*context, *session, host);
         frame->resize(900, 600);
         frame->FirstIdle();
@@ -238,6 +240,24 @@ private slots:
         QCOMPARE(page.dialogs.messages[0].text, page.context->ErrorMessages().GetText("NotInputVoltate"));
         QCOMPARE(GridRows(page), before);
         QVERIFY(page.frame->isEnabled());
+    }
+
+    // Choosing a row judges its motor once and hands its debug text on; the program's own
+    // selection (a new list) judges nothing.
+    void selectingARowJudgesIt() {
+        TPage page;
+        QVERIFY(page.Rows() >= 2);
+        QVERIFY(page.debugTexts.empty());
+        QVERIFY(page.Cell(1, 7).isEmpty());
+        page.Grid().setCurrentIndex(page.Grid().model()->index(1, 3));
+        const TMotor& m = *page.session->Candidates().DisplayList()[1];
+        QVERIFY(m.Judged);
+        QVERIFY(!page.Cell(1, 7).isEmpty());
+        QCOMPARE(page.debugTexts.size(), size_t(1));
+        QCOMPARE(page.debugTexts[0], m.GetDebugText());
+        page.Grid().setCurrentIndex(page.Grid().model()->index(1, 5));
+        QCOMPARE(page.debugTexts.size(), size_t(1));  // already judged
+        QVERIFY(!page.session->Candidates().DisplayList()[0]->Judged);
     }
 
     void positionRangeLettersEmptyTheStoppingAccuracy() {
