@@ -22,7 +22,7 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (6518, 'form_motor_detail', 'ChartEnvelope.Peak', 'Peak', NULL),
   (6519, 'form_motor_detail', 'ChartEnvelope.Intervals', 'Intervals', NULL),
   (6520, 'form_motor_detail', 'ChartEnvelope.Effective', 'Effective', NULL),
-  (6521, 'form_motor_detail', 'GridMotorBase[1,0]', 'Specification', NULL),
+  (6521, 'form_motor_detail', 'GridMotorBase[1,0]', 'Catalog data', NULL),
   (6522, 'form_motor_detail', 'GridMotorBase[0,1]', 'Model', NULL),
   (6523, 'form_motor_detail', 'GridMotorBase[0,2]', 'Amplifier', NULL),
   (6524, 'form_motor_detail', 'GridMotorBase[0,3]', 'Rated output', NULL),
