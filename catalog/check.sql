@@ -241,3 +241,31 @@ INSERT INTO motor_catalog_check VALUES (
 );
 
 DROP TABLE motor_catalog_check;
+
+-- Physical ranges of the input values: numbers, the lower limit below the upper one, and
+-- every start value inside its own range (a new element must never start refused).
+CREATE TEMP TABLE value_range_check (
+  bad_ranges INTEGER
+    CONSTRAINT input_ranges_are_numbers_and_ordered CHECK (bad_ranges = 0),
+  bad_starts INTEGER
+    CONSTRAINT input_start_values_lie_in_their_range CHECK (bad_starts = 0)
+);
+
+INSERT INTO value_range_check VALUES (
+  (SELECT COUNT(*) FROM t_machine_value
+    WHERE (tmv_min_value IS NOT NULL AND trim(tmv_min_value) GLOB '*[^0-9.eE+-]*')
+       OR (tmv_max_value IS NOT NULL AND trim(tmv_max_value) GLOB '*[^0-9.eE+-]*')
+       OR (tmv_min_value IS NOT NULL AND tmv_max_value IS NOT NULL
+           AND (CAST(tmv_min_value AS REAL) > CAST(tmv_max_value AS REAL)
+                OR (CAST(tmv_min_value AS REAL) = CAST(tmv_max_value AS REAL)
+                    AND (tmv_min_open = 1 OR tmv_max_open = 1))))),
+  (SELECT COUNT(*) FROM t_machine_value
+    WHERE (tmv_min_value IS NOT NULL
+           AND (CAST(COALESCE(tmv_start_value, '0') AS REAL) < CAST(tmv_min_value AS REAL)
+                OR (tmv_min_open = 1 AND CAST(COALESCE(tmv_start_value, '0') AS REAL) = CAST(tmv_min_value AS REAL))))
+       OR (tmv_max_value IS NOT NULL
+           AND (CAST(COALESCE(tmv_start_value, '0') AS REAL) > CAST(tmv_max_value AS REAL)
+                OR (tmv_max_open = 1 AND CAST(COALESCE(tmv_start_value, '0') AS REAL) = CAST(tmv_max_value AS REAL)))))
+);
+
+DROP TABLE value_range_check;

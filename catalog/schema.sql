@@ -141,6 +141,10 @@ CREATE INDEX ix_m_machine_calc_value_element ON m_machine_calc_value (mcv_tme_cd
 
 -- Numeric input values: label, formula symbol, start value in the formula unit (text, NULL =
 -- 0), formula unit (a code naming no unit means "no unit"), 1 = required (must not be 0).
+-- The physical range of the value, in the formula unit: tmv_min_value and tmv_max_value
+-- (text, NULL = no limit on that side); tmv_min_open / tmv_max_open 1 = the limit itself is
+-- excluded (a length that must be above 0). A catalog without the three columns of our own
+-- (tmv_min_value, tmv_min_open, tmv_max_open) limits nothing.
 CREATE TABLE t_machine_value (
   tmv_cd          INTEGER PRIMARY KEY,
   tmv_name        TEXT,
@@ -148,7 +152,10 @@ CREATE TABLE t_machine_value (
   tmv_start_value TEXT,
   tmv_max_value   TEXT,
   tmv_muv_cd      INTEGER,
-  tmv_req_value   INTEGER NOT NULL DEFAULT 0
+  tmv_req_value   INTEGER NOT NULL DEFAULT 0,
+  tmv_min_value   TEXT,
+  tmv_min_open    INTEGER NOT NULL DEFAULT 0,
+  tmv_max_open    INTEGER NOT NULL DEFAULT 0
 );
 
 -- Which numeric input values each element has.

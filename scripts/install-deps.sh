@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kinemo needs to build, run and test. Safe to run again.
 set -euo pipefail
+# libqt6opengl6-dev: the CMake package of Qt Charts asks for Qt6OpenGL, which
+# qt6-charts-dev does not pull in.
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   libsqlite3-dev libpugixml-dev
-  qt6-base-dev qt6-charts-dev libgl-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev liblua5.4-dev
   fonts-noto-cjk xvfb xauth
 )

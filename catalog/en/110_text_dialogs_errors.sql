@@ -73,4 +73,33 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (45, 'error', 'ErrorAmpThree200Only',
    'This amplifier is for a three-phase 200 V supply only.', NULL),
   (46, 'error', 'ErrorAmpOne200Only',
-   'This amplifier is for a single-phase 200 V supply only.', NULL);
+   'This amplifier is for a single-phase 200 V supply only.', NULL),
+
+  -- Physical ranges of the element input values. A range reads like "0 < value ≤ 100000 kg":
+  -- "%s" are the lower limit, its comparison, the upper comparison, the upper limit and the
+  -- unit; one-sided ranges use the two short forms. The comparisons are the four texts after.
+  (50, 'error', 'InputRange',          '%s %s value %s %s %s', NULL),
+  (51, 'error', 'InputRangeMin',       'value %s %s %s', NULL),
+  (52, 'error', 'InputRangeMax',       'value %s %s %s', NULL),
+  (63, 'error', 'RangeLess',           '<', NULL),
+  (64, 'error', 'RangeLessOrEqual',    '≤', NULL),
+  (65, 'error', 'RangeGreater',        '>', NULL),
+  (66, 'error', 'RangeGreaterOrEqual', '≥', NULL),
+  (53, 'error', 'InputOutOfRange',
+   '"%s" cannot be %s %s: it must be %s.', NULL),
+  (54, 'error', 'InputOutOfRangeList',
+   'Some input values are outside their physical range. They are kept so that you can correct them on the element page; nothing is calculated until then:', NULL),
+  (55, 'error', 'InputOutOfRangeElement', 'Element %d "%s": ', NULL),
+  (56, 'error', 'InputOutOfRangeItem',    '"%s" = %s %s (allowed: %s)', NULL),
+  (57, 'error', 'UserFactorOutOfRange',
+   'The user-defined element "%s" holds input values outside their physical range. Correct them in the user element editor; a machine that uses the element is not calculated until then:', NULL),
+  (58, 'error', 'ChainResultInvalid',
+   'Element %d "%s" gives %s = %s, which no machine can have (a load inertia must be finite and not negative, a speed coefficient finite and above 0, an efficiency between 0 and 1, every other value finite). Check its input values.', NULL),
+
+  -- The machine of a project file against the element catalog.
+  (60, 'error', 'ProjectChainInvalid',
+   'The machine of this project file does not fit the element catalog. The elements that fit were kept; nothing is calculated until the machine is changed on the element page:', NULL),
+  (61, 'error', 'ProjectFactorNotFound',
+   'Element %d (element ID %s) is neither in the catalog nor among the user-defined elements; it was left out.', NULL),
+  (62, 'error', 'ProjectFactorNotAttachable',
+   'Element %d "%s" cannot follow "%s" (a rotary output needs a rotary input, a linear output a linear input); it was left out.', NULL);

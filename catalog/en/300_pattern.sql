@@ -172,4 +172,6 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (301, 'error', 'PatternTooManyRows',
    'A drive pattern in the project file has more than 99 intervals; the pattern holds at most 99.', NULL),
   (302, 'error', 'PatternTooManyIntervals',
-   'The converted drive pattern would need more than 99 intervals.', NULL);
+   'The converted drive pattern would need more than 99 intervals.', NULL),
+  (303, 'error', 'PatternPasteTooLarge',
+   'The pasted cells do not fit into the drive pattern: from the chosen cell there are fewer intervals or columns than the clipboard holds. Nothing was pasted.', NULL);

@@ -2,13 +2,11 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
-#include "machine/CalcCarryValue.h"
-#include "machine/ChoiceFactorModel.h"
-#include "machine/MachineServices.h"
 #include "app/KinemoContext.h"
+#include "app/SizingSession.h"
+#include "machine/CalcCarryValue.h"
+#include "machine/MachineServices.h"
 #include "units/ValueFormat.h"
-
-#include <pugixml.hpp>
 
 #include <cstdio>
 
@@ -20,12 +18,10 @@ int RunChain(const Arguments& args) {
     if (args.positional.size() != 1) throw UsageError{"one project file expected"};
     TCliDialogs dialogs;
     std::unique_ptr<TKinemoContext> ctx = OpenContext(args, dialogs);
-    ctx->ReloadUserFactors();
-    TChoiceFactorModel model(ctx->Machine(), ctx->Chain(), ctx->ErrorMessages(), dialogs, ctx->Run().MaxFactorCount);
-    pugi::xml_document doc;
-    LoadProjectSection(args.positional[0], "FrameChoiceFactor", doc, [&](const pugi::xml_node& section) {
-        model.LoadFromXML(section);
-    });
+    // Through the session, so that the project gets its version checks and a machine the
+    // catalog cannot build, or one with impossible values, is refused before any figure.
+    std::unique_ptr<TSizingSession> session = OpenSession(*ctx, args.positional[0]);
+    ctx->Trace().Clear();
     const CarryOutput out = ctx->Chain().CalcChain(false, false);
     std::printf("JL=%s\nTF=%s\nTU=%s\nTH=%s\nTD=%s\nV=%s\nA=%s\nB=%s\nIsRolling=%d\n", FloatToText(out.JL).c_str(),
                 FloatToText(out.TF).c_str(), FloatToText(out.TU).c_str(), FloatToText(out.TH).c_str(),

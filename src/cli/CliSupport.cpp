@@ -3,6 +3,7 @@
 
 #include "cli/Commands.h"
 #include "app/KinemoContext.h"
+#include "app/SizingSession.h"
 #include "base/KinemoError.h"
 
 #include <pugixml.hpp>
@@ -31,6 +32,17 @@ std::unique_ptr<TKinemoContext> OpenContext(const Arguments& args, TCliDialogs& 
     if (!ctx->ReadCatalogConfig())
         throw TKinemoError("The catalog " + args.CatalogPath() + " is not made for this version of the program.");
     return ctx;
+}
+
+std::unique_ptr<TSizingSession> OpenSession(TKinemoContext& ctx, const std::string& project) {
+    ctx.ReloadUserFactors();
+    auto session = std::make_unique<TSizingSession>(ctx);
+    session->Initialize();
+    if (session->LoadProject(project) != TProjectDocument::TLoadResult::Accepted)
+        throw TKinemoError("The project " + project + " was not loaded (version refused).");
+    // The load has shown the machine's problems on stderr; nothing is calculated.
+    if (!session->MachineProblemText().empty()) throw ReportedFailure{};
+    return session;
 }
 
 void LoadProjectSection(const std::string& path, const char* section, pugi::xml_document& doc,

@@ -14,6 +14,7 @@ class xml_node;
 
 namespace kinemo {
 class TKinemoContext;
+class TSizingSession;
 }
 
 namespace kinemo::cli {
@@ -40,6 +41,11 @@ public:
 // Opens the catalog of --catalog (or beside the executable) with per-user folders and
 // checks its version; raises with a clear message when it cannot be used.
 std::unique_ptr<TKinemoContext> OpenContext(const Arguments& args, TCliDialogs& dialogs);
+
+// A session with the user elements and the project loaded through it (version checks,
+// the machine's load message on stderr). A refused version or a machine with problems
+// (elements left out, values outside their range) ends the command with exit 1.
+std::unique_ptr<TSizingSession> OpenSession(TKinemoContext& ctx, const std::string& project);
 
 // Loads a project file into doc and hands its section (a child of the root "KINEMO") to
 // load when present. Unreadable XML or a missing root raise an error naming the file.

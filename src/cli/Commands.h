@@ -24,6 +24,10 @@ struct UsageError {
     std::string message;
 };
 
+// Thrown after the failure has been told on stderr already (a project's load message):
+// main exits 1 without repeating it.
+struct ReportedFailure {};
+
 using CommandFn = int (*)(const Arguments&);
 
 struct CommandInfo {

@@ -7,6 +7,7 @@
 #include "machine/ChoiceFactorModel.h"
 #include "pattern/InputPatternModel.h"
 #include "app/KinemoContext.h"
+#include "base/KinemoError.h"
 
 #include <pugixml.hpp>
 
@@ -39,6 +40,8 @@ int RunPattern(const Arguments& args) {
     pugi::xml_document machineDoc;
     LoadProjectSection(path, "FrameChoiceFactor", machineDoc,
                        [&](const pugi::xml_node& section) { machine.LoadFromXML(section); });
+    // The pattern's speeds depend on the whole machine: none is shown for a part of it.
+    if (!machine.LoadProblemText().empty()) throw TKinemoError(machine.LoadProblemText());
     pugi::xml_document patternDoc;
     LoadProjectSection(path, "FrameInputPattern", patternDoc,
                        [&](const pugi::xml_node& section) { page.LoadSection(section); });

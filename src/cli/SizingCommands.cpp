@@ -25,15 +25,6 @@ const char* const kColumnKeys[kCandidateColumns] = {
     "effective_torque_percent", "effective_torque", "running_torque_percent", "running_torque",
     "max_torque_percent", "max_torque", "regeneration_load_rate", "result"};
 
-std::unique_ptr<TSizingSession> OpenSession(TKinemoContext& ctx, const std::string& project) {
-    ctx.ReloadUserFactors();
-    auto session = std::make_unique<TSizingSession>(ctx);
-    session->Initialize();
-    if (session->LoadProject(project) != TProjectDocument::TLoadResult::Accepted)
-        throw TKinemoError("The project " + project + " was not loaded (version refused).");
-    return session;
-}
-
 int RunJudge(const Arguments& args) {
     if (args.positional.size() != 1) throw UsageError{"one project file expected"};
     if (!args.Has("motor")) throw UsageError{"--motor MODEL is required"};

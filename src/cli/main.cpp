@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
     }
     try {
         return kinemo::cli::Dispatch(args);
+    } catch (const kinemo::cli::ReportedFailure&) {
+        return 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "kinemo-cli: %s\n", e.what());
         return 1;

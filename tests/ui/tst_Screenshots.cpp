@@ -10,20 +10,27 @@
 #include "app/PageControl.h"
 #include "units/FormOptionMeasure.h"
 #include "app/SizingSession.h"
+#include "pattern/FrameInputPattern.h"
+#include "pattern/InputPatternGrid.h"
+#include "pattern/InputPatternModel.h"
+#include "selection/CandidateListModel.h"
 #include "selection/DisplayConditionForm.h"
 #include "selection/FormDisplayCondition.h"
 #include "selection/FormMotorDetail.h"
 #include "selection/FrameChoiceMotor.h"
 #include "selection/MotorGrid.h"
-#include "selection/CandidateListModel.h"
 #include "torque/Motor.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <QDir>
 #include <QMessageBox>
+#include <QPainter>
 #include <QSet>
 
 using namespace kinemo;
@@ -66,6 +73,20 @@ struct TSampleMain {
     }
 };
 
+// The main window's drive pattern page with an example project.
+struct TPatternPage {
+    TSampleMain main;
+    TSizingSession* session = nullptr;
+    TFrameInputPattern* frame = nullptr;
+
+    explicit TPatternPage(const std::string& example) {
+        session = &main.form->Model().Session();
+        session->LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/" + example);
+        frame = main.form->findChild<TFrameInputPattern*>("FrameInputPattern");
+        main.form->PageControlMotorSelect()->setCurrentIndex(1);  // entering recomputes
+    }
+};
+
 }  // namespace
 
 class ScreenshotTest : public QObject {
@@ -95,6 +116,61 @@ private slots:
         uitest::TProgramFolder folder({.FontName = "Noto Sans CJK JP", .JapaneseTabs = true});
         TSampleMain m(folder.File("Kinemo.db"));
         QVERIFY(ColourCount(Shoot(*m.form, "main_ja")) > 8);
+    }
+
+    void patternPageOfExample02() {
+        TPatternPage p("02_ball_screw_through_gear.kjb");
+        emit p.frame->ComboBoxPattern()->activated(0);  // its moves as speed intervals
+        QCOMPARE(p.session->Pattern().InputType(), 0);
+        TInputPatternGrid* grid = p.frame->CurrentGrid();
+        p.main.form->show();
+        p.main.form->activateWindow();
+        QApplication::processEvents();
+        grid->setFocus();
+        grid->setCurrentIndex(grid->Items()->IndexOf(5, 2));
+        // The cell editor open with a value being typed.
+        for (char c : std::string("0.25"))
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : grid->viewport(), c);
+        const QImage image = Shoot(*p.main.form, "main_2_pattern");
+        QCOMPARE(image.size(), QSize(907, 738));
+        QVERIFY(ColourCount(image) > 8);
+    }
+
+    void rotaryPositionPattern() {
+        TPatternPage p("06_swing_arm_vertical.kjb");
+        QCOMPARE(p.session->Pattern().InputType(), 1);
+        QCOMPARE(p.session->Pattern().AxisKind(), 1);
+        p.frame->CurrentGrid()->setCurrentIndex(p.frame->CurrentGrid()->Items()->IndexOf(4, 5));
+        QVERIFY(ColourCount(Shoot(*p.main.form, "pattern_position")) > 8);
+    }
+
+    void patternRowMenu() {
+        TPatternPage p("02_ball_screw_through_gear.kjb");
+        TInputPatternGrid* grid = p.frame->CurrentGrid();
+        p.main.form->show();
+        QApplication::processEvents();
+        QHeaderView* header = grid->RowHeader();
+        auto centre = [&](int section) {
+            return QPoint(header->width() / 2, header->sectionViewportPosition(section) + header->sectionSize(section) / 2);
+        };
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, centre(3));
+        QMouseEvent move(QEvent::MouseMove, centre(4), header->viewport()->mapToGlobal(centre(4)), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(header->viewport(), &move);
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, centre(4));
+        QTest::mousePress(header->viewport(), Qt::RightButton, {}, centre(4));
+        QMenu* menu = p.frame->PopupMenuGrid();
+        QVERIFY(menu->isVisible());
+        QApplication::processEvents();
+        // The window with the open menu painted over it where it stands.
+        QImage image = p.main.form->grab().toImage();
+        QPainter painter(&image);
+        painter.drawPixmap(p.main.form->mapFromGlobal(menu->pos()), menu->grab());
+        painter.end();
+        QDir().mkpath(KINEMO_SCREENSHOT_DIR);
+        image.save(QString(KINEMO_SCREENSHOT_DIR) + "/pattern_menu.png");
+        QVERIFY(ColourCount(image) > 8);
+        menu->hide();
     }
 
     void splash() {

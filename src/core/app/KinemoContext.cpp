@@ -8,6 +8,7 @@
 #include "base/CatalogText.h"
 #include "base/ConfigFile.h"
 #include "base/ErrorMessage.h"
+#include "base/UserDialogs.h"
 #include "machine/Block.h"
 #include "machine/CalcCarryValue.h"
 #include "machine/FactorImage.h"
@@ -93,6 +94,10 @@ TMachineServices& TKinemoContext::Machine() {
         return CheckApplicationVersion(run_.ApplicationVersionText, app, "UserFactorFile", name, *query_,
                                        *dialogs_) &&
                CheckMdbVersion(run_.MdbVersionText, mdb, "UserFactorFile", name, *query_, *dialogs_);
+    };
+    machine_->Errors = &ErrorMessages();
+    machine_->ReportUserFactorRange = [this](const std::string& message) {
+        dialogs_->ShowMessageDialog(message, TMsgDlgType::Warning, mbOK);
     };
     blocks_ = std::make_unique<TBlockManager>(*machine_);
     machine_->Blocks = blocks_.get();

@@ -5,6 +5,9 @@
 
 #include "machine/CalcCarryValue.h"
 #include "machine/Factor.h"
+#include "machine/InputCheck.h"
+#include "base/KinemoError.h"
+#include "base/UserDialogs.h"
 #include "pattern/PatternServices.h"
 #include "pattern/SigmoidalCurves.h"
 #include "base/AtomicFile.h"
@@ -111,7 +114,23 @@ void TSizingSession::Initialize() {
 
 void TSizingSession::MachineChanged() { pattern_->SetAxisKind(context_.Chain().IsRolling()); }
 
+std::string TSizingSession::MachineProblemText() const {
+    std::string text = machine_->LoadProblemText();
+    const std::vector<TInputViolation> violations = TInputCheck::Violations(context_.Chain());
+    if (!violations.empty()) {
+        if (!text.empty()) text += "\n\n";
+        text += TInputCheck(&context_.ErrorMessages()).ListText(violations);
+    }
+    return text;
+}
+
+void TSizingSession::CheckMachine() const {
+    const std::string text = MachineProblemText();
+    if (!text.empty()) throw TKinemoError(text);
+}
+
 void TSizingSession::PrepareJudgement() {
+    CheckMachine();
     pattern_->RefreshCarryOutputs();
     if (!committed_) pattern_->RecalculateCurrentAxis();
     TInputPatternGridModel& grid = pattern_->CurrentGrid();
@@ -207,7 +226,12 @@ TProjectDocument::TLoadResult TSizingSession::LoadProjectText(const std::string&
         restore();
         throw;
     }
-    if (result == TProjectDocument::TLoadResult::Refused) restore();
+    if (result == TProjectDocument::TLoadResult::Refused) {
+        restore();
+        return result;
+    }
+    const std::string problems = MachineProblemText();
+    if (!problems.empty()) context_.Dialogs().ShowMessageDialog(problems, TMsgDlgType::Warning, mbOK);
     return result;
 }
 

@@ -42,8 +42,16 @@ public:
     // Leaving the element page: the pattern learns the axis kind and the machine's speed
     // coefficient.
     void MachineChanged();
-    // Entering the motor page and before any judgement: carry outputs, recalculation, the
-    // judgement pointed at the pattern shown; stale judgements dropped after edits.
+    // What a calculation must not run with: the elements the last project load left out
+    // (the catalog lacks them or the docking rule refuses them) and every input value
+    // outside its physical range, as one message; empty when the machine is sound.
+    std::string MachineProblemText() const;
+    // Raises TKinemoError with MachineProblemText when it is not empty.
+    void CheckMachine() const;
+
+    // Entering the motor page and before any judgement: the machine checked
+    // (CheckMachine), carry outputs, recalculation, the judgement pointed at the pattern
+    // shown; stale judgements dropped after edits.
     void PrepareJudgement();
 
     // Unsaved changes: set by real edits of the pages and by commitment, cleared by loading
@@ -69,7 +77,9 @@ public:
     void ReturnFromOptionDetail() { commit_.ReturnFromOptionDetail(); }
     void ReturnFromCadDetail() { commit_.ReturnFromCadDetail(); }
 
-    // Project files. A load that fails or is refused leaves the project as it was (the
+    // Project files. An accepted project whose machine has problems (MachineProblemText)
+    // is opened with that message as a warning; the values stay for the user to correct.
+    // A load that fails or is refused leaves the project as it was (the
     // error still reaches the caller). window, when given, takes part in loading after
     // the session (the main window resets and refreshes its pages).
     TProjectDocument::TLoadResult LoadProject(const std::string& path, IProjectLoadHost* window = nullptr);

@@ -4,6 +4,7 @@
 #include "formula/FormulaEngine.h"
 #include "machine/Block.h"
 #include "machine/Factor.h"
+#include "machine/InputCheck.h"
 #include "machine/MachineServices.h"
 #include "base/Catalog.h"
 #include "base/KinemoError.h"
@@ -121,6 +122,12 @@ CarryOutput TCalcCarryValue::CalcChain(bool ext0, bool ext1) {
         run.push_back(f);
     }
 
+    // No calculation runs on a value outside its physical range (a negative mass must
+    // never turn into a passing motor); the carry values each element publishes are
+    // checked as well, so an impossible result names the element that produced it.
+    const TInputCheck check(factors_.empty() ? nullptr : factors_.front()->Services().Errors);
+    check.CheckChain(*this);
+
     // A run whose inputs were seen lately takes the earlier outputs and trace lines.
     TChainInput input;
     bool keyed = results_ != nullptr;
@@ -140,6 +147,7 @@ CarryOutput TCalcCarryValue::CalcChain(bool ext0, bool ext1) {
     TNameValueList carry = InitialCarryList();
     for (TFactor* f : run) {
         f->Calculate(carry);
+        check.CheckCarryOut(*f, IndexOf(f));
         carry = f->CarryOut;
     }
     lastOutput_ = ReadCarryOutput(carry);

@@ -4,6 +4,7 @@
 #include "machine/Block.h"
 #include "machine/CalcCarryValue.h"
 #include "machine/Factor.h"
+#include "machine/InputCheck.h"
 #include "machine/MachineServices.h"
 #include "base/ErrorMessage.h"
 #include "base/KinemoError.h"
@@ -58,6 +59,7 @@ void TChoiceFactorModel::Refuse(const std::string& key) {
 }
 
 void TChoiceFactorModel::Modified() {
+    loadProblems_.clear();  // the user has seen the load's message and changed the chain
     if (OnModified) OnModified();
 }
 
@@ -192,7 +194,20 @@ bool TChoiceFactorModel::CheckInputs() {
             return false;
         }
     }
+    const TInputCheck check(&errors_);
+    const std::vector<TInputViolation> violations = TInputCheck::Violations(*chain_);
+    if (!violations.empty()) {
+        dialogs_.ShowMessageDialog(check.ListText(violations), TMsgDlgType::Warning, mbOK);
+        return false;
+    }
     return true;
+}
+
+std::string TChoiceFactorModel::LoadProblemText() const {
+    if (loadProblems_.empty()) return {};
+    std::string text = errors_.GetText("ProjectChainInvalid");
+    for (const std::string& line : loadProblems_) text += "\n" + line;
+    return text;
 }
 
 void TChoiceFactorModel::SaveToXML(pugi::xml_node& section) const {
@@ -202,6 +217,8 @@ void TChoiceFactorModel::SaveToXML(pugi::xml_node& section) const {
 void TChoiceFactorModel::LoadFromXML(const pugi::xml_node& section) {
     while (chainLength() > 1) Release(chain_->RemoveAt(chainLength() - 1));
     current_ = 0;
+    loadProblems_.clear();
+    int position = 0;  // of the element in the file, from 1
     TBlockManager& blocks = *services_.Blocks;
     auto intText = [](const pugi::xml_node& n, int& out) {
         std::string t = n.text().get();
@@ -214,6 +231,7 @@ void TChoiceFactorModel::LoadFromXML(const pugi::xml_node& section) {
         for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling()) ++children;
         pugi::xml_node idNode = node.child("FactorID");
         if (children < 2 || !idNode) throw TKinemoError("Illegal Format");
+        ++position;
         TFactor* source = nullptr;
         if (pugi::xml_node user = node.child("UserFactor")) {
             source = blocks.FindFactorByName(user.child("Caption").text().get());
@@ -222,9 +240,20 @@ void TChoiceFactorModel::LoadFromXML(const pugi::xml_node& section) {
         }
         int id = 0;
         if (!source && intText(idNode, id)) source = blocks.FindFactorByID(id);
-        if (!source) throw TErrorMessageException(errors_, "NotFoundFactor");
+        if (!source) {
+            // Left out, so that the rest of the machine can still be seen and corrected.
+            loadProblems_.push_back(FormatText(errors_.GetText("ProjectFactorNotFound"),
+                                               {static_cast<long long>(position), std::string(idNode.text().get())}));
+            continue;
+        }
         std::unique_ptr<TFactor> clone = source->Clone();
         clone->LoadFromXML(node);
+        const TFactor* previous = chain_->GetFactor(chainLength() - 1);
+        if (!TBlockManager::CanAttach(previous->Block, clone->Block)) {
+            loadProblems_.push_back(FormatText(errors_.GetText("ProjectFactorNotAttachable"),
+                                               {static_cast<long long>(position), clone->Name, previous->Name}));
+            continue;
+        }
         current_ = chainLength() - 1;
         chain_->Append(Own(std::move(clone)));
     }

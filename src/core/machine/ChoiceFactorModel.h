@@ -71,15 +71,22 @@ public:
     // refused with "NotInsertPartExternalForceFactor" and the choice stays 0.
     bool SetExternalForceChoice(TFactor& element, int choice);
 
-    // Every element after the motor has its required inputs; else "NotInputItem".
+    // Every element after the motor has its required inputs (else "NotInputItem") and
+    // every value lies in its physical range (else the list of TInputCheck::ListText).
     bool CheckInputs();
 
     bool Editable() const { return editable_; }
     void SetEditable(bool editable) { editable_ = editable; }
 
-    // "FrameChoiceFactor" section.
+    // "FrameChoiceFactor" section. Loading keeps the elements that fit: an element the
+    // catalog lacks or one the docking rule refuses after the last kept element is left
+    // out and named in LoadProblemText. "Illegal Format" still ends the load.
     void SaveToXML(pugi::xml_node& section) const;
     void LoadFromXML(const pugi::xml_node& section);
+    // "ProjectChainInvalid" and one line per element left out by the last load
+    // ("ProjectFactorNotFound", "ProjectFactorNotAttachable"); empty when every element
+    // fitted or once the chain has been edited since.
+    std::string LoadProblemText() const;
 
     // Hooks to the rest of the program.
     std::function<void()> OnModified;             // an edit that invalidates judgements
@@ -100,6 +107,7 @@ private:
     std::unique_ptr<TMotorFactor> motor_;
     std::vector<std::unique_ptr<TFactor>> owned_;
     std::unique_ptr<TFactor> clipboard_;
+    std::vector<std::string> loadProblems_;
     int current_ = 0;
     bool editable_ = true;
 };

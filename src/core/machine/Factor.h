@@ -90,6 +90,7 @@ public:
     // formula draws random numbers.
     bool CalculationInput(TFactorInput& input);
     TCalcTrace* CalculationTrace() const;
+    const TMachineServices& Services() const { return services_; }
 
     int ID = 0;
     std::string Name;

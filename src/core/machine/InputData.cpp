@@ -10,6 +10,7 @@
 #include <pugixml.hpp>
 
 #include <charconv>
+#include <cmath>
 
 namespace kinemo {
 
@@ -44,6 +45,31 @@ TMeasure* MeasureAttribute(const TMeasureManager* m, const pugi::xml_node& node)
     return code != 0 && m ? m->FindMeasure(code) : nullptr;
 }
 
+// The range columns of our own are read apart from the row above, by name, so that a
+// catalog without them limits nothing.
+TInputRange ReadInputRange(int code, TCatalogQuery& query) {
+    TInputRange range;
+    query.Close();
+    query.SetSQL(std::vector<std::string>{"SELECT * FROM t_machine_value", "WHERE tmv_cd=:ID"});
+    query.SetParam("ID", code);
+    query.Open();
+    auto limit = [&](const char* column, const char* openColumn, bool& has, double& value, bool& open) {
+        if (!query.HasField(column) || query.IsNull(column)) return;
+        const std::string text = query.AsString(column);
+        if (!TryTextToFloat(text, value))
+            throw TKinemoError("Catalog: limit '" + text + "' of input value " + std::to_string(code) +
+                               " is not a number");
+        has = true;
+        open = query.HasField(openColumn) && !query.IsNull(openColumn) && query.AsInteger(openColumn) == 1;
+    };
+    if (!query.Eof()) {
+        limit("tmv_min_value", "tmv_min_open", range.HasMin, range.Min, range.MinOpen);
+        limit("tmv_max_value", "tmv_max_open", range.HasMax, range.Max, range.MaxOpen);
+    }
+    query.Close();
+    return range;
+}
+
 }  // namespace
 
 TInputDataTexts TInputDataTexts::Load(TCatalogQuery& query) {
@@ -56,23 +82,33 @@ TInputDataTexts TInputDataTexts::Load(TCatalogQuery& query) {
     return t;
 }
 
+bool TInputRange::Contains(double x) const {
+    if (!std::isfinite(x)) return false;
+    if (HasMin && (MinOpen ? x <= Min : x < Min)) return false;
+    if (HasMax && (MaxOpen ? x >= Max : x > Max)) return false;
+    return true;
+}
+
 // ---- TInputData ----
 
 // Every field, the unit the user chose and whether it was chosen included: a copied
 // element shows and saves its values as the original does.
 std::unique_ptr<TCustomInputData> TInputData::Clone() const { return std::make_unique<TInputData>(*this); }
 
-double TInputData::GetValue() const {
+double TInputData::GetValue() const { return ToFormula(Value); }
+
+double TInputData::ToFormula(double displayValue) const {
     if (FormulaUnit && DisplayUnit && FormulaUnit->Code() != DisplayUnit->Code())
-        return Convert(measures_, DisplayUnit, FormulaUnit, Value);
-    return Value;
+        return Convert(measures_, DisplayUnit, FormulaUnit, displayValue);
+    return displayValue;
 }
 
-void TInputData::SetValue(double formulaValue) {
+void TInputData::SetValue(double formulaValue) { Value = ToDisplay(formulaValue); }
+
+double TInputData::ToDisplay(double formulaValue) const {
     if (FormulaUnit && DisplayUnit && FormulaUnit->Code() != DisplayUnit->Code())
-        Value = Convert(measures_, FormulaUnit, DisplayUnit, formulaValue);
-    else
-        Value = formulaValue;
+        return Convert(measures_, FormulaUnit, DisplayUnit, formulaValue);
+    return formulaValue;
 }
 
 void TInputData::ChangeDisplayUnit(TMeasure* unit) {
@@ -200,6 +236,7 @@ std::unique_ptr<TInputData> CreateInputData(int code, TCatalogQuery& query, cons
                           ? measures.Convert(item->FormulaUnit->Code(), item->DisplayUnit->Code(), x)
                           : x;
     }
+    item->Range = ReadInputRange(code, query);
     return item;
 }
 

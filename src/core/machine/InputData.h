@@ -26,6 +26,18 @@ struct TInputDataTexts {
 
 enum class TInputKind { Numeric, ExternalForce, Memo, Calc };
 
+// The physical range of a numeric item, in its formula unit (t_machine_value's
+// tmv_min_value, tmv_max_value and their open ends). No limit on a side that has none.
+struct TInputRange {
+    bool HasMin = false, HasMax = false;
+    double Min = 0, Max = 0;
+    bool MinOpen = false, MaxOpen = false;  // the limit itself is excluded
+
+    bool Limited() const { return HasMin || HasMax; }
+    // False for a value outside the range and for one that is not finite.
+    bool Contains(double formulaValue) const;
+};
+
 class TCustomInputData {
 public:
     static constexpr int kExternalForceID = -2;
@@ -55,8 +67,15 @@ public:
     // The value in the formula unit.
     double GetValue() const;
     void SetValue(double formulaValue);
+    // A value in the formula unit expressed in the display unit, and back.
+    double ToDisplay(double formulaValue) const;
+    double ToFormula(double displayValue) const;
     // Converts Value into unit and shows it in that unit (UnitChanged is the caller's).
     void ChangeDisplayUnit(TMeasure* unit);
+
+    // The value (in the formula unit) lies in Range; a catalog without ranges accepts
+    // every finite value.
+    bool InRange() const { return Range.Contains(GetValue()); }
 
     std::string Symbol;
     TMeasure* FormulaUnit = nullptr;
@@ -64,6 +83,7 @@ public:
     double Value = 0;  // in DisplayUnit
     bool Optional = true;
     bool UnitChanged = false;
+    TInputRange Range;
 
 private:
     const TMeasureManager* measures_;

@@ -2,6 +2,8 @@
 #include "machine/PropertyGridModel.h"
 
 #include "machine/Factor.h"
+#include "machine/InputCheck.h"
+#include "machine/MachineServices.h"
 #include "units/Material.h"
 #include "units/Measure.h"
 #include "units/ValueFormat.h"
@@ -102,8 +104,11 @@ void TPropertyGridModel::CommitText(int row, const std::string& text) {
     TCustomInputData* item = ItemAt(row);
     if (!item) return;
     if (item->Kind() == TInputKind::Numeric) {
+        auto* d = static_cast<TInputData*>(item);
         double v = 0;
-        static_cast<TInputData*>(item)->Value = TryTextToFloat(text, v) ? v : 0;
+        if (!TryTextToFloat(text, v)) v = 0;
+        TInputCheck(element_->Services().Errors).CheckTyped(*d, v);
+        d->Value = v;
         Changed();
     } else if (item->Kind() == TInputKind::Memo) {
         static_cast<TMemoInputData*>(item)->Text = text;
@@ -125,9 +130,11 @@ void TPropertyGridModel::ChooseMaterial(int row, const TMaterial& material) {
     if (!item || item->Kind() != TInputKind::Numeric) return;
     auto* d = static_cast<TInputData*>(item);
     // The material's value is in its own unit; shown in g/cm³, steel must read 7.85.
-    d->Value = d->DisplayUnit && material.UnitCode != 0
-                   ? measures_.Convert(material.UnitCode, d->DisplayUnit->Code(), material.Value)
-                   : material.Value;
+    const double v = d->DisplayUnit && material.UnitCode != 0
+                         ? measures_.Convert(material.UnitCode, d->DisplayUnit->Code(), material.Value)
+                         : material.Value;
+    TInputCheck(element_->Services().Errors).CheckTyped(*d, v);
+    d->Value = v;
     element_->RecalcCalcItems();
     Changed();
 }

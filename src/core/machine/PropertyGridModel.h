@@ -37,12 +37,16 @@ public:
 
     TPropertyEdit EditKind(int row, int column) const;
     // In-place editing: the editor's starting text and the commit of a typed text
-    // (a value that does not read as a number becomes 0).
+    // (a value that does not read as a number becomes 0). A numeric value outside the
+    // item's physical range is refused: the item keeps its value and TKinemoError is
+    // raised with the catalog text naming the item, the value and the range in the
+    // display unit (TInputCheck::RefusalText); the screen shows it as any error.
     std::string EditText(int row) const;
     void CommitText(int row, const std::string& text);
 
     // Materials offered for a value (by its display unit) and the choice of one: the
-    // material's value is converted from its own unit into the value's display unit.
+    // material's value is converted from its own unit into the value's display unit and
+    // refused like a typed value when it is outside the item's range.
     std::vector<TMaterial> Materials(int row) const;
     void ChooseMaterial(int row, const TMaterial& material);
 

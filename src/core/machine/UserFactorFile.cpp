@@ -3,6 +3,7 @@
 
 #include "machine/Block.h"
 #include "machine/Factor.h"
+#include "machine/InputCheck.h"
 #include "machine/FactorImage.h"
 #include "machine/MachineServices.h"
 #include "base/AtomicFile.h"
@@ -95,6 +96,12 @@ std::unique_ptr<TUserFactor> ReadUserFactorFile(const std::string& path, int n, 
     f->Owner = owner->Clone();
     if (pugi::xml_node factor = root.child("InputData").child("Factor")) f->Owner->LoadFromXML(factor);
     for (auto& item : f->Owner->InputItems()) f->DefaultItems.push_back(item->Clone());
+    // Values outside their range are kept, so that the user can correct them in the
+    // editor; the chain refuses to calculate with them until then.
+    if (services.ReportUserFactorRange) {
+        const std::string problems = TInputCheck(services.Errors).UserFactorText(*f);
+        if (!problems.empty()) services.ReportUserFactorRange(problems);
+    }
     return f;
 }
 

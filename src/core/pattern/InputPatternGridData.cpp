@@ -11,6 +11,7 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace kinemo {
@@ -119,6 +120,7 @@ bool TInputPatternGridData::SetCellValue(int row, int column, double displayValu
 }
 
 void TInputPatternGridData::Validate() const {
+    if (!AllFinite()) throw TFormatErrorMessageException(*services_.Errors, "IllegalNumber", {std::string("Infinity")});
     for (int r = 0; r < kRowCount; ++r)
         if (Cell(r, kElapsedTime).Value() < 0 || Cell(r, kTimeInterval).Value() < 0) Fail("InputMinusNumber");
 }
@@ -221,6 +223,13 @@ void TInputPatternGridData::LoadRows(pugi::xml_node grid) {
     }
 }
 
+bool TInputPatternGridData::AllFinite() const {
+    for (int r = 0; r < kRowCount; ++r)
+        for (int c = 0; c < ColumnCount(); ++c)
+            if (!std::isfinite(Cell(r, c).Value()) || !std::isfinite(Cell(r, c).DisplayValue())) return false;
+    return true;
+}
+
 void TInputPatternGridData::LoadRow(pugi::xml_node row, int r) {
     int c = 0;
     for (pugi::xml_node value = row.first_child(); value; value = value.next_sibling()) {
@@ -230,7 +239,10 @@ void TInputPatternGridData::LoadRow(pugi::xml_node row, int r) {
         const std::string text = value.text().get();
         double x = 0;
         if (!TryTextToFloat(text, x)) throw TKinemoError("'" + text + "' is not a valid floating point value");
-        Cell(r, c++).SetValue(x);
+        TCellData& cell = Cell(r, c++);
+        cell.SetValue(x);
+        // A value that overflows in its display unit would reach the formulas as infinity.
+        if (!std::isfinite(cell.DisplayValue())) throw TFormatErrorMessageException(*services_.Errors, "IllegalNumber", {text});
     }
 }
 

@@ -118,6 +118,9 @@ public:
     // values are not recomputed.
     void LoadRows(pugi::xml_node grid);
 
+    // Every value of every row is finite, in its base and its display unit.
+    bool AllFinite() const;
+
     // All 101 rows, to put back when a conversion into this pattern fails halfway.
     std::vector<TRowData> RowsSnapshot() const { return rows_; }
     void RestoreRows(const std::vector<TRowData>& rows);

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace kinemo {
 
@@ -147,12 +148,24 @@ bool TInputPatternGridModel::CommitText(int gridRow, int gridColumn, const std::
     TBusyScope busy(services_.Busy);
     const int row = gridRow - 2;
     const int column = gridColumn - 1;
+    // A finite entry can still overflow in its base unit or in the rows it recomputes (the
+    // formulas raise, or leave an infinity): such an edit is undone as a whole and refused.
+    const std::vector<TRowData> before = data_->RowsSnapshot();
     const bool time = column == TInputPatternGridData::kElapsedTime || column == TInputPatternGridData::kTimeInterval ||
                       column == Position::kAccelerationTime || column == Position::kDecelerationTime;
-    if (IsPosition() && time) {
-        CommitTime(gridRow, gridColumn, value);
-    } else {
-        data_->SetCellValue(row, column, value);
+    try {
+        if (IsPosition() && time) {
+            CommitTime(gridRow, gridColumn, value);
+        } else {
+            data_->SetCellValue(row, column, value);
+        }
+    } catch (...) {
+        data_->RestoreRows(before);
+        throw;
+    }
+    if (!data_->AllFinite()) {
+        data_->RestoreRows(before);
+        Refuse(gridRow, gridColumn, text);
     }
     SetEnteredFlags(row, column);
     Changed();
@@ -300,6 +313,99 @@ bool TInputPatternGridModel::PasteRows() {
     externalForce_.PasteRows(row - 1);
     Changed();
     return true;
+}
+
+std::string TInputPatternGridModel::SelectedRowsText() const {
+    const TIntervalRange range = SelectedRange();
+    if (!range.Valid()) return "";
+    std::string text;
+    for (int k = range.Min; k <= range.Max; ++k) {
+        const int gridRow = k + kFirstIntervalRow;
+        for (int c = 1; c <= DataColumnCount(); ++c) {
+            if (c > 1) text += '\t';
+            text += CellText(gridRow, c);
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+namespace {
+
+// Lines of tab-separated cells; line ends of either kind, the last line end optional.
+std::vector<std::vector<std::string>> SplitCells(const std::string& text) {
+    std::vector<std::vector<std::string>> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::vector<std::string> cells;
+        size_t from = 0;
+        for (size_t tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t', from)) {
+            cells.push_back(line.substr(from, tab - from));
+            from = tab + 1;
+        }
+        cells.push_back(line.substr(from));
+        lines.push_back(std::move(cells));
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool Blank(const std::string& text) { return text.find_first_not_of(" \t\r") == std::string::npos; }
+
+}  // namespace
+
+bool TInputPatternGridModel::PasteText(const std::string& text) {
+    const std::vector<std::vector<std::string>> lines = SplitCells(text);
+    const int firstRow = selectedRows_.empty() ? currentRow_ : *selectedRows_.begin();
+    const int firstColumn = std::max(currentColumn_, 1);
+    if (lines.empty() || firstRow < kFirstIntervalRow || firstRow >= kGridRowCount) return false;
+    size_t width = 0;
+    for (const auto& cells : lines) width = std::max(width, cells.size());
+    const bool tooLong = firstRow + static_cast<int>(lines.size()) > kGridRowCount;
+    const bool tooWide = firstColumn + static_cast<int>(width) - 1 > DataColumnCount();
+    if (tooLong || tooWide) throw TErrorMessageException(*services_.Errors, "PatternPasteTooLarge");
+    // One notification for the whole block, none for a refused one.
+    auto dataChanged = std::exchange(OnDataChanged, nullptr);
+    auto modified = std::exchange(OnModified, nullptr);
+    const std::vector<TRowData> kept = data_->RowsSnapshot();
+    try {
+        PasteLines(lines, firstRow, firstColumn);
+    } catch (...) {
+        data_->RestoreRows(kept);
+        OnDataChanged = std::move(dataChanged);
+        OnModified = std::move(modified);
+        throw;  // the refused cell is current
+    }
+    OnDataChanged = std::move(dataChanged);
+    OnModified = std::move(modified);
+    SetCurrent(firstRow, firstColumn);
+    Changed();
+    return true;
+}
+
+void TInputPatternGridModel::PasteLines(const std::vector<std::vector<std::string>>& lines, int firstRow,
+                                        int firstColumn) {
+    const int lastRampColumn = Position::kDecelerationTime + 1;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int gridRow = firstRow + static_cast<int>(i);
+        const auto& cells = lines[i];
+        const int lastColumn = firstColumn + static_cast<int>(cells.size()) - 1;
+        // The ramp times given by the block replace the row's old ones; cleared first, an
+        // old ramp cannot refuse the block's shorter interval.
+        if (IsPosition() && firstColumn <= lastRampColumn && lastColumn >= lastRampColumn - 1) {
+            data_->SetCellValue(gridRow - 2, Position::kAccelerationTime, 0);
+            data_->SetCellValue(gridRow - 2, Position::kDecelerationTime, 0);
+        }
+        for (size_t j = 0; j < cells.size(); ++j) {
+            const int gridColumn = firstColumn + static_cast<int>(j);
+            if (Blank(cells[j]) || !IsEditableColumn(gridColumn)) continue;
+            CommitText(gridRow, gridColumn, cells[j]);
+        }
+    }
 }
 
 std::vector<const TMeasure*> TInputPatternGridModel::UnitChoices(int dataColumn) const {

@@ -87,6 +87,17 @@ public:
     bool PasteRows();  // at the current row
     bool HasCopiedRows() const { return data_->HasCopiedRows(); }
 
+    // Spreadsheet exchange. The selected rows' data cells as text: one line per row, cells
+    // separated by tabs, each as the grid shows it. Empty without a valid selection.
+    std::string SelectedRowsText() const;
+    // Tab-separated lines put into the grid from the first selected row (else the current
+    // row) and the current column, cell by cell through the commit rules; computed cells
+    // and empty texts are passed over. "PatternPasteTooLarge" when the block reaches past
+    // interval 99 or the last data column; the first refused cell raises its error. A
+    // refused paste leaves the pattern as it was. False for an empty text or a start
+    // outside the interval rows.
+    bool PasteText(const std::string& text);
+
     // The units offered for a data column: those of its base unit's quantity.
     std::vector<const TMeasure*> UnitChoices(int dataColumn) const;
     void ChooseUnit(int dataColumn, const TMeasure& unit);
@@ -114,6 +125,7 @@ private:
     void SetCurrent(int gridRow, int gridColumn);
     void Changed();
     void LoadMeasureList(pugi::xml_node list);
+    void PasteLines(const std::vector<std::vector<std::string>>& lines, int firstRow, int firstColumn);
 
     TPatternServices services_;
     std::unique_ptr<TInputPatternGridData> data_;

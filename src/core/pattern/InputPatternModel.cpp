@@ -146,6 +146,18 @@ int TInputPatternModel::SigmoidalCurveIndex() const {
     return services_.Curves ? services_.Curves->SelectedIndex() : -1;
 }
 
+std::vector<std::string> TInputPatternModel::SigmoidalCurveCaptions() const {
+    std::vector<std::string> captions;
+    for (int i = 0; services_.Curves && i < services_.Curves->Count(); ++i)
+        captions.push_back(services_.Curves->Item(i).DriveCaption);
+    return captions;
+}
+
+void TInputPatternModel::SetEditable(bool editable) {
+    editable_ = editable;
+    if (OnEditableChanged) OnEditableChanged();
+}
+
 void TInputPatternModel::SelectSigmoidalCurve(int index) {
     if (!services_.Curves) return;
     services_.Curves->Select(index);
@@ -212,6 +224,10 @@ bool TInputPatternModel::InsertRows() {
 
 bool TInputPatternModel::DeleteRows() {
     return RunRowCommand([this] { return CurrentGrid().DeleteSelectedRows(); });
+}
+
+bool TInputPatternModel::PasteText(const std::string& text) {
+    return RunRowCommand([this, &text] { return CurrentGrid().PasteText(text); });
 }
 
 void TInputPatternModel::ClearData() {
@@ -299,6 +315,9 @@ void TInputPatternModel::LoadSigmoidalCurve(pugi::xml_node curve) {
         if (found >= 0) index = found;
     }
     SelectSigmoidalCurve(index);
+    // A fixed entry shows the catalog's modulus as selecting it does, so that saving the
+    // project again writes what was read.
+    if (!modulusEnabled_) return;
     if (pugi::xml_node value = curve.child("Value")) SetModulusText(FloatToText(LenientNumber(value.text().get())));
 }
 

@@ -54,6 +54,8 @@ public:
 
     // S-curve choice and modulus box.
     int SigmoidalCurveIndex() const;
+    // The entries of the S-curve list (their DriveCaption).
+    std::vector<std::string> SigmoidalCurveCaptions() const;
     void SelectSigmoidalCurve(int index);
     const std::string& ModulusText() const { return modulusText_; }
     void SetModulusText(const std::string& text);
@@ -62,7 +64,7 @@ public:
     void CheckModulus() const;
 
     bool Editable() const { return editable_; }
-    void SetEditable(bool editable) { editable_ = editable; }
+    void SetEditable(bool editable);
     bool PageActive = false;
 
     // The pattern for the option menu and the commit report.
@@ -75,6 +77,9 @@ public:
     bool InsertRows();
     bool DeleteRows();
     bool CanPaste() const { return CurrentGrid().HasCopiedRows(); }
+    // Spreadsheet exchange on the grid shown (tab-separated rows of data cells).
+    std::string SelectedRowsText() const { return CurrentGrid().SelectedRowsText(); }
+    bool PasteText(const std::string& text);
     // Empties all four patterns.
     void ClearData();
     // A display unit chosen on the unit row of the grid shown.
@@ -89,6 +94,7 @@ public:
 
     std::function<void()> OnModified;      // the project changed
     std::function<void()> OnChartChanged;  // the chart state changed
+    std::function<void()> OnEditableChanged;
 
 private:
     static int GridIndex(TPatternAxis axis, TPatternInput input);

@@ -22,9 +22,26 @@ std::string TValueFormat::GridFormat() const {
     return "%" + std::to_string(15 - precision_) + "." + std::to_string(precision_) + "f";
 }
 
-std::string TValueFormat::Display(double value) const { return FormatText(DisplayFormat(), {value}); }
+namespace {
 
-std::string TValueFormat::Grid(double value) const { return FormatText(GridFormat(), {value}); }
+// A tiny negative value that rounds to zero at the precision is shown as zero, not "-0.0000"
+// (a computed position back at the start is often a few 1e-14 below it). The sign gives
+// way to a blank so that columns stay aligned.
+std::string WithoutNegativeZero(std::string text) {
+    const size_t minus = text.find('-');
+    if (minus != std::string::npos && text.find_first_not_of("0.", minus + 1) == std::string::npos)
+        text[minus] = ' ';
+    return text;
+}
+
+}  // namespace
+
+std::string TValueFormat::Display(double value) const {
+    std::string text = WithoutNegativeZero(FormatText(DisplayFormat(), {value}));
+    return text[0] == ' ' ? text.substr(1) : text;
+}
+
+std::string TValueFormat::Grid(double value) const { return WithoutNegativeZero(FormatText(GridFormat(), {value})); }
 
 void TValueFormat::SetPrecision(int n) const {
     if (settingsPath_.empty()) return;

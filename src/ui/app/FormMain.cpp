@@ -7,6 +7,7 @@
 #include "app/KinemoContext.h"
 #include "app/MainCommands.h"
 #include "app/PageControl.h"
+#include "pattern/FrameInputPattern.h"
 #include "selection/MotorChoicePage.h"
 
 #include <QAction>
@@ -59,10 +60,20 @@ TFormMain::TFormMain(TKinemoContext& context, TFormMainServices services)
     FillServiceDefaults(services_);
     if (!context_.BusyCursor()) context_.SetBusyCursor(&busy_);
     BuildWindow();
-    RunStartup();
+    try {
+        RunStartup();
+    } catch (...) {
+        delete frameInputPattern_;  // before the session it shows, which goes first now
+        frameInputPattern_ = nullptr;
+        throw;
+    }
 }
 
 TFormMain::~TFormMain() {
+    // The screens go before the session they show.
+    model_.Navigator().SetPage(1, nullptr);
+    delete frameInputPattern_;
+    model_.Navigator().SetPage(2, nullptr);
     if (context_.BusyCursor() == &busy_) context_.SetBusyCursor(nullptr);
     if (wait_ && context_.Progress() == wait_.get()) context_.SetProgress(nullptr);
 }
@@ -173,6 +184,7 @@ void TFormMain::RunStartup() {
     ApplyTexts();
     MainWindowChanged();
     model_.LoadCatalogTables();
+    BuildInputPatternScreen();
     ShowFirstPages();
     model_.LoadErrorTableAndTabs();
     ApplyTabCaptions();
@@ -182,11 +194,23 @@ void TFormMain::RunStartup() {
     wait_ = std::make_unique<TFormWaitForProcess>(this, font);
     if (!context_.Progress()) context_.SetProgress(wait_.get());
     model_.FinishStartup();
-    AddMotorChoicePage(*this, context_, model_.Session());
+    frameChoiceMotor_ = AddMotorChoicePage(*this, context_, model_.Session());
     UpdateTabWidth();
     model_.ShowVantorLanguageMismatch();
     model_.OpenCommandLineProject(services_.Arguments);
     MainWindowChanged();
+}
+
+// The drive pattern screen on its sub-page, over the session's pattern.
+void TFormMain::BuildInputPatternScreen() {
+    QWidget* sheet = sheets_[TTabSheet::InputPattern];
+    frameInputPattern_ = new TFrameInputPattern(context_, model_.Session(), sheet);
+    auto* fill = new QVBoxLayout(sheet);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(frameInputPattern_);
+    SetMotorSelectPage(1, &frameInputPattern_->Page());
+    SetDebugTextSource("ActionMenuOptionDrivePattern",
+                       [this] { return model_.Session().Pattern().PatternText(); });
 }
 
 void TFormMain::ApplyTexts() {

@@ -28,6 +28,8 @@ namespace kinemo {
 class IFileDialogs;
 class TFormDebug;
 class TFormWaitForProcess;
+class TFrameChoiceMotor;
+class TFrameInputPattern;
 class TKinemoContext;
 class TPageControl;
 
@@ -104,6 +106,7 @@ private:
     void BuildToolPanel(QWidget* panel);
     void BuildPages(QWidget* central);
     void BuildMenus();
+    void BuildInputPatternScreen();
     void RunStartup();
     void ApplyTexts();
     void ApplyCommandVisibility();
@@ -136,6 +139,8 @@ private:
     std::vector<QMenu*> menus_;
     std::vector<QToolButton*> toolButtons_;
     QLabel* labelMotorCommitState_ = nullptr;
+    TFrameInputPattern* frameInputPattern_ = nullptr;
+    TFrameChoiceMotor* frameChoiceMotor_ = nullptr;
     std::map<std::string, std::function<std::string()>> debugSources_;
     std::function<void()> userFactorDialog_;
     std::vector<std::function<void(bool)>> firstIdle_;

@@ -64,9 +64,9 @@ TFrameChoiceMotor::TFrameChoiceMotor(TKinemoContext& context, TSizingSession& se
     : QWidget(parent), context_(context), session_(session), host_(std::move(host)) {
     setObjectName("FrameChoiceMotor");
     BuildWidgets();
-    auto previous = session_.Search().OnCandidates;
-    session_.Search().OnCandidates = [this, previous](std::vector<std::unique_ptr<TMotor>> list) {
-        if (previous) previous(std::move(list));
+    previousOnCandidates_ = session_.Search().OnCandidates;
+    session_.Search().OnCandidates = [this](std::vector<std::unique_ptr<TMotor>> list) {
+        if (previousOnCandidates_) previousOnCandidates_(std::move(list));
         // The old rows are gone: the grid must not show them until the next refresh.
         grid_->GridModel().Reset();
         candidatesChanged_ = true;

@@ -10,7 +10,9 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 class QButtonGroup;
 class QComboBox;
@@ -97,6 +99,7 @@ private:
     TSizingSession& session_;
     TFrameChoiceMotorHost host_;
     std::string straightUnit_, rollingUnit_;  // the stopping accuracy's unit by chain kind
+    std::function<void(std::vector<std::unique_ptr<TMotor>>)> previousOnCandidates_;
     bool refreshing_ = false;
     bool candidatesChanged_ = false;
 

@@ -145,6 +145,25 @@ TEST(ValueFormat, FormatsFollowThePrecision) {
     EXPECT_EQ(p4.Grid(2.5), "     2.5000");
 }
 
+// A value a hair below zero is shown as zero; real negatives keep their sign.
+TEST(ValueFormat, NoNegativeZero) {
+    TValueFormat p0(0), p4(4);
+    struct Case {
+        const TValueFormat& format;
+        double value;
+        const char* display;
+        const char* grid;
+    } cases[] = {
+        {p4, -3e-14, "0.0000", "     0.0000"},   {p4, -0.00004, "0.0000", "     0.0000"},
+        {p4, -0.00006, "-0.0001", "    -0.0001"}, {p4, -2.5, "-2.5000", "    -2.5000"},
+        {p0, -0.4, "0", "              0"},        {p0, -10, "-10", "            -10"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.format.Display(c.value), c.display) << c.value;
+        EXPECT_EQ(c.format.Grid(c.value), c.grid) << c.value;
+    }
+}
+
 // The fast shortest-text path must give exactly what rounding to 15 digits gives.
 TEST(FloatToText, AgreesWithFifteenDigitRoundingOnManyValues) {
     std::mt19937_64 rng(20261209);

@@ -224,15 +224,82 @@ TEST(ChainSection, BadSectionsGiveClearErrors) {
             }
         },
         TKinemoError);
-    f.append_child("InputData");
-    f.child("FactorID").text().set("999");
-    try {
+}
+
+// A machine the catalog cannot build opens with the elements that fit and a message
+// naming each one left out; editing the chain afterwards ends the message.
+TEST(ChainSection, ElementsThatDoNotFitAreLeftOutAndNamed) {
+    struct Case {
+        const char* name;
+        std::vector<const char*> ids;   // in file order
+        std::vector<int> kept;          // catalog IDs of the chain after the motor
+        const char* problems;
+    };
+    const Case cases[] = {
+        {"unknown element", {"20", "999", "21"}, {20, 21}, "Machine does not fit:\nelement 2 (ID 999) unknown"},
+        // Linear table straight after the rotary motor shaft, then the screw: the screw
+        // fits the motor and stays; the table is named with the element it cannot follow.
+        {"docking rule", {"40", "30"}, {30}, "Machine does not fit:\nelement 1 Table cannot follow motor"},
+        {"several", {"30", "20", "40", "abc"}, {30, 40},
+         "Machine does not fit:\nelement 2 Gear cannot follow Screw\nelement 4 (ID abc) unknown"},
+        {"all fit", {"20", "30", "40"}, {20, 30, 40}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MachineFixture fx;
+        pugi::xml_document doc;
+        pugi::xml_node section = doc.append_child("FrameChoiceFactor");
+        for (const char* id : c.ids) {
+            pugi::xml_node f = section.append_child("Factor");
+            f.append_child("FactorID").text().set(id);
+            f.append_child("InputData");
+        }
         fx.model->LoadFromXML(section);
-        FAIL();
-    } catch (const TErrorMessageException& e) {
-        EXPECT_EQ(e.Key(), "NotFoundFactor");
+        std::vector<int> kept;
+        for (int i = 1; i < fx.chain->Count(); ++i) kept.push_back(fx.chain->GetFactor(i)->ID);
+        EXPECT_EQ(kept, c.kept);
+        EXPECT_EQ(fx.model->LoadProblemText(), c.problems);
+        if (fx.chain->Count() > 1) {
+            fx.model->SetCurrentColumn(fx.chain->Count() - 1);
+            fx.model->Delete();
+            EXPECT_EQ(fx.model->LoadProblemText(), "");
+        }
     }
-    EXPECT_EQ(fx.chain->Count(), 1);
+}
+
+// The chain's own results: an impossible load inertia, speed coefficient or efficiency
+// stops the calculation with a message naming the element that produced it. The test
+// catalog has no ranges, so the inputs reach the formulas.
+TEST(ChainResults, ImpossibleCarryValuesNameTheElement) {
+    struct Case {
+        const char* name;
+        int item;          // of the element below
+        double value;      // formula unit
+        const char* message;  // empty: the chain computes
+    };
+    const Case cases[] = {
+        {"negative mass gives negative inertia at the screw", 400, -5, "element 1 Screw gives JLout = -"},
+        {"negative lead gives a negative speed coefficient", 300, -0.01, "element 1 Screw gives Vout = -"},
+        {"sound values", 400, 5, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MachineFixture fx;
+        TFactor& screw = fx.Add(30);
+        TFactor& table = fx.Add(40);
+        TFactor& target = c.item == 300 ? screw : table;
+        target.FindInputItemByID(c.item)->SetValue(c.value);
+        if (*c.message == 0) {
+            EXPECT_NO_THROW(fx.chain->CalcChain(false, false));
+            continue;
+        }
+        try {
+            fx.chain->CalcChain(false, false);
+            ADD_FAILURE() << "no error";
+        } catch (const TKinemoError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind(c.message, 0), 0u) << e.what();
+        }
+    }
 }
 
 TEST(ChainTrace, EveryCaseAppearsInTheTraceEvenWhenComputedOnce) {

@@ -46,7 +46,11 @@ INSERT INTO s_message VALUES
   (10, 'error', 'NotFoundFactor', 'Element not found', NULL),
   (11, 'error', 'NotInsertPartExternalForceFactor', 'Only two', NULL),
   (12, 'form_motor_detail', 'StraightStoppingAccuracyFormat', '%1.3f mm', NULL),
-  (13, 'form_motor_detail', 'RollingStoppingAccuracyFormat', '%1.3f deg', NULL);
+  (13, 'form_motor_detail', 'RollingStoppingAccuracyFormat', '%1.3f deg', NULL),
+  (14, 'error', 'ProjectChainInvalid', 'Machine does not fit:', NULL),
+  (15, 'error', 'ProjectFactorNotFound', 'element %d (ID %s) unknown', NULL),
+  (16, 'error', 'ProjectFactorNotAttachable', 'element %d %s cannot follow %s', NULL),
+  (17, 'error', 'ChainResultInvalid', 'element %d %s gives %s = %s', NULL);
 
 INSERT INTO m_machine_block VALUES (1, 'Rotary', 0, 0, 'b1.png', NULL), (2, 'Converter', 0, 1, 'b2.png', NULL),
   (3, 'Linear', 1, 1, 'b3.png', NULL), (4, 'Five', 5, 5, NULL, NULL), (5, 'OutThree', 0, 3, NULL, NULL),
@@ -130,6 +134,7 @@ MachineFixture::MachineFixture(int maxFactorCount) {
     blocks = std::make_unique<TBlockManager>(services);
     services.Blocks = blocks.get();
     errors = std::make_unique<TErrorMessage>(*query);
+    services.Errors = errors.get();
     chain = std::make_unique<TCalcCarryValue>(trace, &programs, &chainResults);
     model = std::make_unique<TChoiceFactorModel>(services, *chain, *errors, dialogs, maxFactorCount);
 }

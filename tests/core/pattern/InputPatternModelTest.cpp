@@ -219,6 +219,28 @@ TEST_F(InputPatternSectionTest, LoadingRestoresPatternsUnitsInputTypeAndSCurve) 
     EXPECT_TRUE(data.UnitChanged(Data::kPosition));
 }
 
+// A fixed S-curve's box shows the catalog's modulus whatever the file holds, so a saved
+// project saves again to the same text.
+TEST_F(InputPatternSectionTest, AFixedSCurveSavesItsModulusAgainAsItWasRead) {
+    struct Case {
+        int entry;
+        const char* fileValue;
+        const char* shown;
+    } cases[] = {{0, "1.0000", "1.0000"}, {1, "1.5708", "1.5708"}, {1, "9", "1.5708"}, {2, "1.7500", "1.75"}};
+    for (const Case& c : cases) {
+        page->SelectSigmoidalCurve(c.entry);
+        pugi::xml_node section = Save();
+        section.child("SigmoidalCurve").child("Value").text().set(c.fileValue);
+        page->SelectSigmoidalCurve(0);
+        page->LoadSection(section);
+        EXPECT_EQ(page->SigmoidalCurveIndex(), c.entry);
+        EXPECT_EQ(page->ModulusText(), c.shown) << c.fileValue;
+        doc.reset();
+        EXPECT_STREQ(Save().child("SigmoidalCurve").child("Value").text().get(), c.shown) << c.fileValue;
+        doc.reset();
+    }
+}
+
 TEST_F(InputPatternSectionTest, AnUnknownSCurveKeepsTheFirstAndAnEmptySectionClearsEverything) {
     EnterSpeeds({{1, 10}, {1, 0}});
     page->SelectSigmoidalCurve(1);

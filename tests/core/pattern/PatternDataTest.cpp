@@ -252,6 +252,21 @@ TEST_F(PatternRowsFileTest, RowsWriteBaseValuesAndReadBackWithFlagsButNoRecalcul
     EXPECT_NEAR(Base(loaded, 1, Position::kFrequency), 600, kPatternTolerance);
 }
 
+// A stored time that is finite in seconds but not in the unit shown (ms) never reaches the
+// formulas; texts that are no finite number ("inf", "1e999") are refused as before.
+TEST_F(PatternRowsFileTest, ValuesThatAreNotFiniteInTheShownUnitAreRefused) {
+    position.SetColumnUnit(Position::kElapsedTime, fx.Unit(302));
+    for (const char* text : {"1e306", "inf", "nan", "1e999"}) {
+        pugi::xml_node grid = Grid();
+        grid.append_child("Row").append_child("Value").text().set(text);
+        EXPECT_THROW(position.LoadRows(grid), TKinemoError) << text;
+    }
+    pugi::xml_node grid = Grid();
+    grid.append_child("Row").append_child("Value").text().set("1e300");
+    EXPECT_NO_THROW(position.LoadRows(grid));
+    EXPECT_TRUE(position.AllFinite());
+}
+
 TEST_F(PatternRowsFileTest, ExtraValuesAreIgnoredAndOtherChildrenAreIllegal) {
     pugi::xml_node grid = Grid();
     pugi::xml_node row = grid.append_child("Row");

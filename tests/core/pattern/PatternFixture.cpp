@@ -60,6 +60,7 @@ INSERT INTO s_message VALUES
   (9, 'error', 'PatternRowsFull', 'rows full', NULL),
   (10, 'error', 'PatternTooManyRows', 'too many rows', NULL),
   (11, 'error', 'PatternTooManyIntervals', 'too many intervals', NULL),
+  (12, 'error', 'PatternPasteTooLarge', 'paste too large', NULL),
   (1, 'frame_input_pattern', 'Title', 'Pattern', NULL),
   (2, 'frame_input_pattern', 'ComboBoxPattern', 'Speed', NULL),
   (3, 'frame_input_pattern', 'ComboBoxPattern', 'Position', NULL),

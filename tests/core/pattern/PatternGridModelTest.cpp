@@ -122,6 +122,20 @@ TEST_F(PatternGridModelTest, UnreadableAndNegativeTimesAreRefusedWithTheText) {
     EXPECT_EQ(position.CurrentColumn(), GridColumn(Data::kTimeInterval));
 }
 
+// Finite entries whose results overflow (a distance of speed times time beyond the largest
+// double) are refused, and the rows are as before the edit.
+TEST_F(PatternGridModelTest, EntriesThatOverflowAreRefusedAndUndone) {
+    Commit(speed, 1, Data::kTimeInterval, "1e300");
+    const std::vector<TRowData> before = speed.Data().RowsSnapshot();
+    EXPECT_NE(CommitError(speed, 1, Data::kSpeed, "1e300"), "");
+    for (int r = 0; r < speed.Data().RowCount(); ++r)
+        for (int c = 0; c < speed.Data().ColumnCount(); ++c)
+            EXPECT_EQ(speed.Data().Cell(r, c).Value(), before[static_cast<size_t>(r)].Cell(c).Value());
+    EXPECT_TRUE(speed.Data().AllFinite());
+    EXPECT_EQ(CommitError(speed, 1, Data::kSpeed, "100"), "");
+    EXPECT_TRUE(speed.Data().AllFinite());
+}
+
 TEST_F(PatternGridModelTest, RampTimesLongerThanTheIntervalRestoreThePreviousValue) {
     Commit(position, 1, Data::kTimeInterval, "1");
     Commit(position, 1, Data::kPosition, "80");
