@@ -9,6 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev liblua5.4-dev
   fonts-noto-cjk xvfb xauth
+  clang poppler-utils
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -18,7 +18,28 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (6, 'frame_choice_factor', 'PopupMenuChoicedGridOnPaste',  'Paste',                      NULL),
   (7, 'frame_choice_factor', 'PopertyGrid',                  'Name',                       NULL),
   (8, 'frame_choice_factor', 'PopertyGrid',                  'Value',                      NULL),
-  (9, 'frame_choice_factor', 'PopertyGrid',                  'Unit',                       NULL);
+  (9, 'frame_choice_factor', 'PopertyGrid',                  'Unit',                       NULL),
+  -- The panel of the load at the motor shaft beside the property grid.
+  (20, 'frame_choice_factor', 'LabelCarryOutput',       'Load at the motor shaft (forces of marked intervals off)', NULL),
+  (21, 'frame_choice_factor', 'CarryOutput.HeadingName',  'Quantity',                 NULL),
+  (22, 'frame_choice_factor', 'CarryOutput.HeadingValue', 'Value',                    NULL),
+  (23, 'frame_choice_factor', 'CarryOutput.HeadingUnit',  'Unit',                     NULL),
+  (24, 'frame_choice_factor', 'CarryOutput.JL', 'Load inertia JL',                          NULL),
+  (25, 'frame_choice_factor', 'CarryOutput.TF', 'Friction torque TF',                       NULL),
+  (26, 'frame_choice_factor', 'CarryOutput.TU', 'Starting torque TU',                       NULL),
+  (27, 'frame_choice_factor', 'CarryOutput.TH', 'Holding torque TH',                        NULL),
+  (28, 'frame_choice_factor', 'CarryOutput.V',  'Speed coefficient V',                      NULL),
+  (29, 'frame_choice_factor', 'CarryOutput.A',  'Overall efficiency A',                     NULL),
+  (30, 'frame_choice_factor', 'CarryOutput.B',  'Backlash B',                               NULL),
+  (31, 'frame_choice_factor', 'CarryOutput.VUnitStraight', 'r/min/(mm/s)',                 NULL),
+  (32, 'frame_choice_factor', 'CarryOutput.VUnitRolling',  'r/min/(deg/s)',                NULL);
+
+-- Errors of typing element values and of the motor-shaft load panel (class "error").
+INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VALUES
+  (60, 'error', 'NotNumberInputItem',
+   '"%s" is not a number. Enter a number for "%s"; the value is unchanged.', NULL),
+  (61, 'error', 'CarryOutputFailed',
+   'The load at the motor shaft cannot be calculated: %s', NULL);
 
 -- Every control of the editor gets the text named like it; edit fields, lists and panels
 -- whose contents the editor fills itself start empty.
@@ -55,15 +76,15 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (29, 'form_user_factor', 'TmeCheckError',
    'A catalog element already has this name. Choose another name.', NULL),
   (30, 'form_user_factor', 'DirectoryCheckError',
-   'The folder for user-defined element files does not exist. Choose an existing folder in the folder settings.', NULL),
+   'The folder for user-defined element files does not exist or cannot be written. Choose another folder in the folder settings.', NULL),
   (31, 'form_user_factor', 'ImageDirectoryCheckError',
-   'The folder for user-defined element pictures does not exist. Choose an existing folder in the folder settings.', NULL),
+   'The folder for user-defined element pictures does not exist or cannot be written. Choose another folder in the folder settings.', NULL),
   (32, 'form_user_factor', 'DefaultImageCheckError',
-   'The picture file does not exist.', NULL),
+   'The picture file does not exist or is not a picture.', NULL),
   (33, 'form_user_factor', 'SelectImageCheckError',
-   'The picture file for the selected element does not exist.', NULL),
+   'The picture file for the selected element does not exist or is not a picture.', NULL),
   (34, 'form_user_factor', 'DragImageCheckError',
-   'The picture file for the dragged element does not exist.', NULL),
+   'The picture file for the dragged element does not exist or is not a picture.', NULL),
   (35, 'form_user_factor', 'UserFactorNameCheck',
    'A name must not contain any of the characters \ / : * ? " < > |', NULL),
   (36, 'form_user_factor', 'UserFactorUpdateCheck',
@@ -76,4 +97,6 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
    'The user-defined element was saved.', NULL),
   (40, 'form_user_factor', 'PopertyGrid',         'Name',                          NULL),
   (41, 'form_user_factor', 'PopertyGrid',         'Value',                         NULL),
-  (42, 'form_user_factor', 'PopertyGrid',         'Unit',                          NULL);
+  (42, 'form_user_factor', 'PopertyGrid',         'Unit',                          NULL),
+  (43, 'form_user_factor', 'UserFactorWriteError',
+   'The user-defined element could not be saved: %s', NULL);

@@ -51,9 +51,9 @@ int Dispatch(const std::vector<std::string>& args) {
                 if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
                     std::string name = a.substr(2);
                     if (std::find(c.flags.begin(), c.flags.end(), name) != c.flags.end()) {
-                        parsed.options[name] = "1";
+                        parsed.options[name] = std::string(1, '1');  // not = "1": GCC 12 warns falsely (-Wrestrict)
                     } else {
-                        if (i + 1 >= args.size()) throw UsageError{"option --" + name + " needs a value"};
+                        if (i + 1 >= args.size()) throw UsageError{std::string("option --").append(name).append(" needs a value")};
                         parsed.options[name] = args[++i];
                     }
                 } else {

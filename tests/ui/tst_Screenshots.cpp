@@ -9,6 +9,21 @@
 #include "app/MessageDialog.h"
 #include "app/PageControl.h"
 #include "units/FormOptionMeasure.h"
+#include "base/CatalogText.h"
+#include "machine/Block.h"
+#include "machine/ChainItemModel.h"
+#include "machine/ChoicedFactorGrid.h"
+#include "machine/CarryOutputItemModel.h"
+#include "machine/CarryOutputModel.h"
+#include "machine/ElementMime.h"
+#include "machine/Factor.h"
+#include "machine/FormUserFactor.h"
+#include "machine/FrameChoiceFactor.h"
+#include "machine/PanelCarryOutput.h"
+#include "machine/PopertyGrid.h"
+#include "machine/PropertyGridModel.h"
+#include "machine/QtPictureLoader.h"
+#include "machine/UserFactorModel.h"
 #include "app/SizingSession.h"
 #include "pattern/FrameInputPattern.h"
 #include "pattern/InputPatternGrid.h"
@@ -29,6 +44,7 @@
 #include <QVBoxLayout>
 
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QSet>
@@ -96,7 +112,7 @@ private slots:
         TSampleMain m;
         QVERIFY(m.dialogs.messages.empty());
         TFormMain& form = *m.form;
-        const char* names[] = {"main_1_elements", "main_2_pattern", "main_3_motor"};
+        const char* names[] = {"main_1_elements_new", "main_2_pattern", "main_3_motor"};
         for (int i = 0; i < 3; ++i) {
             form.PageControlMotorSelect()->setCurrentIndex(i);
             const QImage image = Shoot(form, names[i]);
@@ -243,6 +259,68 @@ private slots:
         form.SetCondition(session.Candidates().CustomCondition());
         TFormDisplayCondition dialog(form, m.context->Run().FontName, m.form.get());
         QVERIFY(ColourCount(Shoot(dialog, "display_condition")) > 8);
+    }
+
+    // Example 02 on the element page: the chain, the ball screw's inputs, the shaft load.
+    void elementPage() {
+        TSampleMain m;
+        m.files.openNames = {std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb"};
+        m.form->Action("ActionMenuFileOpen")->trigger();
+        QVERIFY(m.dialogs.messages.empty());
+        TFrameChoiceFactor* frame = m.form->FrameChoiceFactor();
+        QCOMPARE(m.context->Chain().Count(), 6);
+        m.form->show();
+        QApplication::processEvents();
+        frame->ChoicedFactorGrid()->SelectColumn(3);
+        QCOMPARE(frame->PropertyGrid()->Grid().Element()->ID, 301);
+        const QImage image = Shoot(*m.form, "main_1_elements");
+        QCOMPARE(image.size(), QSize(907, 738));
+        QVERIFY(ColourCount(image) > 32);
+        QVERIFY(!frame->CarryOutputPanel()->Items().Carry().Failed());
+        QVERIFY(frame->CarryOutputPanel()->Items().Carry().Output().JL > 0);
+
+        // The external force dragged in front of the table: its drag picture at its place,
+        // the screw it will follow selected, the dragged picture under the mouse.
+        TChoicedFactorGrid* chain = frame->ChoicedFactorGrid();
+        chain->SetDragSourceColumn(5);
+        auto mime = TElementDrag{TElementDrag::FromChain, -1, 5}.ToMime();
+        const QRect targetCell = chain->visualRect(chain->Items().index(0, 3));
+        const QPoint target(targetCell.right() - 4, targetCell.center().y() + 8);
+        QVERIFY(chain->AcceptsDrop(mime.get(), target));
+        m.form->repaint();
+        QApplication::processEvents();
+        QImage drag = m.form->grab().toImage();
+        const QPixmap dragged = FactorPixmap(m.context->Chain().GetFactor(5)->DragImage);
+        QVERIFY(!dragged.isNull());
+        QPainter painter(&drag);
+        painter.setOpacity(0.85);
+        const QPoint at = chain->viewport()->mapTo(m.form.get(), target);
+        painter.drawPixmap(at - QPoint(dragged.width() / 2, dragged.height() / 2), dragged);
+        painter.end();
+        drag.save(QString(KINEMO_SCREENSHOT_DIR) + "/elements_drag.png");
+        QVERIFY(ColourCount(drag) > 32);
+        chain->SetDragSourceColumn(-1);
+    }
+
+    // The user element editor on the ball screw, as the user starts a copy of it.
+    void userFactorEditor() {
+        TSampleMain m;
+        TKinemoContext& ctx = *m.context;
+        ctx.ReloadUserFactors();
+        TRunValues& run = ctx.Run();
+        TUserFactorModel model(ctx.Machine(), ctx.Query(), m.dialogs,
+                               {run.Settings.UserFactorFileFolder, run.Settings.UserFactorImageFolder,
+                                ReadMessageText(ctx.Query(), "main_window", "DirUserFactorExt"), run.ApplicationVersionText,
+                                run.MdbVersionText},
+                               [&ctx] { ctx.ReloadUserFactors(); });
+        TPropertyGridModel grid(ctx.Materials(), ctx.Measures(), ctx.ValueFormat(), true);
+        TFormUserFactor form(model, grid, m.dialogs, m.files, nullptr, run.FontName);
+        form.ComboBoxMenuBlock()->setCurrentIndex(2);
+        form.ComboBoxMenuBlockChange(2);
+        form.ListBoxMenuFactorClick(0);
+        form.EditFactorName()->setText("Ball screw 25x20 press");
+        const QImage image = Shoot(form, "user_factor");
+        QVERIFY(ColourCount(image) > 8);
     }
 };
 

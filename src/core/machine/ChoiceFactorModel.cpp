@@ -203,6 +203,29 @@ bool TChoiceFactorModel::CheckInputs() {
     return true;
 }
 
+TChoiceFactorModel::TCarryTrace TChoiceFactorModel::CarryValueTrace() {
+    TCarryTrace result;
+    if (!CheckInputs()) return result;
+    result.Ran = true;
+    TCalcTrace& trace = chain_->Trace();
+    trace.Clear();
+    static const char* kHeadings[] = {"受け渡し 出力(外力=○○)", "受け渡し 出力(外力=○×)", "受け渡し 出力(外力=×○)",
+                                      "受け渡し 出力(外力=××)"};
+    static const bool kCases[][2] = {{true, true}, {true, false}, {false, true}, {false, false}};
+    try {
+        for (int i = 0; i < 4; ++i) {
+            trace.Add("=======================");
+            trace.Add(kHeadings[i]);
+            chain_->CalcChain(kCases[i][0], kCases[i][1]);
+        }
+    } catch (const std::exception& e) {
+        result.Error = e.what();
+    }
+    result.Lines = trace.Lines();
+    trace.Clear();
+    return result;
+}
+
 std::string TChoiceFactorModel::LoadProblemText() const {
     if (loadProblems_.empty()) return {};
     std::string text = errors_.GetText("ProjectChainInvalid");
@@ -215,6 +238,7 @@ void TChoiceFactorModel::SaveToXML(pugi::xml_node& section) const {
 }
 
 void TChoiceFactorModel::LoadFromXML(const pugi::xml_node& section) {
+    if (OnChainReset) OnChainReset();
     while (chainLength() > 1) Release(chain_->RemoveAt(chainLength() - 1));
     current_ = 0;
     loadProblems_.clear();

@@ -75,6 +75,16 @@ public:
     // every value lies in its physical range (else the list of TInputCheck::ListText).
     bool CheckInputs();
 
+    // The debug window's carry-value trace: after the input check, the four external-
+    // force cases (both on first), each under its heading. An error stops the cases; the
+    // lines traced so far are still handed over and the trace is left empty.
+    struct TCarryTrace {
+        bool Ran = false;  // false: the input check refused (and told the user)
+        std::vector<std::string> Lines;
+        std::string Error;
+    };
+    TCarryTrace CarryValueTrace();
+
     bool Editable() const { return editable_; }
     void SetEditable(bool editable) { editable_ = editable; }
 
@@ -91,6 +101,8 @@ public:
     // Hooks to the rest of the program.
     std::function<void()> OnModified;             // an edit that invalidates judgements
     std::function<void(int)> OnBrakePreset;       // 1: first braked element in, 2: last out
+    // Before loading frees the chain's elements: whoever shows one lets go of it.
+    std::function<void()> OnChainReset;
 
 private:
     int chainLength() const;

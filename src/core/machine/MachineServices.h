@@ -22,6 +22,10 @@ class TCalcTrace {
 public:
     void Add(std::string line) { lines_.push_back(std::move(line)); }
     void Clear() { lines_.clear(); }
+    // Drops the lines added after the first n (a calculation run only for display).
+    void Truncate(size_t n) {
+        if (n < lines_.size()) lines_.resize(n);
+    }
     const std::vector<std::string>& Lines() const { return lines_; }
     std::string Text() const;
 

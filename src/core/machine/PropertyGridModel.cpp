@@ -4,6 +4,7 @@
 #include "machine/Factor.h"
 #include "machine/InputCheck.h"
 #include "machine/MachineServices.h"
+#include "base/ErrorMessage.h"
 #include "units/Material.h"
 #include "units/Measure.h"
 #include "units/ValueFormat.h"
@@ -100,14 +101,34 @@ void TPropertyGridModel::Changed() {
     if (!userEditor_ && OnModified) OnModified();
 }
 
+const std::string& TPropertyGridModel::CommitSentinel() {
+    static const std::string sentinel = std::string("d0308|ybh<_lfds$t083q()") + '\x01' + '\x05';
+    return sentinel;
+}
+
+bool TPropertyGridModel::ReportEditText(int row, const std::string& text) {
+    if (text != lastEditText_) {
+        lastEditText_ = text;
+        return false;
+    }
+    lastEditText_ = CommitSentinel();
+    CommitText(row, text);
+    return true;
+}
+
 void TPropertyGridModel::CommitText(int row, const std::string& text) {
     TCustomInputData* item = ItemAt(row);
     if (!item) return;
     if (item->Kind() == TInputKind::Numeric) {
         auto* d = static_cast<TInputData*>(item);
         double v = 0;
-        if (!TryTextToFloat(text, v)) v = 0;
+        const bool number = TryTextToFloat(text, v);
+        if (!number) v = 0;
         TInputCheck(element_->Services().Errors).CheckTyped(*d, v);
+        // A typo must not silently become 0 where 0 is a valid value either.
+        const TErrorMessage* errors = errors_ ? errors_ : element_->Services().Errors;
+        if (!number && !text.empty() && errors)
+            throw TFormatErrorMessageException(*errors, "NotNumberInputItem", {text, item->Name});
         d->Value = v;
         Changed();
     } else if (item->Kind() == TInputKind::Memo) {
@@ -183,6 +204,11 @@ void TPropertyGridModel::ChooseChoice(int row, int index) {
     if (OnExternalForceChoice) OnExternalForceChoice(*element_, index);
     else e->Choice = index == 1 ? 1 : 0;
     Changed();
+}
+
+bool PropertyComboKeyAccepted(char32_t key, size_t textLength, bool replacesSelection) {
+    const bool allowed = key == U'-' || key == U'.' || (key >= U'0' && key <= U'9');
+    return allowed && (textLength < 12 || replacesSelection);
 }
 
 }  // namespace kinemo

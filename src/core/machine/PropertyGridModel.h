@@ -8,6 +8,7 @@
 
 namespace kinemo {
 
+class TErrorMessage;
 class TFactor;
 class TMeasure;
 class TMaterialManager;
@@ -36,13 +37,23 @@ public:
     bool IsCalcRow(int row) const;
 
     TPropertyEdit EditKind(int row, int column) const;
-    // In-place editing: the editor's starting text and the commit of a typed text
-    // (a value that does not read as a number becomes 0). A numeric value outside the
-    // item's physical range is refused: the item keeps its value and TKinemoError is
-    // raised with the catalog text naming the item, the value and the range in the
-    // display unit (TInputCheck::RefusalText); the screen shows it as any error.
+    // In-place editing: the editor's starting text and the commit of a typed text. A
+    // numeric value outside the item's physical range is refused: the item keeps its
+    // value and TKinemoError is raised with the catalog text naming the item, the value
+    // and the range in the display unit (TInputCheck::RefusalText). A text that is not a
+    // number counts as 0 for that check (an empty one is 0); where 0 is in range it is
+    // refused all the same with "NotNumberInputItem". The screen shows either as any error.
     std::string EditText(int row) const;
     void CommitText(int row, const std::string& text);
+    // The editor reports its text on every change and once more when editing ends: a
+    // report equal to the one before commits it (true), after which the remembered text
+    // is a sentinel no keyboard produces, so the next edit starts afresh.
+    bool ReportEditText(int row, const std::string& text);
+    const std::string& LastEditText() const { return lastEditText_; }
+    // A new editor starts afresh (an edit abandoned before must not commit into it).
+    void BeginEdit() { lastEditText_ = CommitSentinel(); }
+    static const std::string& CommitSentinel();
+    void SetErrorMessages(const TErrorMessage* errors) { errors_ = errors; }
 
     // Materials offered for a value (by its display unit) and the choice of one: the
     // material's value is converted from its own unit into the value's display unit and
@@ -69,6 +80,12 @@ private:
     const TValueFormat& format_;
     bool userEditor_;
     TFactor* element_ = nullptr;
+    const TErrorMessage* errors_ = nullptr;
+    std::string lastEditText_ = CommitSentinel();
 };
+
+// The key filter of the value combo box: "-", "." and the digits only, and only while the
+// text is shorter than 12 characters or typing replaces a selection.
+bool PropertyComboKeyAccepted(char32_t key, size_t textLength, bool replacesSelection);
 
 }  // namespace kinemo

@@ -7,6 +7,8 @@
 #include "app/KinemoContext.h"
 #include "app/MainCommands.h"
 #include "app/PageControl.h"
+#include "machine/ElementPage.h"
+#include "machine/FrameChoiceFactor.h"
 #include "pattern/FrameInputPattern.h"
 #include "selection/MotorChoicePage.h"
 
@@ -65,6 +67,8 @@ TFormMain::TFormMain(TKinemoContext& context, TFormMainServices services)
     } catch (...) {
         delete frameInputPattern_;  // before the session it shows, which goes first now
         frameInputPattern_ = nullptr;
+        delete frameChoiceFactor_;
+        frameChoiceFactor_ = nullptr;
         throw;
     }
 }
@@ -74,6 +78,8 @@ TFormMain::~TFormMain() {
     model_.Navigator().SetPage(1, nullptr);
     delete frameInputPattern_;
     model_.Navigator().SetPage(2, nullptr);
+    model_.Navigator().SetPage(0, nullptr);
+    delete frameChoiceFactor_;
     if (context_.BusyCursor() == &busy_) context_.SetBusyCursor(nullptr);
     if (wait_ && context_.Progress() == wait_.get()) context_.SetProgress(nullptr);
 }
@@ -187,6 +193,7 @@ void TFormMain::RunStartup() {
     BuildInputPatternScreen();
     ShowFirstPages();
     model_.LoadErrorTableAndTabs();
+    frameChoiceFactor_ = AttachElementPage(*this, context_, model_.Session(), *services_.FileDialogs, services_.ExecDialog);
     ApplyTabCaptions();
     const std::string& font = context_.Run().FontName;
     ApplyInterfaceFont(this, font);
@@ -270,6 +277,8 @@ void TFormMain::MainWindowChanged() {
     setWindowTitle(QString::fromStdString(model_.Caption()));
     labelMotorCommitState_->setVisible(model_.Commit().CommitLabelVisible());
     for (auto& [name, action] : actions_) action->setEnabled(model_.CommandEnabled(name));
+    // A loaded project, a commit or its release: the element page shows the chain anew.
+    if (frameChoiceFactor_) frameChoiceFactor_->Refresh();
 }
 
 void TFormMain::ShowFirstPages() {

@@ -29,6 +29,7 @@ class IFileDialogs;
 class TFormDebug;
 class TFormWaitForProcess;
 class TFrameChoiceMotor;
+class TFrameChoiceFactor;
 class TFrameInputPattern;
 class TKinemoContext;
 class TPageControl;
@@ -66,6 +67,7 @@ public:
     void SetDebugWindow(TFormDebug* debug) { debug_ = debug; }
     TFormDebug* DebugWindow() const { return debug_; }
     TFormWaitForProcess* WaitWindow() const { return wait_.get(); }
+    TFrameChoiceFactor* FrameChoiceFactor() const { return frameChoiceFactor_; }
     void SetMotorSelectPage(int index, IMotorSelectPage* page) { model_.Navigator().SetPage(index, page); }
     // The text a debug command appends to the debug window (carry values, pattern,
     // committed motor).
@@ -139,6 +141,7 @@ private:
     std::vector<QMenu*> menus_;
     std::vector<QToolButton*> toolButtons_;
     QLabel* labelMotorCommitState_ = nullptr;
+    TFrameChoiceFactor* frameChoiceFactor_ = nullptr;
     TFrameInputPattern* frameInputPattern_ = nullptr;
     TFrameChoiceMotor* frameChoiceMotor_ = nullptr;
     std::map<std::string, std::function<std::string()>> debugSources_;

@@ -123,8 +123,11 @@ TEST(ProjectMutation, NoSizedResultFromAnOutOfRangeInput) {
                     continue;
                 }
                 ++sized;
-                for (const auto& m : session.Candidates().DisplayList())
-                    if (m->Judged) EXPECT_TRUE(Finite(*m)) << m->msv_model_all;
+                for (const auto& m : session.Candidates().DisplayList()) {
+                    if (m->Judged) {
+                        EXPECT_TRUE(Finite(*m)) << m->msv_model_all;
+                    }
+                }
             }
         }
     }

@@ -64,7 +64,9 @@ TEST(Variant, ReadsNumericTextTheVbScriptWay) {
     for (const auto& r : rows) {
         double v = 0;
         EXPECT_EQ(ParseVbNumber(r.text, v), r.ok) << r.text;
-        if (r.ok) EXPECT_NEAR(v, r.value, kTolerance) << r.text;
+        if (r.ok) {
+            EXPECT_NEAR(v, r.value, kTolerance) << r.text;
+        }
     }
 }
 

@@ -192,14 +192,18 @@ TEST(SampleLibraryLinearLoads, GuideFrictionOnTheNormalForceAndBothGravityFigure
         EXPECT_TRUE(Near("F", std::stod(table->CarryOut.Value("Fout")), c.F)) << "a=" << c.a << " Fn=" << c.Fn;
         EXPECT_TRUE(Near("U", std::stod(table->CarryOut.Value("Uout")), c.F)) << "a=" << c.a << " Fn=" << c.Fn;
         EXPECT_TRUE(Near("H", std::stod(table->CarryOut.Value("Hout")), c.H)) << "a=" << c.a;
-        if (c.a == 90 && c.Fn == 0) EXPECT_EQ(std::stod(table->CarryOut.Value("Fout")), 0.0) << "exactly none at 90 deg";
+        if (c.a == 90 && c.Fn == 0) {
+            EXPECT_EQ(std::stod(table->CarryOut.Value("Fout")), 0.0) << "exactly none at 90 deg";
+        }
         table->RecalcCalcItems();
         std::vector<double> shown;
         for (auto& item : table->InputItems())
             if (item->Kind() == TInputKind::Calc) shown.push_back(static_cast<TCalcInputData&>(*item).Value);
         ASSERT_EQ(shown.size(), 3u);
         EXPECT_TRUE(Near("normal force shown", shown[2], c.F / 0.1)) << "a=" << c.a << " Fn=" << c.Fn;
-        if (c.a == 90 && c.Fn == 0) EXPECT_EQ(shown[2], 0.0);
+        if (c.a == 90 && c.Fn == 0) {
+            EXPECT_EQ(shown[2], 0.0);
+        }
         screw->Calculate(table->CarryOut);
         EXPECT_TRUE(Near("TH", std::stod(screw->CarryOut.Value("THout")), c.H * k / 0.9));
         EXPECT_TRUE(Near("TD", std::stod(screw->CarryOut.Value("TDout")), c.H * k * 0.9));

@@ -57,11 +57,12 @@ TEST(PropertyGrid, TypedValuesCommitOnceAndRecomputeCalculatedItems) {
     EXPECT_DOUBLE_EQ(table.FindInputItemByID(400)->GetValue(), 12.5);
     EXPECT_EQ(g.model.CellText(6, 1), "25.0000");
     EXPECT_EQ(modified, 1);
-    g.model.CommitText(2, "abc");
-    EXPECT_EQ(table.FindInputItemByID(400)->GetValue(), 0.0);
+    // Not a number: refused, the value stays (the catalog's error texts are at hand).
+    EXPECT_THROW(g.model.CommitText(2, "abc"), TKinemoError);
+    EXPECT_DOUBLE_EQ(table.FindInputItemByID(400)->GetValue(), 12.5);
     g.model.CommitText(5, "note");
     EXPECT_EQ(g.model.CellText(5, 1), "note");
-    EXPECT_EQ(modified, 2);  // a memo is no change to the machine
+    EXPECT_EQ(modified, 1);  // a memo is no change to the machine
 }
 
 TEST(PropertyGrid, MaterialValuesAreConvertedIntoTheShownUnit) {
@@ -93,4 +94,81 @@ TEST(PropertyGrid, UserEditorKeepsDefaultsPlain) {
     EXPECT_EQ(table->ExternalForceItem()->Choice, 0);
     g.model.ChooseUnit(2, fx.measures->FindMeasure(102));
     EXPECT_FALSE(table->FindInputItemByID(402)->UnitChanged);
+}
+
+// The editor reports every change and once more at the end: only a repeated report
+// commits, and after it nothing is remembered that a new entry could repeat.
+TEST(PropertyGrid, OnlyARepeatedReportCommits) {
+    MachineFixture fx;
+    Grid g(fx);
+    int modified = 0;
+    g.model.OnModified = [&] { ++modified; };
+    fx.Add(30);
+    TFactor& table = fx.Add(40);
+    g.model.SetElement(&table);
+    g.model.BeginEdit();
+    const struct {
+        const char* text;
+        bool commits;
+    } reports[] = {{"5", false}, {"1", false}, {"12", false}, {"12.5", false}, {"12.5", true}, {"12.5", false}};
+    for (const auto& r : reports) EXPECT_EQ(g.model.ReportEditText(2, r.text), r.commits) << r.text;
+    EXPECT_DOUBLE_EQ(table.FindInputItemByID(400)->GetValue(), 12.5);
+    EXPECT_EQ(modified, 1);
+    EXPECT_EQ(g.model.LastEditText(), "12.5");  // the last report started a new entry
+    g.model.BeginEdit();
+    EXPECT_EQ(g.model.LastEditText(), TPropertyGridModel::CommitSentinel());
+    EXPECT_EQ(TPropertyGridModel::CommitSentinel().size(), 25u);
+}
+
+TEST(PropertyGrid, TextThatIsNoNumberIsRefusedOnceErrorTextsAreGiven) {
+    MachineFixture fx;
+    Grid g(fx);
+    g.model.SetErrorMessages(fx.errors.get());
+    fx.Add(30);
+    TFactor& table = fx.Add(40);
+    g.model.SetElement(&table);
+    g.model.CommitText(2, "7");
+    for (const char* bad : {"abc", "1-2", "..", "-"}) {
+        try {
+            g.model.CommitText(2, bad);
+            ADD_FAILURE() << bad;
+        } catch (const TFormatErrorMessageException& e) {
+            EXPECT_EQ(e.Key(), "NotNumberInputItem");
+            EXPECT_EQ(std::string(e.what()), "\"" + std::string(bad) + "\" is no number (Mass)");
+        }
+        EXPECT_DOUBLE_EQ(table.FindInputItemByID(400)->GetValue(), 7) << bad;
+    }
+    g.model.CommitText(2, "");  // an emptied cell is 0
+    EXPECT_EQ(table.FindInputItemByID(400)->GetValue(), 0.0);
+}
+
+TEST(PropertyGrid, ComboKeyFilter) {
+    const struct {
+        char32_t key;
+        size_t length;
+        bool selection;
+        bool accepted;
+    } cases[] = {
+        {U'7', 0, false, true},   {U'-', 3, false, true},  {U'.', 11, false, true}, {U'0', 12, false, false},
+        {U'0', 12, true, true},   {U'a', 0, false, false}, {U'e', 2, false, false}, {U'\b', 2, false, false},
+        {U'+', 0, false, false},  {U'９', 0, false, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PropertyComboKeyAccepted(c.key, c.length, c.selection), c.accepted)
+            << static_cast<unsigned>(c.key) << " at " << c.length;
+}
+
+// A copied element keeps each chosen unit, so the copy saves and shows it too.
+TEST(PropertyGrid, ACloneKeepsTheChosenUnits) {
+    MachineFixture fx;
+    Grid g(fx);
+    fx.Add(30);
+    TFactor& table = fx.Add(40);
+    g.model.SetElement(&table);
+    g.model.ChooseUnit(3, fx.measures->FindMeasure(102));
+    std::unique_ptr<TFactor> copy = table.Clone();
+    TInputData* length = copy->FindInputItemByID(402);
+    EXPECT_EQ(length->DisplayUnit, fx.measures->FindMeasure(102));
+    EXPECT_TRUE(length->UnitChanged);
+    EXPECT_DOUBLE_EQ(length->GetValue(), table.FindInputItemByID(402)->GetValue());
 }

@@ -28,7 +28,9 @@ TEST(MotorFields, EveryColumnIsOneTheCatalogHas) {
     std::set<std::string> symbols;
     for (const TMotorField& f : MotorFields()) {
         for (const char* c : {f.Column, f.Factor})
-            if (c) EXPECT_TRUE(columns.count(c) || kAliases.count(c)) << c;
+            if (c) {
+                EXPECT_TRUE(columns.count(c) || kAliases.count(c)) << c;
+            }
         if (f.Symbol) {
             EXPECT_TRUE(symbols.insert(f.Symbol).second) << "handed over twice: " << f.Symbol;
             EXPECT_TRUE(std::holds_alternative<double TMotor::*>(f.Member)) << f.Symbol;

@@ -1,0 +1,159 @@
+// The element page inside the main window over the sample catalog: the sub-page rule
+// that keeps the user on the page while an input is missing, the carry-value debug
+// command, and the user element command refreshing the block lists.
+#include "UiTestSupport.h"
+
+#include "app/FormDebug.h"
+#include "app/PageControl.h"
+#include "app/SizingSession.h"
+#include "base/AtomicFile.h"
+#include "machine/Block.h"
+#include "machine/BlockGrid.h"
+#include "machine/BlockItemModel.h"
+#include "machine/ChainItemModel.h"
+#include "machine/ChoicedFactorGrid.h"
+#include "machine/CarryOutputItemModel.h"
+#include "machine/CarryOutputModel.h"
+#include "machine/PanelCarryOutput.h"
+#include "machine/PopertyGrid.h"
+#include "machine/PropertyGridModel.h"
+#include "machine/CalcCarryValue.h"
+#include "machine/ElementPage.h"
+#include "machine/Factor.h"
+#include "machine/FormUserFactor.h"
+#include "machine/FrameChoiceFactor.h"
+#include "machine/MachineServices.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <filesystem>
+
+using namespace kinemo;
+using namespace kinemo::uitest;
+
+namespace {
+
+struct TMainWithElements {
+    explicit TMainWithElements(std::function<int(QDialog&)> exec = {}) {
+        context = std::make_unique<TKinemoContext>(test::SampleCatalogPath(), TSpecialFolder(), dialogs);
+        TFormMainServices s;
+        s.FileDialogs = &files;
+        s.ExecDialog = std::move(exec);
+        form = std::make_unique<TFormMain>(*context, std::move(s));
+        frame = form->FrameChoiceFactor();
+        files.openNames = {std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb"};
+        form->Action("ActionMenuFileOpen")->trigger();
+        form->show();
+        QApplication::processEvents();
+    }
+    test::TRecordingDialogs dialogs;
+    test::TScriptedFileDialogs files;
+    TErrorReports errors;
+    std::unique_ptr<TKinemoContext> context;
+    std::unique_ptr<TFormMain> form;
+    TFrameChoiceFactor* frame = nullptr;
+};
+
+}  // namespace
+
+class ElementPageInMainTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theMainWindowShowsTheOpenedProjectOnTheElementPage() {
+        TMainWithElements m;
+        QVERIFY(m.frame);
+        QVERIFY(m.frame->isVisible());
+        QCOMPARE(m.context->Chain().Count(), 6);
+        QCOMPARE(m.frame->ChoicedFactorGrid()->Items().columnCount(), 6);
+        // The shaft load is the opened machine's, not the one before the file was read.
+        TCarryOutputModel& carry = m.frame->CarryOutputPanel()->Items().Carry();
+        QVERIFY(!carry.Failed());
+        const CarryOutput now = m.context->Chain().CalcChain(false, false);
+        QCOMPARE(carry.Output().JL, now.JL);
+        QVERIFY(carry.Output().JL > 0);
+        QVERIFY(m.errors.texts.isEmpty());
+        QVERIFY(m.dialogs.messages.empty());
+    }
+
+    // Committing a motor makes the page read-only; releasing it makes it editable again.
+    void theCommittedMotorMakesThePageReadOnly() {
+        TMainWithElements m;
+        m.form->CommitMotor({6001, 601});
+        QVERIFY(m.form->Model().Commit().Committed());
+        TBlockGrid* grid = m.frame->BlockGrid(0);
+        const int before = m.context->Chain().Count();
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                           grid->visualRect(grid->Items().index(0, 0)).center());
+        QCOMPARE(m.context->Chain().Count(), before);
+        m.frame->ChoicedFactorGrid()->SelectColumn(3);
+        TPopertyGrid* property = m.frame->PropertyGrid();
+        QVERIFY(property->Grid().Element() != nullptr);
+        QVERIFY(!property->EditCell(1, 1));
+        m.form->ReleaseCommit();
+        QVERIFY(property->EditCell(1, 1));
+        property->FinishEditing();
+        m.frame->ChoicedFactorGrid()->SelectColumn(0);  // a coupling fits right after the motor
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                           grid->visualRect(grid->Items().index(0, 0)).center());
+        QCOMPARE(m.context->Chain().Count(), before + 1);
+    }
+
+    void aMissingInputKeepsTheUserOnThePage() {
+        TMainWithElements m;
+        TPageControl* pages = m.form->PageControlMotorSelect();
+        QCOMPARE(pages->currentIndex(), 0);
+        TFactor* table = m.context->Chain().GetFactor(4);
+        QCOMPARE(table->ID, 401);
+        const double mass = table->FindInputItemByID(40101)->Value;
+        table->FindInputItemByID(40101)->Value = 0;
+        ClickTab(pages->Tabs(), 1);
+        QCOMPARE(pages->currentIndex(), 0);
+        QCOMPARE(m.dialogs.messages.size(), size_t(1));
+        QVERIFY(m.dialogs.messages[0].text.find(table->Name) != std::string::npos);
+        table->FindInputItemByID(40101)->Value = mass;
+        ClickTab(pages->Tabs(), 1);
+        QCOMPARE(pages->currentIndex(), 1);
+    }
+
+    void theCarryValueCommandAppendsTheTraceToTheDebugWindow() {
+        TMainWithElements m;
+        TFormDebug debug(m.files, "");
+        m.form->SetDebugWindow(&debug);
+        m.form->Action("ActionMenuOptionCarryValue")->trigger();
+        const std::string text = debug.Text();
+        QVERIFY(text.find("受け渡し 出力(外力=○○)") != std::string::npos);
+        QVERIFY(text.find("受け渡し 出力(外力=××)") != std::string::npos);
+        QVERIFY(debug.isVisible());
+    }
+
+    // Saving a user element from the Options command puts it into its block's list.
+    void theUserElementCommandRefreshesTheBlockLists() {
+        std::string saved;
+        TMainWithElements m([&saved](QDialog& dialog) {
+            auto& form = static_cast<TFormUserFactor&>(dialog);
+            form.EditFactorName()->setText("Coupling 28 mm");
+            form.ButtonInsert()->click();
+            saved = form.EditFactorName()->text().toStdString();
+            return 1;
+        });
+        const std::string file = m.context->Run().Settings.UserFactorFileFolder + "Coupling 28 mm.kuf";
+        std::filesystem::remove(file);
+        m.context->ReloadUserFactors();
+        m.frame->RefreshBlocks();
+        const int before = m.frame->BlockGrid(0)->Items().rowCount();
+        QAction* command = m.form->Action("ActionMenuOptionDefineUserFactor");
+        QVERIFY(command && command->isVisible());
+        command->trigger();
+        QCOMPARE(saved, std::string("Coupling 28 mm"));
+        QVERIFY(FileExists(file));
+        QCOMPARE(m.frame->BlockGrid(0)->Items().rowCount(), before + 1);
+        QCOMPARE(m.frame->BlockGrid(0)->Items().FactorAt(before)->Name, std::string("Coupling 28 mm"));
+        QCOMPARE(m.form->PageControlMotorSelect()->currentIndex(), 0);
+        std::filesystem::remove(file);
+    }
+};
+
+KINEMO_UI_TEST_MAIN(ElementPageInMainTest)
+#include "tst_ElementPageInMain.moc"
