@@ -215,6 +215,19 @@ CREATE TABLE t_motor_series (
   tms_orderby      INTEGER
 );
 
+-- Torque-speed envelope of a series, one row per corner point of a zone (1 continuous,
+-- 2 peak), in order: speed as a position between standstill (0), the motor's rated speed (1)
+-- and its maximum speed (2), linear between; torque as a fraction of its rated torque
+-- (zone 1) or of its peak torque (zone 2).
+CREATE TABLE t_torque_speed (
+  tts_cd     INTEGER PRIMARY KEY,
+  tts_tms_cd INTEGER NOT NULL REFERENCES t_motor_series (tms_cd),
+  tts_zone   INTEGER NOT NULL CHECK (tts_zone IN (1, 2)),
+  tts_order  INTEGER NOT NULL,
+  tts_speed  REAL NOT NULL CHECK (tts_speed BETWEEN 0 AND 2),
+  tts_torque REAL NOT NULL CHECK (tts_torque >= 0)
+);
+
 -- Search item: motor output (rated output value in mso_n_output).
 CREATE TABLE m_search_output (
   mso_cd       INTEGER PRIMARY KEY,

@@ -28,10 +28,20 @@
 #include "pattern/FrameInputPattern.h"
 #include "pattern/InputPatternGrid.h"
 #include "pattern/InputPatternModel.h"
+#include "selection/CandidateListModel.h"
+#include "selection/DisplayConditionForm.h"
+#include "selection/FormDisplayCondition.h"
+#include "selection/FormMotorDetail.h"
+#include "selection/FrameChoiceMotor.h"
+#include "selection/MotorGrid.h"
+#include "torque/Motor.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 #include <QDir>
 #include <QLineEdit>
@@ -208,6 +218,47 @@ private slots:
                                       TChangeDirectoryModel::ReadTexts(ctx.Query()));
         TFormChangeDirectory dialog(folders, m.files, ctx.Run().FontName, nullptr);
         QVERIFY(ColourCount(Shoot(dialog, "folder_dialog")) > 8);
+    }
+
+    // The motor page with example 02 judged at level 100, the detail window of the first
+    // passing motor (committed from there), the page after commitment and the custom
+    // condition dialog.
+    void motorPages() {
+        TSampleMain m;
+        TSizingSession& session = m.form->Model().Session();
+        QVERIFY(session.LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb") ==
+                TProjectDocument::TLoadResult::Accepted);
+        auto* frame = m.form->TabSheet(TTabSheet::ChoiceMotor)->findChild<TFrameChoiceMotor*>();
+        QVERIFY(frame);
+        std::function<int(QDialog&)> onDialog;
+        frame->SetDialogRunner([&](QDialog& d) { return onDialog ? onDialog(d) : 0; });
+        frame->FirstIdle();
+        m.form->PageControlMotorSelect()->setCurrentIndex(2);
+        frame->findChild<QAbstractButton*>("BtnAdjudication100")->click();
+        m.form->show();
+        QVERIFY(frame->JudgeAllCandidates());
+        QVERIFY(frame->Grid()->model()->rowCount() >= 1);
+        const QImage motor = Shoot(*m.form, "main_3_motor");
+        QCOMPARE(motor.size(), QSize(907, 738));
+        QVERIFY(ColourCount(motor) > 8);
+
+        onDialog = [&](QDialog& d) {
+            auto* detail = qobject_cast<TFormMotorDetail*>(&d);
+            if (!detail) return 0;
+            const QImage image = Shoot(*detail, "motor_detail");
+            if (ColourCount(image) <= 32) return 0;
+            detail->BtnCommit()->click();
+            return detail->result();
+        };
+        frame->OpenMotorDetail(0);
+        QVERIFY(session.CommittedMotor());
+        QVERIFY(ColourCount(Shoot(*m.form, "main_6_committed")) > 8);
+
+        TDisplayConditionForm form;
+        form.LoadTexts(m.context->Query());
+        form.SetCondition(session.Candidates().CustomCondition());
+        TFormDisplayCondition dialog(form, m.context->Run().FontName, m.form.get());
+        QVERIFY(ColourCount(Shoot(dialog, "display_condition")) > 8);
     }
 
     // Example 02 on the element page: the chain, the ball screw's inputs, the shaft load.

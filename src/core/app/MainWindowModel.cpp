@@ -147,6 +147,11 @@ void TMainWindowModel::CommitMotor(const TMotorReference& motor) {
     view_->MainWindowChanged();
 }
 
+void TMainWindowModel::CommitMotor(const TMotor& motor) {
+    Session().CommitMotor(motor);
+    view_->MainWindowChanged();
+}
+
 void TMainWindowModel::ReleaseCommit() {
     Session().ReleaseCommit();
     view_->MainWindowChanged();

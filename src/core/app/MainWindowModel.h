@@ -79,6 +79,8 @@ public:
     // Operations the screens call.
     const TCommitState& Commit() const;
     void CommitMotor(const TMotorReference& motor);
+    // The detail window's commitment: a copy of the judged motor.
+    void CommitMotor(const TMotor& motor);
     void ReleaseCommit();
     void ShowOptionDetail(const TMotorReference& motor);
     void ShowCadDetail(const TMotorReference& motor);

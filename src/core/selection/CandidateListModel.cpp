@@ -142,6 +142,25 @@ std::string TCandidateListModel::CellText(int row, int column) const {
     }
 }
 
+int TCandidateListModel::VerdictCode(const TMotor& m, int column) {
+    switch (column) {
+    case 4: return m.Inertia;
+    case 6: return m.MaxSpeed;
+    case 8: return m.EffectiveTorque;
+    case 10: return m.RunningTorque;
+    case 12: return m.MaxTorqueAdjudication;
+    case 14: return m.Result;
+    default: return -1;
+    }
+}
+
+TVerdict TCandidateListModel::CellVerdict(int row, int column) const {
+    if (row < 0 || row >= static_cast<int>(display_.size())) return TVerdict::None;
+    const TMotor& m = *display_[static_cast<size_t>(row)];
+    const int code = VerdictCode(m, column);
+    return code < 0 ? TVerdict::None : VerdictOf(code, m.Judged);
+}
+
 std::array<int, kCandidateColumns> TCandidateListModel::ColumnWidths(int clientWidth, int lineWidth) const {
     std::array<int, kCandidateColumns> widths{};
     int sum = 0, weights = 0;

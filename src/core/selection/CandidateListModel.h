@@ -5,6 +5,7 @@
 
 #include "selection/DisplayCondition.h"
 #include "selection/MotorChoiceModel.h"
+#include "selection/Verdict.h"
 #include "base/NameValueList.h"
 #include "base/ProjectSection.h"
 
@@ -62,6 +63,10 @@ public:
 
     // Cell texts of a display-list row, as the grid shows them.
     std::string CellText(int row, int column) const;
+    // The verdict of a label column (4, 6, 8, 10, 12, 14); None for other columns.
+    TVerdict CellVerdict(int row, int column) const;
+    // The judgement code a label column shows, or -1 for other columns.
+    static int VerdictCode(const TMotor& motor, int column);
     const TGridColumnText& Column(int c) const { return columns_.at(static_cast<size_t>(c)); }
     // Widths with the spare room shared out by weight.
     std::array<int, kCandidateColumns> ColumnWidths(int clientWidth, int lineWidth) const;

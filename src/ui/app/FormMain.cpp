@@ -10,6 +10,7 @@
 #include "machine/ElementPage.h"
 #include "machine/FrameChoiceFactor.h"
 #include "pattern/FrameInputPattern.h"
+#include "selection/MotorChoicePage.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -76,6 +77,7 @@ TFormMain::~TFormMain() {
     // The screens go before the session they show.
     model_.Navigator().SetPage(1, nullptr);
     delete frameInputPattern_;
+    model_.Navigator().SetPage(2, nullptr);
     model_.Navigator().SetPage(0, nullptr);
     delete frameChoiceFactor_;
     if (context_.BusyCursor() == &busy_) context_.SetBusyCursor(nullptr);
@@ -201,6 +203,7 @@ void TFormMain::RunStartup() {
     wait_ = std::make_unique<TFormWaitForProcess>(this, font);
     if (!context_.Progress()) context_.SetProgress(wait_.get());
     model_.FinishStartup();
+    frameChoiceMotor_ = AddMotorChoicePage(*this, context_, model_.Session());
     UpdateTabWidth();
     model_.ShowVantorLanguageMismatch();
     model_.OpenCommandLineProject(services_.Arguments);

@@ -28,6 +28,7 @@ namespace kinemo {
 class IFileDialogs;
 class TFormDebug;
 class TFormWaitForProcess;
+class TFrameChoiceMotor;
 class TFrameChoiceFactor;
 class TFrameInputPattern;
 class TKinemoContext;
@@ -79,6 +80,7 @@ public:
 
     // Operations of the screens.
     void CommitMotor(const TMotorReference& motor) { model_.CommitMotor(motor); }
+    void CommitMotor(const TMotor& motor) { model_.CommitMotor(motor); }
     void ReleaseCommit();
     void ShowOptionDetail(const TMotorReference& motor) { model_.ShowOptionDetail(motor); }
     void ShowCadDetail(const TMotorReference& motor) { model_.ShowCadDetail(motor); }
@@ -141,6 +143,7 @@ private:
     QLabel* labelMotorCommitState_ = nullptr;
     TFrameChoiceFactor* frameChoiceFactor_ = nullptr;
     TFrameInputPattern* frameInputPattern_ = nullptr;
+    TFrameChoiceMotor* frameChoiceMotor_ = nullptr;
     std::map<std::string, std::function<std::string()>> debugSources_;
     std::function<void()> userFactorDialog_;
     std::vector<std::function<void(bool)>> firstIdle_;

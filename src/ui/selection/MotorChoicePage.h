@@ -1,0 +1,14 @@
+// Puts the motor choice page on the main window's third sub-page and wires it to the
+// window: commitment, debug texts, the modified mark, page entry and the first idle moment.
+#pragma once
+
+namespace kinemo {
+
+class TFormMain;
+class TFrameChoiceMotor;
+class TKinemoContext;
+class TSizingSession;
+
+TFrameChoiceMotor* AddMotorChoicePage(TFormMain& form, TKinemoContext& context, TSizingSession& session);
+
+}  // namespace kinemo
