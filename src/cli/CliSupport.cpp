@@ -6,8 +6,6 @@
 #include "app/SizingSession.h"
 #include "base/KinemoError.h"
 
-#include <pugixml.hpp>
-
 #include <cstdio>
 #include <unistd.h>
 
@@ -43,15 +41,6 @@ std::unique_ptr<TSizingSession> OpenSession(TKinemoContext& ctx, const std::stri
     // The load has shown the machine's problems on stderr; nothing is calculated.
     if (!session->MachineProblemText().empty()) throw ReportedFailure{};
     return session;
-}
-
-void LoadProjectSection(const std::string& path, const char* section, pugi::xml_document& doc,
-                        const std::function<void(const pugi::xml_node&)>& load) {
-    pugi::xml_parse_result result = doc.load_file(path.c_str());
-    if (!result) throw TKinemoError("Can not read project file " + path + ": " + result.description());
-    pugi::xml_node root = doc.child("KINEMO");
-    if (!root) throw TKinemoError("Not a project file (no KINEMO root): " + path);
-    if (pugi::xml_node node = root.child(section)) load(node);
 }
 
 }  // namespace kinemo::cli

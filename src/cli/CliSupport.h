@@ -47,9 +47,4 @@ std::unique_ptr<TKinemoContext> OpenContext(const Arguments& args, TCliDialogs& 
 // (elements left out, values outside their range) ends the command with exit 1.
 std::unique_ptr<TSizingSession> OpenSession(TKinemoContext& ctx, const std::string& project);
 
-// Loads a project file into doc and hands its section (a child of the root "KINEMO") to
-// load when present. Unreadable XML or a missing root raise an error naming the file.
-void LoadProjectSection(const std::string& path, const char* section, pugi::xml_document& doc,
-                        const std::function<void(const pugi::xml_node&)>& load);
-
 }  // namespace kinemo::cli

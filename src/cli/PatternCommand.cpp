@@ -3,13 +3,9 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
-#include "machine/CalcCarryValue.h"
-#include "machine/ChoiceFactorModel.h"
-#include "pattern/InputPatternModel.h"
 #include "app/KinemoContext.h"
-#include "base/KinemoError.h"
-
-#include <pugixml.hpp>
+#include "app/SizingSession.h"
+#include "pattern/InputPatternModel.h"
 
 #include <cstdio>
 
@@ -17,36 +13,27 @@ namespace kinemo::cli {
 
 namespace {
 
-// Declines the "switch without converting" question quietly: the command reports why the
-// conversion failed instead.
-class TDeclineQuestions : public IUserDialogs {
+// Declines the "switch without converting" question quietly; messages still reach stderr.
+class TDeclineQuestions : public TCliDialogs {
 public:
-    int ShowMessageDialog(const std::string&, TMsgDlgType, unsigned) override { return mrNo; }
+    int ShowMessageDialog(const std::string& text, TMsgDlgType type, unsigned buttons) override {
+        if (buttons & mbNo) return mrNo;
+        return TCliDialogs::ShowMessageDialog(text, type, buttons);
+    }
 };
 
 void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
 int RunPattern(const Arguments& args) {
     if (args.positional.size() != 1) throw UsageError{"one project file expected"};
-    const std::string& path = args.positional[0];
-    TCliDialogs dialogs;
+    // The command reports why a conversion failed instead of asking.
+    TDeclineQuestions dialogs;
     std::unique_ptr<TKinemoContext> ctx = OpenContext(args, dialogs);
-    ctx->ReloadUserFactors();
-    TChoiceFactorModel machine(ctx->Machine(), ctx->Chain(), ctx->ErrorMessages(), dialogs, ctx->Run().MaxFactorCount);
-    TDeclineQuestions decline;
-    TPatternServices services = PatternServicesOf(*ctx);
-    services.Dialogs = &decline;
-    TInputPatternModel page(services);
-    pugi::xml_document machineDoc;
-    LoadProjectSection(path, "FrameChoiceFactor", machineDoc,
-                       [&](const pugi::xml_node& section) { machine.LoadFromXML(section); });
-    // The pattern's speeds depend on the whole machine: none is shown for a part of it.
-    if (!machine.LoadProblemText().empty()) throw TKinemoError(machine.LoadProblemText());
-    pugi::xml_document patternDoc;
-    LoadProjectSection(path, "FrameInputPattern", patternDoc,
-                       [&](const pugi::xml_node& section) { page.LoadSection(section); });
+    // Opened as every command opens a project: version checks, machine checks.
+    std::unique_ptr<TSizingSession> session = OpenSession(*ctx, args.positional[0]);
+    TInputPatternModel& page = session->Pattern();
     // As leaving the element page and entering the pattern page do.
-    page.SetAxisKind(ctx->Chain().IsRolling());
+    session->MachineChanged();
     page.RefreshCarryOutputs();
     page.RecalculateCurrentAxis();
     page.SetInputType(page.InputType());
