@@ -30,7 +30,7 @@ size_t ElementCount(const std::vector<int32_t>& upper) {
     size_t total = 1;
     for (int32_t ub : upper) {
         if (ub < -1) VbFail(EVbError::kSubscriptOutOfRange);
-        total *= static_cast<size_t>(ub + 1);
+        total *= static_cast<size_t>(ub) + 1;  // ub + 1 in int overflows for Dim b(2147483647)
         if (total > TRuntime::kMaxValueBytes) VbFail(EVbError::kOutOfMemory);
     }
     return total;
