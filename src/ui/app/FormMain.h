@@ -122,6 +122,7 @@ private:
     void RunCommand(const std::string& name);
     void ActionMenuOptionMeasureExecute();
     void ActionMenuChangeDirectoryExecute();
+    void ActionMenuOptionLanguageExecute();
     void ActionMenuOptionDefineUserFactorExecute();
     void ShowDebugText(const std::string& command);
     void ActionMenuOptionCommitMotorValueExecute();

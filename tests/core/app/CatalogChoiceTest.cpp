@@ -1,0 +1,94 @@
+// Choosing the catalog of a run: command line, stored language, build tree and installed
+// layout, missing files.
+#include "app/CatalogChoice.h"
+#include "base/ConfigFile.h"
+#include "base/KinemoError.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace kinemo;
+using kinemo::test::TempDir;
+using kinemo::test::WriteFile;
+
+namespace {
+
+// A program folder laid out like the build tree (catalogs beside the program) or like an
+// installed program (bin/ and share/kinemo/).
+struct Layout {
+    TempDir dir;
+    std::string program, data, settings;
+    Layout(bool installed, bool withJapanese) {
+        program = dir.File(installed ? "usr/bin" : "build/bin");
+        data = installed ? dir.File("usr/share/kinemo") : program;
+        std::filesystem::create_directories(program);
+        std::filesystem::create_directories(data);
+        WriteFile(data + "/Kinemo.db", "");
+        if (withJapanese) WriteFile(data + "/Kinemo-ja.db", "");
+        settings = dir.File("Kinemo.ini");
+    }
+};
+
+std::string Canonical(const std::string& path) { return std::filesystem::weakly_canonical(path).string(); }
+
+}  // namespace
+
+TEST(CatalogChoice, StoredLanguageAndLayoutPickTheFile) {
+    struct Case {
+        const char* name;
+        bool installed, withJapanese;
+        const char* stored;  // nullptr: nothing stored
+        const char* expectedFile;
+    };
+    const Case cases[] = {
+        {"first start, build tree", false, true, nullptr, "Kinemo.db"},
+        {"Japanese chosen, build tree", false, true, "ja", "Kinemo-ja.db"},
+        {"Japanese chosen, installed", true, true, "ja", "Kinemo-ja.db"},
+        {"English chosen, installed", true, true, "en", "Kinemo.db"},
+        {"Japanese chosen but not installed", true, false, "ja", "Kinemo.db"},
+        {"unknown language stored", false, true, "xx", "Kinemo.db"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Layout layout(c.installed, c.withJapanese);
+        if (c.stored) WriteCatalogLanguage(layout.settings, c.stored);
+        const TCatalogChoice choice = ChooseCatalog(layout.program, {"job.kjb"}, layout.settings);
+        EXPECT_EQ(Canonical(choice.CatalogPath), Canonical(layout.data + "/" + c.expectedFile));
+        EXPECT_EQ(Canonical(choice.PictureFolder), Canonical(layout.data));
+        EXPECT_EQ(choice.Arguments, std::vector<std::string>{"job.kjb"});
+    }
+}
+
+TEST(CatalogChoice, CommandLineNamesTheFileAndIsRemovedFromTheArguments) {
+    Layout layout(true, true);
+    WriteCatalogLanguage(layout.settings, "ja");
+    const std::string own = layout.dir.File("mine");
+    std::filesystem::create_directories(own + "/picture");
+    const std::string other = layout.dir.File("other");
+    std::filesystem::create_directories(other);
+
+    TCatalogChoice a = ChooseCatalog(layout.program, {"--catalog", own + "/My.db", "job.kjb"}, layout.settings);
+    EXPECT_EQ(a.CatalogPath, own + "/My.db");
+    EXPECT_EQ(a.PictureFolder, own + "/");  // a catalog with its own pictures
+    EXPECT_EQ(a.Arguments, std::vector<std::string>{"job.kjb"});
+
+    TCatalogChoice b = ChooseCatalog(layout.program, {"job.kjb", "--catalog=" + other + "/Other.db"}, layout.settings);
+    EXPECT_EQ(b.CatalogPath, other + "/Other.db");
+    EXPECT_EQ(Canonical(b.PictureFolder), Canonical(layout.data));  // no pictures of its own
+    EXPECT_EQ(b.Arguments, std::vector<std::string>{"job.kjb"});
+
+    EXPECT_THROW(ChooseCatalog(layout.program, {"--catalog"}, layout.settings), TKinemoError);
+    EXPECT_THROW(ChooseCatalog(layout.program, {"--catalog="}, layout.settings), TKinemoError);
+}
+
+TEST(CatalogChoice, LanguageIsStoredBesideOtherSettings) {
+    TempDir dir;
+    const std::string settings = dir.File("Kinemo.ini");
+    WriteFile(settings, "[Dir]\nSaveFile=/home/me/jobs/\n");
+    EXPECT_EQ(ReadCatalogLanguage(settings), "en");
+    WriteCatalogLanguage(settings, "ja");
+    EXPECT_EQ(ReadCatalogLanguage(settings), "ja");
+    EXPECT_EQ(TConfigFile(settings).ReadString("Dir", "SaveFile", ""), "/home/me/jobs/");
+}
