@@ -131,7 +131,7 @@ private slots:
     void mainWindowWithJapaneseCaptions() {
         uitest::TProgramFolder folder({.FontName = "Noto Sans CJK JP", .JapaneseTabs = true});
         TSampleMain m(folder.File("Kinemo.db"));
-        QVERIFY(ColourCount(Shoot(*m.form, "main_ja")) > 8);
+        QVERIFY(ColourCount(Shoot(*m.form, "main_ja_tabs")) > 8);
     }
 
     void patternPageOfExample02() {

@@ -1,0 +1,140 @@
+// The program on the Japanese catalog: every caption the English catalog fills is filled in
+// Japanese too (menus, labels, buttons, group boxes, tabs, grid headers, on every page with
+// example 02 open), and the main window on the element page is written as main_ja.png.
+#include "UiTestSupport.h"
+
+#include "app/PageControl.h"
+#include "machine/ChoicedFactorGrid.h"
+#include "machine/FrameChoiceFactor.h"
+#include "machine/PopertyGrid.h"
+#include "machine/PropertyGridModel.h"
+#include "selection/FrameChoiceMotor.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <map>
+
+using namespace kinemo;
+
+namespace {
+
+const char* const kExample02 = "/examples/02_ball_screw_through_gear.kjb";
+
+// The main window over one catalog with example 02 open.
+struct TCatalogMain {
+    QTemporaryDir dir;
+    test::TRecordingDialogs dialogs;
+    test::TScriptedFileDialogs files;
+    std::unique_ptr<TKinemoContext> context;
+    std::unique_ptr<TFormMain> form;
+
+    explicit TCatalogMain(const std::string& catalog) {
+        context = std::make_unique<TKinemoContext>(catalog, TSpecialFolder(dir.filePath("cfg").toStdString()), dialogs);
+        TFormMainServices s;
+        s.FileDialogs = &files;
+        form = std::make_unique<TFormMain>(*context, std::move(s));
+        files.openNames = {std::string(KINEMO_SOURCE_DIR) + kExample02};
+        form->Action("ActionMenuFileOpen")->trigger();
+        form->show();
+        QApplication::processEvents();
+    }
+};
+
+// Every caption of the window by a name that is the same whichever catalog is open:
+// the object path plus the kind of caption.
+std::map<QString, QString> Captions(QWidget& window) {
+    std::map<QString, QString> captions;
+    auto nameOf = [&](QObject* o) {
+        QString path;
+        for (QObject* p = o; p && p != &window; p = p->parent())
+            path.prepend("/" + (p->objectName().isEmpty() ? QString(p->metaObject()->className()) : p->objectName()));
+        return path;
+    };
+    for (QAction* a : window.findChildren<QAction*>())
+        if (!a->isSeparator() && !a->objectName().isEmpty()) captions["action:" + a->objectName()] = a->text();
+    for (QMenu* m : window.findChildren<QMenu*>()) captions["menu:" + nameOf(m)] = m->title();
+    for (QLabel* l : window.findChildren<QLabel*>())
+        if (l->pixmap().isNull()) captions["label:" + nameOf(l)] = l->text();
+    for (QAbstractButton* b : window.findChildren<QAbstractButton*>())
+        if (!b->objectName().isEmpty()) captions["button:" + nameOf(b)] = b->text();
+    for (QGroupBox* g : window.findChildren<QGroupBox*>()) captions["group:" + nameOf(g)] = g->title();
+    for (QTabWidget* t : window.findChildren<QTabWidget*>())
+        for (int i = 0; i < t->count(); ++i) captions[QString("tab:%1[%2]").arg(nameOf(t)).arg(i)] = t->tabText(i);
+    for (QAbstractItemView* v : window.findChildren<QAbstractItemView*>()) {
+        QAbstractItemModel* m = v->model();
+        if (!m) continue;
+        for (int c = 0; c < m->columnCount(); ++c)
+            captions[QString("header:%1[%2]").arg(nameOf(v)).arg(c)] = m->headerData(c, Qt::Horizontal).toString();
+    }
+    return captions;
+}
+
+// The captions of the window on each of the three sizing pages.
+std::map<QString, QString> CaptionsOnEveryPage(TCatalogMain& m) {
+    std::map<QString, QString> all;
+    for (int page = 0; page < 3; ++page) {
+        m.form->PageControlMotorSelect()->setCurrentIndex(page);
+        QApplication::processEvents();
+        for (auto& [name, text] : Captions(*m.form)) all[QString("page%1 ").arg(page) + name] = text;
+    }
+    m.form->PageControlMotorSelect()->setCurrentIndex(0);
+    return all;
+}
+
+bool HasJapanese(const QString& text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0x3040 && c.unicode() <= 0x9fff) return true;
+    return false;
+}
+
+}  // namespace
+
+class JapaneseCatalogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void noCaptionIsEmptyThatEnglishFills() {
+        TCatalogMain en(test::SampleCatalogPath());
+        TCatalogMain ja(std::string(KINEMO_BIN_DIR) + "/Kinemo-ja.db");
+        QVERIFY(en.dialogs.messages.empty());
+        QVERIFY(ja.dialogs.messages.empty());
+        const auto english = CaptionsOnEveryPage(en);
+        const auto japanese = CaptionsOnEveryPage(ja);
+        int filled = 0, inJapanese = 0;
+        for (const auto& [name, text] : english) {
+            if (text.trimmed().isEmpty()) continue;
+            ++filled;
+            auto it = japanese.find(name);
+            QVERIFY2(it != japanese.end(), qPrintable("no such caption on the Japanese catalog: " + name));
+            QVERIFY2(!it->second.trimmed().isEmpty(), qPrintable("empty Japanese caption: " + name + " (English: " + text + ")"));
+            if (HasJapanese(it->second)) ++inJapanese;
+        }
+        QVERIFY(filled > 50);
+        // Numbers, models and unit symbols stay; the words are Japanese.
+        QVERIFY2(inJapanese * 10 > filled * 6, qPrintable(QString("%1 of %2 captions in Japanese").arg(inJapanese).arg(filled)));
+        QVERIFY(HasJapanese(ja.form->windowTitle()));
+    }
+
+    // Example 02 on the element page, the ball screw selected.
+    void mainWindowOnTheElementPage() {
+        TCatalogMain ja(std::string(KINEMO_BIN_DIR) + "/Kinemo-ja.db");
+        TFrameChoiceFactor* frame = ja.form->FrameChoiceFactor();
+        QCOMPARE(ja.context->Chain().Count(), 6);
+        frame->ChoicedFactorGrid()->SelectColumn(3);
+        QCOMPARE(frame->PropertyGrid()->Grid().Element()->ID, 301);
+        QApplication::processEvents();
+        const QImage image = ja.form->grab().toImage();
+        QDir().mkpath(KINEMO_SCREENSHOT_DIR);
+        QVERIFY(image.save(QString(KINEMO_SCREENSHOT_DIR) + "/main_ja.png"));
+        QCOMPARE(image.size(), QSize(907, 738));
+    }
+};
+
+QTEST_MAIN(JapaneseCatalogTest)
+#include "tst_JapaneseCatalog.moc"
