@@ -1,6 +1,7 @@
 // Choosing the catalog of a run: command line, stored language, build tree and installed
 // layout, missing files.
 #include "app/CatalogChoice.h"
+#include "app/LanguageModel.h"
 #include "base/ConfigFile.h"
 #include "base/KinemoError.h"
 #include "support/TestSupport.h"
@@ -91,4 +92,28 @@ TEST(CatalogChoice, LanguageIsStoredBesideOtherSettings) {
     WriteCatalogLanguage(settings, "ja");
     EXPECT_EQ(ReadCatalogLanguage(settings), "ja");
     EXPECT_EQ(TConfigFile(settings).ReadString("Dir", "SaveFile", ""), "/home/me/jobs/");
+}
+
+TEST(LanguageModel, OffersTheInstalledCatalogsAndStoresAChangeForTheNextStart) {
+    Layout both(true, true);
+    TNameValueList texts;
+    texts.SetValue("Language.en", "English");
+    texts.SetValue("Language.ja", "日本語");
+    TLanguageModel model(both.data, both.settings, texts);
+    ASSERT_EQ(model.Languages().size(), 2u);
+    EXPECT_EQ(model.LanguageName(1), "日本語");
+    EXPECT_EQ(model.CurrentIndex(), 0u);
+    EXPECT_FALSE(model.Accept(0));  // unchanged: nothing written, no restart note
+    EXPECT_FALSE(std::filesystem::exists(both.settings));
+    EXPECT_TRUE(model.Accept(1));
+    EXPECT_EQ(ReadCatalogLanguage(both.settings), "ja");
+    EXPECT_EQ(TLanguageModel(both.data, both.settings, texts).CurrentIndex(), 1u);
+    EXPECT_FALSE(model.Accept(7));
+
+    Layout english(false, false);
+    WriteCatalogLanguage(english.settings, "ja");  // chosen, then the Japanese catalog removed
+    TLanguageModel only(english.data, english.settings, {});
+    ASSERT_EQ(only.Languages().size(), 1u);
+    EXPECT_EQ(only.CurrentIndex(), 0u);
+    EXPECT_EQ(only.LanguageName(0), "en");  // no text: the code
 }
