@@ -46,7 +46,7 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('frame_choice_motor', 'MotorGrid[10]', 6045, '運転', '判定'),
   ('frame_choice_motor', 'MotorGrid[11]', 6046, 'ピーク', '最大比 %'),
   ('frame_choice_motor', 'MotorGrid[12]', 6047, 'ピーク', '判定'),
-  ('frame_choice_motor', 'MotorGrid[13]', 6048, '回生', '負荷率 %'),
+  ('frame_choice_motor', 'MotorGrid[13]', 6048, '回生', '負荷%'),
   ('frame_choice_motor', 'MotorGrid[14]', 6049, '回生', '判定'),
 
   ('form_display_condition', 'FormTitle',            6085, 'カスタム表示条件', NULL),

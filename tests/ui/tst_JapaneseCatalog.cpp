@@ -9,6 +9,7 @@
 #include "machine/PopertyGrid.h"
 #include "machine/PropertyGridModel.h"
 #include "selection/FrameChoiceMotor.h"
+#include "selection/MotorGrid.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -133,6 +134,25 @@ private slots:
         QDir().mkpath(KINEMO_SCREENSHOT_DIR);
         QVERIFY(image.save(QString(KINEMO_SCREENSHOT_DIR) + "/main_ja.png"));
         QCOMPARE(image.size(), QSize(907, 738));
+    }
+
+    // The drive pattern page and the judged candidates of example 02 in Japanese.
+    void patternAndMotorPages() {
+        TCatalogMain ja(std::string(KINEMO_BIN_DIR) + "/Kinemo-ja.db");
+        QDir().mkpath(KINEMO_SCREENSHOT_DIR);
+        ja.form->PageControlMotorSelect()->setCurrentIndex(1);
+        QApplication::processEvents();
+        QVERIFY(ja.form->grab().toImage().save(QString(KINEMO_SCREENSHOT_DIR) + "/main_ja_pattern.png"));
+        auto* frame = ja.form->TabSheet(TTabSheet::ChoiceMotor)->findChild<TFrameChoiceMotor*>();
+        QVERIFY(frame);
+        frame->FirstIdle();
+        ja.form->PageControlMotorSelect()->setCurrentIndex(2);
+        frame->findChild<QAbstractButton*>("BtnAdjudication100")->click();
+        QVERIFY(frame->JudgeAllCandidates());
+        QVERIFY(frame->Grid()->model()->rowCount() >= 1);
+        QApplication::processEvents();
+        QVERIFY(ja.form->grab().toImage().save(QString(KINEMO_SCREENSHOT_DIR) + "/main_ja_motor.png"));
+        QVERIFY(ja.dialogs.messages.empty());
     }
 };
 
