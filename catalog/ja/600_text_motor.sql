@@ -103,7 +103,7 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('form_motor_detail', 'GridMotorCalc[5,0]', 6542, '計算値', NULL),
   ('form_motor_detail', 'GridMotorCalc[7,0]', 6544, '比率', NULL),
   ('form_motor_detail', 'GridMotorCalc[9,0]', 6546, '判定', NULL),
-  ('form_motor_detail', 'GridMotorCalc[0,1]', 6547, '負荷慣性モーメント', NULL),
+  ('form_motor_detail', 'GridMotorCalc[0,1]', 6547, '負荷慣性', NULL),
   ('form_motor_detail', 'GridMotorCalc[0,2]', 6548, '回転速度', NULL),
   ('form_motor_detail', 'GridMotorCalc[0,3]', 6549, '実効トルク', NULL),
   ('form_motor_detail', 'GridMotorCalc[0,4]', 6550, '運転トルク', NULL),

@@ -8,6 +8,7 @@
 #include "machine/FrameChoiceFactor.h"
 #include "machine/PopertyGrid.h"
 #include "machine/PropertyGridModel.h"
+#include "selection/FormMotorDetail.h"
 #include "selection/FrameChoiceMotor.h"
 #include "selection/MotorGrid.h"
 
@@ -152,6 +153,19 @@ private slots:
         QVERIFY(frame->Grid()->model()->rowCount() >= 1);
         QApplication::processEvents();
         QVERIFY(ja.form->grab().toImage().save(QString(KINEMO_SCREENSHOT_DIR) + "/main_ja_motor.png"));
+        // The motor detail window with its charts.
+        bool shown = false;
+        frame->SetDialogRunner([&](QDialog& d) {
+            auto* detail = qobject_cast<TFormMotorDetail*>(&d);
+            if (!detail) return 0;
+            detail->show();
+            QApplication::processEvents();
+            shown = detail->grab().toImage().save(QString(KINEMO_SCREENSHOT_DIR) + "/motor_detail_ja.png") &&
+                    HasJapanese(detail->windowTitle());
+            return 0;
+        });
+        frame->OpenMotorDetail(0);
+        QVERIFY(shown);
         QVERIFY(ja.dialogs.messages.empty());
     }
 };
