@@ -34,7 +34,7 @@ if [ -e "$build/bin/kinemo-cad" ]; then
   [ -x "$root/usr/bin/kinemo-cad" ] || fail "kinemo-cad was built but is not in the package"
 fi
 # Every picture a manual page shows is in the package.
-for img in $(grep -oh 'images/[A-Za-z0-9_.-]*' "$root"/usr/share/kinemo/doc/*.html | sort -u); do
+for img in $(grep -oh 'images/[A-Za-z0-9_./-]*' "$root"/usr/share/kinemo/doc/*.html | sort -u); do
   [ -f "$root/usr/share/kinemo/doc/$img" ] || fail "the manual shows $img, which is not installed"
 done
 
