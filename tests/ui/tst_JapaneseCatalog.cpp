@@ -3,6 +3,7 @@
 // example 02 open), and the main window on the element page is written as main_ja.png.
 #include "UiTestSupport.h"
 
+#include "app/CatalogChoice.h"
 #include "app/PageControl.h"
 #include "machine/ChoicedFactorGrid.h"
 #include "machine/FrameChoiceFactor.h"
@@ -14,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -37,10 +39,13 @@ struct TCatalogMain {
     std::unique_ptr<TKinemoContext> context;
     std::unique_ptr<TFormMain> form;
 
+    std::function<int(QDialog&)> onDialog;
+
     explicit TCatalogMain(const std::string& catalog) {
         context = std::make_unique<TKinemoContext>(catalog, TSpecialFolder(dir.filePath("cfg").toStdString()), dialogs);
         TFormMainServices s;
         s.FileDialogs = &files;
+        s.ExecDialog = [this](QDialog& d) { return onDialog ? onDialog(d) : int(QDialog::Rejected); };
         form = std::make_unique<TFormMain>(*context, std::move(s));
         files.openNames = {std::string(KINEMO_SOURCE_DIR) + kExample02};
         form->Action("ActionMenuFileOpen")->trigger();
@@ -167,6 +172,35 @@ private slots:
         frame->OpenMotorDetail(0);
         QVERIFY(shown);
         QVERIFY(ja.dialogs.messages.empty());
+    }
+
+    // Options → Language: the installed catalogs in their own names; a change is stored for
+    // the next start and said so, the same choice again writes nothing.
+    void languageCommandStoresTheChoiceForTheNextStart() {
+        TCatalogMain ja(std::string(KINEMO_BIN_DIR) + "/Kinemo-ja.db");
+        const std::string settings = ja.context->Folders().SettingsFile();
+        QStringList offered;
+        ja.onDialog = [&](QDialog& d) {
+            auto* list = d.findChild<QComboBox*>("ComboBoxLanguage");
+            if (!list) return int(QDialog::Rejected);
+            for (int i = 0; i < list->count(); ++i) offered << list->itemText(i);
+            d.show();
+            QApplication::processEvents();
+            d.grab().toImage().save(QString(KINEMO_SCREENSHOT_DIR) + "/language_ja.png");
+            list->setCurrentIndex(1);
+            return int(QDialog::Accepted);
+        };
+        QAction* command = ja.form->Action("ActionMenuOptionLanguage");
+        QVERIFY(command && command->isVisible());
+        QCOMPARE(command->text(), QString("言語(&L)..."));
+        command->trigger();
+        QCOMPARE(offered, QStringList({"English(英語)", "日本語"}));
+        QCOMPARE(ReadCatalogLanguage(settings), std::string("ja"));
+        QCOMPARE(ja.dialogs.messages.size(), size_t(1));
+        QCOMPARE(ja.dialogs.messages[0].text, std::string("言語は Kinemo の次回起動時に切り替わります。"));
+        command->trigger();  // 日本語 again: unchanged, no message
+        QCOMPARE(ja.dialogs.messages.size(), size_t(1));
+        QCOMPARE(ReadCatalogLanguage(settings), std::string("ja"));
     }
 };
 
