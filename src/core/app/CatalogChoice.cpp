@@ -5,6 +5,8 @@
 #include "base/ConfigFile.h"
 #include "base/KinemoError.h"
 
+#include <filesystem>
+
 namespace kinemo {
 
 namespace {
@@ -32,7 +34,7 @@ const std::vector<TCatalogLanguage>& CatalogLanguages() {
 std::string FindDataFolder(const std::string& programFolder) {
     const std::string own = WithSlash(programFolder);
     if (FileExists(own + CatalogLanguages().front().FileName)) return own;
-    const std::string installed = own + "../share/kinemo/";
+    const std::string installed = std::filesystem::path(own + "../share/kinemo/").lexically_normal().string();
     if (FileExists(installed + CatalogLanguages().front().FileName)) return installed;
     return own;
 }

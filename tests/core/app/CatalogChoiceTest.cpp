@@ -62,6 +62,16 @@ TEST(CatalogChoice, StoredLanguageAndLayoutPickTheFile) {
     }
 }
 
+TEST(CatalogChoice, AnInstalledProgramFindsItsDataFolderWithoutDotDot) {
+    Layout installed(true, false);
+    EXPECT_EQ(FindDataFolder(installed.program), installed.data + "/");
+    EXPECT_EQ(FindDataFolder(installed.program + "/"), installed.data + "/");
+    Layout build(false, false);
+    EXPECT_EQ(FindDataFolder(build.program), build.program + "/");
+    TempDir empty;  // no catalog anywhere: the program's own folder (opening it reports the error)
+    EXPECT_EQ(FindDataFolder(empty.File("bin")), empty.File("bin") + "/");
+}
+
 TEST(CatalogChoice, CommandLineNamesTheFileAndIsRemovedFromTheArguments) {
     Layout layout(true, true);
     WriteCatalogLanguage(layout.settings, "ja");
