@@ -1,5 +1,6 @@
 -- Japanese texts of the main window (class "main_window") and the page tab captions (class "1").
--- Help targets and file filters stay the English ones (NULL).
+-- Kinemo Help leads to the Japanese quick start; the other help targets and the file
+-- extensions stay the English ones (NULL).
 
 INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol) VALUES
   ('main_window', 'MenuFile',   1, 'ファイル(&F)', NULL),
@@ -19,7 +20,7 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('main_window', 'ActionMenuOptionCommitMotorValue', 24, 'デバッグ: 確定モータ(&M)', NULL),
   ('main_window', 'ActionMenuOptionDefineUserFactor', 25, 'ユーザー定義要素(&E)...', NULL),
 
-  ('main_window', 'ActionMenuHelpHelp',    30, 'Kinemo ヘルプ(&H)', NULL),
+  ('main_window', 'ActionMenuHelpHelp',    30, 'Kinemo ヘルプ(&H)', 'doc/help-ja.html'),
   ('main_window', 'ActionMenuHelpCatalog', 31, '製品カタログ(&C)', NULL),
   ('main_window', 'ActionMenuHelpManual',  32, 'ユーザーズマニュアル(&M)', NULL),
 

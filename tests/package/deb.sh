@@ -24,7 +24,7 @@ dpkg-deb -f "$deb" Recommends | grep -q fonts-noto-cjk || fail "fonts-noto-cjk n
 root="$scratch/root"
 dpkg -x "$deb" "$root"
 for f in usr/bin/kinemo usr/bin/kinemo-cli usr/share/kinemo/Kinemo.db usr/share/kinemo/Kinemo-ja.db \
-         usr/share/kinemo/doc/help.html usr/share/kinemo/doc/catalog.html usr/share/kinemo/doc/manual.html \
+         usr/share/kinemo/doc/help.html usr/share/kinemo/doc/help-ja.html usr/share/kinemo/doc/catalog.html usr/share/kinemo/doc/manual.html \
          usr/share/kinemo/examples/02_ball_screw_through_gear.kjb usr/share/applications/kinemo.desktop \
          usr/share/icons/hicolor/scalable/apps/kinemo.svg; do
   [ -e "$root/$f" ] || fail "$f is not in the package"

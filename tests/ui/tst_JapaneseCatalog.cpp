@@ -202,6 +202,20 @@ private slots:
         QCOMPARE(ja.dialogs.messages.size(), size_t(1));
         QCOMPARE(ReadCatalogLanguage(settings), std::string("ja"));
     }
+
+    // The Help commands lead to installed pages: the Japanese quick start, the English manual.
+    void helpCommandsOpenInstalledPages() {
+        TCatalogMain ja(std::string(KINEMO_BIN_DIR) + "/Kinemo-ja.db");
+        const std::pair<const char*, const char*> targets[] = {{"ActionMenuHelpHelp", "/doc/help-ja.html"},
+                                                               {"ActionMenuHelpCatalog", "/doc/catalog.html"},
+                                                               {"ActionMenuHelpManual", "/doc/manual.html"}};
+        for (const auto& [command, page] : targets) {
+            const THelpTarget target = ja.form->Model().HelpTarget(command);
+            QVERIFY2(QString::fromStdString(target.Target).endsWith(page), target.Target.c_str());
+            QVERIFY2(ja.form->Model().HelpTargetAvailable(target), target.Target.c_str());
+        }
+        QVERIFY(ja.dialogs.messages.empty());
+    }
 };
 
 QTEST_MAIN(JapaneseCatalogTest)
