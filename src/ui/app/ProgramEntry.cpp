@@ -51,7 +51,7 @@ int RunProgram(TProgramOptions options) {
     std::unique_ptr<TFormMain> form;
     try {
         context = std::make_unique<TKinemoContext>(folder + "Kinemo.db", TSpecialFolder(), dialogs);
-        services.Registry = options.Registry ? *options.Registry : TRegistry::ForUser(context->Folders());
+        services.Registry = options.Registry ? *options.Registry : TRegistry::ForUser(context->Folders(), folder);
         form = std::make_unique<TFormMain>(*context, std::move(services));
     } catch (const std::exception& e) {
         splash.close();
