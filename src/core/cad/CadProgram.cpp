@@ -44,16 +44,17 @@ bool Reap(pid_t pid, int& status, bool block) {
     }
 }
 
-// Asks the child to end, then forces it after a grace period.
+// Asks the child and whatever it started (its own process group) to end, then forces them
+// after a grace period.
 void Stop(pid_t pid) {
     int status = 0;
-    ::kill(pid, SIGTERM);
+    ::kill(-pid, SIGTERM);
     const auto start = Clock::now();
     while (ElapsedMs(start) < 1000) {
         if (Reap(pid, status, false)) return;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    ::kill(pid, SIGKILL);
+    ::kill(-pid, SIGKILL);
     Reap(pid, status, true);
 }
 
@@ -68,8 +69,14 @@ TCadRunResult RunCadProgram(const std::string& program, const std::vector<std::s
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
+    posix_spawnattr_t attributes;
+    ::posix_spawnattr_init(&attributes);
+    ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    ::posix_spawnattr_setpgroup(&attributes, 0);
     pid_t pid = 0;
-    if (::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return result;
+    const int spawned = ::posix_spawn(&pid, program.c_str(), nullptr, &attributes, argv.data(), environ);
+    ::posix_spawnattr_destroy(&attributes);
+    if (spawned != 0) return result;
 
     const auto start = Clock::now();
     int status = 0;
@@ -78,6 +85,7 @@ TCadRunResult RunCadProgram(const std::string& program, const std::vector<std::s
         const int elapsed = ElapsedMs(start);
         if (elapsed >= timeLimitMs) {
             Stop(pid);
+            ::kill(-pid, SIGKILL);  // helpers of a program that ended on the request
             result.Status = TCadRunStatus::TimedOut;
             if (progress) progress->Progress(timeLimitMs, timeLimitMs, "");
             return result;
