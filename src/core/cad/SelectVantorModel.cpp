@@ -24,6 +24,7 @@ TCadMotor MotorOfRow(const TCatalogQuery& q) {
     m.Model = q.AsString("msv_model_all");
     m.MmpCd = static_cast<int>(q.AsInteger("mmp_cd"));
     m.Geared = q.AsInteger("msv_msmg_cd") == 1;
+    m.Reference = {q.AsInteger("msv_cd"), q.AsInteger("mxc_cd")};
     return m;
 }
 
@@ -62,7 +63,8 @@ void TSelectVantorModel::SelectSeries(int index) {
         // One entry per model name: the drawing does not depend on the amplifier or phase.
         query_.Close();
         query_.SetSQL(std::vector<std::string>{
-            "SELECT mmp_model AS msv_model_all, MIN(mmp_cd) AS mmp_cd, msv_msmg_cd ",
+            // The other columns come from the row with the smallest mmp_cd.
+            "SELECT mmp_model AS msv_model_all, MIN(mmp_cd) AS mmp_cd, msv_msmg_cd, msv_cd, mmp_mxc_cd AS mxc_cd ",
             " FROM m_motor_price AS mmp INNER JOIN t_motor_value AS msv ON msv.msv_cd = mmp.mmp_msv_cd ",
             " WHERE msv.msv_tms_cd = :SERIES GROUP BY mmp_model, msv_msmg_cd ORDER BY mmp_model"});
         query_.SetParam("SERIES", static_cast<long long>(series_[seriesIndex_].Code));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/NameValueList.h"
+#include "cad/CadMotor.h"
 
 #include <string>
 
@@ -14,13 +15,6 @@ class IProgress;
 class IUserDialogs;
 class TCatalogQuery;
 class TRegistry;
-
-// The motor a drawing is made of.
-struct TCadMotor {
-    std::string Model;  // msv_model_all
-    int MmpCd = 0;      // the motor price row: motor + extension code
-    bool Geared = false;  // msv_msmg_cd = 1: built-in gear head
-};
 
 // What the run needs from its surroundings.
 struct TCadLinkServices {
