@@ -54,3 +54,20 @@ INSERT INTO T_VANTOR_COMBOBOX (NAME, VALUE) VALUES
   ('SAVEDIALOG_FILETYPE_FA', 'DXF drawing, mm (*.dxf)'),
   ('ERROR_NO_CDROM_DIALOG_TITLE', 'Part library missing'),
   ('ERROR_NO_CDROM_DIALOG_CANCEL', 'Cancel');
+
+-- The export page's outline data (lengths in mm; ⌀ marks a diameter).
+INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VALUES
+  (9030, 'form_vantor', 'GroupBoxOutline', 'Main dimensions (mm)', NULL),
+  (9031, 'form_vantor', 'DimFlange', 'Mounting flange', NULL),
+  (9032, 'form_vantor', 'DimFlangeFormat', '□%s, pilot ⌀%s, 4 holes ⌀%s on ⌀%s', NULL),
+  (9033, 'form_vantor', 'DimLength', 'Length behind the flange face', NULL),
+  (9034, 'form_vantor', 'DimLengthFormat', '%s', NULL),
+  (9035, 'form_vantor', 'DimLengthBrakeFormat', '%s (holding brake %s included)', NULL),
+  (9036, 'form_vantor', 'DimShaft', 'Shaft', NULL),
+  (9037, 'form_vantor', 'DimShaftFormat', '⌀%s × %s, straight', NULL),
+  (9038, 'form_vantor', 'DimShaftKeyFormat', '⌀%s × %s, key %s × %s', NULL),
+  (9039, 'form_vantor', 'DimOilSeal', ', oil seal', NULL),
+  (9040, 'form_vantor', 'DimGearHead', 'Gear head', NULL),
+  (9041, 'form_vantor', 'DimGearHeadFormat', '%s, flange □%s, pilot ⌀%s, %s long', NULL),
+  (9042, 'form_vantor', 'DimOutput', 'Output', NULL),
+  (9043, 'form_vantor', 'DimOutputFlangeFormat', 'flange ⌀%s, %s holes ⌀%s on ⌀%s', NULL);

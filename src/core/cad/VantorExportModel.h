@@ -28,6 +28,10 @@ public:
     bool ReturnEnabled() const { return returnEnabled_; }
     std::string MotorNumber() const { return motor_ ? motor_->Model : std::string(); }
 
+    // The motor's main outline dimensions from its CAD part data, as (label, text) rows in
+    // the catalog's words; empty without a motor or part data.
+    const std::vector<std::pair<std::string, std::string>>& OutlineData() const { return outline_; }
+
     // "3D", "Facade", "LeftSide", "RightSide" in the catalog's words.
     std::vector<std::string> ImageTypeItems() const;
     int ImageType() const { return imageType_; }
@@ -56,6 +60,9 @@ private:
     int imageType_ = 0, fileType_ = 0;
     std::string fileName_;
     bool running_ = false;
+    std::vector<std::pair<std::string, std::string>> outline_;
+    void ReadOutline();
+    void ReadOutlineRows();
 };
 
 }  // namespace kinemo

@@ -6,6 +6,7 @@
 #include "base/Registry.h"
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <cstdlib>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -48,6 +49,12 @@ TFrameVantor::TFrameVantor(TKinemoContext& context, const TRegistry& registry, I
     motorGrid->addWidget(editMotorNumber_, 0, 1);
     motorGrid->setColumnStretch(2, 1);
     outer->addWidget(motorBox);
+
+    auto* outlineBox = new QGroupBox(this);
+    outlineBox->setObjectName("GroupBoxOutline");
+    outline_ = new QFormLayout(outlineBox);
+    outlineBox->setVisible(false);
+    outer->addWidget(outlineBox);
 
     auto* drawingBox = new QGroupBox(this);
     drawingBox->setObjectName("GroupBoxDrawing");
@@ -122,6 +129,14 @@ void TFrameVantor::Refresh() {
         comboBoxFileType_->setCurrentIndex(model_.FileType());
     }
     if (editFileName_->text().toStdString() != model_.FileName()) editFileName_->setText(Q(model_.FileName()));
+    while (outline_->rowCount() > 0) outline_->removeRow(0);
+    for (const auto& [label, text] : model_.OutlineData()) {
+        auto* value = new QLabel(Q(text));
+        value->setObjectName("LabelOutlineValue");
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        outline_->addRow(Q(label), value);
+    }
+    outline_->parentWidget()->setVisible(!model_.OutlineData().empty());
     btnExecute_->setEnabled(model_.CanExecute());
     buttonReturn_->setEnabled(model_.ReturnEnabled());
 }

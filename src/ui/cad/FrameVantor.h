@@ -9,6 +9,7 @@
 #include <functional>
 
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -52,6 +53,7 @@ private:
     QPushButton* btnExecute_;
     QPushButton* buttonReturn_;
     std::vector<QLabel*> labels_;
+    QFormLayout* outline_;
 };
 
 }  // namespace kinemo

@@ -221,6 +221,18 @@ TEST_F(VantorExport, ExportPageFollowsTheImageTypeAndItsSaveTypes) {
         EXPECT_EQ(page.FileType(), 0);
         EXPECT_NE(page.FileTypeItems()[0].find(type == 0 ? "(*.stl)" : "(*.dxf)"), std::string::npos);
     }
+    page.SetMotor(TCadMotor{"KRS0401BBK1", 101104, false}, false);
+    using Rows = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(page.OutlineData(), (Rows{{"Mounting flange", "□60, pilot ⌀50, 4 holes ⌀5.5 on ⌀70"},
+                                        {"Length behind the flange face", "140 (holding brake 32 included)"},
+                                        {"Shaft", "⌀14 × 30, key 5 × 20, oil seal"}}));
+    page.SetMotor(TCadMotor{"HNP0052BNP05K", 600815, true}, false);
+    EXPECT_EQ(page.OutlineData(), (Rows{{"Mounting flange", "□40, pilot ⌀30, 4 holes ⌀4.5 on ⌀46"},
+                                        {"Length behind the flange face", "162 (holding brake 28 included)"},
+                                        {"Gear head", "1/5, flange □50, pilot ⌀40, 62 long"},
+                                        {"Output", "⌀12 × 25, key 4 × 16"}}));
+    page.SetMotor(TCadMotor{"HNP0052BNP05K", 0, true}, false);
+    EXPECT_TRUE(page.OutlineData().empty());  // no such price row: no part data
     page.SetImageType(9);  // out of range: unchanged
     EXPECT_EQ(page.ImageType(), 3);
     page.SetMotor(std::nullopt, false);
