@@ -11,6 +11,8 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/doc/ DESTINATION ${KINEMO_INSTALL_DATADI
         PATTERN "CMakeLists.txt" EXCLUDE)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${KINEMO_INSTALL_DATADIR}/examples
         FILES_MATCHING PATTERN "*.kjb" PATTERN "*.md")
+# The registry stand-in that registers kinemo-cad as the CAD data program.
+install(FILES ${PROJECT_SOURCE_DIR}/dist/registry.ini DESTINATION ${KINEMO_INSTALL_DATADIR})
 install(FILES ${PROJECT_SOURCE_DIR}/dist/kinemo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/kinemo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 

@@ -32,6 +32,7 @@ done
 [ -n "$(ls "$root"/usr/share/kinemo/picture/element)" ] || fail "no element pictures in the package"
 if [ -e "$build/bin/kinemo-cad" ]; then
   [ -x "$root/usr/bin/kinemo-cad" ] || fail "kinemo-cad was built but is not in the package"
+  grep -q '^@=kinemo-cad$' "$root/usr/share/kinemo/registry.ini" || fail "kinemo-cad is not registered in the package"
 fi
 # Every picture a manual page shows is in the package.
 for img in $(grep -oh 'images/[A-Za-z0-9_./-]*' "$root"/usr/share/kinemo/doc/*.html | sort -u); do

@@ -60,7 +60,7 @@ int RunProgram(TProgramOptions options) {
     try {
         context = std::make_unique<TKinemoContext>(catalog.CatalogPath, TSpecialFolder(), dialogs);
         context->SetProgramFolder(folder);
-        services.Registry = options.Registry ? *options.Registry : TRegistry::ForUser(context->Folders());
+        services.Registry = options.Registry ? *options.Registry : TRegistry::ForUser(context->Folders(), folder);
         form = std::make_unique<TFormMain>(*context, std::move(services));
     } catch (const std::exception& e) {
         splash.close();
