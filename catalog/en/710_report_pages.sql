@@ -25,7 +25,7 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (7121, 'form_printer_summury', 'ColumnResult', 'Required', NULL),
   (7122, 'form_printer_summury', 'ColumnPercent', 'Ratio', NULL),
   (7123, 'form_printer_summury', 'ColumnAdjudication', 'Verdict', NULL),
-  (7124, 'form_printer_summury', 'RowRotorInertia', 'Load inertia (ratio to rotor)', NULL),
+  (7124, 'form_printer_summury', 'RowRotorInertia', 'Load inertia', NULL),
   (7125, 'form_printer_summury', 'RowFrequency', 'Speed', NULL),
   (7126, 'form_printer_summury', 'RowEffectiveTorque', 'Effective torque', NULL),
   (7127, 'form_printer_summury', 'RowRunningTorque', 'Running torque', NULL),

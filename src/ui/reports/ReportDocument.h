@@ -45,8 +45,9 @@ struct TReportColumn {
     bool AlignLeft = false;
 };
 
-// Rows of texts under a header of titles with units. RowSlots rows of space are kept
-// (0: as many as there are rows); with Fill the row height follows the space left.
+// Rows of texts under a header of titles with units. With Fill the row height shrinks
+// (down to a readable minimum) so that the rows share the height the other blocks leave;
+// RowSlots is the most rows a page of this table holds (for the caller's paging).
 struct TReportTable {
     QString Caption;
     QVector<TReportColumn> Columns;
@@ -80,6 +81,7 @@ struct TReportCard {
     QString Title;
     QString Picture;
     QVector<TReportPair> Lines;
+    QVector<int> HeadingLines;  // lines drawn as a bold heading over the card's width
 };
 
 // Cards in a grid of Columns columns; each card is CardHeight high (0: from its lines).

@@ -31,7 +31,7 @@ private:
     TReportTable TorqueTable(int first, int count) const;
     TReportTable DischargeTable(int first, int count) const;
     void BlockBand(TReportSheet& page) const;
-    TReportText Comments(std::initializer_list<std::pair<const char*, const char*>> lines) const;
+    TReportFields Comments(std::initializer_list<std::pair<const char*, const char*>> lines) const;
 
     TReportForm form_;
     const TPrintData& data_;
@@ -113,9 +113,9 @@ void TLayout::SummaryBand(TReportSheet& page) const {
 
     TReportTable judgement;
     judgement.Caption = T("LabelJudgement");
-    judgement.Columns = {{T("ColumnCheck"), "", 1.5, true}, {T("ColumnRated"), "", 1.2},
-                         {T("ColumnCriterion"), "", 1.1},   {T("ColumnResult"), "", 1.2},
-                         {T("ColumnPercent"), "", 0.9},     {T("ColumnAdjudication"), "", 1.4, true}};
+    judgement.Columns = {{T("ColumnCheck"), "", 1.45, true}, {T("ColumnRated"), "", 1.2},
+                         {T("ColumnCriterion"), "", 1.1},    {T("ColumnResult"), "", 1.2},
+                         {T("ColumnPercent"), "", 1.0},      {T("ColumnAdjudication"), "", 1.3, true}};
     judgement.HighlightColumns = {5};
     auto withUnit = [&](const std::string& key) {
         const QString v = H(key), u = H(key + "Measure");
@@ -139,6 +139,7 @@ void TLayout::SummaryBand(TReportSheet& page) const {
         page.Blocks.push_back(TReportText{H("PrintComment").replace("\r\n", "\n"), 9, false});
     }
     page.Blocks.push_back(TReportText{T("LabelNote"), 7, false});
+    page.Blocks.push_back(TReportCharts{{common_.SpeedChart, common_.TorqueChart}, 58});
 }
 
 TReportCard TLayout::ElementCard(int index, bool withCarry) const {
@@ -150,6 +151,7 @@ TReportCard TLayout::ElementCard(int index, bool withCarry) const {
     card.Lines.push_back({T("LabelBlock"), Q(r.Value("BlockName"))});
     for (const auto& [name, value] : ElementItems(r)) card.Lines.push_back({Q(name), Q(value)});
     if (withCarry) {
+        card.HeadingLines.push_back(card.Lines.size());
         card.Lines.push_back({T("LabelCarry"), ""});
         for (const std::string& k : BlockCarryKeys(r)) card.Lines.push_back({T(k), Q(r.Value(k))});
     }
@@ -161,7 +163,15 @@ TReportTable TLayout::PatternTable(int first, int count) const {
     t.Caption = H("Title");
     t.RowSlots = TReportPaging::EntriesPerPage(form_);
     t.Fill = true;
-    const int columns = form_ == TReportForm::DrivePatternRolling ? 10 : 8;
+    // The data columns, then the external-force columns the pattern has marks for.
+    int columns = 0;
+    while (!H("HeaderMeasure" + std::to_string(columns)).isEmpty()) ++columns;
+    for (int extra = columns; !H("Header" + std::to_string(extra)).isEmpty(); ++extra) {
+        bool used = false;
+        for (int r = 0; r < data_.RowCount() && !used; ++r) used = !data_.Row(r).Value("Value" + std::to_string(extra)).empty();
+        if (!used) break;
+        columns = extra + 1;
+    }
     t.Columns.push_back({T("HeaderNo"), "", 0.5});
     for (int i = 0; i < columns; ++i) t.Columns.push_back({H("Header" + std::to_string(i)), H("HeaderMeasure" + std::to_string(i)), 1});
     for (int r = first; r < first + count; ++r) {
@@ -180,7 +190,7 @@ TReportTable TLayout::TorqueTable(int first, int count) const {
     t.Columns.push_back({T("HeaderNo"), "", 0.5});
     const char* keys[] = {"Time", "PreFrequency", "Frequency", "Behavior", "FrictionTorque", "AdjustableSpeedTorque",
                           "EpigeneConservation", "IntervalTorque"};
-    for (const char* k : keys) t.Columns.push_back({H(k), H(std::string(k) + "Measure"), 1});
+    for (const char* k : keys) t.Columns.push_back({H(k), H(std::string(k) + "Measure"), 1, std::string(k) == "Behavior"});
     for (int r = first; r < first + count; ++r) {
         QStringList row{Q(data_.Row(r).Value("Row"))};
         for (const char* k : keys) row << Q(data_.Row(r).Value(k));
@@ -200,7 +210,7 @@ TReportTable TLayout::DischargeTable(int first, int count) const {
                                                          {"Tcaption", "Tsymbol"},   {"PnCaption", "PnSymbol"},
                                                          {"PmCaption", "PmSymbol"}};
     for (const auto& [c, s] : heads) t.Columns.push_back({H(c), H(s), 1});
-    t.Columns.push_back({H("Behavior"), "", 0.8});
+    t.Columns.push_back({H("Behavior"), "", 0.8, true});
     for (int r = first; r < first + count; ++r) {
         QStringList row;
         for (const char* k : {"No", "Er", "Ec", "Em", "E", "T", "Pn", "Pm", "Behavior"}) row << Q(data_.Row(r).Value(k));
@@ -213,6 +223,7 @@ void TLayout::BlockBand(TReportSheet& page) const {
     TReportCard motor;
     motor.Title = T("LabelMotorElement") + "  " + H("FactorName");
     motor.Picture = H("ImageFile");
+    for (const auto& [name, value] : ElementItems(data_.HeaderPairs)) motor.Lines.push_back({Q(name), Q(value)});
     TReportTable table;
     table.Caption = T("LabelMotorCarry");
     table.Columns = {{T("ColumnMotorCarry"), "", 1.6, true},
@@ -222,17 +233,24 @@ void TLayout::BlockBand(TReportSheet& page) const {
                      {T("LRItemMotorCarryDataValueTT"), "", 1}};
     for (const TMotorBandLine& line : MotorBandLines(data_.HeaderPairs))
         table.Rows.push_back({T(line.Key), Q(line.Values[0]), Q(line.Values[1]), Q(line.Values[2]), Q(line.Values[3])});
-    page.Blocks.push_back(TReportCards{{motor}, 1, 34});
+    page.Blocks.push_back(TReportCards{{motor}, 1, 0});
     page.Blocks.push_back(table);
 }
 
-TReportText TLayout::Comments(std::initializer_list<std::pair<const char*, const char*>> lines) const {
-    QString text;
+TReportFields TLayout::Comments(std::initializer_list<std::pair<const char*, const char*>> lines) const {
+    TReportFields fields{QString(), {}, 1};
     for (const auto& [format, key] : lines) {
-        const QString line = key ? Formatted(format, data_.HeaderPairs.Value(key)) : T(format);
-        if (!line.isEmpty()) text += (text.isEmpty() ? "" : "\n") + line;
+        if (!key) {
+            fields.Caption = T(format);
+            continue;
+        }
+        const QString line = Formatted(format, data_.HeaderPairs.Value(key));
+        // "Caption: value" lines show as label and value.
+        const qsizetype colon = line.indexOf(": ");
+        if (colon > 0) fields.Items.push_back({line.left(colon), line.mid(colon + 2)});
+        else if (!line.isEmpty()) fields.Items.push_back({line, QString()});
     }
-    return TReportText{text, 9, false};
+    return fields;
 }
 
 }  // namespace

@@ -66,7 +66,10 @@ void TReportPainter::Text(const QRectF& mm, const QString& text, const QFont& fo
     p_.setPen(color);
     const QRectF r(paper_.left() + Px(mm.left()), paper_.top() + Px(mm.top()), Px(mm.width()), Px(mm.height()));
     if (flags & Qt::TextWordWrap) {
+        p_.save();
+        p_.setClipRect(r);
         p_.drawText(r, flags, text);
+        p_.restore();
         return;
     }
     // A single line never runs into the next cell: what does not fit ends in an ellipsis.
@@ -107,7 +110,7 @@ void TReportPainter::DrawPage(const TReportDocument& doc, int index) {
     for (const TReportBlock& b : page.Blocks) {
         const auto* t = std::get_if<TReportTable>(&b);
         if (t && t->Fill) {
-            fillRows += std::max<int>(t->RowSlots, t->Rows.size()) + 2;  // two header lines
+            fillRows += static_cast<int>(t->Rows.size()) + 2;  // two header lines
             fixed += t->Caption.isEmpty() ? 0 : 5;
         } else {
             fixed += Height(b, kTableRow);
@@ -204,9 +207,14 @@ double TReportPainter::DrawFields(const TReportFields& f, double top) {
     return top + rows * kFieldRow;
 }
 
+double TReportPainter::HeaderHeight(const TReportTable& t, double rowHeight) {
+    const bool units = std::any_of(t.Columns.begin(), t.Columns.end(), [](const TReportColumn& c) { return !c.Unit.isEmpty(); });
+    // Room for a title of two lines, and a line of units when any column has one.
+    return (units ? 3 : 2) * std::max(rowHeight, 3.3);
+}
+
 double TReportPainter::TableHeight(const TReportTable& t, double rowHeight) const {
-    const int rows = std::max<int>(t.RowSlots, t.Rows.size());
-    return (t.Caption.isEmpty() ? 0 : 5) + 2 * std::max(rowHeight, 3.6) + rows * rowHeight;
+    return (t.Caption.isEmpty() ? 0 : 5) + HeaderHeight(t, rowHeight) + t.Rows.size() * rowHeight;
 }
 
 double TReportPainter::DrawTable(const TReportTable& t, double top, double rowHeight) {
@@ -219,16 +227,18 @@ double TReportPainter::DrawTable(const TReportTable& t, double top, double rowHe
     for (const TReportColumn& c : t.Columns) total += c.Weight;
     QVector<double> xs{left_};
     for (const TReportColumn& c : t.Columns) xs.push_back(xs.back() + w * c.Weight / std::max(total, 1e-9));
-    const double headH = 2 * std::max(rowHeight, 3.6);
+    const double headH = HeaderHeight(t, rowHeight);
     const double pt = std::min(8.0, rowHeight * 72 / 25.4 * 0.62);
     Frame(QRectF(left_, top, w, headH), 0, kHead);
     for (int c = 0; c < t.Columns.size(); ++c) {
         const QRectF cell(xs[c] + 0.8, top, xs[c + 1] - xs[c] - 1.6, headH);
         const QString unit = t.Columns[c].Unit.isEmpty() ? QString() : QStringLiteral("[%1]").arg(t.Columns[c].Unit);
-        Text(QRectF(cell.left(), cell.top(), cell.width(), headH / 2 + 0.4), t.Columns[c].Title, Font(std::min(pt, 7.5), true),
-             Qt::AlignHCenter | Qt::AlignBottom);
-        Text(QRectF(cell.left(), cell.top() + headH / 2, cell.width(), headH / 2), unit, Font(std::min(pt, 7.0)),
-             Qt::AlignHCenter | Qt::AlignVCenter, kLabel);
+        const double titleH = unit.isEmpty() ? headH : headH * 2 / 3;
+        Text(QRectF(cell.left(), cell.top(), cell.width(), titleH), t.Columns[c].Title, Font(std::min(pt, 7.0), true),
+             Qt::AlignHCenter | (unit.isEmpty() ? Qt::AlignVCenter : Qt::AlignBottom) | Qt::TextWordWrap);
+        if (!unit.isEmpty())
+            Text(QRectF(cell.left(), cell.top() + titleH, cell.width(), headH - titleH), unit, Font(std::min(pt, 6.5)),
+                 Qt::AlignHCenter | Qt::AlignVCenter, kLabel);
     }
     double y = top + headH;
     for (int r = 0; r < t.Rows.size(); ++r, y += rowHeight) {
@@ -273,7 +283,7 @@ void TReportPainter::DrawChart(const TReportChart& chart, const QRectF& box) {
             if (ymin == ymax) ymin = -1, ymax = 1;
         }
     }
-    const QRectF plot(box.left() + 14, box.top() + 7, box.width() - 18, box.height() - 17);
+    const QRectF plot(box.left() + 14, box.top() + 7.5, box.width() - 18, box.height() - 17.5);
     auto X = [&](double x) { return plot.left() + (x - xmin) / (xmax - xmin) * plot.width(); };
     auto Y = [&](double y) { return plot.bottom() - (y - ymin) / (ymax - ymin) * plot.height(); };
     const double xs = TickStep(xmax - xmin, 6), ys = TickStep(ymax - ymin, 5);
@@ -288,8 +298,8 @@ void TReportPainter::DrawChart(const TReportChart& chart, const QRectF& box) {
     }
     Frame(plot, 0.2);
     Text(QRectF(plot.left(), box.bottom() - 5.5, plot.width(), 5), chart.XTitle, Font(7), Qt::AlignHCenter | Qt::AlignVCenter);
-    Text(QRectF(plot.left() + 1, plot.top() - 0.2, plot.width() - 2, 3.5), chart.YTitle, Font(6.5),
-         Qt::AlignLeft | Qt::AlignTop, kLabel);
+    Text(QRectF(box.left() + box.width() * 0.4, box.top() + 0.5, box.width() * 0.6 - 2, 5), chart.YTitle, Font(7),
+         Qt::AlignRight | Qt::AlignVCenter, kLabel);
     p_.save();
     p_.setClipRect(QRectF(paper_.left() + Px(plot.left()), paper_.top() + Px(plot.top()), Px(plot.width()), Px(plot.height())));
     for (const TReportSeries& s : chart.Series) {
@@ -326,7 +336,8 @@ void TReportPainter::DrawCard(const TReportCard& card, const QRectF& box) {
     Frame(QRectF(box.left(), box.top(), box.width(), kCardTitle), 0, kHead);
     Frame(box, 0.25);
     Text(QRectF(box.left() + 2, box.top(), box.width() - 4, kCardTitle), card.Title, Font(8.5, true), Qt::AlignLeft | Qt::AlignVCenter);
-    double textLeft = box.left() + 2;
+    // Lines start beside the picture and use the whole width below it.
+    double pictureRight = box.left(), pictureBottom = box.top();
     const QImage image = card.Picture.isEmpty() ? QImage() : QImage(card.Picture);
     if (!image.isNull()) {
         const double side = std::min(kPicture, box.height() - kCardTitle - 2);
@@ -334,14 +345,21 @@ void TReportPainter::DrawCard(const TReportCard& card, const QRectF& box) {
         const QRectF target(paper_.left() + Px(box.left() + 2), paper_.top() + Px(box.top() + kCardTitle + 1),
                             Px(size.width()), Px(size.height()));
         p_.drawImage(target, image);
-        textLeft = box.left() + side + 4;
+        pictureRight = box.left() + size.width() + 2;
+        pictureBottom = box.top() + kCardTitle + 1 + size.height();
     }
-    const double labelW = (box.right() - textLeft) * 0.5;
     for (int i = 0; i < card.Lines.size(); ++i) {
         const double y = box.top() + kCardTitle + 1 + i * kCardLine;
         if (y + kCardLine > box.bottom()) break;
+        const double textLeft = (y < pictureBottom ? pictureRight : box.left()) + 2;
+        const double width = box.right() - textLeft - 1.5;
+        if (card.HeadingLines.contains(i)) {
+            Text(QRectF(textLeft, y, width, kCardLine), card.Lines[i].first, Font(7, true), Qt::AlignLeft | Qt::AlignVCenter);
+            continue;
+        }
+        const double labelW = width * 0.6;
         Text(QRectF(textLeft, y, labelW - 1, kCardLine), card.Lines[i].first, Font(6.5), Qt::AlignLeft | Qt::AlignVCenter, kLabel);
-        Text(QRectF(textLeft + labelW, y, box.right() - textLeft - labelW - 1.5, kCardLine), card.Lines[i].second, Font(7),
+        Text(QRectF(textLeft + labelW, y, width - labelW, kCardLine), card.Lines[i].second, Font(7),
              Qt::AlignLeft | Qt::AlignVCenter);
     }
 }

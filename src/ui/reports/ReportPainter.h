@@ -40,6 +40,7 @@ private:
     void DrawCard(const TReportCard& card, const QRectF& box);
     double CardHeight(const TReportCards& cards) const;
     double TableHeight(const TReportTable& table, double rowHeight) const;
+    static double HeaderHeight(const TReportTable& table, double rowHeight);
 
     // Text in a rectangle given in millimetres.
     void Text(const QRectF& mm, const QString& text, const QFont& font, int flags, const QColor& color = Qt::black);
