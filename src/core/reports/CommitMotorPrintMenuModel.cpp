@@ -119,7 +119,7 @@ TCSVTemplate TCommitMotorPrintMenuModel::BuildCsv(TReportPage page) const {
     TCSVTemplate csv;
     csv.Add(t.Head, d.HeaderPairs);
     for (const auto& row : d.RowRecords) csv.Add(t.Body, *row);
-    csv.Add(t.Foot, d.FooterPairs);
+    if (!t.Foot.empty()) csv.Add(t.Foot, d.FooterPairs);  // a report without a foot part ends with its rows
     return csv;
 }
 
