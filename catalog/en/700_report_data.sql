@@ -69,7 +69,7 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (7064, 'form_commit_motor_print_menu', 'WindowCaption', 'Print reports', NULL),
   (7065, 'form_commit_motor_print_menu', 'GroupBoxPages', 'Reports', NULL),
   (7066, 'form_commit_motor_print_menu', 'LabelPreviewColumn', 'Preview / CSV', NULL),
-  (7067, 'form_commit_motor_print_menu', 'LabelPrintColumn', 'Print', NULL),
+  (7067, 'form_commit_motor_print_menu', 'LabelPrintColumn', 'Print / PDF', NULL),
   (7068, 'form_commit_motor_print_menu', 'RadioButtonSummury', 'Summary', NULL),
   (7069, 'form_commit_motor_print_menu', 'RadioButtonDrivePattern', 'Drive pattern', NULL),
   (7070, 'form_commit_motor_print_menu', 'RadioButtonBlockPattern', 'Machine elements', NULL),
