@@ -54,6 +54,12 @@ TRun Run(const QString& program, const QStringList& args, const QString& home) {
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
+std::tm ReportTime() {
+    std::tm t{};
+    t.tm_year = 126, t.tm_mon = 11, t.tm_mday = 10, t.tm_hour = 12;
+    return t;
+}
+
 QString Bin(const char* name) { return QString(KINEMO_BIN_DIR) + "/" + name; }
 
 // A figure of the judgement's debug text ("name=value").
@@ -98,7 +104,7 @@ private slots:
         session.Initialize();
         QVERIFY(session.LoadProject(kExample.toStdString()) == TProjectDocument::TLoadResult::Accepted);
         TReportJob job(ctx, session);
-        QVERIFY(job.OpenModel(kMotor, std::tm{}));
+        QVERIFY(job.OpenModel(kMotor, ReportTime()));
         const auto rows = [&](TReportPage p) { return job.Menu().Data(p).RowCount(); };
         const int pages = TReportPaging(TReportForm::Summary, rows(TReportPage::Summary)).PageCount() +
                           TReportPaging(TReportForm::DrivePatternStraight, rows(TReportPage::DrivePattern)).PageCount() +
@@ -187,7 +193,7 @@ private slots:
         session.Initialize();
         QVERIFY(session.LoadProject(kExample.toStdString()) == TProjectDocument::TLoadResult::Accepted);
         TReportJob job(ctx, session);
-        QVERIFY(job.OpenModel(kMotor, std::tm{}));
+        QVERIFY(job.OpenModel(kMotor, ReportTime()));
         test::TScriptedFileDialogs files;
         TFormCommitMotorPrintMenu menu(ctx, session, job.Menu(), job.Motor(), &files);
         for (TReportPage p : AllReportPages()) {
@@ -233,8 +239,12 @@ private slots:
         menu.ExecDialog = [&](QDialog& d) {
             auto* preview = qobject_cast<QPrintPreviewDialog*>(&d);
             if (!preview) return 0;
+            preview->resize(900, 760);
             preview->show();
             QApplication::processEvents();
+            const QImage image = preview->grab().toImage();
+            QDir().mkpath(KINEMO_SCREENSHOT_DIR);
+            image.save(QString(KINEMO_SCREENSHOT_DIR) + "/report_preview.png");
             previewPages = 1;
             return 0;
         };
