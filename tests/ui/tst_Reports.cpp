@@ -9,6 +9,8 @@
 #include "base/AtomicFile.h"
 #include "base/NumberText.h"
 #include "reports/FormCommitMotorPrintMenu.h"
+#include "reports/ReportOutput.h"
+#include "reports/ReportPainter.h"
 #include "reports/ReportPaging.h"
 #include "support/ScriptedFileDialogs.h"
 #include "torque/Motor.h"
@@ -17,6 +19,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QProcess>
@@ -252,6 +255,36 @@ private slots:
         QCOMPARE(previewPages, 1);
         menu.TakeInputs();
         QCOMPARE(QString::fromStdString(job.Menu().HeaderText), QString("Axis X"));
+    }
+
+    // The fullest pages of the table reports end above the page foot on both papers.
+    void fullTablesFitOnA4AndLetter() {
+        struct Case { const char* what; int rows; TReportBlock band; };
+        TReportFields band{"Figures", {}, 1};
+        for (int i = 0; i < 6; ++i) band.Items.push_back({"Figure", "1.0000 N·m"});
+        const Case cases[] = {{"regeneration", 70, TReportFields{"", {{"P", "1 W"}, {"maxP", "2 W"}, {"Load", "3 %"}}, 1}},
+                              {"torque", 59, band},
+                              {"pattern", 50, TReportCharts{{TReportChart{}, TReportChart{}}, 58}}};
+        for (int paper : {kPaperA4, kPaperLetter})
+            for (const Case& c : cases) {
+                TReportTable table;
+                table.Caption = "Table";
+                table.Fill = true;
+                for (int i = 0; i < 9; ++i) table.Columns.push_back({"Column title of two lines", "N·m", 1});
+                for (int r = 0; r < c.rows; ++r) table.Rows.push_back(QStringList(9, "-1234.5678"));
+                TReportDocument doc;
+                doc.Title = "Title";
+                doc.TitleFields = {{"Job", "Axis"}, {"Date", "today"}};
+                doc.Pages.push_back({{table, c.band}});
+                const QSizeF mm = ReportPaper(paper).size(QPageSize::Millimeter);
+                QImage image(QSize(int(mm.width() / 25.4 * 96), int(mm.height() / 25.4 * 96)), QImage::Format_RGB32);
+                image.fill(Qt::white);
+                QPainter painter(&image);
+                TReportPainter engine(painter, QRectF(QPointF(0, 0), image.size()), 96);
+                engine.DrawPage(doc, 0);
+                QVERIFY2(engine.ContentBottom() <= engine.FooterTop(),
+                         qPrintable(QString("%1 on paper %2 ends at %3 mm").arg(c.what).arg(paper).arg(engine.ContentBottom())));
+            }
     }
 
 private:
