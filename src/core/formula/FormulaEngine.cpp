@@ -45,6 +45,17 @@ void TFormulaEngine::ExecuteStatement(std::string_view text) {
 }
 
 void TFormulaEngine::SetVariable(std::string_view name, const Variant& value) {
+    // A name set before was checked then: the checks depend on nothing but the name.
+    std::string_view stable;
+    if (TGlobalEntry* known = rt_->KnownHostName(name, stable)) {
+        try {
+            rt_->SetKnown(*known, stable, value);
+        } catch (TFormulaError& e) {
+            if (!e.Located()) e.Locate(1, std::string(name));
+            throw;
+        }
+        return;
+    }
     if (!IsPlainName(name) || FindKeyword(name) != EKw::kNone)
         throw TFormulaError(EVbError::kExpectedIdentifier, {}, 1, std::string(name));
     std::string lower;
@@ -70,6 +81,31 @@ Variant TFormulaEngine::Eval(std::string_view name) {
     }
     return rt_->Evaluate(Program(name, true));
 }
+
+void TFormulaEngine::SetElement(std::string_view name, int index, const Variant& value) {
+    try {
+        rt_->SetElement(name, index, value);
+    } catch (TFormulaError& e) {
+        if (!e.Located()) e.Locate(1, std::string(name));
+        throw;
+    }
+}
+
+Variant TFormulaEngine::EvalElement(std::string_view name, int index) {
+    if (IsPlainName(name)) {
+        std::string lower;
+        LowerName(name, lower);
+        Variant v;
+        if (rt_->Element(lower, HashName(lower), index, v)) return v;
+    }
+    return Eval(std::string(name) + "(" + std::to_string(index) + ")");
+}
+
+void TFormulaEngine::Clear() { rt_->Clear(); }
+
+bool TFormulaEngine::Mark() { return rt_->Mark(); }
+
+bool TFormulaEngine::Rewind() { return rt_->Rewind(); }
 
 template <typename Fn>
 auto TFormulaEngine::Converted(std::string_view name, Fn&& convert) {
