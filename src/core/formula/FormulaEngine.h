@@ -4,6 +4,7 @@
 #include "formula/FormulaError.h"
 #include "formula/Variant.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -87,6 +88,14 @@ private:
 
     TProgramCache* programs_;
     std::unique_ptr<TRuntime> rt_;
+    // The programs of texts this engine ran lately, by the text's address: an engine reused
+    // for many runs finds its texts again by one comparison, without hashing them.
+    struct TRecentProgram {
+        const char* data = nullptr;
+        bool expression = false;
+        std::shared_ptr<const TProgram> program;
+    };
+    std::array<TRecentProgram, 32> recent_;
 };
 
 }  // namespace kinemo
