@@ -30,8 +30,9 @@ TFormulaEngine::TFormulaEngine(TProgramCache* programs) : programs_(programs), r
 TFormulaEngine::~TFormulaEngine() = default;
 
 std::shared_ptr<const TProgram> TFormulaEngine::Program(std::string_view text, bool expression) {
-    if (programs_) {
-        TRecentProgram& r = recent_[(reinterpret_cast<uintptr_t>(text.data()) >> 3) % recent_.size()];
+    if (programs_ && rt_->Reused()) {
+        if (!recent_) recent_ = std::make_unique<std::array<TRecentProgram, 32>>();
+        TRecentProgram& r = (*recent_)[(reinterpret_cast<uintptr_t>(text.data()) >> 3) % recent_->size()];
         // The same address may hold another text by now: the text itself decides.
         if (r.data == text.data() && r.expression == expression && r.program && r.program->text == text)
             return r.program;
@@ -40,6 +41,8 @@ std::shared_ptr<const TProgram> TFormulaEngine::Program(std::string_view text, b
         r = TRecentProgram{text.data(), expression, program};
         return program;
     }
+    if (programs_)
+        return programs_->Get(text, expression ? TProgramCache::EKind::kExpression : TProgramCache::EKind::kStatements);
     return expression ? ParseExpressionProgram(std::string(text)) : ParseProgram(std::string(text));
 }
 

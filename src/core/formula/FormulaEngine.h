@@ -95,7 +95,7 @@ private:
         bool expression = false;
         std::shared_ptr<const TProgram> program;
     };
-    std::array<TRecentProgram, 32> recent_;
+    std::unique_ptr<std::array<TRecentProgram, 32>> recent_;  // once the engine is reused
 };
 
 }  // namespace kinemo

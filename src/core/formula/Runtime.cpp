@@ -220,13 +220,15 @@ TProgramRun& TRuntime::BoundRun(const std::shared_ptr<const TProgram>& program) 
 void TRuntime::Run(const std::shared_ptr<const TProgram>& program) {
     stepsLeft_ = budget_;  // the budget is per call: each text is one formula run
     TProgramRun* run;
-    if (program->funcs.empty()) {
+    std::unique_ptr<TProgramRun> once;
+    if (reused_ && program->funcs.empty()) {
         run = &BoundRun(program);
     } else {
-        // Procedures stay callable by later texts, so their bindings live as long as the runtime.
         programs_.push_back(program);
-        keptRuns_.push_back(Bind(program));
-        run = keptRuns_.back().get();
+        once = Bind(program);
+        run = once.get();
+        // Procedures stay callable by later texts, so their bindings live as long as the runtime.
+        if (!program->funcs.empty()) keptRuns_.push_back(std::move(once));
     }
     TFrame f{*this, run->vars.data(), run->entries.data(), &program->globals, program.get()};
     f.run = run;
@@ -235,7 +237,15 @@ void TRuntime::Run(const std::shared_ptr<const TProgram>& program) {
 
 Variant TRuntime::Evaluate(const std::shared_ptr<const TProgram>& program) {
     stepsLeft_ = budget_;
-    TProgramRun* run = &BoundRun(program);
+    std::unique_ptr<TProgramRun> once;
+    TProgramRun* run;
+    if (reused_) {
+        run = &BoundRun(program);
+    } else {
+        programs_.push_back(program);
+        once = Bind(program);
+        run = once.get();
+    }
     TFrame f{*this, run->vars.data(), run->entries.data(), &program->globals, program.get()};
     f.run = run;
     try {
@@ -255,6 +265,18 @@ void TRuntime::SetGlobal(std::string_view name, Variant value) {
         auto owned = std::make_shared<const TName>(TName{std::move(lower), hash, std::string(name)});
         hostNames_.push_back(owned);
         e = &FindOrAdd(*owned);
+    }
+    if (!reused_) {
+        if (e->dormant) {  // only a copied runtime has dormant entries without being reused
+            e->dormant = false;
+            auto owned = std::make_shared<const TName>(TName{std::string(e->name), e->hash, std::string(name)});
+            hostNames_.push_back(owned);
+            e->shown = owned->shown;
+        }
+        if (e->func || (e->var.flags & (TVariable::kConst | TVariable::kProcedure)))
+            VbFailName(EVbError::kIllegalAssignment, e->shown);
+        Assign(e->var, std::move(value));
+        return;
     }
     auto known = hostEntries_.try_emplace(std::string(name), e).first;
     SetKnown(*e, known->first, std::move(value));
@@ -322,6 +344,7 @@ void TRuntime::ClearEverything() {
 }
 
 void TRuntime::Clear() {
+    reused_ = true;
     // Procedures' bindings cannot be undone, and names seen once are kept only up to a bound.
     constexpr size_t kMaxKeptNames = 4096, kMaxKeptPrograms = 1024;
     if (!keptRuns_.empty() || count_ > kMaxKeptNames || bound_.size() > kMaxKeptPrograms) {
@@ -339,6 +362,7 @@ void TRuntime::Clear() {
 }
 
 bool TRuntime::Mark() {
+    reused_ = true;
     marked_ = false;
     if (!keptRuns_.empty()) return false;
     markedEntries_.resize(count_);

@@ -106,6 +106,7 @@ public:
     void Clear();
     bool Mark();
     bool Rewind();
+    bool Reused() const { return reused_; }
 
     // ----- used by the evaluator -----
     void Step() {
@@ -191,6 +192,8 @@ private:
         bool declared, dormant;
     };
     bool marked_ = false;
+    // Cleared or marked once: kept for many runs, so bindings and host names are worth keeping.
+    bool reused_ = false;
     std::vector<TMarked> markedEntries_;
     uint32_t markedOrder_ = 1;
     int markedErrNumber_ = 0;
