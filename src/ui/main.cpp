@@ -1,5 +1,6 @@
-// The desktop application's entry: the catalog and pictures lie beside the program file;
-// the first argument may name a project file to open.
+// The desktop application's entry: the catalogs and pictures lie beside the program file (or
+// in share/kinemo/ when installed); --catalog PATH chooses another catalog; the first other
+// argument may name a project file to open.
 #include "app/KinemoApplication.h"
 #include "app/ProgramEntry.h"
 
