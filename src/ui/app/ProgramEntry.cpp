@@ -14,6 +14,11 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <string>
+
 namespace kinemo {
 
 namespace {
@@ -25,6 +30,24 @@ void ShowSplash(TFormSplash& splash, const std::string& programFolder) {
         ReportUncaughtError(e.what());  // start-up goes on without the picture
     }
     splash.ShowNow();
+}
+
+// With KINEMO_EXIT_WHEN_READY set, the first idle moment after the main window is shown
+// (project opened, window drawn) prints the wall-clock time and the resident memory and
+// ends the program: the start-up measurement of bench/startup_memory.sh.
+void ExitWhenReadyIfAsked(QWidget* form) {
+    if (qEnvironmentVariableIsEmpty("KINEMO_EXIT_WHEN_READY")) return;
+    QTimer::singleShot(0, form, [] {
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        long rssKb = -1;
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.rfind("VmRSS:", 0) == 0) rssKb = std::stol(line.substr(6));
+        std::printf("ready_epoch=%lld.%09ld rss_kb=%ld\n", static_cast<long long>(now.tv_sec), now.tv_nsec, rssKb);
+        std::fflush(stdout);
+        QApplication::quit();
+    });
 }
 
 }  // namespace
@@ -74,6 +97,7 @@ int RunProgram(TProgramOptions options) {
     QObject::connect(form.get(), &TFormMain::Closed, qApp, &QApplication::quit, Qt::QueuedConnection);
     form->show();
     if (options.Started) QTimer::singleShot(0, form.get(), [&] { options.Started(*form); });
+    ExitWhenReadyIfAsked(form.get());
     return QApplication::exec();
 }
 
