@@ -463,16 +463,7 @@ void TFrameChoiceMotor::OpenMotorDetail(int row) {
     }
     grid_->GridModel().Repaint();
     if (!judged) return;
-    TMotorDetailInput input;
-    input.PositionRange = session_.Search().PositionRangeText();
-    input.GearType = combos_[siGearType]->currentText().toStdString();
-    input.Shaft = combos_[siMotorShaft]->currentText().isEmpty() ? combos_[siGearShaft]->currentText().toStdString()
-                                                                  : combos_[siMotorShaft]->currentText().toStdString();
-    double accuracy = 0;
-    if (!TryTextToFloat(textStoppingAccuracy_->text().toStdString(), accuracy)) accuracy = 0;
-    input.StoppingAccuracy = accuracy;
-    input.Rolling = context_.Chain().IsRolling();
-    input.Curve = context_.SigmoidalCurves().Selected();
+    const TMotorDetailInput input = session_.DetailInput(&motor);
     TFormMotorDetail detail(context_, session_, motor, input, this);
     detail.OnCommit = [this](const TMotor& m) {
         if (host_.Commit) host_.Commit(m);
