@@ -5,7 +5,7 @@
 #include "base/Catalog.h"
 #include "base/KinemoError.h"
 #include "base/TextFormat.h"
-#include "selection/Verdict.h"
+#include "selection/MotorComparison.h"
 #include "torque/FigureExplanation.h"
 #include "torque/Motor.h"
 
@@ -21,11 +21,8 @@ namespace {
 constexpr const char* kSections[] = {"FrameChoiceFactor", "FrameInputPattern"};
 
 bool Passes(const TMotor& m) {
-    if (!m.Judged) return false;
-    for (int code : {m.Inertia, m.MaxSpeed, m.EffectiveTorque, m.RunningTorque, m.MaxTorqueAdjudication,
-                     m.EpigeneTorque})
-        if (code >= 2) return false;
-    return VerdictOf(m.Result, true) != TVerdict::Fail;
+    const TVerdict v = OverallVerdict(m);
+    return v == TVerdict::Pass || v == TVerdict::Warning;
 }
 
 // The smaller motor is the one of less rated power; of equal power, the cheaper.

@@ -33,6 +33,17 @@ std::string CsvField(const std::string& s) {
 
 }  // namespace
 
+TVerdict OverallVerdict(const TMotor& m) {
+    if (!m.Judged) return TVerdict::None;
+    TVerdict worst = TVerdict::Pass;
+    for (int code : {m.Inertia, m.MaxSpeed, m.EffectiveTorque, m.RunningTorque, m.MaxTorqueAdjudication,
+                     m.EpigeneTorque, m.Result}) {
+        const TVerdict v = VerdictOf(code, true);
+        if (Rank(v) > Rank(worst) && v != TVerdict::None) worst = v;
+    }
+    return worst;
+}
+
 TMotorComparison::TMotorComparison(const TValueFormat& format, const TNameValueList& resultLabels)
     : format_(format), labels_(resultLabels) {}
 
@@ -85,7 +96,7 @@ void TMotorComparison::Fill(const std::vector<const TMotor*>& motors, const TMot
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
         const TMotor& x = *motors[a];
         const TMotor& y = *motors[b];
-        const int rx = Rank(VerdictOf(x.Result, x.Judged)), ry = Rank(VerdictOf(y.Result, y.Judged));
+        const int rx = Rank(OverallVerdict(x)), ry = Rank(OverallVerdict(y));
         if (rx != ry) return rx < ry;
         if (Price(x) != Price(y)) return Price(x) < Price(y);
         return x.msv_model_all < y.msv_model_all;

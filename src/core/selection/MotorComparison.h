@@ -17,6 +17,10 @@ class TCatalogQuery;
 class TMotor;
 class TValueFormat;
 
+// The worst verdict of a judged motor's checks (inertia, speed, the four torques and the
+// regeneration): whether it can be chosen at all.
+TVerdict OverallVerdict(const TMotor& motor);
+
 // Which way a row's value is better; None: the row is information only.
 enum class TBetter { None, Lower, Higher };
 
