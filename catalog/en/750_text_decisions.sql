@@ -18,10 +18,10 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (27015, 'form_compare_motor', 'CsvGroup', 'Check', NULL),
   (27016, 'form_compare_motor', 'CsvLabel', 'Figure', NULL),
   (27017, 'form_compare_motor', 'CsvUnit', 'Unit', NULL),
-  (27018, 'form_compare_motor', 'ChartTitle', 'Torque-speed envelopes and operating points', NULL),
+  (27018, 'form_compare_motor', 'ChartTitle', 'Torque-speed envelopes', NULL),
   (27019, 'form_compare_motor', 'ChartSpeed', 'Motor speed [r/min]', NULL),
   (27020, 'form_compare_motor', 'ChartTorque', 'Torque [N·m]', NULL),
-  (27021, 'form_compare_motor', 'ChartPeak', '%s peak', NULL),
+  (27021, 'form_compare_motor', 'ChartPeak', '%s', NULL),
   (27022, 'form_compare_motor', 'ChartContinuous', '%s continuous', NULL),
   (27023, 'form_compare_motor', 'ChartPoints', 'Operating points', NULL),
   (27024, 'form_compare_motor', 'BtnExplain', 'Explain...', NULL),
@@ -33,6 +33,7 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (27030, 'form_compare_motor', 'CsvFilter', 'CSV files (*.csv)', NULL),
   (27031, 'form_compare_motor', 'PdfFilter', 'PDF files (*.pdf)', NULL),
   (27032, 'form_compare_motor', 'BestHint', 'Best value of the row', NULL),
+  (27033, 'form_compare_motor', 'ChartNote', 'solid: peak zone, dashed: continuous zone, dots: interval operating points', NULL),
 
   (27100, 'design_variants', 'FormTitle', 'Design variants', NULL),
   (27101, 'design_variants', 'DefaultName', 'Variant 1', NULL),
@@ -46,15 +47,24 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (27109, 'design_variants', 'NoMotorJudged', 'No motor of the search could be judged.', NULL),
   (27110, 'design_variants', 'NoMotorPasses', 'no motor passes', NULL),
   (27111, 'design_variants', 'ColumnName', 'Variant', NULL),
-  (27112, 'design_variants', 'ColumnJL', 'Load inertia JL [kg·m²]', NULL),
-  (27113, 'design_variants', 'ColumnTF', 'Friction torque TF [N·m]', NULL),
-  (27114, 'design_variants', 'ColumnV', 'Speed coefficient V', NULL),
-  (27115, 'design_variants', 'ColumnPeak', 'Peak torque [N·m]', NULL),
-  (27116, 'design_variants', 'ColumnEffective', 'Effective torque [N·m]', NULL),
-  (27117, 'design_variants', 'ColumnMotor', 'Smallest passing motor', NULL),
-  (27118, 'design_variants', 'ColumnPeakPercent', 'Peak / maximum [%]', NULL),
-  (27119, 'design_variants', 'ColumnEffectivePercent', 'Effective / rated [%]', NULL),
-  (27120, 'design_variants', 'ColumnInertia', 'Inertia ratio / allowed', NULL),
+  (27112, 'design_variants', 'ColumnJL', 'Load inertia JL
+[kg·m²]', NULL),
+  (27113, 'design_variants', 'ColumnTF', 'Friction torque TF
+[N·m]', NULL),
+  (27114, 'design_variants', 'ColumnV', 'Speed
+coefficient V', NULL),
+  (27115, 'design_variants', 'ColumnPeak', 'Peak torque
+[N·m]', NULL),
+  (27116, 'design_variants', 'ColumnEffective', 'Effective torque
+[N·m]', NULL),
+  (27117, 'design_variants', 'ColumnMotor', 'Smallest
+passing motor', NULL),
+  (27118, 'design_variants', 'ColumnPeakPercent', 'Peak / maximum
+[%]', NULL),
+  (27119, 'design_variants', 'ColumnEffectivePercent', 'Effective / rated
+[%]', NULL),
+  (27120, 'design_variants', 'ColumnInertia', 'Inertia ratio
+/ allowed', NULL),
   (27121, 'design_variants', 'ColumnPrice', 'Price', NULL),
   (27122, 'design_variants', 'BtnAdd', 'New variant...', NULL),
   (27123, 'design_variants', 'BtnRename', 'Rename...', NULL),
@@ -148,3 +158,8 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (27366, 'figure_explanation', 'Caption.PreFrequency', 'Motor speed at the start', 'r/min'),
   (27367, 'figure_explanation', 'Caption.Speed', 'Load speed', NULL),
   (27368, 'figure_explanation', 'Caption.IntervalTorqueS', 'Interval torque with the S-curve factor', 'N·m');
+
+-- The motor page's buttons for the comparison and the variants.
+INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VALUES
+  (27400, 'frame_choice_motor', 'BtnCompare', 'Compare marked...', NULL),
+  (27401, 'frame_choice_motor', 'BtnVariants', 'Design variants...', NULL);

@@ -6,6 +6,7 @@
 #include "app/DesignVariants.h"
 #include "app/KinemoContext.h"
 #include "app/SizingSession.h"
+#include "base/AmountText.h"
 #include "base/KinemoError.h"
 #include "base/NumberText.h"
 #include "base/TextFormat.h"
@@ -129,6 +130,7 @@ int RunVariants(const Arguments& args) {
     const std::vector<TVariantFigures> table = variants.Evaluate(nullptr, &progress);
     const TValueFormat& f = ctx->ValueFormat();
     auto number = [&](double v) { return FloatToText(v, 6); };
+    const std::string money = ReadMoneySymbol(ctx->Query());
     if (format == "json") {
         std::printf("[");
         for (size_t i = 0; i < table.size(); ++i) {
@@ -156,6 +158,10 @@ int RunVariants(const Arguments& args) {
                     variants.Text("ColumnV"), variants.Text("ColumnPeak"), variants.Text("ColumnEffective"),
                     variants.Text("ColumnMotor"), variants.Text("ColumnPeakPercent"),
                     variants.Text("ColumnEffectivePercent"), variants.Text("ColumnInertia"), variants.Text("ColumnPrice")});
+    // The window's two-line headings on one line.
+    for (std::string& heading : rows.front())
+        for (char& c : heading)
+            if (c == '\n') c = ' ';
     for (size_t i = 0; i < table.size(); ++i) {
         const TVariantFigures& v = table[i];
         std::string name = v.Name;
@@ -170,7 +176,8 @@ int RunVariants(const Arguments& args) {
         }
         rows.push_back({name, number(v.JL), number(v.TF), number(v.V), f.Display(v.PeakTorque),
                         f.Display(v.EffectiveTorque), v.Motor, f.Display(v.PeakPercent), f.Display(v.EffectivePercent),
-                        f.Display(v.InertiaRatio) + " / " + f.Display(v.AllowedInertiaRatio), std::to_string(v.Price)});
+                        f.Display(v.InertiaRatio) + " / " + f.Display(v.AllowedInertiaRatio),
+                        AmountText(money, v.Price)});
     }
     PrintRows(rows, format == "csv", {false, true, true, true, true, true, false, true, true, true, true});
     return 0;

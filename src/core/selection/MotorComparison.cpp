@@ -1,6 +1,7 @@
 // Comparison of judged motors, built from the detail window's own grids.
 #include "selection/MotorComparison.h"
 
+#include "base/AmountText.h"
 #include "base/Catalog.h"
 #include "base/KinemoError.h"
 #include "base/NumberText.h"
@@ -59,27 +60,14 @@ void TMotorComparison::LoadTexts(TCatalogQuery& query) {
     };
     load("form_compare_motor", texts_);
     load("form_motor_detail", detailTexts_);
-    query.SetSQL("SELECT cfg_value,cfg_name FROM s_config WHERE cfg_class=:CONTROL");
-    query.SetParam("CONTROL", "money_symbol");
-    query.Open();
-    moneySymbol_ = query.Eof() ? std::string() : query.AsString(1);
-    query.Close();
+    moneySymbol_ = ReadMoneySymbol(query);
 }
 
 long long TMotorComparison::Price(const TMotor& motor) {
     return static_cast<long long>(motor.msv_motor_price) + motor.msv_amp_price;
 }
 
-std::string TMotorComparison::Amount(long long value) const {
-    if (value == 0) return "";
-    std::string digits = std::to_string(value < 0 ? -value : value);
-    std::string grouped;
-    for (size_t i = 0; i < digits.size(); ++i) {
-        if (i && (digits.size() - i) % 3 == 0) grouped += ',';
-        grouped += digits[i];
-    }
-    return moneySymbol_ + (value < 0 ? "-" : "") + grouped;
-}
+std::string TMotorComparison::Amount(long long value) const { return AmountText(moneySymbol_, value); }
 
 void TMotorComparison::Fill(const std::vector<const TMotor*>& motors, const TMotorDetailInput& input,
                             const std::vector<long long>& optionTotals) {

@@ -57,6 +57,7 @@ public:
     ~TFormMain() override;
 
     TMainWindowModel& Model() { return model_; }
+    IFileDialogs* FileDialogs() const { return services_.FileDialogs; }
     bool TerminateRequested() const { return model_.TerminateRequested(); }
 
     // Where later screens plug in.

@@ -22,6 +22,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -123,8 +124,13 @@ TFormCompareMotors::TFormCompareMotors(TKinemoContext& context, TSizingSession& 
     grid_->verticalHeader()->setDefaultSectionSize(21);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid_->horizontalHeader()->setStretchLastSection(false);
+    // The captions fit their texts; the motor columns share the rest.
+    for (int c = 0; c < TComparisonGridModel::kFixedColumns; ++c)
+        grid_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    for (int c = TComparisonGridModel::kFixedColumns; c < model_->columnCount(); ++c)
+        grid_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Stretch);
+    grid_->setWordWrap(false);
+    grid_->setTextElideMode(Qt::ElideMiddle);
     connect(grid_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& i) { ExplainCell(i.row(), i.column()); });
     chart_ = new QChartView(split);
@@ -133,8 +139,9 @@ TFormCompareMotors::TFormCompareMotors(TKinemoContext& context, TSizingSession& 
     chart_->setMinimumWidth(300);
     split->addWidget(grid_);
     split->addWidget(chart_);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 1);
+    split->setSizes({640, 320});
     layout->addWidget(split, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -158,7 +165,11 @@ TFormCompareMotors::TFormCompareMotors(TKinemoContext& context, TSizingSession& 
 
 void TFormCompareMotors::DrawChart() {
     QChart* chart = NewDetailChart(comparison_.Text("ChartTitle"), true);
+    chart->setTitle("<b>" + Qs(comparison_.Text("ChartTitle")).toHtmlEscaped() + "</b><br><small>" +
+                    Qs(comparison_.Text("ChartNote")).toHtmlEscaped() + "</small>");
     double maxSpeed = 1, maxTorque = 1;
+    // One legend entry per motor (its peak curve); the title tells the line kinds apart.
+    std::vector<bool> legendShown;
     for (size_t i = 0; i < comparison_.Motors().size(); ++i) {
         const TMotor& m = *comparison_.Motors()[i];
         const QColor colour = kMotorColours[i % 4];
@@ -166,6 +177,7 @@ void TFormCompareMotors::DrawChart() {
         auto curve = [&](const TSpeedTorqueCurve& zone, const std::string& format, Qt::PenStyle style) {
             auto* s = new QLineSeries(chart);
             s->setName(Qs(FormatText(comparison_.Text(format), {m.msv_model_all})));
+            legendShown.push_back(style == Qt::SolidLine);
             for (const TSpeedTorquePoint& p : zone) {
                 s->append(p.Speed, p.Torque);
                 maxSpeed = std::max(maxSpeed, std::fabs(p.Speed));
@@ -191,15 +203,18 @@ void TFormCompareMotors::DrawChart() {
                 maxTorque = std::max(maxTorque, std::fabs(p.Torque));
             }
             chart->addSeries(points);
+            legendShown.push_back(false);
         }
     }
     auto* x = new QValueAxis(chart);
     x->setTitleText(Qs(comparison_.Text("ChartSpeed")));
     x->setRange(0, maxSpeed * 1.05);
     x->setLabelFormat("%.0f");
+    x->applyNiceNumbers();
     auto* y = new QValueAxis(chart);
     y->setTitleText(Qs(comparison_.Text("ChartTorque")));
     y->setRange(0, maxTorque * 1.1);
+    y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (QAbstractSeries* s : chart->series()) {
@@ -207,6 +222,9 @@ void TFormCompareMotors::DrawChart() {
         s->attachAxis(y);
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
+    const QList<QAbstractSeries*> all = chart->series();
+    for (int i = 0; i < all.size() && i < static_cast<int>(legendShown.size()); ++i)
+        for (QLegendMarker* marker : chart->legend()->markers(all[i])) marker->setVisible(legendShown[static_cast<size_t>(i)]);
     QChart* old = chart_->chart();
     chart_->setChart(chart);
     delete old;

@@ -16,7 +16,7 @@ TFormExplainFigure::TFormExplainFigure(const TExplanationText& words, const TFig
     : QDialog(parent) {
     setObjectName("FormExplainFigure");
     setWindowTitle(QString::fromStdString(words.Text("FormTitle")) + " - " + QString::fromStdString(words.Title(explanation.Figure)));
-    setMinimumSize(720, 520);
+    setMinimumSize(960, 600);
     auto* layout = new QVBoxLayout(this);
     text_ = new QPlainTextEdit(this);
     text_->setObjectName("MemoExplanation");

@@ -3,6 +3,7 @@
 #include "app/DesignVariants.h"
 #include "app/KinemoContext.h"
 #include "app/SizingSession.h"
+#include "base/AmountText.h"
 #include "base/AtomicFile.h"
 #include "base/KinemoError.h"
 #include "base/NumberText.h"
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 using namespace kinemo;
 
@@ -301,4 +303,22 @@ TEST(Decisions, VariantMistakesChangeNothing) {
     damaged.replace(at, 8, "Name=\"Variant 1\"");
     EXPECT_THROW(job.session->LoadProjectText(damaged), TKinemoError);
     EXPECT_EQ(job.session->ProjectText(), before);
+}
+
+TEST(Decisions, AProjectWithVariantsSavesToTheSameBytes) {
+    Job job;
+    const std::string path = std::string(KINEMO_SOURCE_DIR) + "/tests/data/variants_lead.kjb";
+    ASSERT_EQ(job.session->LoadProject(path), TProjectDocument::TLoadResult::Accepted);
+    EXPECT_EQ(job.session->Variants().Names(), (std::vector<std::string>{"Lead 20 mm", "Lead 10 mm"}));
+    EXPECT_EQ(job.session->ProjectText(), ReadWholeFile(path));
+}
+
+TEST(Decisions, AmountsGroupThousandsAfterTheMoneySymbol) {
+    const struct {
+        long long value;
+        const char* text;
+    } cases[] = {{0, ""},          {7, "$7"},          {999, "$999"},          {1000, "$1,000"},
+                 {1234567, "$1,234,567"}, {-1090, "$-1,090"},
+                 {std::numeric_limits<long long>::min(), "$-9,223,372,036,854,775,808"}};
+    for (const auto& c : cases) EXPECT_EQ(AmountText("$", c.value), c.text) << c.value;
 }
