@@ -33,7 +33,7 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (27030, 'form_compare_motor', 'CsvFilter', 'CSV files (*.csv)', NULL),
   (27031, 'form_compare_motor', 'PdfFilter', 'PDF files (*.pdf)', NULL),
   (27032, 'form_compare_motor', 'BestHint', 'Best value of the row', NULL),
-  (27033, 'form_compare_motor', 'ChartNote', 'solid: peak zone, dashed: continuous zone, dots: interval operating points', NULL),
+  (27033, 'form_compare_motor', 'ChartNote', 'solid: peak, dashed: continuous, dots: intervals', NULL),
 
   (27100, 'design_variants', 'FormTitle', 'Design variants', NULL),
   (27101, 'design_variants', 'DefaultName', 'Variant 1', NULL),
