@@ -283,7 +283,7 @@ private slots:
         selection->clearSelection();
         for (int r : {1, 2, 3})
             selection->select(frame->Grid()->model()->index(r, 0), QItemSelectionModel::Select);
-        bool compared = false, explained = false;
+        bool compared = false, explained = false, printed = false;
         onDialog = [&](QDialog& d) {
             auto* compare = qobject_cast<TFormCompareMotors*>(&d);
             if (!compare) return 0;
@@ -298,11 +298,15 @@ private slots:
             for (; row < static_cast<int>(compare->Comparison().Rows().size()); ++row)
                 if (compare->Comparison().Rows()[static_cast<size_t>(row)].Figure == "MotorEffectiveTorquePercent") break;
             compare->ExplainCell(row, TComparisonGridModel::kFixedColumns);
+            // The report of the comparison, for a look at its first page.
+            m.files.saveNames.push_back(QDir(KINEMO_SCREENSHOT_DIR).filePath("compare.pdf").toStdString());
+            printed = compare->SavePdf();
             return 0;
         };
         frame->CompareMarked();
         QVERIFY(compared);
         QVERIFY(explained);
+        QVERIFY(printed);
 
         // A second variant with a lead of 10 mm instead of 20 mm.
         session.Variants().Add("Lead 10");

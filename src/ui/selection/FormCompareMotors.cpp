@@ -9,6 +9,8 @@
 #include "base/TextFormat.h"
 #include "base/UserDialogs.h"
 #include "selection/FormExplainFigure.h"
+#include "selection/ComparisonReport.h"
+#include "reports/ReportOutput.h"
 #include "selection/MotorDetailCharts.h"
 #include "selection/MotorGrid.h"
 #include "selection/TorqueSpeedEnvelope.h"
@@ -157,6 +159,8 @@ TFormCompareMotors::TFormCompareMotors(TKinemoContext& context, TSizingSession& 
         if (i.isValid()) ExplainCell(i.row(), i.column());
     });
     connect(button("BtnCsv"), &QPushButton::clicked, this, [this] { SaveCsv(); });
+    connect(button("BtnPdf"), &QPushButton::clicked, this, [this] { SavePdf(); });
+    connect(button("BtnPrint"), &QPushButton::clicked, this, [this] { Print(); });
     buttons->addStretch();
     connect(button("BtnClose"), &QPushButton::clicked, this, &QDialog::accept);
     layout->addLayout(buttons);
@@ -251,17 +255,21 @@ bool TFormCompareMotors::ExplainCell(int row, int column) {
     return true;
 }
 
-bool TFormCompareMotors::SaveCsv() {
-    if (!files_) return false;
+std::optional<std::string> TFormCompareMotors::AskFile(const std::string& filterKey, const char* extension) {
+    if (!files_) return std::nullopt;
     TFileDialogRequest request;
-    request.Filter = comparison_.Text("CsvFilter");
-    // "Description (*.csv)" as the dialogs' "Description|*.csv" filter.
-    const size_t open = request.Filter.find("(*");
+    // "Description (*.ext)" as the dialogs' "Description|*.ext" filter.
+    std::string filter = comparison_.Text(filterKey);
+    const size_t open = filter.find("(*");
     if (open != std::string::npos)
-        request.Filter = request.Filter.substr(0, open) + "|" +
-                         request.Filter.substr(open + 1, request.Filter.find(')', open) - open - 1);
-    request.DefaultExt = ".csv";
-    const std::optional<std::string> path = files_->SaveFileName(request);
+        filter = filter.substr(0, open) + "|" + filter.substr(open + 1, filter.find(')', open) - open - 1);
+    request.Filter = filter;
+    request.DefaultExt = extension;
+    return files_->SaveFileName(request);
+}
+
+bool TFormCompareMotors::SaveCsv() {
+    const std::optional<std::string> path = AskFile("CsvFilter", ".csv");
     if (!path) return false;
     try {
         WriteFileAtomically(*path, comparison_.CsvText());
@@ -271,5 +279,24 @@ bool TFormCompareMotors::SaveCsv() {
     }
     return true;
 }
+
+TReportDocument TFormCompareMotors::Report() const {
+    const std::string file = context_.Run().CurrentFileName;
+    return ComparisonReport(context_, comparison_, session_.PrintHeaderText, file.substr(file.find_last_of('/') + 1));
+}
+
+bool TFormCompareMotors::SavePdf() {
+    const std::optional<std::string> path = AskFile("PdfFilter", ".pdf");
+    if (!path) return false;
+    try {
+        WriteReportPdf(QString::fromStdString(*path), {Report()}, 0, windowTitle());
+    } catch (const std::exception& e) {
+        context_.Dialogs().ShowMessageDialog(e.what(), TMsgDlgType::Error, mbOK);
+        return false;
+    }
+    return true;
+}
+
+void TFormCompareMotors::Print() { PreviewReports(this, {Report()}, 0); }
 
 }  // namespace kinemo

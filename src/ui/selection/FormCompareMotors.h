@@ -5,11 +5,14 @@
 
 #include "selection/ExplanationText.h"
 #include "selection/MotorComparison.h"
+#include "reports/ReportDocument.h"
 
 #include <QAbstractTableModel>
 #include <QDialog>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 class QChartView;
 class QTableView;
@@ -49,10 +52,17 @@ public:
     bool ExplainCell(int row, int column);
     // Asks for a file name and writes the comparison's CSV atomically.
     bool SaveCsv();
+    // Asks for a file name and writes the comparison report as PDF (always offered, also
+    // without a printer).
+    bool SavePdf();
+    // The print preview of the comparison report, printing from there.
+    void Print();
     std::function<int(QDialog&)> ExecDialog;
 
 private:
     void DrawChart();
+    TReportDocument Report() const;
+    std::optional<std::string> AskFile(const std::string& filterKey, const char* extension);
 
     TKinemoContext& context_;
     TSizingSession& session_;

@@ -53,7 +53,6 @@ public:
     // How the figure of a calculation grid cell was reached, in a popup run by ExecDialog;
     // false for a cell without a judgement figure.
     bool ExplainCell(int column, int row);
-    std::function<int(QDialog&)> ExecDialog;  // default: modal exec
 
     // Commits the motor; an error shows its message and keeps the window open.
     std::function<void(const TMotor&)> OnCommit;
