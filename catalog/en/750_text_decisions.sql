@@ -101,7 +101,11 @@ passing motor', NULL),
   (27220, 'figure_explanation', 'Code.1', 'warning', NULL),
   (27221, 'figure_explanation', 'Code.2', 'not suitable', NULL),
   (27222, 'figure_explanation', 'BtnClose', 'Close', NULL),
-  (27223, 'figure_explanation', 'Hint', 'Double-click a calculated value, ratio or verdict to see how it was reached.', NULL);
+  (27223, 'figure_explanation', 'Hint', 'Double-click a calculated value, ratio or verdict to see how it was reached.', NULL),
+  (27224, 'figure_explanation', 'ColumnName', 'Name', NULL),
+  (27225, 'figure_explanation', 'ColumnValue', 'Value', NULL),
+  (27226, 'figure_explanation', 'ColumnUnit', 'Unit', NULL),
+  (27227, 'figure_explanation', 'ColumnOrigin', 'Meaning and origin', NULL);
 
 -- What each name of the judgement means and its unit (SI, as the formulas compute).
 INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VALUES
