@@ -35,6 +35,8 @@
 #include "selection/CandidateListModel.h"
 #include "selection/DisplayConditionForm.h"
 #include "selection/FormDisplayCondition.h"
+#include "selection/FormCompareMotors.h"
+#include "selection/FormDesignVariants.h"
 #include "selection/FormMotorDetail.h"
 #include "reports/FormCommitMotorPrintMenu.h"
 #include "selection/FrameChoiceMotor.h"
@@ -311,6 +313,68 @@ private slots:
         QVERIFY(!page->Export()->isHidden());
         page->Export()->findChild<QLineEdit*>("EditFileName")->setText(m.dir.filePath("HNP0052-3d.stl"));
         QVERIFY(ColourCount(Shoot(*m.form, "main_ja_cad")) > 8);
+    }
+
+    // Three motors of example 02 compared; the explanation of one figure; two variants.
+    void decisionWindows() {
+        TSampleMain m;
+        TSizingSession& session = m.form->Model().Session();
+        QVERIFY(session.LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb") ==
+                TProjectDocument::TLoadResult::Accepted);
+        auto* frame = m.form->TabSheet(TTabSheet::ChoiceMotor)->findChild<TFrameChoiceMotor*>();
+        QVERIFY(frame);
+        frame->FirstIdle();
+        m.form->PageControlMotorSelect()->setCurrentIndex(2);
+        frame->findChild<QAbstractButton*>("BtnAdjudicationAll")->click();
+        QVERIFY(frame->JudgeAllCandidates());
+        QVERIFY(frame->Grid()->model()->rowCount() >= 3);
+        std::function<int(QDialog&)> onDialog;
+        frame->SetDialogRunner([&](QDialog& d) { return onDialog ? onDialog(d) : 0; });
+        auto* selection = frame->Grid()->selectionModel();
+        selection->clearSelection();
+        for (int r : {1, 2, 3})
+            selection->select(frame->Grid()->model()->index(r, 0), QItemSelectionModel::Select);
+        bool compared = false, explained = false, printed = false;
+        onDialog = [&](QDialog& d) {
+            auto* compare = qobject_cast<TFormCompareMotors*>(&d);
+            if (!compare) return 0;
+            compare->resize(1180, 760);
+            const QImage image = Shoot(*compare, "compare");
+            compared = ColourCount(image) > 16;
+            compare->ExecDialog = [&](QDialog& popup) {
+                explained = ColourCount(Shoot(popup, "explain")) > 4;
+                return 0;
+            };
+            int row = 0;
+            for (; row < static_cast<int>(compare->Comparison().Rows().size()); ++row)
+                if (compare->Comparison().Rows()[static_cast<size_t>(row)].Figure == "MotorEffectiveTorquePercent") break;
+            compare->ExplainCell(row, TComparisonGridModel::kFixedColumns);
+            // The report of the comparison, for a look at its first page.
+            m.files.saveNames.push_back(QDir(KINEMO_SCREENSHOT_DIR).filePath("compare.pdf").toStdString());
+            printed = compare->SavePdf();
+            return 0;
+        };
+        frame->CompareMarked();
+        QVERIFY(compared);
+        QVERIFY(explained);
+        QVERIFY(printed);
+
+        // A second variant with a lead of 10 mm instead of 20 mm.
+        session.Variants().Add("Lead 10");
+        const std::string key = "<Value InputDataID=\"30101\">20<";
+        std::string text = session.ProjectText();
+        text.replace(text.find(key), key.size(), "<Value InputDataID=\"30101\">10<");
+        QVERIFY(session.LoadProjectText(text) == TProjectDocument::TLoadResult::Accepted);
+        onDialog = [&](QDialog& d) {
+            auto* variants = qobject_cast<TFormDesignVariants*>(&d);
+            if (!variants) return 0;
+            variants->Evaluate();
+            compared = ColourCount(Shoot(*variants, "variants")) > 8;
+            return 0;
+        };
+        compared = false;
+        frame->OpenVariants();
+        QVERIFY(compared);
     }
 
     // The print menu as the motor detail window's print button opens it for example 02.

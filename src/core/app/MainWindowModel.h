@@ -112,6 +112,10 @@ public:
     void RequestRestart();
     bool RestartRequested() const;
 
+    // The window's part in a project load that does not come from a file command (a
+    // design variant shown).
+    IProjectLoadHost& LoadHost() { return *this; }
+
 private:
     // IProjectCommandHost
     void BeginProjectLoad() override;
