@@ -69,7 +69,10 @@ TMainFixture::TMainFixture(const test::TShellCatalogOptions& options, const std:
         opened.push_back(url);
         return true;
     };
-    s.Restart = [this] { ++restarts; };
+    s.Restart = [this](const std::vector<std::string>& arguments) {
+        ++restarts;
+        restartArguments = arguments;
+    };
     s.ExecDialog = [this](QDialog& d) { return onDialog ? onDialog(d) : int(QDialog::Rejected); };
     form = std::make_unique<TFormMain>(*context, std::move(s));
 }

@@ -70,6 +70,7 @@ public:
     std::unique_ptr<TFormMain> form;
     std::vector<QUrl> opened;
     int restarts = 0;
+    std::vector<std::string> restartArguments;  // of the last restart
     // Scripts a modal dialog instead of running it; returns its result.
     std::function<int(QDialog&)> onDialog;
 };

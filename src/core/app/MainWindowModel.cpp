@@ -4,11 +4,13 @@
 #include "app/ApplicationTitle.h"
 #include "base/CatalogText.h"
 #include "app/CloseRule.h"
+#include "base/AtomicFile.h"
 #include "base/ErrorMessage.h"
 #include "base/KinemoError.h"
 #include "app/KinemoContext.h"
 #include "app/MainCommands.h"
 #include "base/Registry.h"
+#include "base/TextFormat.h"
 #include "base/UserDialogs.h"
 #include "base/UserSettings.h"
 #include "units/Material.h"
@@ -23,6 +25,17 @@ namespace {
 constexpr const char* kPriceCheckErrors[] = {"ErrorMotorNumber", "ErrorAmpNumber", "ErrorAssortmentMotorAndAmp",
                                              "ErrorAmp200",      "ErrorAmp100",    "ErrorAmpThree200Only",
                                              "ErrorAmpOne200Only"};
+
+// "&Help" as a message shows it: "Help" ("&&" keeps one "&").
+std::string StripMnemonic(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        else if (text[i] == '&') continue;
+        out += text[i];
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -54,7 +67,7 @@ const TCommitState& TMainWindowModel::Commit() const {
 }
 
 void TMainWindowModel::ReadSettings() {
-    context_->Run().Settings = TUserSettings::Read(context_->Folders(), context_->ProgramFolder());
+    context_->Run().Settings = TUserSettings::Read(context_->Folders());
 }
 
 bool TMainWindowModel::ReadCatalogSettings() {
@@ -77,6 +90,11 @@ void TMainWindowModel::LoadDialogTexts() {
 void TMainWindowModel::LoadTexts() {
     TCatalogQuery& q = context_->Query();
     texts_ = ReadMessageClass(q, "main_window");
+    // The desktop's own commands and notes (About, recent projects, help messages) join
+    // the main window's texts; the main window's class wins a name both have.
+    const TNameValueList desktop = ReadMessageClass(q, "desktop");
+    for (size_t i = 0; i < desktop.Count(); ++i)
+        if (!texts_.Contains(desktop.Name(i))) texts_.Add(desktop.Line(i));
     TRunValues& run = context_->Run();
     run.MdbVersionText = ReadMdbVersionText(q);
     captions_ = TWindowCaptions(texts_.Value("BaseCaptionFormat"), texts_.Value("FileCaptionFormat"),
@@ -134,6 +152,20 @@ THelpTarget TMainWindowModel::HelpTarget(const std::string& command) const {
     if (!IsHelpCommand(command)) return {};
     const auto [caption, symbol] = ReadMessageWithSymbol(context_->Query(), "main_window", command);
     return ResolveHelpTarget(symbol, context_->ProgramFolder());
+}
+
+void TMainWindowModel::OpenHelp(const std::string& command, const std::function<bool(const THelpTarget&)>& open) {
+    const THelpTarget target = HelpTarget(command);
+    std::string key;
+    if (target.Target.empty()) key = "HelpTargetMissing";
+    else if (!target.IsWebAddress && !FileExists(target.Target)) key = "HelpTargetMissing";
+    else if (!open(target)) key = "HelpTargetNotOpened";
+    if (key.empty()) return;
+    // Without a target the command's own caption says which help is missing.
+    const std::string named = target.Target.empty() ? StripMnemonic(texts_.Value(command)) : target.Target;
+    const std::string format = texts_.Value(key);
+    context_->Dialogs().ShowMessageDialog(format.empty() ? named : FormatText(format, {named}), TMsgDlgType::Warning,
+                                          mbOK);
 }
 
 bool TMainWindowModel::CheckCommittedMotorForDebug() {
@@ -213,6 +245,12 @@ bool TMainWindowModel::CloseRequest() {
 void TMainWindowModel::RequestRestart() { context_->Run().RestartRequested = true; }
 
 bool TMainWindowModel::RestartRequested() const { return context_->Run().RestartRequested; }
+
+std::vector<std::string> TMainWindowModel::RestartArguments() const {
+    const std::string& file = context_->Run().CurrentFileName;
+    if (file.empty()) return {};
+    return {file};
+}
 
 void TMainWindowModel::BeginProjectLoad() { ResetPages(); }
 

@@ -16,6 +16,7 @@
 #include "app/SubPageNavigator.h"
 #include "app/WindowCaptions.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -69,6 +70,10 @@ public:
     bool CommandEnabled(const std::string& name) const;
     // The target of a help command (msg_symbol of its key).
     THelpTarget HelpTarget(const std::string& command) const;
+    // Runs a help command: open (the desktop's handler) gets the target unless it is a
+    // file that does not exist; a missing file, a command without a target and a target
+    // that open refuses each show a message naming the target.
+    void OpenHelp(const std::string& command, const std::function<bool(const THelpTarget&)>& open);
     // The commit-value debug command needs a committed motor; without one the user is told.
     bool CheckCommittedMotorForDebug();
 
@@ -108,6 +113,9 @@ public:
     // The unit options asked for a restart: the window closes and the program starts again.
     void RequestRestart();
     bool RestartRequested() const;
+    // The command line of the restarted program: the project open when the window closed
+    // (after the save question), so the new run shows it again.
+    std::vector<std::string> RestartArguments() const;
 
 private:
     // IProjectCommandHost
