@@ -120,13 +120,13 @@ TEST(MainCommands, ShortcutsAndMenus) {
     EXPECT_STREQ(FindMainCommand("ActionMenuFileCreate")->Shortcut, "Ctrl+N");
     EXPECT_STREQ(FindMainCommand("ActionMenuFileOpen")->Shortcut, "Ctrl+O");
     EXPECT_STREQ(FindMainCommand("ActionMenuFileSave")->Shortcut, "Ctrl+S");
-    EXPECT_STREQ(FindMainCommand("ActionMenuFileSaveAs")->Shortcut, "");
+    EXPECT_STREQ(FindMainCommand("ActionMenuFileSaveAs")->Shortcut, "Ctrl+Shift+S");
     EXPECT_TRUE(FindMainCommand("ActionMenuFileExit")->SeparatorBefore);
     EXPECT_EQ(FindMainCommand("ActionMenuChangeDirectory")->Menu, TMainMenu::Option);
     EXPECT_EQ(FindMainCommand("ActionMenuHelpManual")->Menu, TMainMenu::Help);
     EXPECT_STREQ(FindMainCommand("ActionMenuOptionDefineUserFactor")->MenuItem, "DefineUserFactor1");
     EXPECT_EQ(FindMainCommand("NoSuchCommand"), nullptr);
-    EXPECT_EQ(MainCommands().size(), 14u);
+    EXPECT_EQ(MainCommands().size(), 15u);  // with About
 }
 
 TEST(MainCommands, DebugCommandsFollowDebugModeAndUserElementsTheirSetting) {
