@@ -14,6 +14,8 @@
 #include <QSignalSpy>
 #include <QToolButton>
 
+#include <filesystem>
+
 using namespace kinemo;
 using uitest::TMainFixture;
 
@@ -158,6 +160,8 @@ private slots:
 
     void helpCommandsOpenTheirTargets() {
         TMainFixture f;
+        std::filesystem::create_directories(f.File("doc"));
+        test::WriteFile(f.File("doc/catalog.pdf"), "%PDF-1.4");  // an installed help file
         f.Action("ActionMenuHelpHelp")->trigger();
         f.Action("ActionMenuHelpCatalog")->trigger();
         f.Action("ActionMenuHelpManual")->trigger();
