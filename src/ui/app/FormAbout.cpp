@@ -8,7 +8,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
+#include <QIcon>
 #include <QVBoxLayout>
 
 namespace kinemo {
@@ -28,10 +28,13 @@ TFormAbout::TFormAbout(const TAboutBox& box, const std::string& fontName, QWidge
     setWindowTitle(QString::fromStdString(box.Caption));
     auto* layout = new QVBoxLayout(this);
     auto* head = new QHBoxLayout;
-    auto* icon = new QLabel(this);
-    icon->setPixmap(QApplication::windowIcon().isNull() ? style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(48)
-                                                        : QApplication::windowIcon().pixmap(48));
-    head->addWidget(icon, 0, Qt::AlignTop);
+    // The installed program icon; a build that is not installed shows none rather than a stranger's.
+    const QIcon programIcon = QApplication::windowIcon().isNull() ? QIcon::fromTheme("kinemo") : QApplication::windowIcon();
+    if (!programIcon.isNull()) {
+        auto* icon = new QLabel(this);
+        icon->setPixmap(programIcon.pixmap(48));
+        head->addWidget(icon, 0, Qt::AlignTop);
+    }
     QLabel* title = Label(box.Title, "LabelTitle", this);
     QFont big = title->font();
     big.setBold(true);

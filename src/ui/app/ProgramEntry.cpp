@@ -11,6 +11,7 @@
 #include "base/SpecialFolder.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 namespace kinemo {
@@ -30,6 +31,10 @@ void ShowSplash(TFormSplash& splash, const std::string& programFolder) {
 
 int RunProgram(TProgramOptions options) {
     QApplication::setApplicationName(kApplicationTitle);
+    // The desktop entry's name ties the windows to it (task bars, Wayland), and the
+    // installed theme icon becomes the windows' icon.
+    QGuiApplication::setDesktopFileName("kinemo");
+    if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(QIcon::fromTheme("kinemo"));
     const std::string folder = IncludeTrailingDelimiter(options.ProgramFolder);
     TMessageDialog messageDialog;
     TQtFileDialogs systemFiles;
