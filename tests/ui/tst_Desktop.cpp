@@ -105,6 +105,18 @@ private slots:
         QVERIFY(f.Form().windowTitle().contains("second.kjb"));
     }
 
+    void aProjectOnTheCommandLineOpensAndIsRememberedByItsFullPath() {
+        TMainFixture f;
+        f.files.saveNames = {f.File("press")};
+        f.Action("ActionMenuFileSaveAs")->trigger();
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(f.folder.Path()));
+        f.RestartWindow({"press.kjb"});  // as a file manager or a shell in that folder passes it
+        QDir::setCurrent(before);
+        QCOMPARE(f.Run().CurrentFileName, f.File("press.kjb"));
+        QCOMPARE(f.Run().Settings.RecentProjects.Files().front(), f.File("press.kjb"));
+    }
+
     void theWindowPlaceAndSplittersComeBackWithinTheScreens() {
         TMainFixture f;
         auto* splitter = new QSplitter(f.Form().TabSheet(TTabSheet::ChoiceFactor));
