@@ -59,7 +59,13 @@ void TFormMain::CyclePages(int step) {
 void TFormMain::UpdateRecentMenu() {
     if (!recentEnd_) return;
     QMenu* file = qobject_cast<QMenu*>(recentEnd_->parent());
-    for (QAction* a : recentActions_) delete a;
+    // The entry that opened a project may still be inside its own signal: it leaves the
+    // menu now and goes once the event loop has it back.
+    for (QAction* a : recentActions_) {
+        file->removeAction(a);
+        a->setObjectName(QString());  // its name belongs to the new entry now
+        a->deleteLater();
+    }
     recentActions_.clear();
     const TRecentProjects& recent = context_.Run().Settings.RecentProjects;
     const std::string format = model_.Text("RecentProjectFormat");
