@@ -1,7 +1,7 @@
 -- Texts of the desktop side of the main window (class "desktop": the About command, the
 -- recent-projects entries of the File menu, the notes of a missing recent project and of a
--- help target that is missing or cannot be opened) and of the About box (class
--- "form_about").
+-- help target that no program opens; a help file that is not installed is "main_window"
+-- "HelpTargetMissing") and of the About box (class "form_about").
 
 INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VALUES
   ( 1, 'desktop', 'ActionMenuHelpAbout', '&About Kinemo...', NULL),
@@ -10,9 +10,6 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   -- Argument: the project file's path.
   ( 3, 'desktop', 'RecentProjectMissing',
    'The project file "%s" no longer exists. It has been removed from the list of recent projects.', NULL),
-  -- Argument: the help file's path, or the help command's caption when the catalog names no target.
-  ( 4, 'desktop', 'HelpTargetMissing',
-   'The help "%s" is not installed. Install the documentation package or ask your administrator.', NULL),
   -- Argument: the help file's path or web address.
   ( 5, 'desktop', 'HelpTargetNotOpened',
    'No program on this computer opens "%s". Install a web browser or a document viewer and try again.', NULL);

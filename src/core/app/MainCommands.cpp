@@ -18,6 +18,7 @@ const std::vector<TMainCommand>& MainCommands() {
         {"ActionMenuFileExit", "MenuFileExit", M::File, "Ctrl+Q", true, R::Always, false},
         {"ActionMenuOptionMeasure", "MenuOptionMeasure", M::Option, "Ctrl+Shift+U", false, R::Always, false},
         {"ActionMenuChangeDirectory", "MenuChangeDirectory", M::Option, "Ctrl+Shift+F", false, R::Always, false},
+        {"ActionMenuOptionLanguage", "MenuOptionLanguage", M::Option, "Ctrl+Shift+L", false, R::Always, false},
         {"ActionMenuOptionCarryValue", "MenuOptionCarryValue", M::Option, "Ctrl+Alt+1", false, R::DebugMode, false},
         {"ActionMenuOptionDrivePattern", "MenuOptionDrivePattern", M::Option, "Ctrl+Alt+2", false, R::DebugMode, false},
         {"ActionMenuOptionCommitMotorValue", "MenuOptionCommitMotorValue", M::Option, "Ctrl+Alt+3", false, R::DebugMode, true},

@@ -156,16 +156,26 @@ THelpTarget TMainWindowModel::HelpTarget(const std::string& command) const {
 
 void TMainWindowModel::OpenHelp(const std::string& command, const std::function<bool(const THelpTarget&)>& open) {
     const THelpTarget target = HelpTarget(command);
-    std::string key;
-    if (target.Target.empty()) key = "HelpTargetMissing";
-    else if (!target.IsWebAddress && !FileExists(target.Target)) key = "HelpTargetMissing";
-    else if (!open(target)) key = "HelpTargetNotOpened";
-    if (key.empty()) return;
-    // Without a target the command's own caption says which help is missing.
-    const std::string named = target.Target.empty() ? StripMnemonic(texts_.Value(command)) : target.Target;
-    const std::string format = texts_.Value(key);
+    if (target.Target.empty()) {
+        // Without a target the command's own caption says which help is missing.
+        ShowHelpMessage("HelpTargetMissing", StripMnemonic(texts_.Value(command)));
+        return;
+    }
+    if (!HelpTargetAvailable(target)) return;
+    if (!open(target)) ShowHelpMessage("HelpTargetNotOpened", target.Target);
+}
+
+void TMainWindowModel::ShowHelpMessage(const std::string& key, const std::string& named) const {
+    const std::string format = Text(key);
     context_->Dialogs().ShowMessageDialog(format.empty() ? named : FormatText(format, {named}), TMsgDlgType::Warning,
                                           mbOK);
+}
+
+bool TMainWindowModel::HelpTargetAvailable(const THelpTarget& target) const {
+    if (target.Target.empty()) return false;
+    if (target.IsWebAddress || FileExists(target.Target)) return true;
+    ShowHelpMessage("HelpTargetMissing", target.Target);
+    return false;
 }
 
 bool TMainWindowModel::CheckCommittedMotorForDebug() {

@@ -70,10 +70,15 @@ public:
     bool CommandEnabled(const std::string& name) const;
     // The target of a help command (msg_symbol of its key).
     THelpTarget HelpTarget(const std::string& command) const;
+    // True when the target can be opened; a file that is not there ("HelpTargetMissing")
+    // is reported to the user instead of failing silently.
+    bool HelpTargetAvailable(const THelpTarget& target) const;
     // Runs a help command: open (the desktop's handler) gets the target unless it is a
     // file that does not exist; a missing file, a command without a target and a target
     // that open refuses each show a message naming the target.
     void OpenHelp(const std::string& command, const std::function<bool(const THelpTarget&)>& open);
+    // A help message: the text of key with what it names, or the name alone without a text.
+    void ShowHelpMessage(const std::string& key, const std::string& named) const;
     // The commit-value debug command needs a committed motor; without one the user is told.
     bool CheckCommittedMotorForDebug();
 

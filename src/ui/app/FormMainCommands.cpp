@@ -2,6 +2,9 @@
 #include "app/ChangeDirectoryModel.h"
 #include "app/FormChangeDirectory.h"
 #include "app/FormDebug.h"
+#include "app/FormLanguage.h"
+#include "app/LanguageModel.h"
+#include "base/UserDialogs.h"
 #include "app/FormMain.h"
 #include "app/KinemoApplication.h"
 #include "app/KinemoContext.h"
@@ -33,6 +36,7 @@ void TFormMain::RunCommand(const std::string& name) {
     else if (name == "ActionMenuFileExit") close();
     else if (name == "ActionMenuOptionMeasure") ActionMenuOptionMeasureExecute();
     else if (name == "ActionMenuChangeDirectory") ActionMenuChangeDirectoryExecute();
+    else if (name == "ActionMenuOptionLanguage") ActionMenuOptionLanguageExecute();
     else if (name == "ActionMenuOptionDefineUserFactor") ActionMenuOptionDefineUserFactorExecute();
     else if (name == "ActionMenuOptionCommitMotorValue") ActionMenuOptionCommitMotorValueExecute();
     else if (name == "ActionMenuOptionCarryValue" || name == "ActionMenuOptionDrivePattern") ShowDebugText(name);
@@ -61,6 +65,14 @@ void TFormMain::ActionMenuChangeDirectoryExecute() {
                                   TChangeDirectoryModel::ReadTexts(context_.Query()));
     TFormChangeDirectory dialog(folders, *services_.FileDialogs, run.FontName, this);
     if (ExecDialog(dialog) == QDialog::Accepted) model_.ApplyFolders(folders.Accept(run.Settings));
+}
+
+void TFormMain::ActionMenuOptionLanguageExecute() {
+    TLanguageModel languages(context_.ProgramFolder(), context_.Folders().SettingsFile(),
+                             TLanguageModel::ReadTexts(context_.Query()));
+    TFormLanguage dialog(languages, context_.Run().FontName, this);
+    if (ExecDialog(dialog) != QDialog::Accepted || !languages.Accept(dialog.ChosenIndex())) return;
+    context_.Dialogs().ShowMessageDialog(languages.Text("RestartMessage"), TMsgDlgType::Information, mbOK);
 }
 
 void TFormMain::ActionMenuOptionDefineUserFactorExecute() {
