@@ -4,7 +4,10 @@
 #include "UiTestSupport.h"
 
 #include "app/ChangeDirectoryModel.h"
+#include "app/AboutBox.h"
+#include "app/FormAbout.h"
 #include "app/FormChangeDirectory.h"
+#include "base/Catalog.h"
 #include "app/FormSplash.h"
 #include "app/MessageDialog.h"
 #include "app/PageControl.h"
@@ -47,6 +50,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -474,6 +478,40 @@ private slots:
         form.EditFactorName()->setText("Ball screw 25x20 press");
         const QImage image = Shoot(form, "user_factor");
         QVERIFY(ColourCount(image) > 8);
+    }
+
+    void aboutBox() {
+        TSampleMain m;
+        const TRunValues& run = m.context->Run();
+        TFormAbout about(TAboutBox::Read(m.context->Query(), run.ApplicationVersionText, run.MdbVersionText,
+                                         m.context->Catalog().Path(), qVersion()),
+                         run.FontName, m.form.get());
+        QVERIFY(ColourCount(Shoot(about, "about")) > 8);
+    }
+
+    void fileMenuWithRecentProjects() {
+        TSampleMain m;
+        const std::string examples = std::string(KINEMO_SOURCE_DIR) + "/examples/";
+        for (const char* name : {"05_rotary_disc_through_reducer.kjb", "01_ball_screw_horizontal.kjb", "02_ball_screw_through_gear.kjb"})
+            m.context->Run().Settings.RecentProjects.Add(examples + name);
+        m.form->Model().Projects().New();  // the menu follows the project commands
+        m.form->move(0, 0);  // the test screen is narrower than the window; the menu stays under its title
+        m.form->show();
+        QApplication::processEvents();
+        QMenu* file = m.form->findChild<QMenu*>("MenuFile");
+        const QPoint at = m.form->menuBar()->mapToGlobal(m.form->menuBar()->actionGeometry(file->menuAction()).bottomLeft());
+        file->popup(at);
+        QApplication::processEvents();
+        QVERIFY(file->isVisible());
+        // The window with the open menu painted over it where it stands.
+        QImage image = m.form->grab().toImage();
+        QPainter painter(&image);
+        painter.drawPixmap(m.form->mapFromGlobal(file->pos()), file->grab());
+        painter.end();
+        QDir().mkpath(KINEMO_SCREENSHOT_DIR);
+        image.save(QString(KINEMO_SCREENSHOT_DIR) + "/file_menu_recent.png");
+        QVERIFY(ColourCount(image) > 8);
+        file->hide();
     }
 };
 

@@ -12,6 +12,7 @@
 #include "base/SpecialFolder.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include <cstdio>
@@ -54,6 +55,10 @@ void ExitWhenReadyIfAsked(QWidget* form) {
 
 int RunProgram(TProgramOptions options) {
     QApplication::setApplicationName(kApplicationTitle);
+    // The desktop entry's name ties the windows to it (task bars, Wayland), and the
+    // installed theme icon becomes the windows' icon.
+    QGuiApplication::setDesktopFileName("kinemo");
+    if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(QIcon::fromTheme("kinemo"));
     TCatalogChoice catalog;
     try {
         catalog = ChooseCatalog(options.ProgramFolder, options.Arguments, TSpecialFolder().SettingsFile());
