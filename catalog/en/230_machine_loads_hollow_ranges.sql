@@ -125,7 +125,7 @@ INSERT INTO t_machine_value (tmv_cd, tmv_name, tmv_symbol, tmv_start_value, tmv_
   (50802, 'Tangential cutting force',                     'Fc',  '0',    NULL, 1001, 0),
   (50803, 'Tool diameter',                                'Dt',  '0',    NULL, 101,  0),
   (50804, 'Cutting power at the spindle',                 'Pc',  '0',    NULL, 1401, 0),
-  (50805, 'Spindle speed while cutting',                  'nc',  '0',    NULL, 703,  0);
+  (50805, 'Spindle speed while cutting',                  'nc',  '0',    NULL, 501,  0);
 
 INSERT INTO t_machine_value_cross (mvc_tme_cd, mvc_tmv_cd) VALUES
   (508, 50801), (508, 50802), (508, 50803), (508, 50804), (508, 50805);

@@ -11,6 +11,7 @@
 #include "app/KinemoContext.h"
 #include "torque/TorqueValue.h"
 #include "base/KinemoError.h"
+#include "base/ErrorMessage.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -6,6 +6,7 @@
 #include "app/KinemoContext.h"
 #include "base/Catalog.h"
 #include "base/KinemoError.h"
+#include "base/ErrorMessage.h"
 #include "torque/CalcDischarge.h"
 #include "torque/MotorReferenceQuery.h"
 #include "support/ExampleSession.h"
