@@ -153,11 +153,14 @@ INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VA
   (20402, 204,
    'g = gam * 3.14159265358979 / 180' || char(13, 10) || 'r1 = Atn(mu / Cos(an * 3.14159265358979 / 180))' || char(13, 10) ||
    'If Tan(g) <> 0 Then Result = Tan(g - r1) / Tan(g) Else Result = 0',
-   1701, 'Efficiency, wheel driving (0 or below: self-locking)'),
+   1701, 'Efficiency, wheel driving'),
   (20403, 204,
    'r1 = Atn(mu / Cos(an * 3.14159265358979 / 180)) * 180 / 3.14159265358979' || char(13, 10) ||
    'Result = r1',
-   601, 'Friction angle (self-locking when the lead angle is below it)');
+   601, 'Friction angle'),
+  (20404, 204,
+   'If gam <= Atn(mu / Cos(an * 3.14159265358979 / 180)) * 180 / 3.14159265358979 Then Result = 1 Else Result = 0',
+   2301, 'Self-locking (1 = yes)');
 
 -- 205 Roller chain drive. Sprocket pitch diameter p / sin(180 deg / z); speed ratio z2/z1
 -- (the chain moves p*z per revolution of either sprocket); sprockets as discs of their
@@ -270,9 +273,13 @@ INSERT INTO m_tmp_calc (mtc_cd, mtc_tme_cd, mtc_value, mtc_muv_cd, mtc_title) VA
   (30503, 305,
    'Result = 0' || char(13, 10) ||
    'If d > 0 And L > 0 Then lam = Atn(L / (3.14159265358979 * d)) : r1 = Atn(mu / Cos(th / 360 * 3.14159265358979)) : Result = Tan(lam - r1) / Tan(lam)',
-   1701, 'Efficiency, load driving (0 or below: self-locking)'),
+   1701, 'Efficiency, load driving'),
   (30504, 305, 'Result = 3.14159265358979 * rho * ((d / 1000) ^ 4 - (di / 1000) ^ 4) * (ls / 1000) / 32',
-   1201, 'Screw shaft inertia');
+   1201, 'Screw shaft inertia'),
+  (30505, 305,
+   'Result = 0' || char(13, 10) ||
+   'If d > 0 Then If Atn(L / (3.14159265358979 * d)) <= Atn(mu / Cos(th / 360 * 3.14159265358979)) Then Result = 1',
+   2301, 'Self-locking (1 = yes)');
 
 -- 306 Rope drum hoist. The rope winds on a drum of diameter D (at the rope centre); the
 -- drum is a tube of wall tw (0 = solid) unless its mass is given. Load m, counterweight mc
