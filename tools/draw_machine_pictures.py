@@ -348,6 +348,116 @@ def torque_rotary():
     return p
 
 
+def gear_pair():
+    p = Pic()
+    gear(p, 26, 40, 10, 9)                        # pinion (motor side)
+    gear(p, 62, 26, 24, 20)                       # wheel (load side)
+    p.circle(62, 26, 8, "#ffffff")               # its bore
+    p.circle(62, 26, 3, "dark")
+    p.line(2, 40, 16, 40, "line", 3)
+    p.line(86, 26, 94, 26, "line", 3)
+    return p
+
+
+def worm_gear():
+    p = Pic()
+    gear(p, 60, 24, 18, 16)                       # worm wheel
+    p.rect(8, 44, 90, 54, "metal")                # worm shaft below the wheel
+    for x in range(38, 84, 5):                    # worm thread
+        p.line(x, 54, x + 4, 44)
+    p.line(2, 49, 8, 49, "line", 3)
+    p.line(78, 24, 94, 24, "line", 3)             # wheel output shaft
+    return p
+
+
+def chain_drive():
+    p = Pic()
+    belt_pulleys(p, 22, 9, 68, 18)
+    for x in range(24, 68, 5):                    # chain links on both strands
+        p.circle(x, CY - 9 - round((x - 22) * 9 / 46), 1, "dark")
+        p.circle(x, CY + 9 + round((x - 22) * 9 / 46), 1, "dark")
+    return p
+
+
+def lead_screw():
+    p = Pic()
+    p.rect(4, 24, 14, 46, "dark")
+    p.rect(84, 24, 92, 46, "dark")
+    p.rect(14, CY - 4, 84, CY + 4, "metal")
+    for x in range(16, 84, 6):                    # coarse trapezoidal thread
+        p.poly([(x, CY + 4), (x + 2, CY - 4), (x + 4, CY - 4), (x + 6, CY + 4)], "metal")
+    p.rect(40, 20, 60, 44, "#c08a40")             # bronze nut
+    p.rect(36, 12, 64, 20, "load")
+    p.arrow(44, 7, 62, 7)
+    p.arrow(56, 7, 38, 7)
+    return p
+
+
+def rope_drum():
+    p = Pic()
+    p.rect(10, 8, 54, 30, "metal")                # drum
+    p.ellipse(10, 19, 4, 11, "metal")
+    p.ellipse(54, 19, 4, 11, "metal")
+    for x in range(14, 52, 4):                    # rope turns
+        p.line(x, 8, x + 2, 30, "dark")
+    p.line(50, 30, 50, 44, "line", 2)             # rope to the load
+    p.rect(40, 44, 60, 60, "load")
+    p.line(18, 30, 18, 40, "line", 2)             # rope to the counterweight
+    p.rect(12, 40, 24, 52, "dark")
+    p.arrow(76, 40, 76, 14, "accent", 2)
+    p.arrow(76, 30, 76, 58, "accent", 2)
+    return p
+
+
+def chain_conveyor():
+    p = Pic()
+    belt_pulleys(p, 14, 10, 82, 10, cy=40)
+    for x in range(16, 82, 5):
+        p.circle(x, 30, 1, "dark")
+        p.circle(x, 50, 1, "dark")
+    p.rect(30, 16, 44, 29, "load")
+    p.rect(56, 18, 68, 29, "load")
+    p.arrow(36, 8, 62, 8)
+    return p
+
+
+def index_table():
+    import math
+    p = Pic()
+    p.rect(45, 40, 51, 62, "metal")               # shaft
+    p.ellipse(48, 32, 44, 16, "metal")
+    p.ellipse(48, 27, 44, 16, "metal")
+    p.circle(48, 27, 3, "dark")
+    for i in range(6):                            # fixtures on a circle
+        a = i * math.pi / 3
+        x, y = round(48 + 32 * math.cos(a)), round(27 + 11 * math.sin(a))
+        p.rect(x - 5, y - 6, x + 5, y + 2, "load")
+    p.arc(48, 52, 10, 20, 160, "accent", 2)
+    return p
+
+
+def spindle():
+    p = Pic()
+    p.rect(16, 14, 62, 50, "dark")                # housing
+    p.rect(2, CY - 5, 80, CY + 5, "metal")       # spindle shaft
+    p.rect(2, CY - 2, 80, CY + 2, "#ffffff")     # drawbar bore
+    p.poly([(80, CY - 8), (88, CY - 4), (88, CY + 4), (80, CY + 8)], "metal")  # tool holder
+    p.rect(88, CY - 2, 95, CY + 2, "load")       # tool
+    p.arc(70, CY, 14, 250, 470, "accent", 2)
+    return p
+
+
+def cutting():
+    p = Pic()
+    p.rect(4, CY - 3, 52, CY + 3, "metal")       # spindle nose
+    p.poly([(52, CY - 8), (60, CY - 4), (60, CY + 4), (52, CY + 8)], "metal")
+    p.rect(60, CY - 3, 76, CY + 3, "load")       # cutter
+    p.rect(70, 42, 94, 60, "dark")                # workpiece
+    p.arc(68, CY, 18, 190, 440, "accent", 3)      # cutting torque against the rotation
+    p.arrow(76, CY + 17, 64, CY + 18, "accent", 3, head=8)
+    return p
+
+
 ELEMENTS = {
     "rigid_coupling": rigid_coupling,
     "disc_coupling": disc_coupling,
@@ -367,6 +477,15 @@ ELEMENTS = {
     "arm": arm,
     "pitch_circle": pitch_circle,
     "torque_rotary": torque_rotary,
+    "gear_pair": gear_pair,
+    "worm_gear": worm_gear,
+    "chain_drive": chain_drive,
+    "lead_screw": lead_screw,
+    "rope_drum": rope_drum,
+    "chain_conveyor": chain_conveyor,
+    "index_table": index_table,
+    "spindle": spindle,
+    "cutting": cutting,
 }
 
 # ---------------------------------------------------------------------------------------

@@ -6,6 +6,9 @@
 -- (efficiencies multiplied, it drives the motor) when it acts along the motion, TH at
 -- standstill. Taking whichever needs more motor torque along the motion (MoveDir * share) is
 -- that rule, and stays on the safe side should the shares of a chain have mixed signs.
+-- At standstill a TD of the opposite sign to TH means the load cannot turn the motor (a
+-- self-locking worm or lead screw, whose TD is the push the motor must give to lower it):
+-- the transmission holds the load by itself and the motor holds nothing.
 
 INSERT INTO m_drive_pattern (mdp_class, mdp_value) VALUES
 ('TorqueValueFormula',
@@ -20,6 +23,7 @@ FStartingTorque = 0
 If PreFrequency = 0 And Frequency <> 0 Then FStartingTorque = TU * MoveDir
 FEpigeneConservation = TH
 If MoveDir * TD > MoveDir * TH Then FEpigeneConservation = TD
+If MoveDir = 0 And TH * TD < 0 Then FEpigeneConservation = 0
 ResistTorque = FFrictionTorque
 If Abs(FStartingTorque) > Abs(FFrictionTorque) Then ResistTorque = FStartingTorque
 FIntervalTorque = FAdjustableSpeedTorque + ResistTorque + FEpigeneConservation

@@ -7,6 +7,8 @@
 #include "base/KinemoError.h"
 #include "torque/JudgeOneMotor.h"
 #include "torque/MotorReferenceQuery.h"
+#include "torque/UserMotorSheet.h"
+#include "base/ErrorMessage.h"
 #include "units/ValueFormat.h"
 
 #include "base/TextFormat.h"
@@ -32,7 +34,18 @@ int RunJudge(const Arguments& args) {
     std::unique_ptr<TKinemoContext> ctx = OpenContext(args, dialogs);
     std::unique_ptr<TSizingSession> session = OpenSession(*ctx, args.positional[0]);
     std::unique_ptr<TMotor> motor = LoadMotorByModel(ctx->Query(), args.Get("motor"));
-    if (!motor) throw TKinemoError("No motor with the model name " + args.Get("motor") + " in the catalog.");
+    if (!motor) {
+        // A motor the catalog does not have may be one of the user's data sheets, judged by
+        // the same formulas.
+        const TUserMotorTexts texts = TUserMotorTexts::Load(ctx->Query(), ctx->ErrorMessages());
+        TUserMotorStore store(ctx->Folders().UserMotorFolder(), texts);
+        store.Reload();
+        if (const TUserMotorSheet* sheet = store.Find(args.Get("motor"))) motor = sheet->ToMotor(texts);
+    }
+    if (!motor) {
+        const std::string text = ctx->ErrorMessages().GetFormattedText("UserMotorUnknownModel", args.Get("motor"));
+        throw TKinemoError(text.empty() ? "No motor with the model name " + args.Get("motor") + " in the catalog." : text);
+    }
     session->PrepareJudgement();
     const std::string voltage = args.Get("voltage", FloatToText(motor->MotorRatedSupply));
     if (!JudgeOneMotor(session->Discharge(), *motor, voltage, ctx->ErrorMessages(), dialogs)) return 1;

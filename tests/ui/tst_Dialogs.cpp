@@ -109,8 +109,8 @@ private slots:
                 auto* combo = first->findChild<QComboBox*>("ComboBoxValue");
                 QCOMPARE(combo->count(), 5);
                 QCOMPARE(combo->currentText(), QString("mm"));  // the catalog default
-                QVERIFY(d.findChild<QWidget*>("FrameOptionMeasure22"));  // every unit class of the catalog
-                QVERIFY(!d.findChild<QWidget*>("FrameOptionMeasure23"));
+                QVERIFY(d.findChild<QWidget*>("FrameOptionMeasure23"));  // every unit class of the catalog
+                QVERIFY(!d.findChild<QWidget*>("FrameOptionMeasure24"));
             }();
             return int(QDialog::Rejected);
         };

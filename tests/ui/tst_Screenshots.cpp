@@ -459,6 +459,26 @@ private slots:
         chain->SetDragSourceColumn(-1);
     }
 
+    // The self-locking worm hoist of example 11 with the rotary loads' library open: eight
+    // elements in one block tab, the worm's efficiencies among its calculated items.
+    void elementLibraryOfTheLargerBlocks() {
+        TSampleMain m;
+        m.files.openNames = {std::string(KINEMO_SOURCE_DIR) + "/examples/11_worm_gear_rope_hoist.kjb"};
+        m.form->Action("ActionMenuFileOpen")->trigger();
+        QVERIFY(m.dialogs.messages.empty());
+        TFrameChoiceFactor* frame = m.form->FrameChoiceFactor();
+        QCOMPARE(m.context->Chain().Count(), 3);
+        m.form->show();
+        QApplication::processEvents();
+        frame->ChoicedFactorGrid()->SelectColumn(1);
+        QCOMPARE(frame->PropertyGrid()->Grid().Element()->ID, 204);
+        frame->PageControlBlock()->setCurrentIndex(4);
+        QApplication::processEvents();
+        const QImage image = Shoot(*m.form, "main_1_elements_more");
+        QVERIFY(ColourCount(image) > 32);
+        QVERIFY(!frame->CarryOutputPanel()->Items().Carry().Failed());
+    }
+
     // The user element editor on the ball screw, as the user starts a copy of it.
     void userFactorEditor() {
         TSampleMain m;

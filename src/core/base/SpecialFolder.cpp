@@ -60,6 +60,12 @@ std::string TSpecialFolder::UserFactorFolder() const {
     return folder;
 }
 
+std::string TSpecialFolder::UserMotorFolder() const {
+    std::string folder = appData_ + kApplicationTitle + "/custom_motor/";
+    if (!ForceDirectories(folder)) throw TKinemoError("Can not create folder." + folder);
+    return folder;
+}
+
 std::string TSpecialFolder::SettingsFile() const { return UserFactorFolder() + kSettingsFileName; }
 
 std::string TSpecialFolder::DocumentsFolder() const {

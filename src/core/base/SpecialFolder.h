@@ -18,6 +18,9 @@ public:
     // AppDataFolder + "Kinemo/custom_factor/"; created with its parents on every request.
     // Raises "Can not create folder." + path when it cannot be created.
     std::string UserFactorFolder() const;
+    // AppDataFolder + "Kinemo/custom_motor/": the user's motor data sheets; created like
+    // UserFactorFolder.
+    std::string UserMotorFolder() const;
     // The settings file inside UserFactorFolder.
     std::string SettingsFile() const;
     // The system temporary folder with a trailing "/".

@@ -173,7 +173,9 @@ Variant TMemberExpr::Eval(TFrame& f) const {
         if (description.empty()) description = VbErrorDescription(static_cast<EVbError>(number));
         if (description.empty()) description = "Unknown runtime error";
         rt.errSource = source;
-        throw TFormulaError(number, std::move(description), {});
+        TFormulaError raised(number, std::move(description), {});
+        raised.SetSource(std::move(source));
+        throw raised;
     }
     VbFailName(EVbError::kNoSuchMember, member);
 }

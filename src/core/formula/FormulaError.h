@@ -82,6 +82,9 @@ public:
     const std::string& Detail() const { return detail_; }
     int Line() const { return line_; }
     const std::string& LineText() const { return lineText_; }
+    // The source an Err.Raise named (its second argument); empty otherwise.
+    const std::string& Source() const { return source_; }
+    void SetSource(std::string source) { source_ = std::move(source); }
     // Description and detail, without the place: "Type mismatch: 'foo'".
     std::string Message() const;
     bool Located() const { return line_ > 0; }
@@ -97,6 +100,7 @@ private:
     std::string detail_;
     int line_ = 0;
     std::string lineText_;
+    std::string source_;
 };
 
 // Raises the runtime error code, with detail words when given.

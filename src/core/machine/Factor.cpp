@@ -7,7 +7,9 @@
 #include "machine/FactorImage.h"
 #include "machine/MachineServices.h"
 #include "base/Catalog.h"
+#include "base/ErrorMessage.h"
 #include "base/KinemoError.h"
+#include "base/NumberText.h"
 #include "base/TextFormat.h"
 #include "units/Measure.h"
 #include "units/PhysicalConstant.h"
@@ -264,11 +266,30 @@ void TFactor::Calculate(const TNameValueList& carry) {
         script.push_back(std::move(line));
     }
     TFormulaEngine engine(s.Programs);
-    RunScript(engine, script);
+    try {
+        RunScript(engine, script);
+    } catch (const TFormulaError& e) {
+        if (e.Number() == kInputRefusedError) RefuseInput(e);
+        throw;
+    }
     CarryOut.Clear();
     for (const char* name : kCarryOutNames) CarryOut.SetValue(name, engine.Eval(name).ToText());
     Trace(s, "受け渡し出力");
     for (const auto& line : CarryOut.Lines()) Trace(s, line);
+}
+
+void TFactor::RefuseInput(const TFormulaError& e) {
+    // Without the key's text or the named item the formula's own error stands: a refusal
+    // is never swallowed.
+    const std::string format = services_.Errors ? services_.Errors->GetText(e.Description()) : std::string();
+    if (format.empty()) return;
+    for (auto& item : items_) {
+        if (item->Kind() != TInputKind::Numeric) continue;
+        auto* data = static_cast<TInputData*>(item.get());
+        if (!SameText(data->Symbol, e.Source())) continue;
+        throw TKinemoError(FormatText(format, {Name, data->Name, FloatToText(data->Value),
+                                               data->DisplayUnit ? data->DisplayUnit->Symbol() : std::string()}));
+    }
 }
 
 void TFactor::RecalcCalcItems() {

@@ -22,6 +22,7 @@ namespace kinemo {
 class TBlock;
 class TCalcTrace;
 class TFormulaEngine;
+class TFormulaError;
 class TPicture;
 struct TMachineServices;
 
@@ -42,6 +43,12 @@ struct TFactorInput {
 // of every catalog, then "TDout", the fixed-direction torque as the load delivers it.
 extern const std::array<const char*, 13> kCarryOutNames;
 extern const std::array<const char*, 13> kCarryInNames;
+
+// The error number by which an element formula refuses a combination of its values that no
+// single range can catch: Err.Raise kInputRefusedError, "<symbol of the item>", "<error key>".
+// The calculation then stops with the catalog's text of that key, given the element's name,
+// the item's name, its value and its unit.
+constexpr int kInputRefusedError = 32100;
 
 // What enters the element farthest from the motor: "Vout"=1, the others 0.
 TNameValueList InitialCarryList();
@@ -111,6 +118,9 @@ protected:
     void BuildCatalogItems(int code);
     void SaveFactorElement(pugi::xml_node& factor) const;
     void RunScript(TFormulaEngine& engine, const std::vector<std::string>& script);
+    // Throws the catalog's message for a value combination the formula refused (see
+    // kInputRefusedError); returns when the key or the item is unknown.
+    void RefuseInput(const TFormulaError& e);
 
     TMachineServices& services_;
     std::vector<std::unique_ptr<TCustomInputData>> items_;

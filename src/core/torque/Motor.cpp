@@ -150,23 +150,36 @@ const std::vector<TMotorField>& MotorFields() {
     return fields;
 }
 
-namespace {
-
-// One loader serves every motor query shape: a field is read only when the query selected
-// its column (and its factor column); otherwise it keeps its default.
-void FillMotor(TCatalogQuery& q, TMotor& m) {
+// One loader serves every motor query shape: a field is read only when the row has its
+// column (and its factor column); otherwise it keeps its default.
+void FillMotor(const IMotorColumns& row, TMotor& m) {
     for (const TMotorField& f : MotorFields()) {
-        if (!f.Column || !q.HasField(f.Column) || (f.Factor && !q.HasField(f.Factor))) continue;
+        if (!f.Column || !row.Has(f.Column) || (f.Factor && !row.Has(f.Factor))) continue;
         if (auto* text = std::get_if<std::string TMotor::*>(&f.Member)) {
-            m.*(*text) = q.AsString(f.Column);
+            m.*(*text) = row.Text(f.Column);
         } else if (auto* code = std::get_if<int TMotor::*>(&f.Member)) {
-            m.*(*code) = static_cast<int>(q.AsInteger(f.Column));
+            m.*(*code) = static_cast<int>(row.Integer(f.Column));
         } else {
-            const double v = q.AsFloat(f.Column);
-            m.*std::get<double TMotor::*>(f.Member) = f.Factor ? v * q.AsFloat(f.Factor) : v;
+            const double v = row.Float(f.Column);
+            m.*std::get<double TMotor::*>(f.Member) = f.Factor ? v * row.Float(f.Factor) : v;
         }
     }
 }
+
+namespace {
+
+// The current row of an open catalog query.
+class TQueryColumns : public IMotorColumns {
+public:
+    explicit TQueryColumns(TCatalogQuery& q) : q_(q) {}
+    bool Has(const char* column) const override { return q_.HasField(column); }
+    std::string Text(const char* column) const override { return q_.AsString(column); }
+    long long Integer(const char* column) const override { return q_.AsInteger(column); }
+    double Float(const char* column) const override { return q_.AsFloat(column); }
+
+private:
+    TCatalogQuery& q_;
+};
 
 }  // namespace
 
@@ -174,7 +187,7 @@ std::vector<std::unique_ptr<TMotor>> LoadMotorList(TCatalogQuery& query) {
     std::vector<std::unique_ptr<TMotor>> list;
     for (; !query.Eof(); query.Next()) {
         auto m = std::make_unique<TMotor>();
-        FillMotor(query, *m);
+        FillMotor(TQueryColumns(query), *m);
         list.push_back(std::move(m));
     }
     query.Close();

@@ -112,6 +112,20 @@ struct TMotorField {
 // Every field the loader or the hand-over uses, in the record's order.
 const std::vector<TMotorField>& MotorFields();
 
+// Named column values of one motor: a catalog row, or a data sheet of the user's.
+class IMotorColumns {
+public:
+    virtual ~IMotorColumns() = default;
+    virtual bool Has(const char* column) const = 0;
+    virtual std::string Text(const char* column) const = 0;
+    virtual long long Integer(const char* column) const = 0;
+    virtual double Float(const char* column) const = 0;
+};
+
+// Fills every field whose column (and factor column) row has, as the catalog loader does:
+// the same values give the same record, bit for bit.
+void FillMotor(const IMotorColumns& row, TMotor& m);
+
 // One record per row of the open query, reading only the columns the query has; the
 // query is closed at the end.
 std::vector<std::unique_ptr<TMotor>> LoadMotorList(TCatalogQuery& query);

@@ -108,7 +108,21 @@ INSTANTIATE_TEST_SUITE_P(
         ExampleCase{"08_vertical_screw_through_reducer.kjb", 4, 3.345658e-4, 0.04963897, 0.04963897, 1.460376,
                     1.067571, 4.5, 0.855, 0, 0},
         ExampleCase{"09_screw_with_assisting_force.kjb", 4, 1.385746e-4, 0.1224195, 0.1224195, -0.4420971,
-                    -0.3580986, 6, 0.9, 0, 0}));
+                    -0.3580986, 6, 0.9, 0, 0},
+        ExampleCase{"10_gear_pair_belt_axis.kjb", 3, 1.762909e-3, 0.01334238, 0.01334238, 0, 0, 1.591549, 0.882, 0,
+                    0},
+        // A self-locking worm: the load cannot drive the motor, TD is the push to lower it.
+        ExampleCase{"11_worm_gear_rope_hoist.kjb", 2, 6.315984e-4, 0, 0, 5.058694, -0.4374582, 3.580986, 0.4161471,
+                    0, 0},
+        ExampleCase{"12_chain_drive_chain_conveyor.kjb", 3, 0.02010133, 0.4839848, 0.4839848, 0, 0, 0.5249344,
+                    0.9215, 0, 0},
+        ExampleCase{"13_lead_screw_vertical.kjb", 2, 2.696161e-5, 0, 0, 0.4125554, -0.02619337, 15, 0.4539832, 0, 0},
+        ExampleCase{"14_hollow_ball_screw.kjb", 2, 1.646914e-3, 0.03468393, 0.03468393, 0, 0, 3, 0.9, 0, 0},
+        ExampleCase{"15_index_table_through_reducer.kjb", 3, 0.02277663, 0.1111111, 0.1111111, 0, 0, 1.666667, 0.9,
+                    0, 1},
+        ExampleCase{"16_spindle_cutting.kjb", 3, 4.45784e-3, 6.566198, 6.566198, 0, 0, 0.1666667, 1, 0, 1},
+        ExampleCase{"17_toothed_belt_conveyor.kjb", 3, 5.826194e-4, 0.3699619, 0.3699619, 0, 0, 1.875, 0.81, 0,
+                    0}));
 
 // Example 01 on a geared motor: the motor element reflects the machine through the gear head
 // (ratio 5, efficiency 0.85, 0.3 kg·cm², 0.05 N·m running torque, 6 arc-min backlash).
@@ -250,7 +264,7 @@ TEST(SampleLibraryCatalog, EveryElementHandsOverEveryCarryValueAndHasItsPictures
                 EXPECT_TRUE(std::filesystem::exists(*path)) << e->Name << " " << *path;
         }
     }
-    EXPECT_EQ(elements, 18);
+    EXPECT_EQ(elements, 27);
 }
 
 // Calculated items run after every edit: they must not fail on defaults nor while the user

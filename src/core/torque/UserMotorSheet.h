@@ -1,0 +1,95 @@
+// A motor the catalog does not have, from its data sheet: the values the judgement reads,
+// kept as an XML file in the user's folder and judged by the catalog's formulas.
+#pragma once
+
+#include "torque/Motor.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kinemo {
+
+class TCatalogQuery;
+class TErrorMessage;
+
+// The texts a data sheet is shown and refused with: item labels (class "user_motor") and
+// the error texts.
+struct TUserMotorTexts {
+    TNameValueList Labels;
+    const TErrorMessage* Errors = nullptr;
+    static TUserMotorTexts Load(TCatalogQuery& query, const TErrorMessage& errors);
+    // The label of a data sheet element; the element name when the catalog has none.
+    std::string Label(const std::string& element) const;
+};
+
+// One value of the sheet: its XML element, the catalog column it stands for and its rule.
+struct TUserMotorItem {
+    enum class ERule { Text, Positive, NotNegative, Fraction, Flag, AtLeastRatedTorque, AtLeastRatedSpeed,
+                       AboveSupplyPeak };
+    const char* Element;
+    const char* Column;  // null: not a catalog column (the brake flag)
+    ERule Rule;
+    bool Required;
+};
+
+class TUserMotorSheet {
+public:
+    // Every item in the order a sheet is written and shown.
+    static const std::vector<TUserMotorItem>& Items();
+    // The file extension of a sheet in the user folder.
+    static const char* Extension() { return ".kmt"; }
+
+    // The text of an element, empty when the sheet has none.
+    std::string Value(const std::string& element) const;
+    void SetValue(const std::string& element, const std::string& text) { values_[element] = text; }
+    bool Has(const std::string& element) const { return values_.count(element) != 0; }
+    std::string Model() const { return Value("Model"); }
+
+    // Raises the catalog's message naming the first item that is missing, not a number or
+    // outside its rule; a sheet that passes can be judged.
+    void Validate(const TUserMotorTexts& texts) const;
+
+    // Reads a sheet file; a file that is not one raises "UserMotorFileUnreadable". Values
+    // are not checked (Validate).
+    static TUserMotorSheet Read(const std::string& path, const TUserMotorTexts& texts);
+    // Writes the sheet as XML through a temporary file in the same folder.
+    void Write(const std::string& path) const;
+
+    // The motor record the judgement takes: validated values, the user-defined series'
+    // texts, no gear head.
+    std::unique_ptr<TMotor> ToMotor(const TUserMotorTexts& texts) const;
+
+private:
+    std::map<std::string, std::string> values_;
+};
+
+// The user's motors: every valid sheet of the user motor folder, by model name.
+class TUserMotorStore {
+public:
+    TUserMotorStore(std::string folder, const TUserMotorTexts& texts);
+
+    // Sheets in file name order; files that fail to read or validate are listed in
+    // Problems (their messages) and left out.
+    void Reload();
+    const std::vector<TUserMotorSheet>& Sheets() const { return sheets_; }
+    const std::vector<std::string>& Problems() const { return problems_; }
+    // The sheet of model, null when there is none.
+    const TUserMotorSheet* Find(const std::string& model) const;
+    // Validates sheet and writes it as <model>.kmt (replacing a sheet of that model);
+    // returns the path written.
+    std::string Add(const TUserMotorSheet& sheet);
+    // Removes the sheet of model; false when there is none.
+    bool Remove(const std::string& model);
+
+private:
+    std::string PathOf(const std::string& model) const;
+
+    std::string folder_;
+    const TUserMotorTexts& texts_;
+    std::vector<TUserMotorSheet> sheets_;
+    std::vector<std::string> problems_;
+};
+
+}  // namespace kinemo
