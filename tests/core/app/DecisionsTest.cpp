@@ -172,10 +172,18 @@ TEST(Decisions, ComparisonRepeatsTheDetailFiguresAndMarksTheBest) {
     // The lowest effective torque ratio is the largest motor's; the cheapest price the
     // failing small motor's.
     for (const TComparisonRow& row : cmp.Rows()) {
-        if (row.Figure == "MotorEffectiveTorquePercent") EXPECT_EQ(row.Best, (std::vector<bool>{false, true, false}));
-        if (row.Label == cmp.Text("LabelTotalPrice")) EXPECT_EQ(row.Best, (std::vector<bool>{false, false, true}));
-        if (row.Figure == "EffectiveTorque") EXPECT_EQ(row.Best, (std::vector<bool>{true, true, false}));
-        if (row.Better == TBetter::None) EXPECT_EQ(row.Best, std::vector<bool>(3, false));
+        if (row.Figure == "MotorEffectiveTorquePercent") {
+            EXPECT_EQ(row.Best, (std::vector<bool>{false, true, false}));
+        }
+        if (row.Label == cmp.Text("LabelTotalPrice")) {
+            EXPECT_EQ(row.Best, (std::vector<bool>{false, false, true}));
+        }
+        if (row.Figure == "EffectiveTorque") {
+            EXPECT_EQ(row.Best, (std::vector<bool>{true, true, false}));
+        }
+        if (row.Better == TBetter::None) {
+            EXPECT_EQ(row.Best, std::vector<bool>(3, false));
+        }
     }
     const std::string csv = cmp.CsvText();
     EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "Check,Figure,Unit,KRS0402ANS0,KRS0752ANS0,KRS0202ANS0");
