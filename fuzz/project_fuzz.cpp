@@ -1,0 +1,57 @@
+// libFuzzer target: arbitrary bytes as a project file, loaded through the sizing session
+// (every section), then saved and loaded again: a project the program accepted must save
+// to a text that loads back to the same text.
+#include "FuzzSupport.h"
+
+#include "app/KinemoContext.h"
+#include "app/SizingSession.h"
+#include "base/KinemoError.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+using namespace kinemo;
+
+namespace {
+
+struct Job {
+    Job() : context(fuzz::SampleCatalogPath(), TSpecialFolder(fuzz::ScratchFolder() + "/cfg"), dialogs) {
+        if (!context.ReadCatalogConfig()) std::abort();
+        session = std::make_unique<TSizingSession>(context);
+        session->Initialize();
+    }
+    fuzz::TQuietDialogs dialogs;
+    TKinemoContext context;
+    std::unique_ptr<TSizingSession> session;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static Job* job = new Job;  // one session for the run, as the program keeps one
+    TSizingSession& session = *job->session;
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    try {
+        if (session.LoadProjectText(text) != TProjectDocument::TLoadResult::Accepted) return 0;
+    } catch (const TKinemoError&) {
+        return 0;
+    }
+    session.MachineProblemText();
+    const std::string saved = session.ProjectText();
+    try {
+        if (session.LoadProjectText(saved) != TProjectDocument::TLoadResult::Accepted) {
+            std::fprintf(stderr, "The saved project was refused:\n%s\n", saved.c_str());
+            std::abort();
+        }
+    } catch (const TKinemoError& e) {
+        std::fprintf(stderr, "The saved project does not load: %s\n%s\n", e.what(), saved.c_str());
+        std::abort();
+    }
+    if (session.ProjectText() != saved) {
+        std::fprintf(stderr, "Saving the reloaded project changed it:\n%s\n", saved.c_str());
+        std::abort();
+    }
+    return 0;
+}
