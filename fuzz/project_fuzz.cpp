@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
+#include <algorithm>
 
 using namespace kinemo;
 
@@ -26,6 +28,27 @@ struct Job {
     TKinemoContext context;
     std::unique_ptr<TSizingSession> session;
 };
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> out;
+    size_t begin = 0;
+    while (begin <= text.size()) {
+        const size_t end = std::min(text.find('\n', begin), text.size());
+        out.push_back(text.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    return out;
+}
+
+// The lines where two saved texts part, with a few lines of context before.
+void PrintChangedLines(const std::string& before, const std::string& after) {
+    const std::vector<std::string> a = Lines(before), b = Lines(after);
+    size_t i = 0;
+    while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
+    for (size_t k = i >= 8 ? i - 8 : 0; k < i; ++k) std::fprintf(stderr, "  %s\n", a[k].c_str());
+    for (size_t k = i; k < a.size() && k < i + 6; ++k) std::fprintf(stderr, "- %s\n", a[k].c_str());
+    for (size_t k = i; k < b.size() && k < i + 6; ++k) std::fprintf(stderr, "+ %s\n", b[k].c_str());
+}
 
 }  // namespace
 
@@ -49,8 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::fprintf(stderr, "The saved project does not load: %s\n%s\n", e.what(), saved.c_str());
         std::abort();
     }
-    if (session.ProjectText() != saved) {
-        std::fprintf(stderr, "Saving the reloaded project changed it:\n%s\n", saved.c_str());
+    const std::string again = session.ProjectText();
+    if (again != saved) {
+        std::fprintf(stderr, "Saving the reloaded project changed it:\n");
+        PrintChangedLines(saved, again);
         std::abort();
     }
     return 0;

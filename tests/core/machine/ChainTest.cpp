@@ -297,7 +297,7 @@ TEST(ChainResults, ImpossibleCarryValuesNameTheElement) {
             fx.chain->CalcChain(false, false);
             ADD_FAILURE() << "no error";
         } catch (const TKinemoError& e) {
-            EXPECT_EQ(std::string(e.what()).rfind(c.message, 0), 0u) << e.what();
+            EXPECT_EQ(std::string(e.what()), c.message);
         }
     }
 }
@@ -329,8 +329,7 @@ TEST(ChainTrace, AnElementErrorNamesItsOwnLine) {
         fx.chain->CalcChain(false, false);
         FAIL();
     } catch (const TKinemoError& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("line 1: Division by zero", 0), 0u) << e.what();
-        EXPECT_NE(std::string(e.what()).find("WAout = 1 / 0"), std::string::npos) << e.what();
+        EXPECT_EQ(std::string(e.what()), "FILL");
     }
 }
 
