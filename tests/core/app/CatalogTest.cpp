@@ -39,7 +39,7 @@ TEST(Catalog, UnusableFilesGiveErrorsNamingTheFile) {
         TCatalog c(dir.File("missing.db"));
         FAIL();
     } catch (const TKinemoError& e) {
-        EXPECT_EQ(std::string(e.what()), "FILL");
+        EXPECT_EQ(std::string(e.what()), "Catalog file not found: " + dir.File("missing.db"));
     }
     test::WriteFile(dir.File("text.db"), "this is not a database, just some text that is long enough");
     EXPECT_THROW(TCatalog(dir.File("text.db")), TKinemoError);
@@ -48,7 +48,7 @@ TEST(Catalog, UnusableFilesGiveErrorsNamingTheFile) {
         TCatalog c(dir.File("other.db"));
         FAIL();
     } catch (const TKinemoError& e) {
-        EXPECT_EQ(std::string(e.what()), "FILL");
+        EXPECT_EQ(std::string(e.what()), "Not a Kinemo catalog: " + dir.File("other.db") + " (table s_config is missing)");
     }
     EXPECT_THROW(TCatalog(dir.Path()), TKinemoError);  // a folder
 }
@@ -62,7 +62,8 @@ TEST(Catalog, AMissingTableIsNamedWhenAReaderNeedsIt) {
         q.Open();
         FAIL();
     } catch (const TKinemoError& e) {
-        EXPECT_EQ(std::string(e.what()), "FILL");
+        EXPECT_EQ(std::string(e.what()), "Catalog " + dir.File("Kinemo.db") +
+                                            ": no such table: m_machine_unit_class\nSQL: select muc_cd from m_machine_unit_class");
     }
     EXPECT_FALSE(q.Active());
     // The query is usable again after the failure.

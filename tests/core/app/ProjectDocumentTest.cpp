@@ -180,7 +180,7 @@ TEST_F(ProjectDocument, UnreadableOrRootlessFilesFailBeforeTouchingTheScreens) {
         document->LoadFile(dir.File("bad.kjb"), host, header);
         FAIL() << "no error";
     } catch (const TKinemoError& e) {
-        EXPECT_EQ(std::string(e.what()), "FILL");
+        EXPECT_EQ(std::string(e.what()), dir.File("bad.kjb") + ": not a readable XML document (No document element found at byte 7)");
     }
 }
 

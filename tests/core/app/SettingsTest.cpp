@@ -55,7 +55,8 @@ TEST(Settings, NonIntegerPaperSizeIsAClearError) {
         TUserSettings::Read(folders, "/prog");
         FAIL();
     } catch (const TKinemoError& e) {
-        EXPECT_EQ(std::string(e.what()), "FILL");
+        EXPECT_EQ(std::string(e.what()),
+                  "Settings file " + folders.SettingsFile() + ": [Print] PaperSize is not an integer: 'A4'");
     }
 }
 

@@ -100,7 +100,7 @@ TEST(ElementCalculation, AFailingFormulaRaisesTheEngineMessage) {
         fx.chain->CalcChain(false, false);
         FAIL();
     } catch (const TKinemoError& e) {
-        EXPECT_EQ(std::string(e.what()), "FILL");
+        EXPECT_EQ(std::string(e.what()), "line 1: Division by zero: WAout = 1 / 0");
     }
 }
 
