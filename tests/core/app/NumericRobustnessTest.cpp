@@ -111,12 +111,13 @@ TEST(NumericRobustness, EveryInputItemInTheProjectFileTakesPoisonWithoutShowingI
                 SCOPED_TRACE(std::string(stem) + " / " + item.name + " = " + poison);
                 const std::string text = WithValue(original, item.id, poison);
                 ASSERT_NE(text, original);
+                const std::string before = job.session->ProjectText();
                 try {
                     job.session->LoadProjectText(text);
                 } catch (const TKinemoError& e) {
                     // A clear refusal, and the project stays as it was.
                     EXPECT_FALSE(std::string(e.what()).empty());
-                    EXPECT_EQ(job.session->ProjectText(), original);
+                    EXPECT_EQ(job.session->ProjectText(), before);
                     continue;
                 }
                 job.JudgeAndLook();

@@ -2,6 +2,7 @@
 // project file fuzzer found, each as a change to an example project.
 #include "app/SizingSession.h"
 #include "base/AtomicFile.h"
+#include "base/KinemoError.h"
 #include "support/ExampleSession.h"
 
 #include <gtest/gtest.h>
@@ -38,4 +39,20 @@ TEST(ProjectRoundTrip, WhatOpensSavesToATextThatOpensTheSame) {
         ASSERT_EQ(job.session->LoadProjectText(saved), TProjectDocument::TLoadResult::Accepted);
         EXPECT_EQ(job.session->ProjectText(), saved);
     }
+}
+
+// 1e308 kg·m² is a number, but shown in kg·cm² it is infinite: it could be neither shown nor
+// saved again, so opening refuses it and keeps the project that was open.
+TEST(ProjectRoundTrip, AValueBeyondItsDisplayUnitIsRefusedOnOpening) {
+    test::ExampleSession job("01_ball_screw_horizontal.kjb");
+    const std::string example = ReadWholeFile(std::string(KINEMO_SOURCE_DIR) + "/examples/01_ball_screw_horizontal.kjb");
+    const std::string before = job.session->ProjectText();
+    try {
+        job.session->LoadProjectText(Changed(example, "<Value InputDataID=\"10203\">1.2E-5</Value>",
+                                             "<Value InputDataID=\"10203\">1e308</Value>"));
+        ADD_FAILURE() << "opened";
+    } catch (const TKinemoError& e) {
+        EXPECT_EQ(std::string(e.what()), "'1e308' is not a valid number (input value Inertia from catalog (0 = from mass and diameter))");
+    }
+    EXPECT_EQ(job.session->ProjectText(), before);
 }
