@@ -201,3 +201,23 @@ TEST(NumericRobustness, PoisonedCatalogMotorValuesGiveDefinedVerdicts) {
             job.JudgeAndLook();
         }
 }
+
+// Found by the pattern fuzzer: two intervals of 1e308 s pasted into a speed pattern add up to
+// an infinite move time in the position pattern. The conversion is refused with the
+// catalog's text and the position pattern keeps its own rows.
+TEST(NumericRobustness, HugeIntervalsAreNotConvertedIntoInfinity) {
+    Job job;
+    TInputPatternModel& pattern = job.session->Pattern();
+    pattern.SetAxisKind(0);
+    pattern.SetInputType(0);
+    pattern.ClearData();
+    pattern.CurrentGrid().Click(TInputPatternGridModel::kFirstIntervalRow, 2);
+    const char pasted[] = "9\t0.5\t\t\xb8\0\0\0\0\0\0\xff\xff\n1e308\t105\n\t0\r\n1e308\t105\t\n";
+    ASSERT_TRUE(pattern.PasteText(std::string(pasted, sizeof pasted - 1)));
+    ASSERT_TRUE(pattern.CurrentGrid().Data().AllFinite());
+    const std::string positionRows = pattern.Grid(TPatternAxis::Straight, TPatternInput::Position).TextDump();
+    EXPECT_TRUE(pattern.SetInputType(1));  // the user switches without converting
+    EXPECT_EQ(pattern.LastConversionError(), "\"Infinity\" is not a valid value here. Enter a number; times must not be negative.");
+    EXPECT_TRUE(pattern.CurrentGrid().Data().AllFinite());
+    EXPECT_EQ(pattern.CurrentGrid().TextDump(), positionRows);
+}
