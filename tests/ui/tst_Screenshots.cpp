@@ -8,6 +8,10 @@
 #include "app/FormSplash.h"
 #include "app/MessageDialog.h"
 #include "app/PageControl.h"
+#include "base/AtomicFile.h"
+#include "cad/FrameVantor.h"
+#include "cad/VantorPage.h"
+#include "DxfPreview.h"
 #include "units/FormOptionMeasure.h"
 #include "base/CatalogText.h"
 #include "machine/Block.h"
@@ -32,6 +36,7 @@
 #include "selection/DisplayConditionForm.h"
 #include "selection/FormDisplayCondition.h"
 #include "selection/FormMotorDetail.h"
+#include "reports/FormCommitMotorPrintMenu.h"
 #include "selection/FrameChoiceMotor.h"
 #include "selection/MotorGrid.h"
 #include "torque/Motor.h"
@@ -80,7 +85,8 @@ struct TSampleMain {
 
     explicit TSampleMain(const std::string& catalog = test::SampleCatalogPath()) {
         const std::string registry = dir.filePath("registry.ini").toStdString();
-        test::WriteFile(registry, "[Software\\Kinemo\\CadLink]\nLanguage=en\n");
+        test::WriteFile(registry, std::string("[Software\\Kinemo\\CadLink]\nLanguage=en\n[App Paths\\Zerith.EXE]\n@=") +
+                                      KINEMO_BIN_DIR + "/kinemo-cad\n");
         context = std::make_unique<TKinemoContext>(catalog, TSpecialFolder(dir.filePath("cfg").toStdString()), dialogs);
         TFormMainServices s;
         s.FileDialogs = &files;
@@ -122,7 +128,7 @@ private slots:
         form.PageControlMenu()->setCurrentIndex(1);
         QVERIFY(ColourCount(Shoot(form, "main_4_options")) > 8);
         form.PageControlMenu()->setCurrentIndex(2);
-        QVERIFY(ColourCount(Shoot(form, "main_5_cad")) > 8);
+        QVERIFY(ColourCount(Shoot(form, "main_5_cad_select")) > 8);
         form.PageControlMenu()->setCurrentIndex(0);
         form.CommitMotor({1001, 101});
         QVERIFY(ColourCount(Shoot(form, "main_6_committed")) > 8);
@@ -131,7 +137,7 @@ private slots:
     void mainWindowWithJapaneseCaptions() {
         uitest::TProgramFolder folder({.FontName = "Noto Sans CJK JP", .JapaneseTabs = true});
         TSampleMain m(folder.File("Kinemo.db"));
-        QVERIFY(ColourCount(Shoot(*m.form, "main_ja")) > 8);
+        QVERIFY(ColourCount(Shoot(*m.form, "main_ja_tabs")) > 8);
     }
 
     void patternPageOfExample02() {
@@ -259,6 +265,73 @@ private slots:
         form.SetCondition(session.Candidates().CustomCondition());
         TFormDisplayCondition dialog(form, m.context->Run().FontName, m.form.get());
         QVERIFY(ColourCount(Shoot(dialog, "display_condition")) > 8);
+    }
+
+    // The CAD page's export page for a committed motor, and the front view kinemo-cad
+    // draws of it, rendered for review.
+    void cadExportPage() {
+        TSampleMain m;
+        m.form->CommitMotor(TMotorReference{1011, 104});
+        m.form->PageControlMenu()->setCurrentIndex(2);
+        auto* page = m.form->findChild<TVantorPage*>("VantorPage");
+        QVERIFY(page && !page->Export()->isHidden());
+        page->Export()->findChild<QComboBox*>("ComboBoxImageType")->setCurrentIndex(1);
+        const QString target = m.dir.filePath("KRS0401-front.dxf");
+        page->Export()->findChild<QLineEdit*>("EditFileName")->setText(target);
+        const QImage image = Shoot(*m.form, "main_5_cad");
+        QCOMPARE(image.size(), QSize(907, 738));
+        QVERIFY(ColourCount(image) > 8);
+
+        const TCadExportResult r = page->Export()->Execute();
+        QCOMPARE(static_cast<int>(r.Outcome), static_cast<int>(TCadExportOutcome::Done));
+        const uitest::TDxfPreview drawing(ReadWholeFile(r.Target));
+        QVERIFY(drawing.Count("CIRCLE") >= 7);
+        const QImage front = drawing.Render(900, 700);
+        QDir().mkpath(KINEMO_SCREENSHOT_DIR);
+        QVERIFY(front.save(QString(KINEMO_SCREENSHOT_DIR) + "/cad_front_view.png"));
+        QVERIFY(ColourCount(front) > 3);
+        page->Export()->findChild<QComboBox*>("ComboBoxImageType")->setCurrentIndex(2);
+        page->Export()->findChild<QLineEdit*>("EditFileName")->setText(m.dir.filePath("side"));
+        const TCadExportResult side = page->Export()->Execute();
+        QCOMPARE(static_cast<int>(side.Outcome), static_cast<int>(TCadExportOutcome::Done));
+        QVERIFY(uitest::TDxfPreview(ReadWholeFile(side.Target)).Render(900, 500).save(QString(KINEMO_SCREENSHOT_DIR) + "/cad_left_view.png"));
+    }
+
+    // The print menu as the motor detail window's print button opens it for example 02.
+    void printMenu() {
+        TSampleMain m;
+        TSizingSession& session = m.form->Model().Session();
+        QVERIFY(session.LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb") ==
+                TProjectDocument::TLoadResult::Accepted);
+        session.PrintHeaderText = "Feed axis X, machine 4711";
+        session.PrintCommentText = "Cutting force 300 N over the whole stroke.";
+        auto* frame = m.form->TabSheet(TTabSheet::ChoiceMotor)->findChild<TFrameChoiceMotor*>();
+        QVERIFY(frame);
+        QImage menuImage;
+        bool printEnabled = false;
+        frame->SetDialogRunner([&](QDialog& d) {
+            auto* detail = qobject_cast<TFormMotorDetail*>(&d);
+            if (!detail) return 0;
+            detail->FileDialogs = &m.files;
+            detail->ExecDialog = [&](QDialog& inner) {
+                if (auto* menu = qobject_cast<TFormCommitMotorPrintMenu*>(&inner)) {
+                    menu->EditHeader()->setText("Feed axis X, machine 4712");
+                    menuImage = Shoot(*menu, "print_menu");
+                }
+                return 0;
+            };
+            printEnabled = detail->BtnPrint()->isEnabled();
+            detail->BtnPrint()->click();
+            return 0;
+        });
+        frame->FirstIdle();
+        m.form->PageControlMotorSelect()->setCurrentIndex(2);
+        frame->OpenMotorDetail(0);
+        QVERIFY(printEnabled);
+        QVERIFY(!menuImage.isNull());
+        QVERIFY(ColourCount(menuImage) > 8);
+        QVERIFY(menuImage.width() >= 320 && menuImage.height() >= 300);
+        QCOMPARE(session.PrintHeaderText, std::string("Feed axis X, machine 4712"));  // kept for the next menu
     }
 
     // Example 02 on the element page: the chain, the ball screw's inputs, the shaft load.

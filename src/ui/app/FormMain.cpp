@@ -8,6 +8,7 @@
 #include "app/MainCommands.h"
 #include "app/PageControl.h"
 #include "machine/ElementPage.h"
+#include "cad/VantorPage.h"
 #include "machine/FrameChoiceFactor.h"
 #include "pattern/FrameInputPattern.h"
 #include "selection/MotorChoicePage.h"
@@ -80,6 +81,8 @@ TFormMain::~TFormMain() {
     model_.Navigator().SetPage(2, nullptr);
     model_.Navigator().SetPage(0, nullptr);
     delete frameChoiceFactor_;
+    delete vantorPage_;  // reads the commit state of the session
+    vantorPage_ = nullptr;
     if (context_.BusyCursor() == &busy_) context_.SetBusyCursor(nullptr);
     if (wait_ && context_.Progress() == wait_.get()) context_.SetProgress(nullptr);
 }
@@ -204,6 +207,7 @@ void TFormMain::RunStartup() {
     if (!context_.Progress()) context_.SetProgress(wait_.get());
     model_.FinishStartup();
     frameChoiceMotor_ = AddMotorChoicePage(*this, context_, model_.Session());
+    vantorPage_ = AddCadPage(*this, context_);
     UpdateTabWidth();
     model_.ShowVantorLanguageMismatch();
     model_.OpenCommandLineProject(services_.Arguments);
@@ -281,6 +285,7 @@ void TFormMain::MainWindowChanged() {
     for (auto& [name, action] : actions_) action->setEnabled(model_.CommandEnabled(name));
     // A loaded project, a commit or its release: the element page shows the chain anew.
     if (frameChoiceFactor_) frameChoiceFactor_->Refresh();
+    if (vantorPage_) vantorPage_->Refresh();
 }
 
 void TFormMain::ShowFirstPages() {
