@@ -297,6 +297,22 @@ private slots:
         QVERIFY(uitest::TDxfPreview(ReadWholeFile(side.Target)).Render(900, 500).save(QString(KINEMO_SCREENSHOT_DIR) + "/cad_left_view.png"));
     }
 
+    // The CAD pages over the Japanese catalog, rendered for review of their captions: the
+    // motor choice, and the export page of a geared motor with brake (every outline row).
+    void cadPagesInJapanese() {
+        TSampleMain m(std::string(KINEMO_BIN_DIR) + "/Kinemo-ja.db");
+        m.form->PageControlMenu()->setCurrentIndex(2);
+        auto* page = m.form->findChild<TVantorPage*>("VantorPage");
+        QVERIFY(page && page->Export()->isHidden());
+        QVERIFY(ColourCount(Shoot(*m.form, "main_ja_cad_select")) > 8);
+        m.form->PageControlMenu()->setCurrentIndex(0);
+        m.form->CommitMotor(TMotorReference{6001, 601});
+        m.form->PageControlMenu()->setCurrentIndex(2);
+        QVERIFY(!page->Export()->isHidden());
+        page->Export()->findChild<QLineEdit*>("EditFileName")->setText(m.dir.filePath("HNP0052-3d.stl"));
+        QVERIFY(ColourCount(Shoot(*m.form, "main_ja_cad")) > 8);
+    }
+
     // The print menu as the motor detail window's print button opens it for example 02.
     void printMenu() {
         TSampleMain m;
