@@ -224,7 +224,7 @@ TProjectHeader TSizingSession::Header() const {
 std::string TSizingSession::ProjectText() const { return document_.Build(Header()); }
 
 void TSizingSession::SaveProject(const std::string& path) {
-    document_.Save(path, Header());
+    WriteFileAtomically(path, document_.Build(Header()), context_.ErrorMessages());
     modified_ = false;
 }
 
