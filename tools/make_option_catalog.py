@@ -45,8 +45,8 @@ CHOICES = [
     (17, "Battery case on the encoder cable", "The amplifier then needs no battery unit; replace the battery every 2 years.", "gray"),
     (21, "I/O connector kit (solder type)", None, None),
     (22, "I/O cable with open ends, 2 m", "Connect the cable shield to the amplifier's frame ground.", "blue"),
-    (23, "Network cables (RJ45, shielded)", None, None),
-    (24, "Network cables with I/O connector kit", None, None),
+    (23, "Network cable, short (0.3 m, amplifier to amplifier)", None, None),
+    (24, "Network cable, long (3 m, controller to amplifier)", None, None),
     (41, "Printed manuals (English)", None, None),
     (42, "Manuals as PDF on USB stick", None, None),
     (51, "Set-up software, full licence", None, None),
@@ -168,10 +168,10 @@ def main():
                                   "PanelPowerBox_GBox_0", 1, 0))
         # Interface units.
         if network(m):
-            kind("interface", m, 23, [(part("Network cable", "KNC-RJ-03", 22, "Shielded network cable RJ45, 0.3 m"), 1, 0),
-                                      (part("Network cable", "KNC-RJ-30", 34, "Shielded network cable RJ45, 3 m"), 0, 0)])
-            kind("interface", m, 24, [(part("I/O connector kit", "KIO-CN-26", 16, "I/O connector kit, 26 pins"), 1, 0),
-                                      (part("Network cable", "KNC-RJ-03", 22, "Shielded network cable RJ45, 0.3 m"), 1, 0)])
+            # One row only: a second interface row is the terminal block, which network
+            # amplifiers do not take.
+            kind("interface", m, 23, [(part("Network cable", "KNC-RJ-03", 22, "Shielded network cable RJ45, 0.3 m"), 1, 0)])
+            kind("interface", m, 24, [(part("Network cable", "KNC-RJ-30", 34, "Shielded network cable RJ45, 3 m"), 1, 0)])
         else:
             kind("interface", m, 21, [(part("I/O connector kit", "KIO-CN-50", 24, "I/O connector kit, 50 pins"), 1, 0),
                                       (part("Terminal block unit", "KTB-50", 118, "Terminal block unit, 50 poles, DIN rail"), 1, 1)])
@@ -210,6 +210,8 @@ def main():
         kind("power", m, 91, power)
         etc = [(part("Ferrite core set", "KFC-2", 12, "Ferrite cores for motor power wiring, 2 pieces"), 0, 0),
                (part("DIN rail mounting kit", "KDR-%s" % sc, 20 if sc == "S" else 28, "DIN rail mounting kit for the amplifier"), 0, 0)]
+        if network(m):
+            etc.append((part("I/O connector kit", "KIO-CN-26", 16, "I/O connector kit, 26 pins"), 1, 0))
         if m["tms"] in (6, 7, 8):
             etc.append((part("Gear head grease", "KGG-50", 19, "Gear head grease, 50 g"), 0, 0))
         kind("etc", m, 99, etc)
