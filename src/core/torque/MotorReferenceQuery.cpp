@@ -38,14 +38,16 @@ std::unique_ptr<TMotor> FirstWithGearRatio(TCatalogQuery& query) {
     std::unique_ptr<TMotor> motor = std::move(list.front());
     const int msvCd = motor->msv_cd;
     // The query above joins no gear ratio, which would leave a geared motor at ratio 1:
-    // every later calculation with the restored motor would be wrong. Read it separately.
+    // every later calculation with the restored motor would be wrong, and its reports would
+    // name no ratio. Read both separately.
     query.SetSQL(std::vector<std::string>{
-        "SELECT msgr_value FROM t_motor_value INNER JOIN m_search_gear_rate ON t_motor_value.msv_msgr_cd = "
+        "SELECT msgr_value, msgr_name FROM t_motor_value INNER JOIN m_search_gear_rate ON t_motor_value.msv_msgr_cd = "
         "m_search_gear_rate.msgr_cd",
         "WHERE msv_cd = :MSVCD"});
     query.SetParam("MSVCD", msvCd);
     query.Open();
     if (!query.Eof() && !query.IsNull(0)) motor->msgr_value = query.AsFloat(0);
+    if (!query.Eof() && !query.IsNull(1)) motor->msgr_name = query.AsString(1);
     query.Close();
     return motor;
 }

@@ -1,6 +1,11 @@
 // Motor detail window.
 #include "selection/FormMotorDetail.h"
 
+#include "app/ReportJob.h"
+#include "reports/FormCommitMotorPrintMenu.h"
+
+#include <ctime>
+
 #include "app/InterfaceFont.h"
 #include "app/KinemoContext.h"
 #include "app/SizingSession.h"
@@ -119,7 +124,7 @@ TFormMotorDetail::TFormMotorDetail(TKinemoContext& context, TSizingSession& sess
     buttons->addStretch();
     auto* print = new QPushButton(Qs(model_.Text("BtnPrint")), this);
     print->setObjectName("BtnPrint");
-    print->setEnabled(false);  // the print menu comes with the reports
+    btnPrint_ = print;
     btnCommit_ = new QPushButton(Qs(model_.Text("BtnCommit")), this);
     btnCommit_->setObjectName("BtnCommit");
     btnCommit_->setEnabled(TMotorDetailModel::CommitEnabled(session_.CommittedMotor() != nullptr));
@@ -131,6 +136,7 @@ TFormMotorDetail::TFormMotorDetail(TKinemoContext& context, TSizingSession& sess
     }
     layout->addLayout(buttons);
     connect(btnCommit_, &QPushButton::clicked, this, &TFormMotorDetail::BtnCommitClick);
+    connect(print, &QPushButton::clicked, this, &TFormMotorDetail::BtnPrintClick);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     ApplyInterfaceFont(this, context_.Run().FontName);
     resize(sizeHint().width(), 800);
@@ -225,6 +231,28 @@ void TFormMotorDetail::BtnCommitClick() {
         return;
     }
     accept();
+}
+
+void TFormMotorDetail::BtnPrintClick() {
+    try {
+        TReportJob job(context_, session_);
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        job.Open(motor_, local);
+        TCommitMotorPrintMenuModel& menu = job.Menu();
+        menu.SetPaperSizeIndex(context_.Run().Settings.PaperSize);
+        TFormCommitMotorPrintMenu form(context_, session_, menu, job.Motor(), FileDialogs, this);
+        form.ExecDialog = ExecDialog;
+        if (ExecDialog) ExecDialog(form);
+        else form.exec();
+        form.TakeInputs();
+        session_.PrintHeaderText = menu.HeaderText;
+        session_.PrintCommentText = menu.CommentText;
+        context_.Run().Settings.PaperSize = menu.PaperSizeIndex();
+    } catch (const std::exception& e) {
+        context_.Dialogs().ShowMessageDialog(e.what(), TMsgDlgType::Warning, mbOK);
+    }
 }
 
 }  // namespace kinemo

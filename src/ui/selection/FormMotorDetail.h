@@ -17,6 +17,7 @@ class QTableView;
 
 namespace kinemo {
 
+class IFileDialogs;
 class TKinemoContext;
 class TMotor;
 class TSizingSession;
@@ -52,6 +53,14 @@ public:
     // Commits the motor; an error shows its message and keeps the window open.
     std::function<void(const TMotor&)> OnCommit;
     void BtnCommitClick();
+    // Opens the print menu for the motor with the main window's header, comment and
+    // paper, and keeps what the user changed there.
+    void BtnPrintClick();
+    QPushButton* BtnPrint() const { return btnPrint_; }
+    // Where the print menu's file names come from (null: the system's dialogs) and how it
+    // runs (null: modal).
+    IFileDialogs* FileDialogs = nullptr;
+    std::function<int(QDialog&)> ExecDialog;
 
 private:
     QTableView* MakeGrid(const TDetailGrid& grid, const char* name);
@@ -71,6 +80,7 @@ private:
     QChartView* chartTorque_ = nullptr;
     QChartView* chartEnvelope_ = nullptr;
     QPushButton* btnCommit_ = nullptr;
+    QPushButton* btnPrint_ = nullptr;
 };
 
 }  // namespace kinemo

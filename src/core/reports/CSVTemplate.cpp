@@ -1,0 +1,88 @@
+// Template substitution and the CSV lines written through it.
+#include "reports/CSVTemplate.h"
+
+#include "base/AtomicFile.h"
+#include "base/ErrorMessage.h"
+
+#include <cctype>
+
+namespace kinemo {
+
+namespace {
+const std::string kOpen = "{[%]";
+const std::string kClose = "[%]}";
+}  // namespace
+
+std::string FillTemplate(const std::string& tmpl, const TNameValueList& list) {
+    size_t a = tmpl.find(kOpen);
+    if (a == std::string::npos) return tmpl;
+    std::string out = tmpl.substr(0, a);
+    for (;;) {
+        const size_t close = tmpl.find(kClose, a + kOpen.size());
+        if (close == std::string::npos) return out;
+        out += list.Value(tmpl.substr(a + kOpen.size(), close - a - kOpen.size()));
+        const size_t after = close + kClose.size();
+        const size_t next = tmpl.find(kOpen, after);
+        if (next == std::string::npos) return out + tmpl.substr(after);
+        out += tmpl.substr(after, next - after);
+        a = next;
+    }
+}
+
+std::vector<std::string> TemplateKeys(const std::string& tmpl, bool* unterminated) {
+    std::vector<std::string> keys;
+    if (unterminated) *unterminated = false;
+    for (size_t a = tmpl.find(kOpen); a != std::string::npos; a = tmpl.find(kOpen, a)) {
+        const size_t close = tmpl.find(kClose, a + kOpen.size());
+        if (close == std::string::npos) {
+            if (unterminated) *unterminated = true;
+            break;
+        }
+        keys.push_back(tmpl.substr(a + kOpen.size(), close - a - kOpen.size()));
+        a = close + kClose.size();
+    }
+    return keys;
+}
+
+bool KeyMatches(const std::string& key, const std::vector<std::string>& patterns) {
+    for (const std::string& p : patterns) {
+        if (!p.empty() && p.back() == '#') {
+            const std::string stem = p.substr(0, p.size() - 1);
+            if (key.size() <= stem.size() || !SameText(key.substr(0, stem.size()), stem)) continue;
+            bool digits = true;
+            for (size_t i = stem.size(); i < key.size(); ++i)
+                digits = digits && std::isdigit(static_cast<unsigned char>(key[i]));
+            if (digits) return true;
+        } else if (SameText(key, p)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CheckTemplateKeys(const std::vector<std::string>& parts, const std::vector<std::string>& patterns,
+                       const std::string& templateName, const TErrorMessage& errors) {
+    std::string unknown;
+    for (const std::string& part : parts) {
+        bool open = false;
+        for (const std::string& key : TemplateKeys(part, &open))
+            if (!KeyMatches(key, patterns)) unknown += (unknown.empty() ? "" : ", ") + key;
+        if (open) throw TFormatErrorMessageException(errors, "CsvTemplateUnterminated", {templateName});
+    }
+    if (!unknown.empty())
+        throw TFormatErrorMessageException(errors, "CsvTemplateUnknownKey", {templateName, unknown});
+}
+
+void TCSVTemplate::Add(const std::string& tmpl, const TNameValueList& list) {
+    lines_.push_back(FillTemplate(tmpl, list));
+}
+
+std::string TCSVTemplate::Text() const {
+    std::string text;
+    for (const std::string& line : lines_) text += line + "\r\n";
+    return text;
+}
+
+void TCSVTemplate::SaveToFile(const std::string& path) const { WriteFileAtomically(path, Text()); }
+
+}  // namespace kinemo
