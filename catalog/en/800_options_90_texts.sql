@@ -141,4 +141,6 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (8428, 'form_printer_option', 'LRLabelTotal', 'Total', NULL),
   (8429, 'form_printer_option', 'LRLabelComment', 'Comment', NULL),
   (8430, 'form_printer_option', 'LRLabelPage', 'Page', NULL),
+  (8432, 'form_printer_option', 'LRLabelBrake', 'brake', NULL),
+  (8433, 'form_printer_option', 'LRLabelGear', 'gear head', NULL),
   (8431, 'form_printer_option', 'LRLabelFooter', 'Prices in US dollars, without tax and shipping; valid for 30 days from the date above.', NULL);

@@ -10,6 +10,7 @@
 #include "machine/ElementPage.h"
 #include "machine/FrameChoiceFactor.h"
 #include "pattern/FrameInputPattern.h"
+#include "options/OptionPage.h"
 #include "selection/MotorChoicePage.h"
 
 #include <QAction>
@@ -204,6 +205,7 @@ void TFormMain::RunStartup() {
     if (!context_.Progress()) context_.SetProgress(wait_.get());
     model_.FinishStartup();
     frameChoiceMotor_ = AddMotorChoicePage(*this, context_, model_.Session());
+    AddOptionPage(*this, context_, model_.Session(), *services_.FileDialogs);
     UpdateTabWidth();
     model_.ShowVantorLanguageMismatch();
     model_.OpenCommandLineProject(services_.Arguments);

@@ -121,22 +121,27 @@ QWidget* TFrameSelectOptionDetail::BuildTop() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
-    const char* headers[] = {"LabelSeriesTitle", "LabelNumberTitle", "LabelQtyTitle", "LabelPriceTitle", "LabelSubTotalTitle"};
-    for (int c = 0; c < 5; ++c) grid->addWidget(Named<QLabel>(top, headers[c]), 0, c + 1);
+    // Series line, then the motor and amplifier under column headers.
+    auto* series = new QHBoxLayout;
+    series->addWidget(Panel(top, "PanelMotorSeries"), 2);
+    series->addWidget(Panel(top, "PanelMotorType"), 3);
+    grid->addWidget(Named<QLabel>(top, "LabelSeriesTitle"), 0, 0);
+    grid->addLayout(series, 0, 1, 1, 5);
+    const char* headers[] = {"LabelNumberTitle", "LabelQtyTitle", "LabelPriceTitle", "LabelSubTotalTitle"};
+    const int headerColumns[] = {1, 3, 4, 5};
+    for (int c = 0; c < 4; ++c) grid->addWidget(Named<QLabel>(top, headers[c]), 1, headerColumns[c]);
     const struct {
-        const char *title, *series, *number, *qty, *price, *subtotal;
-    } rows[] = {{"LabelMotorTitle", "PanelMotorSeries", "PanelMotorNumber", "ComboBoxMotorQty", "PanelMotorPrice",
-                 "PanelMotorSubTotal"},
-                {"LabelAmpTitle", "PanelMotorType", "PanelAmpNumber", "ComboBoxAmpQty", "PanelAmpPrice", "PanelAmpSubTotal"}};
+        const char *title, *number, *qty, *price, *subtotal;
+    } rows[] = {{"LabelMotorTitle", "PanelMotorNumber", "ComboBoxMotorQty", "PanelMotorPrice", "PanelMotorSubTotal"},
+                {"LabelAmpTitle", "PanelAmpNumber", "ComboBoxAmpQty", "PanelAmpPrice", "PanelAmpSubTotal"}};
     for (int r = 0; r < 2; ++r) {
-        grid->addWidget(Named<QLabel>(top, rows[r].title), r + 1, 0);
-        grid->addWidget(Panel(top, rows[r].series), r + 1, 1);
-        grid->addWidget(Panel(top, rows[r].number), r + 1, 2);
+        grid->addWidget(Named<QLabel>(top, rows[r].title), r + 2, 0);
+        grid->addWidget(Panel(top, rows[r].number), r + 2, 1, 1, 2);
         auto* qty = Named<QComboBox>(top, rows[r].qty);
         FillQuantities(qty, session_.OptionDetail().MaxQuantity());
-        grid->addWidget(qty, r + 1, 3);
-        grid->addWidget(Panel(top, rows[r].price, true), r + 1, 4);
-        grid->addWidget(Panel(top, rows[r].subtotal, true), r + 1, 5);
+        grid->addWidget(qty, r + 2, 3);
+        grid->addWidget(Panel(top, rows[r].price, true), r + 2, 4);
+        grid->addWidget(Panel(top, rows[r].subtotal, true), r + 2, 5);
         const bool motor = r == 0;
         connect(qty, &QComboBox::currentIndexChanged, this, [this, motor](int q) {
             if (refreshing_) return;
@@ -147,6 +152,7 @@ QWidget* TFrameSelectOptionDetail::BuildTop() {
         });
     }
     auto* info = new QHBoxLayout;
+    info->setSpacing(4);
     for (const char* name : {"Phase", "Supply", "Encoder", "Gear", "Brake"}) {
         info->addWidget(Named<QLabel>(top, QString("Label%1Title").arg(name)));
         auto* value = Named<QLabel>(top, QString("Label%1").arg(name));
@@ -154,18 +160,18 @@ QWidget* TFrameSelectOptionDetail::BuildTop() {
         bold.setBold(true);
         value->setFont(bold);
         info->addWidget(value);
-        info->addSpacing(10);
+        info->addSpacing(14);
     }
     info->addStretch();
-    grid->addLayout(info, 3, 0, 1, 6);
+    grid->addLayout(info, 4, 0, 1, 6);
     auto* alert = new QHBoxLayout;
     alert->addWidget(Named<QLabel>(top, "LabelAlert"));
     alertValue_ = Named<QLabel>(top, "LabelAlertValue");
     alertValue_->setWordWrap(true);
     alert->addWidget(alertValue_, 1);
-    grid->addLayout(alert, 4, 0, 1, 6);
+    grid->addLayout(alert, 5, 0, 1, 6);
     grid->setColumnStretch(1, 2);
-    grid->setColumnStretch(2, 2);
+    grid->setColumnStretch(2, 1);
     grid->setColumnStretch(4, 1);
     grid->setColumnStretch(5, 1);
     return top;
@@ -381,6 +387,7 @@ void TFrameSelectOptionDetail::Refresh() {
     batteryFolder_->setEnabled(battery.Enabled);
     batteryFolder_->setVisible(battery.Code != 0);
     alertValue_->setText(Qs(m.AlertText()));
+    findChild<QLabel*>("LabelAlert")->setVisible(!m.AlertText().empty());
     QPalette p = alertValue_->palette();
     p.setColor(QPalette::WindowText, AlertColor(m.AlertColor(), palette().color(QPalette::WindowText)));
     alertValue_->setPalette(p);
