@@ -194,7 +194,7 @@ def main():
         kind("rs485", m, 72, [(part("RS-485 terminator", "KCC-485-T", 9, "RS-485 terminator plug"), 0, 0)])
         # Absolute encoders keep their position with a battery at the amplifier.
         if absolute:
-            kind("battery", m, 81, [(part("Battery unit", "KBT-36U", 42, "Battery unit with case, 3.6 V, for the amplifier"), 1, 0),
+            kind("battery", m, 81, [(part("Battery unit", "KBT-36U", 42, "Battery unit 3.6 V with case, at the amplifier"), 1, 0),
                                     (part("Spare battery", "KBT-36", 16, "Spare lithium battery 3.6 V"), 0, 0)])
         # Power boxes: the motor's external regenerative resistor, a noise filter and, for
         # three-phase supplies, a line reactor.

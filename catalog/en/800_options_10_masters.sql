@@ -89,7 +89,7 @@ INSERT INTO m_option_value_master (movm_cd, movm_title, movm_name, movm_price, m
   (56, 'Encoder cable', 'KCF-EA-10', 117, 'Encoder cable 10 m, absolute encoder, flex'),
   (57, 'Encoder cable', 'KCF-EAC-10', 143, 'Encoder cable 10 m with battery case, flex'),
   (58, 'Encoder connector kit', 'KCN-EA', 28, 'Encoder connector kit, motor and amplifier side'),
-  (59, 'Battery unit', 'KBT-36U', 42, 'Battery unit with case, 3.6 V, for the amplifier'),
+  (59, 'Battery unit', 'KBT-36U', 42, 'Battery unit 3.6 V with case, at the amplifier'),
   (60, 'Spare battery', 'KBT-36', 16, 'Spare lithium battery 3.6 V'),
   (61, 'Regenerative resistor', 'KRX-1030', 57, 'External regenerative resistor KRX-1030 (30 Ω, 60 W)'),
   (62, 'Regenerative resistor', 'KRX-2020', 84, 'External regenerative resistor KRX-2020 (20 Ω, 120 W)'),
