@@ -36,6 +36,7 @@
 #include "selection/DisplayConditionForm.h"
 #include "selection/FormDisplayCondition.h"
 #include "selection/FormMotorDetail.h"
+#include "reports/FormCommitMotorPrintMenu.h"
 #include "selection/FrameChoiceMotor.h"
 #include "selection/MotorGrid.h"
 #include "torque/Motor.h"
@@ -306,6 +307,43 @@ private slots:
         dialog.StartPreview();
         QVERIFY(ColourCount(image) > 8);
         QCOMPARE(dialog.Quotation().PageLabel(), std::string("1 / 1"));
+    }
+
+    // The print menu as the motor detail window's print button opens it for example 02.
+    void printMenu() {
+        TSampleMain m;
+        TSizingSession& session = m.form->Model().Session();
+        QVERIFY(session.LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb") ==
+                TProjectDocument::TLoadResult::Accepted);
+        session.PrintHeaderText = "Feed axis X, machine 4711";
+        session.PrintCommentText = "Cutting force 300 N over the whole stroke.";
+        auto* frame = m.form->TabSheet(TTabSheet::ChoiceMotor)->findChild<TFrameChoiceMotor*>();
+        QVERIFY(frame);
+        QImage menuImage;
+        bool printEnabled = false;
+        frame->SetDialogRunner([&](QDialog& d) {
+            auto* detail = qobject_cast<TFormMotorDetail*>(&d);
+            if (!detail) return 0;
+            detail->FileDialogs = &m.files;
+            detail->ExecDialog = [&](QDialog& inner) {
+                if (auto* menu = qobject_cast<TFormCommitMotorPrintMenu*>(&inner)) {
+                    menu->EditHeader()->setText("Feed axis X, machine 4712");
+                    menuImage = Shoot(*menu, "print_menu");
+                }
+                return 0;
+            };
+            printEnabled = detail->BtnPrint()->isEnabled();
+            detail->BtnPrint()->click();
+            return 0;
+        });
+        frame->FirstIdle();
+        m.form->PageControlMotorSelect()->setCurrentIndex(2);
+        frame->OpenMotorDetail(0);
+        QVERIFY(printEnabled);
+        QVERIFY(!menuImage.isNull());
+        QVERIFY(ColourCount(menuImage) > 8);
+        QVERIFY(menuImage.width() >= 320 && menuImage.height() >= 300);
+        QCOMPARE(session.PrintHeaderText, std::string("Feed axis X, machine 4712"));  // kept for the next menu
     }
 
     // Example 02 on the element page: the chain, the ball screw's inputs, the shaft load.

@@ -57,6 +57,7 @@ TFormCommitMotorPrintMenu::TFormCommitMotorPrintMenu(TKinemoContext& context, TS
     setObjectName("FormCommitMotorPrintMenu");
     setWindowTitle(Q(menu_.Text("WindowCaption")));
     BuildControls();
+    setMinimumWidth(520);
     ApplyInterfaceFont(this, context.Run().FontName);
 }
 

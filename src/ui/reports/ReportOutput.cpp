@@ -47,7 +47,7 @@ void PrintReports(QPrinter& printer, const std::vector<TReportDocument>& docs, i
 void WriteReportPdf(const QString& path, const std::vector<TReportDocument>& docs, int paperCode, const QString& title) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw TKinemoError("Cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
+        throw TKinemoError("Can not write file " + path.toStdString() + ": " + file.errorString().toStdString());
     {
         QPdfWriter writer(&file);
         writer.setResolution(600);
@@ -58,13 +58,13 @@ void WriteReportPdf(const QString& path, const std::vector<TReportDocument>& doc
         QPainter painter;
         if (!painter.begin(&writer)) {
             file.cancelWriting();
-            throw TKinemoError("Cannot write " + path.toStdString());
+            throw TKinemoError("Can not write file " + path.toStdString());
         }
         DrawReports(painter, writer, docs);
         painter.end();
     }
     if (!file.commit())
-        throw TKinemoError("Cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
+        throw TKinemoError("Can not write file " + path.toStdString() + ": " + file.errorString().toStdString());
 }
 
 int PreviewReports(QWidget* parent, const std::vector<TReportDocument>& docs, int paperCode, QPrinter* printer) {

@@ -16,6 +16,8 @@ namespace {
 constexpr double kGap = 3.5;           // between blocks
 constexpr double kFieldRow = 5.2;      // one row of label/value fields
 constexpr double kTableRow = 4.6;      // preferred table row
+constexpr double kMinTableRow = 2.6;   // smallest readable row (font about 4.6 pt)
+constexpr double kHeaderLine = 3.3;    // smallest line of a table header
 constexpr double kCardTitle = 6;
 constexpr double kCardLine = 3.9;
 constexpr double kPicture = 26;
@@ -104,13 +106,15 @@ void TReportPainter::DrawPage(const TReportDocument& doc, int index) {
     double top = DrawTitleBlock(doc, kMarginTop) + kGap;
     const TReportSheet& page = doc.Pages.at(index);
     const double bottom = heightMm_ - kMarginBottom - 7;
-    // Fill tables share what the fixed blocks leave.
+    // Fill tables share what the fixed blocks leave: rows of height r under headers of k
+    // lines of max(r, the header minimum).
     double fixed = 0;
-    int fillRows = 0;
+    int fillRows = 0, headerLines = 0;
     for (const TReportBlock& b : page.Blocks) {
         const auto* t = std::get_if<TReportTable>(&b);
         if (t && t->Fill) {
-            fillRows += static_cast<int>(t->Rows.size()) + 2;  // two header lines
+            fillRows += static_cast<int>(t->Rows.size());
+            headerLines += static_cast<int>(std::lround(HeaderHeight(*t, kHeaderLine) / kHeaderLine));
             fixed += t->Caption.isEmpty() ? 0 : 5;
         } else {
             fixed += Height(b, kTableRow);
@@ -118,11 +122,19 @@ void TReportPainter::DrawPage(const TReportDocument& doc, int index) {
         fixed += kGap;
     }
     double fillRow = kTableRow;
-    if (fillRows > 0) fillRow = std::clamp((bottom - top - fixed) / fillRows, 2.6, kTableRow);
+    if (fillRows > 0) {
+        const double room = bottom - top - fixed;
+        fillRow = room / (fillRows + headerLines);
+        if (fillRow < kHeaderLine) fillRow = (room - headerLines * kHeaderLine) / fillRows;
+        fillRow = std::clamp(fillRow, kMinTableRow, kTableRow);
+    }
     for (const TReportBlock& b : page.Blocks) top = Draw(b, top, fillRow) + kGap;
+    contentBottom_ = top - kGap;
     DrawFooter(doc, index);
     p_.restore();
 }
+
+double TReportPainter::FooterTop() const { return heightMm_ - kMarginBottom - 5; }
 
 double TReportPainter::DrawTitleBlock(const TReportDocument& doc, double top) {
     const double w = right_ - left_;
@@ -146,7 +158,7 @@ double TReportPainter::DrawTitleBlock(const TReportDocument& doc, double top) {
 }
 
 void TReportPainter::DrawFooter(const TReportDocument& doc, int index) {
-    const double y = heightMm_ - kMarginBottom - 5;
+    const double y = FooterTop();
     Line(left_, y, right_, y, 0.25, kRule);
     Text(QRectF(left_, y + 0.8, (right_ - left_) * 0.75, 4.5), doc.Footer, Font(7), Qt::AlignLeft | Qt::AlignVCenter, kLabel);
     Text(QRectF(left_, y + 0.8, right_ - left_, 4.5), QStringLiteral("%1 / %2").arg(index + 1).arg(doc.Pages.size()),
@@ -210,7 +222,7 @@ double TReportPainter::DrawFields(const TReportFields& f, double top) {
 double TReportPainter::HeaderHeight(const TReportTable& t, double rowHeight) {
     const bool units = std::any_of(t.Columns.begin(), t.Columns.end(), [](const TReportColumn& c) { return !c.Unit.isEmpty(); });
     // Room for a title of two lines, and a line of units when any column has one.
-    return (units ? 3 : 2) * std::max(rowHeight, 3.3);
+    return (units ? 3 : 2) * std::max(rowHeight, kHeaderLine);
 }
 
 double TReportPainter::TableHeight(const TReportTable& t, double rowHeight) const {

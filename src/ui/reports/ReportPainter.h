@@ -18,6 +18,9 @@ public:
 
     // Page index of the document (0-based) with "index+1 / count" at its foot.
     void DrawPage(const TReportDocument& doc, int index);
+    // Where the last page drawn ended and where the page foot begins (mm from the top).
+    double ContentBottom() const { return contentBottom_; }
+    double FooterTop() const;
 
     static constexpr double kMarginLeft = 14, kMarginRight = 12, kMarginTop = 10, kMarginBottom = 10;
 
@@ -52,6 +55,7 @@ private:
     double dpi_;
     double widthMm_, heightMm_;
     double left_, right_;  // content edges in mm
+    double contentBottom_ = 0;
 };
 
 }  // namespace kinemo
