@@ -30,6 +30,8 @@ int RunReport(const Arguments& args) {
     std::tm local{};
     localtime_r(&now, &local);
     if (!job.OpenModel(args.Get("motor"), local)) return 1;
+    if (args.Has("header")) job.Menu().HeaderText = args.Get("header");
+    if (args.Has("comment")) job.Menu().CommentText = args.Get("comment");
     job.Menu().ApplyHeaderAndComment();
     job.Menu().SaveCsv(*page, args.Get("csv"));
     return 0;
@@ -37,7 +39,7 @@ int RunReport(const Arguments& args) {
 
 const CommandRegistrar kReport({"report",
                                 "report PROJECT --motor MODEL --page summary|pattern|elements|torque|regeneration "
-                                "--csv OUT.csv [--catalog PATH]",
+                                "--csv OUT.csv [--header TEXT] [--comment TEXT] [--catalog PATH]",
                                 RunReport,
                                 {}});
 

@@ -22,6 +22,10 @@ done
 csv_effective=$(grep -a '^"Effective torque",' "$out/summary.csv" | cut -d, -f6)
 awk -v a="$csv_effective" -v b="$effective" 'BEGIN { d = a - b; exit !(d < 0.00006 && d > -0.00006) }' ||
   fail "summary effective torque $csv_effective, judge $effective"
+"$CLI" report "$ex" --motor KRS0402ANS0 --page summary --header "Axis X" --comment "回生なし" --csv "$out/titled.csv" --catalog "$DB" ||
+  fail "summary with a title exited $?"
+grep -q '^"Title","Axis X"' "$out/titled.csv" || fail "the title is not in the summary"
+grep -q '^"Comment","回生なし"' "$out/titled.csv" || fail "the comment is not in the summary"
 [ "$(grep -c '' "$out/torque.csv")" -eq 16 ] || fail "torque: 2 head lines, 11 intervals and 3 foot lines expected"
 # Refusals: exit 1 with a message, no file.
 "$CLI" new-project "$out/empty.kjb" --catalog "$DB" >/dev/null || fail "new-project"
