@@ -612,49 +612,87 @@ CREATE TABLE m_vantor_value (
 CREATE TABLE m_vantor_output (
   mvto_cd    INTEGER PRIMARY KEY,
   mvto_name  TEXT,
-  mvto_value TEXT
+  mvto_value TEXT,
+  mvto_flange       NUMERIC,
+  mvto_flange_thk   NUMERIC,
+  mvto_pilot_dia    NUMERIC,
+  mvto_pilot_len    NUMERIC,
+  mvto_bolt_pcd     NUMERIC,
+  mvto_bolt_dia     NUMERIC,
+  mvto_body_sq      NUMERIC,
+  mvto_body_len     NUMERIC
 );
 -- CAD parts: encoder part.
 CREATE TABLE m_vantor_encoder (
   mvte_cd    INTEGER PRIMARY KEY,
   mvte_name  TEXT,
-  mvte_value TEXT
+  mvte_value TEXT,
+  mvte_dia          NUMERIC,
+  mvte_len          NUMERIC
 );
 -- CAD parts: brake part.
 CREATE TABLE m_vantor_brake (
   mvtb_cd    INTEGER PRIMARY KEY,
   mvtb_name  TEXT,
-  mvtb_value TEXT
+  mvtb_value TEXT,
+  mvtb_len          NUMERIC
 );
 -- CAD parts: supply (connector) part.
 CREATE TABLE m_vantor_supply (
   mvts_cd    INTEGER PRIMARY KEY,
   mvts_name  TEXT,
-  mvts_value TEXT
+  mvts_value TEXT,
+  mvts_conn_w       NUMERIC,
+  mvts_conn_d       NUMERIC,
+  mvts_conn_h       NUMERIC,
+  mvts_power_pos    NUMERIC,
+  mvts_signal_back  NUMERIC
 );
 -- CAD parts: gear head ratio part (geared motors).
 CREATE TABLE m_vantor_gear_rate (
   mvtgr_cd    INTEGER PRIMARY KEY,
   mvtgr_name  TEXT,
-  mvtgr_value TEXT
+  mvtgr_value TEXT,
+  mvtgr_ratio       TEXT,
+  mvtgr_flange      NUMERIC,
+  mvtgr_flange_thk  NUMERIC,
+  mvtgr_pilot_dia   NUMERIC,
+  mvtgr_pilot_len   NUMERIC,
+  mvtgr_bolt_pcd    NUMERIC,
+  mvtgr_bolt_dia    NUMERIC,
+  mvtgr_body_dia    NUMERIC,
+  mvtgr_len         NUMERIC
 );
 -- CAD parts: gear output shaft part (geared motors).
 CREATE TABLE m_vantor_gear_shaft (
   mvtgs_cd    INTEGER PRIMARY KEY,
   mvtgs_name  TEXT,
-  mvtgs_value TEXT
+  mvtgs_value TEXT,
+  mvtgs_kind        TEXT,
+  mvtgs_dia         NUMERIC,
+  mvtgs_len         NUMERIC,
+  mvtgs_key_w       NUMERIC,
+  mvtgs_key_len     NUMERIC,
+  mvtgs_bolt_pcd    NUMERIC,
+  mvtgs_holes       NUMERIC,
+  mvtgs_hole_dia    NUMERIC
 );
 -- CAD parts: motor shaft part (motors without gear).
 CREATE TABLE m_vantor_motor_shaft (
   mvtms_cd    INTEGER PRIMARY KEY,
   mvtms_name  TEXT,
-  mvtms_value TEXT
+  mvtms_value TEXT,
+  mvtms_dia         NUMERIC,
+  mvtms_len         NUMERIC,
+  mvtms_key_w       NUMERIC,
+  mvtms_key_len     NUMERIC
 );
 -- CAD parts: oil seal part (motors without gear).
 CREATE TABLE m_vantor_oil_seal (
   mvtos_cd    INTEGER PRIMARY KEY,
   mvtos_name  TEXT,
-  mvtos_value TEXT
+  mvtos_value TEXT,
+  mvtos_dia         NUMERIC
 );
 
 -- Window and dialog titles of the CAD data program, by name.

@@ -1,6 +1,7 @@
 // Builds the catalog database from its SQL text files: mkcatalog OUT.db schema.sql data1.sql ...
 // The file is built beside the target and renamed over it, so a failed build leaves no
-// half-filled catalog.
+// half-filled catalog. A data file may list problems as rows of the temporary table
+// build_problem (message): every row is printed and the build fails.
 #include <sqlite3.h>
 
 #include <cstdio>
@@ -25,6 +26,22 @@ static bool RunFile(sqlite3* db, const char* path) {
     return true;
 }
 
+// Prints the rows of temp.build_problem; true when there are none (or no such table).
+static bool NoBuildProblems(sqlite3* db) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT message FROM temp.build_problem ORDER BY rowid", -1, &st, nullptr) != SQLITE_OK)
+        return true;
+    int count = 0;
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        const unsigned char* text = sqlite3_column_text(st, 0);
+        std::fprintf(stderr, "%s\n", text ? reinterpret_cast<const char*>(text) : "");
+        ++count;
+    }
+    sqlite3_finalize(st);
+    if (count > 0) std::fprintf(stderr, "mkcatalog: %d problem(s) listed above\n", count);
+    return count == 0;
+}
+
 int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: mkcatalog OUT.db schema.sql [data.sql ...]\n");
@@ -42,6 +59,7 @@ int main(int argc, char** argv) {
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 1, nullptr);
     bool ok = sqlite3_exec(db, "PRAGMA foreign_keys=ON; BEGIN;", nullptr, nullptr, nullptr) == SQLITE_OK;
     for (int i = 2; ok && i < argc; ++i) ok = RunFile(db, argv[i]);
+    ok = ok && NoBuildProblems(db);
     ok = ok && sqlite3_exec(db, "COMMIT; VACUUM;", nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(db);
     if (!ok || std::rename(tmp.c_str(), out.c_str()) != 0) {

@@ -1,6 +1,8 @@
 // Command registry and argument parsing of kinemo-cli.
 #include "cli/Commands.h"
 
+#include "app/CatalogChoice.h"
+
 #include <algorithm>
 #include <climits>
 #include <unistd.h>
@@ -29,7 +31,9 @@ std::string Arguments::Get(const std::string& name, const std::string& def) cons
     return it == options.end() ? def : it->second;
 }
 
-std::string Arguments::CatalogPath() const { return Get("catalog", ExecutableDir() + "/Kinemo.db"); }
+std::string Arguments::CatalogPath() const {
+    return Get("catalog", kinemo::FindDataFolder(ExecutableDir()) + kinemo::CatalogLanguages().front().FileName);
+}
 
 void RegisterCommand(const CommandInfo& info) { Registry().push_back(info); }
 

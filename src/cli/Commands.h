@@ -15,7 +15,8 @@ struct Arguments {
 
     bool Has(const std::string& name) const { return options.count(name) != 0; }
     std::string Get(const std::string& name, const std::string& def = "") const;
-    // The catalog named by --catalog, else Kinemo.db beside the executable.
+    // The catalog named by --catalog, else Kinemo.db beside the executable (build tree) or in
+    // ../share/kinemo/ (installed).
     std::string CatalogPath() const;
 };
 

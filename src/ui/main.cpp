@@ -1,6 +1,7 @@
-// The desktop application's entry: the catalog and pictures lie beside the program file;
-// the first argument may name a project file to open. "--report" makes a report PDF
-// without a window and ends.
+// The desktop application's entry: the catalogs and pictures lie beside the program file (or
+// in share/kinemo/ when installed); --catalog PATH chooses another catalog; the first other
+// argument may name a project file to open. "--report" makes a report PDF without a window
+// and ends.
 #include "app/KinemoApplication.h"
 #include "app/ProgramEntry.h"
 #include "reports/ReportCommandLine.h"

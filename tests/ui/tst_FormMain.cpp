@@ -3,6 +3,8 @@
 // and the close question paths.
 #include "UiTestSupport.h"
 
+#include <QDir>
+
 #include "base/AtomicFile.h"
 #include "app/FormDebug.h"
 #include "app/PageControl.h"
@@ -158,6 +160,13 @@ private slots:
 
     void helpCommandsOpenTheirTargets() {
         TMainFixture f;
+        // A file target that is not installed: a message naming it, nothing opened.
+        f.Action("ActionMenuHelpCatalog")->trigger();
+        QVERIFY(f.opened.empty());
+        QCOMPARE(f.dialogs.messages.size(), size_t(1));
+        QVERIFY(f.dialogs.messages[0].text.find(f.File("doc/catalog.pdf")) != std::string::npos);
+        QDir().mkpath(QString::fromStdString(f.File("doc")));
+        test::WriteFile(f.File("doc/catalog.pdf"), "%PDF");
         f.Action("ActionMenuHelpHelp")->trigger();
         f.Action("ActionMenuHelpCatalog")->trigger();
         f.Action("ActionMenuHelpManual")->trigger();
@@ -165,6 +174,7 @@ private slots:
         QCOMPARE(f.opened[0], QUrl("https://example.org/kinemo/help"));
         QCOMPARE(f.opened[1], QUrl::fromLocalFile(QString::fromStdString(f.File("doc/catalog.pdf"))));
         QCOMPARE(f.opened[2], QUrl("http://example.org/manual"));
+        QCOMPARE(f.dialogs.messages.size(), size_t(1));
     }
 
     void debugCommandsWriteToTheDebugWindow() {

@@ -8,6 +8,10 @@
 #include "app/FormSplash.h"
 #include "app/MessageDialog.h"
 #include "app/PageControl.h"
+#include "base/AtomicFile.h"
+#include "cad/FrameVantor.h"
+#include "cad/VantorPage.h"
+#include "DxfPreview.h"
 #include "units/FormOptionMeasure.h"
 #include "base/CatalogText.h"
 #include "machine/Block.h"
@@ -85,7 +89,8 @@ struct TSampleMain {
 
     explicit TSampleMain(const std::string& catalog = test::SampleCatalogPath()) {
         const std::string registry = dir.filePath("registry.ini").toStdString();
-        test::WriteFile(registry, "[Software\\Kinemo\\CadLink]\nLanguage=en\n");
+        test::WriteFile(registry, std::string("[Software\\Kinemo\\CadLink]\nLanguage=en\n[App Paths\\Zerith.EXE]\n@=") +
+                                      KINEMO_BIN_DIR + "/kinemo-cad\n");
         context = std::make_unique<TKinemoContext>(catalog, TSpecialFolder(dir.filePath("cfg").toStdString()), dialogs);
         TFormMainServices s;
         s.FileDialogs = &files;
@@ -127,7 +132,7 @@ private slots:
         form.PageControlMenu()->setCurrentIndex(1);
         QVERIFY(ColourCount(Shoot(form, "main_4_options")) > 8);
         form.PageControlMenu()->setCurrentIndex(2);
-        QVERIFY(ColourCount(Shoot(form, "main_5_cad")) > 8);
+        QVERIFY(ColourCount(Shoot(form, "main_5_cad_select")) > 8);
         form.PageControlMenu()->setCurrentIndex(0);
         form.CommitMotor({1001, 101});
         QVERIFY(ColourCount(Shoot(form, "main_6_committed")) > 8);
@@ -136,7 +141,7 @@ private slots:
     void mainWindowWithJapaneseCaptions() {
         uitest::TProgramFolder folder({.FontName = "Noto Sans CJK JP", .JapaneseTabs = true});
         TSampleMain m(folder.File("Kinemo.db"));
-        QVERIFY(ColourCount(Shoot(*m.form, "main_ja")) > 8);
+        QVERIFY(ColourCount(Shoot(*m.form, "main_ja_tabs")) > 8);
     }
 
     void patternPageOfExample02() {
@@ -307,6 +312,36 @@ private slots:
         dialog.StartPreview();
         QVERIFY(ColourCount(image) > 8);
         QCOMPARE(dialog.Quotation().PageLabel(), std::string("1 / 1"));
+    }
+
+    // The CAD page's export page for a committed motor, and the front view kinemo-cad
+    // draws of it, rendered for review.
+    void cadExportPage() {
+        TSampleMain m;
+        m.form->CommitMotor(TMotorReference{1011, 104});
+        m.form->PageControlMenu()->setCurrentIndex(2);
+        auto* page = m.form->findChild<TVantorPage*>("VantorPage");
+        QVERIFY(page && !page->Export()->isHidden());
+        page->Export()->findChild<QComboBox*>("ComboBoxImageType")->setCurrentIndex(1);
+        const QString target = m.dir.filePath("KRS0401-front.dxf");
+        page->Export()->findChild<QLineEdit*>("EditFileName")->setText(target);
+        const QImage image = Shoot(*m.form, "main_5_cad");
+        QCOMPARE(image.size(), QSize(907, 738));
+        QVERIFY(ColourCount(image) > 8);
+
+        const TCadExportResult r = page->Export()->Execute();
+        QCOMPARE(static_cast<int>(r.Outcome), static_cast<int>(TCadExportOutcome::Done));
+        const uitest::TDxfPreview drawing(ReadWholeFile(r.Target));
+        QVERIFY(drawing.Count("CIRCLE") >= 7);
+        const QImage front = drawing.Render(900, 700);
+        QDir().mkpath(KINEMO_SCREENSHOT_DIR);
+        QVERIFY(front.save(QString(KINEMO_SCREENSHOT_DIR) + "/cad_front_view.png"));
+        QVERIFY(ColourCount(front) > 3);
+        page->Export()->findChild<QComboBox*>("ComboBoxImageType")->setCurrentIndex(2);
+        page->Export()->findChild<QLineEdit*>("EditFileName")->setText(m.dir.filePath("side"));
+        const TCadExportResult side = page->Export()->Execute();
+        QCOMPARE(static_cast<int>(side.Outcome), static_cast<int>(TCadExportOutcome::Done));
+        QVERIFY(uitest::TDxfPreview(ReadWholeFile(side.Target)).Render(900, 500).save(QString(KINEMO_SCREENSHOT_DIR) + "/cad_left_view.png"));
     }
 
     // The print menu as the motor detail window's print button opens it for example 02.

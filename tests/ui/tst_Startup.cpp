@@ -3,6 +3,8 @@
 // language message and a project named on the command line.
 #include "UiTestSupport.h"
 
+#include "app/CatalogChoice.h"
+
 #include "base/ApplicationVersion.h"
 #include "base/AtomicFile.h"
 #include "app/PageControl.h"
@@ -78,6 +80,34 @@ private slots:
         QCOMPARE(run.dialogs.messages.size(), size_t(0));
         // The close wrote the settings file.
         QVERIFY(FileExists(TSpecialFolder().SettingsFile()));
+    }
+
+    // The language stored in the settings file, and --catalog, choose the catalog.
+    void japaneseCatalogByLanguageAndByCommandLine() {
+        const std::string settings = TSpecialFolder().SettingsFile();
+        const std::string japanese = std::string(KINEMO_BIN_DIR) + "/Kinemo-ja.db";
+        WriteCatalogLanguage(settings, "ja");
+        TRun stored;
+        stored.Go(KINEMO_BIN_DIR);
+        WriteCatalogLanguage(settings, "en");
+        QCOMPARE(stored.exitCode, 0);
+        QVERIFY2(stored.caption.find("カタログ") != std::string::npos, stored.caption.c_str());
+
+        TRun named;
+        named.Go(KINEMO_BIN_DIR, {"--catalog", japanese});
+        QCOMPARE(named.exitCode, 0);
+        QVERIFY2(named.caption.find("カタログ") != std::string::npos, named.caption.c_str());
+        QVERIFY(named.currentFile.empty());  // --catalog and its path are no project file
+
+        TRun english;
+        english.Go(KINEMO_BIN_DIR);
+        QVERIFY2(english.caption.find("catalog") != std::string::npos, english.caption.c_str());
+
+        TRun bad;
+        bad.Go(KINEMO_BIN_DIR, {"--catalog"});
+        QCOMPARE(bad.exitCode, 1);
+        QVERIFY(!bad.started);
+        QCOMPARE(bad.errors.texts.size(), qsizetype(1));
     }
 
     void refusedCatalogVersionsEndTheRun_data() {

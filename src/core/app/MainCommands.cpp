@@ -16,6 +16,7 @@ const std::vector<TMainCommand>& MainCommands() {
         {"ActionMenuFileExit", "MenuFileExit", M::File, "", true, R::Always, false},
         {"ActionMenuOptionMeasure", "MenuOptionMeasure", M::Option, "", false, R::Always, false},
         {"ActionMenuChangeDirectory", "MenuChangeDirectory", M::Option, "", false, R::Always, false},
+        {"ActionMenuOptionLanguage", "MenuOptionLanguage", M::Option, "", false, R::Always, false},
         {"ActionMenuOptionCarryValue", "MenuOptionCarryValue", M::Option, "", false, R::DebugMode, false},
         {"ActionMenuOptionDrivePattern", "MenuOptionDrivePattern", M::Option, "", false, R::DebugMode, false},
         {"ActionMenuOptionCommitMotorValue", "MenuOptionCommitMotorValue", M::Option, "", false, R::DebugMode, true},

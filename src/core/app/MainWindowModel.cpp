@@ -4,12 +4,14 @@
 #include "app/ApplicationTitle.h"
 #include "base/CatalogText.h"
 #include "app/CloseRule.h"
+#include "base/AtomicFile.h"
 #include "base/ErrorMessage.h"
 #include "base/KinemoError.h"
 #include "app/KinemoContext.h"
 #include "app/MainCommands.h"
 #include "base/Registry.h"
 #include "base/UserDialogs.h"
+#include "base/TextFormat.h"
 #include "base/UserSettings.h"
 #include "units/Material.h"
 #include "units/Measure.h"
@@ -134,6 +136,15 @@ THelpTarget TMainWindowModel::HelpTarget(const std::string& command) const {
     if (!IsHelpCommand(command)) return {};
     const auto [caption, symbol] = ReadMessageWithSymbol(context_->Query(), "main_window", command);
     return ResolveHelpTarget(symbol, context_->ProgramFolder());
+}
+
+bool TMainWindowModel::HelpTargetAvailable(const THelpTarget& target) const {
+    if (target.Target.empty()) return false;
+    if (target.IsWebAddress || FileExists(target.Target)) return true;
+    const std::string format = Text("HelpTargetMissing");
+    context_->Dialogs().ShowMessageDialog(format.empty() ? target.Target : FormatText(format, {target.Target}),
+                                          TMsgDlgType::Warning, mbOK);
+    return false;
 }
 
 bool TMainWindowModel::CheckCommittedMotorForDebug() {

@@ -69,6 +69,9 @@ public:
     bool CommandEnabled(const std::string& name) const;
     // The target of a help command (msg_symbol of its key).
     THelpTarget HelpTarget(const std::string& command) const;
+    // True when the target can be opened; a file that is not there ("HelpTargetMissing")
+    // is reported to the user instead of failing silently.
+    bool HelpTargetAvailable(const THelpTarget& target) const;
     // The commit-value debug command needs a committed motor; without one the user is told.
     bool CheckCommittedMotorForDebug();
 

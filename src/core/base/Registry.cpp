@@ -39,7 +39,7 @@ TRegistry::TRegistry(const std::vector<std::string>& files) {
     for (const auto& f : files) ReadFile(f);
 }
 
-std::vector<std::string> TRegistry::UserFiles(const TSpecialFolder& folders) {
+std::vector<std::string> TRegistry::UserFiles(const TSpecialFolder& folders, const std::string& programFolder) {
     std::vector<std::string> files{folders.AppDataFolder() + "Kinemo/registry.ini"};
     const char* dirs = std::getenv("XDG_CONFIG_DIRS");
     std::string list = dirs && *dirs ? dirs : "/etc/xdg";
@@ -51,10 +51,13 @@ std::vector<std::string> TRegistry::UserFiles(const TSpecialFolder& folders) {
         if (colon == std::string::npos) break;
         pos = colon + 1;
     }
+    if (!programFolder.empty()) files.push_back(IncludeTrailingDelimiter(programFolder) + "registry.ini");
     return files;
 }
 
-TRegistry TRegistry::ForUser(const TSpecialFolder& folders) { return TRegistry(UserFiles(folders)); }
+TRegistry TRegistry::ForUser(const TSpecialFolder& folders, const std::string& programFolder) {
+    return TRegistry(UserFiles(folders, programFolder));
+}
 
 void TRegistry::ReadFile(const std::string& path) {
     if (!FileExists(path)) return;

@@ -17,9 +17,10 @@ public:
     // Missing or unreadable files count as empty.
     explicit TRegistry(const std::vector<std::string>& files);
     // "registry.ini" in the per-user folder (application data + "Kinemo/"), then in each
-    // folder of $XDG_CONFIG_DIRS (default /etc/xdg) + "/Kinemo/".
-    static TRegistry ForUser(const TSpecialFolder& folders);
-    static std::vector<std::string> UserFiles(const TSpecialFolder& folders);
+    // folder of $XDG_CONFIG_DIRS (default /etc/xdg) + "/Kinemo/", then - the defaults the
+    // program is installed with - in programFolder when given.
+    static TRegistry ForUser(const TSpecialFolder& folders, const std::string& programFolder = "");
+    static std::vector<std::string> UserFiles(const TSpecialFolder& folders, const std::string& programFolder = "");
 
     // Key paths compare without regard to case, with "/" read as "\" and outer
     // delimiters ignored; an empty path names no key.

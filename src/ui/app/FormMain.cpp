@@ -8,6 +8,7 @@
 #include "app/MainCommands.h"
 #include "app/PageControl.h"
 #include "machine/ElementPage.h"
+#include "cad/VantorPage.h"
 #include "machine/FrameChoiceFactor.h"
 #include "pattern/FrameInputPattern.h"
 #include "options/OptionPage.h"
@@ -81,6 +82,8 @@ TFormMain::~TFormMain() {
     model_.Navigator().SetPage(2, nullptr);
     model_.Navigator().SetPage(0, nullptr);
     delete frameChoiceFactor_;
+    delete vantorPage_;  // reads the commit state of the session
+    vantorPage_ = nullptr;
     if (context_.BusyCursor() == &busy_) context_.SetBusyCursor(nullptr);
     if (wait_ && context_.Progress() == wait_.get()) context_.SetProgress(nullptr);
 }
@@ -206,6 +209,7 @@ void TFormMain::RunStartup() {
     model_.FinishStartup();
     frameChoiceMotor_ = AddMotorChoicePage(*this, context_, model_.Session());
     AddOptionPage(*this, context_, model_.Session(), *services_.FileDialogs);
+    vantorPage_ = AddCadPage(*this, context_);
     UpdateTabWidth();
     model_.ShowVantorLanguageMismatch();
     model_.OpenCommandLineProject(services_.Arguments);
@@ -283,6 +287,7 @@ void TFormMain::MainWindowChanged() {
     for (auto& [name, action] : actions_) action->setEnabled(model_.CommandEnabled(name));
     // A loaded project, a commit or its release: the element page shows the chain anew.
     if (frameChoiceFactor_) frameChoiceFactor_->Refresh();
+    if (vantorPage_) vantorPage_->Refresh();
 }
 
 void TFormMain::ShowFirstPages() {

@@ -29,6 +29,7 @@ class IFileDialogs;
 class TFormDebug;
 class TFormWaitForProcess;
 class TFrameChoiceMotor;
+class TVantorPage;
 class TFrameChoiceFactor;
 class TFrameInputPattern;
 class TKinemoContext;
@@ -57,6 +58,8 @@ public:
     ~TFormMain() override;
 
     TMainWindowModel& Model() { return model_; }
+    const TRegistry& Registry() const { return services_.Registry; }
+    IFileDialogs& FileDialogs() { return *services_.FileDialogs; }
     bool TerminateRequested() const { return model_.TerminateRequested(); }
 
     // Where later screens plug in.
@@ -122,6 +125,7 @@ private:
     void RunCommand(const std::string& name);
     void ActionMenuOptionMeasureExecute();
     void ActionMenuChangeDirectoryExecute();
+    void ActionMenuOptionLanguageExecute();
     void ActionMenuOptionDefineUserFactorExecute();
     void ShowDebugText(const std::string& command);
     void ActionMenuOptionCommitMotorValueExecute();
@@ -144,6 +148,7 @@ private:
     TFrameChoiceFactor* frameChoiceFactor_ = nullptr;
     TFrameInputPattern* frameInputPattern_ = nullptr;
     TFrameChoiceMotor* frameChoiceMotor_ = nullptr;
+    TVantorPage* vantorPage_ = nullptr;
     std::map<std::string, std::function<std::string()>> debugSources_;
     std::function<void()> userFactorDialog_;
     std::vector<std::function<void(bool)>> firstIdle_;

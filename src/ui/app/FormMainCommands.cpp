@@ -2,6 +2,9 @@
 #include "app/ChangeDirectoryModel.h"
 #include "app/FormChangeDirectory.h"
 #include "app/FormDebug.h"
+#include "app/FormLanguage.h"
+#include "app/LanguageModel.h"
+#include "base/UserDialogs.h"
 #include "app/FormMain.h"
 #include "app/KinemoApplication.h"
 #include "app/KinemoContext.h"
@@ -33,6 +36,7 @@ void TFormMain::RunCommand(const std::string& name) {
     else if (name == "ActionMenuFileExit") close();
     else if (name == "ActionMenuOptionMeasure") ActionMenuOptionMeasureExecute();
     else if (name == "ActionMenuChangeDirectory") ActionMenuChangeDirectoryExecute();
+    else if (name == "ActionMenuOptionLanguage") ActionMenuOptionLanguageExecute();
     else if (name == "ActionMenuOptionDefineUserFactor") ActionMenuOptionDefineUserFactorExecute();
     else if (name == "ActionMenuOptionCommitMotorValue") ActionMenuOptionCommitMotorValueExecute();
     else if (name == "ActionMenuOptionCarryValue" || name == "ActionMenuOptionDrivePattern") ShowDebugText(name);
@@ -62,6 +66,14 @@ void TFormMain::ActionMenuChangeDirectoryExecute() {
     if (ExecDialog(dialog) == QDialog::Accepted) model_.ApplyFolders(folders.Accept(run.Settings));
 }
 
+void TFormMain::ActionMenuOptionLanguageExecute() {
+    TLanguageModel languages(context_.ProgramFolder(), context_.Folders().SettingsFile(),
+                             TLanguageModel::ReadTexts(context_.Query()));
+    TFormLanguage dialog(languages, context_.Run().FontName, this);
+    if (ExecDialog(dialog) != QDialog::Accepted || !languages.Accept(dialog.ChosenIndex())) return;
+    context_.Dialogs().ShowMessageDialog(languages.Text("RestartMessage"), TMsgDlgType::Information, mbOK);
+}
+
 void TFormMain::ActionMenuOptionDefineUserFactorExecute() {
     if (!userFactorDialog_) return;  // the user-element screen plugs in here
     userFactorDialog_();
@@ -82,9 +94,8 @@ void TFormMain::ActionMenuOptionCommitMotorValueExecute() {
 
 void TFormMain::OpenHelp(const std::string& command) {
     const THelpTarget target = model_.HelpTarget(command);
-    if (target.Target.empty()) return;
+    if (!model_.HelpTargetAvailable(target)) return;
     const QString t = QString::fromStdString(target.Target);
-    // A target the desktop cannot open fails silently.
     services_.OpenUrl(target.IsWebAddress ? QUrl(t) : QUrl::fromLocalFile(t));
 }
 

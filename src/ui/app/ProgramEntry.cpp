@@ -2,6 +2,7 @@
 #include "app/ProgramEntry.h"
 
 #include "app/ApplicationTitle.h"
+#include "app/CatalogChoice.h"
 #include "app/FormDebug.h"
 #include "app/FormSplash.h"
 #include "app/KinemoApplication.h"
@@ -30,7 +31,14 @@ void ShowSplash(TFormSplash& splash, const std::string& programFolder) {
 
 int RunProgram(TProgramOptions options) {
     QApplication::setApplicationName(kApplicationTitle);
-    const std::string folder = IncludeTrailingDelimiter(options.ProgramFolder);
+    TCatalogChoice catalog;
+    try {
+        catalog = ChooseCatalog(options.ProgramFolder, options.Arguments, TSpecialFolder().SettingsFile());
+    } catch (const std::exception& e) {
+        ReportUncaughtError(e.what());  // a bad command line: no catalog to start with
+        return 1;
+    }
+    const std::string folder = catalog.PictureFolder;
     TMessageDialog messageDialog;
     TQtFileDialogs systemFiles;
     IUserDialogs& dialogs = options.Dialogs ? *options.Dialogs : messageDialog;
@@ -41,7 +49,7 @@ int RunProgram(TProgramOptions options) {
 
     TFormMainServices services;
     services.FileDialogs = &files;
-    services.Arguments = options.Arguments;
+    services.Arguments = catalog.Arguments;
     services.Restart = options.Restart;
     services.DialogTextsLoaded = [&messageDialog](const TMessageDialogText& texts, const std::string& font) {
         messageDialog.SetTexts(texts);
@@ -50,8 +58,9 @@ int RunProgram(TProgramOptions options) {
     std::unique_ptr<TKinemoContext> context;
     std::unique_ptr<TFormMain> form;
     try {
-        context = std::make_unique<TKinemoContext>(folder + "Kinemo.db", TSpecialFolder(), dialogs);
-        services.Registry = options.Registry ? *options.Registry : TRegistry::ForUser(context->Folders());
+        context = std::make_unique<TKinemoContext>(catalog.CatalogPath, TSpecialFolder(), dialogs);
+        context->SetProgramFolder(folder);
+        services.Registry = options.Registry ? *options.Registry : TRegistry::ForUser(context->Folders(), folder);
         form = std::make_unique<TFormMain>(*context, std::move(services));
     } catch (const std::exception& e) {
         splash.close();

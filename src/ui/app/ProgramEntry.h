@@ -15,8 +15,8 @@ class IFileDialogs;
 class IUserDialogs;
 
 struct TProgramOptions {
-    std::string ProgramFolder;            // holds Kinemo.db and picture/
-    std::vector<std::string> Arguments;   // the command line without the program
+    std::string ProgramFolder;            // the program's folder (catalogs beside it or in ../share/kinemo/)
+    std::vector<std::string> Arguments;   // the command line without the program (--catalog PATH chooses the catalog)
     IUserDialogs* Dialogs = nullptr;      // null: the message dialog
     IFileDialogs* FileDialogs = nullptr;  // null: the system's dialogs
     std::optional<TRegistry> Registry;    // none: the user's registry files

@@ -1,6 +1,7 @@
 // The headless report run.
 #include "reports/ReportCommandLine.h"
 
+#include "app/CatalogChoice.h"
 #include "app/KinemoContext.h"
 #include "app/ReportJob.h"
 #include "app/SizingSession.h"
@@ -69,8 +70,9 @@ std::vector<TReportPage> Pages(const std::string& list, const TErrorMessage& err
 int Run(const std::map<std::string, std::string>& o, const std::string& programFolder) {
     auto get = [&](const char* k, const std::string& def = "") { return o.count(k) ? o.at(k) : def; };
     TStderrDialogs dialogs;
-    TKinemoContext ctx(get("catalog", programFolder + "/Kinemo.db"), TSpecialFolder(), dialogs);
-    ctx.SetProgramFolder(programFolder);
+    const std::string data = FindDataFolder(programFolder);
+    TKinemoContext ctx(get("catalog", data + "Kinemo.db"), TSpecialFolder(), dialogs);
+    ctx.SetProgramFolder(data);
     if (!ctx.ReadCatalogConfig()) return 1;
     const std::vector<TReportPage> pages = Pages(get("pages"), ctx.ErrorMessages());
     ctx.ReloadUserFactors();

@@ -70,6 +70,18 @@ TEST_F(Registry, UserFolderFirstThenTheSystemFolders) {
     EXPECT_EQ(TRegistry::UserFiles(TSpecialFolder(dir.Path()))[1], "/etc/xdg/Kinemo/registry.ini");
 }
 
+// The defaults installed beside the executables (the CAD data program Kinemo ships with)
+// answer last: a user's own entry wins.
+TEST_F(Registry, ProgramFolderDefaultsComeLast) {
+    const auto files = TRegistry::UserFiles(TSpecialFolder(dir.Path() + "/home"), dir.Path() + "/bin");
+    EXPECT_EQ(files.back(), dir.Path() + "/bin/registry.ini");
+    test::WriteFile(dir.File("default.ini"), "[App Paths\\Zerith.EXE]\n@=kinemo-cad\n[Software\\Kinemo\\CadLink]\nLanguage=en\n");
+    test::WriteFile(dir.File("user.ini"), "[App Paths\\Zerith.EXE]\n@=/opt/other/cad\n");
+    const TRegistry r({dir.File("user.ini"), dir.File("default.ini")});
+    EXPECT_EQ(r.ReadString("App Paths\\Zerith.EXE", ""), "/opt/other/cad");
+    EXPECT_EQ(r.ReadString("Software\\Kinemo\\CadLink", "Language"), "en");
+}
+
 TEST_F(Registry, CadPageNeedsTheKeyAndTheSameLanguage) {
     TRegistry r = Both();
     const TCadAvailability same = CheckCadAvailability(r, "Software\\Kinemo\\CadLink", "en");

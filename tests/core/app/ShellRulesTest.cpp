@@ -124,9 +124,10 @@ TEST(MainCommands, ShortcutsAndMenus) {
     EXPECT_TRUE(FindMainCommand("ActionMenuFileExit")->SeparatorBefore);
     EXPECT_EQ(FindMainCommand("ActionMenuChangeDirectory")->Menu, TMainMenu::Option);
     EXPECT_EQ(FindMainCommand("ActionMenuHelpManual")->Menu, TMainMenu::Help);
+    EXPECT_EQ(FindMainCommand("ActionMenuOptionLanguage")->Menu, TMainMenu::Option);
     EXPECT_STREQ(FindMainCommand("ActionMenuOptionDefineUserFactor")->MenuItem, "DefineUserFactor1");
     EXPECT_EQ(FindMainCommand("NoSuchCommand"), nullptr);
-    EXPECT_EQ(MainCommands().size(), 14u);
+    EXPECT_EQ(MainCommands().size(), 15u);
 }
 
 TEST(MainCommands, DebugCommandsFollowDebugModeAndUserElementsTheirSetting) {

@@ -1,0 +1,73 @@
+-- Texts of the CAD page: the export page (form_vantor), the selection page
+-- (frame_select_vantor), and the save types and program titles of T_VANTOR_COMBOBOX.
+INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VALUES
+  (9000, 'form_vantor', 'LabelMotorNumber', 'Motor model', NULL),
+  (9001, 'form_vantor', 'LabelImageType', 'Drawing', NULL),
+  (9002, 'form_vantor', 'LabelFileType', 'File type', NULL),
+  (9003, 'form_vantor', 'LabelFileName', 'Save as', NULL),
+  (9004, 'form_vantor', 'BtnSelectDir', 'Browse…', NULL),
+  (9005, 'form_vantor', 'BtnExecute', 'Create drawing', NULL),
+  (9006, 'form_vantor', 'ButtonReturn', 'Back to motor selection', NULL),
+  (9007, 'form_vantor', '3D', '3D model', NULL),
+  (9008, 'form_vantor', 'Facade', 'Front view (shaft end)', NULL),
+  (9009, 'form_vantor', 'LeftSide', 'Left side view', NULL),
+  (9010, 'form_vantor', 'RightSide', 'Right side view', NULL),
+  (9011, 'form_vantor', 'SaveDialogFile.Filter', 'Drawing (*.dxf)|*.dxf|3D mesh (*.stl)|*.stl|All files (*)|*', NULL),
+  (9012, 'form_vantor', 'FMissingFileName', 'Enter the name of the drawing file.', NULL),
+  (9013, 'form_vantor', 'ConfirmOverwrite', '%s already exists. Replace it?', NULL),
+  (9014, 'form_vantor', 'MissingConfigFileError',
+   'The motor could not be handed to the CAD data program: there is no CAD part data for this motor, or the temporary folder cannot be written.', NULL),
+  (9015, 'form_vantor', 'NotExecVantorError',
+   'The CAD data program could not be started. Check its entry (App Paths\Zerith.EXE) in registry.ini.', NULL),
+  (9016, 'form_vantor', 'NotFindCDRomError', 'The CAD data program is missing its part library.', NULL),
+  (9017, 'form_vantor', 'NotSelectMenuError',
+   'The CAD data program did not finish the drawing within the time limit and was stopped.', NULL),
+  (9018, 'form_vantor', 'NotFindSaveDialogError',
+   'The CAD data program ended without saving the drawing. Any earlier file of that name is unchanged.', NULL),
+  (9019, 'form_vantor', 'Done', 'The drawing has been saved.', NULL),
+  (9020, 'form_vantor', 'TargetFolderError', 'The folder %s does not exist or cannot be written.', NULL),
+  (9021, 'form_vantor', 'GroupBoxMotor', 'Motor', NULL),
+  (9022, 'form_vantor', 'GroupBoxDrawing', 'Drawing file', NULL),
+  (9023, 'form_vantor', 'LabelHint',
+   'The front view and the side views are DXF drawings in millimetres (outlines, centre lines and dimensions on layers of their own); the 3D model is an STL mesh in millimetres.', NULL),
+  (9100, 'frame_select_vantor', 'LabelChoiceFunction', 'Motor family', NULL),
+  (9101, 'frame_select_vantor', 'LabelChoiceSeries', 'Series', NULL),
+  (9102, 'frame_select_vantor', 'LabelChoiceModel', 'Motor model', NULL),
+  (9103, 'frame_select_vantor', 'ButtonSearchItem', 'Choose from the lists', NULL),
+  (9104, 'frame_select_vantor', 'ButtonDirectInput', 'Type a model', NULL),
+  (9105, 'frame_select_vantor', 'LabelInputMotor', 'Motor model', NULL),
+  (9106, 'frame_select_vantor', 'ButtonDICheck', 'Look up', NULL),
+  (9107, 'frame_select_vantor', 'ButtonSelectOption', 'Drawing of this motor', NULL),
+  (9108, 'frame_select_vantor', 'MissingMotorNumber', 'Enter a motor model.', NULL),
+  (9109, 'frame_select_vantor', 'LabelTitle',
+   'No motor is committed. Choose the motor whose drawing you need, or type its model.', NULL),
+  (9110, 'frame_select_vantor', 'LabelFound', 'Found: %s', NULL);
+
+-- Save types: one entry per line, "description (*.ext)"; the 3D view and the flat views.
+-- The window titles are those of Kinemo's own CAD data program (kinemo-cad).
+INSERT INTO T_VANTOR_COMBOBOX (NAME, VALUE) VALUES
+  ('MAIN_WINDOW_TITLE', 'Kinemo CAD'),
+  ('MENUBAR_WINDOW_TITLE', 'Views'),
+  ('SAVEDIALOG_WINDOW_TITLE', 'Save drawing'),
+  ('SAVEDIALOG_BUTTON_TITLE', 'Save'),
+  ('SAVEDIALOG_FILETYPE_3D', 'STL triangle mesh, mm (*.stl)'),
+  ('SAVEDIALOG_FILETYPE_FA', 'DXF drawing, mm (*.dxf)'),
+  ('ERROR_NO_CDROM_DIALOG_TITLE', 'Part library missing'),
+  ('ERROR_NO_CDROM_DIALOG_CANCEL', 'Cancel');
+
+-- The export page's outline data (lengths in mm; ⌀ marks a diameter).
+INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VALUES
+  (9030, 'form_vantor', 'GroupBoxOutline', 'Main dimensions (mm)', NULL),
+  (9031, 'form_vantor', 'DimFlange', 'Mounting flange', NULL),
+  (9032, 'form_vantor', 'DimFlangeFormat', '□%s, pilot ⌀%s, 4 holes ⌀%s on ⌀%s', NULL),
+  (9033, 'form_vantor', 'DimLength', 'Length behind the flange face', NULL),
+  (9034, 'form_vantor', 'DimLengthFormat', '%s', NULL),
+  (9035, 'form_vantor', 'DimLengthBrakeFormat', '%s (holding brake %s included)', NULL),
+  (9036, 'form_vantor', 'DimShaft', 'Shaft', NULL),
+  (9037, 'form_vantor', 'DimShaftFormat', '⌀%s × %s, straight', NULL),
+  (9038, 'form_vantor', 'DimShaftKeyFormat', '⌀%s × %s, key %s × %s', NULL),
+  (9039, 'form_vantor', 'DimOilSeal', ', oil seal', NULL),
+  (9040, 'form_vantor', 'DimGearHead', 'Gear head', NULL),
+  (9041, 'form_vantor', 'DimGearHeadFormat', '%s, flange □%s, pilot ⌀%s, %s long', NULL),
+  (9042, 'form_vantor', 'DimOutput', 'Output', NULL),
+  (9043, 'form_vantor', 'DimOutputFlangeFormat', 'flange ⌀%s, %s holes ⌀%s on ⌀%s', NULL);

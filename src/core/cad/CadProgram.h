@@ -1,0 +1,37 @@
+// Finding the CAD data program through the registry stand-in and running it as a child
+// process with a time limit, reporting the wait to a progress window.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kinemo {
+
+class IProgress;
+class TRegistry;
+
+// The key whose default value names the CAD data program.
+extern const char* const kCadProgramKey;
+
+// The registered program's path; a relative path is taken from programFolder. Empty when no
+// program is registered.
+std::string FindCadProgram(const TRegistry& registry, const std::string& programFolder);
+
+enum class TCadRunStatus {
+    NotStarted,  // no program, or it could not be executed
+    TimedOut,    // still running at the time limit; it was stopped
+    Finished,    // ended by itself (see ExitCode)
+};
+
+struct TCadRunResult {
+    TCadRunStatus Status = TCadRunStatus::NotStarted;
+    int ExitCode = -1;  // the exit status when Finished normally; -1 when killed by a signal
+};
+
+// Starts program with the arguments (no shell), waits up to timeLimitMs, reports the elapsed
+// time to progress (position and count in milliseconds, then position = count when done).
+// A program still running at the limit is terminated and reaped.
+TCadRunResult RunCadProgram(const std::string& program, const std::vector<std::string>& arguments,
+                            int timeLimitMs, IProgress* progress);
+
+}  // namespace kinemo

@@ -1,0 +1,119 @@
+// The CAD export run.
+#include "cad/Vantor.h"
+
+#include "base/AtomicFile.h"
+#include "base/KinemoError.h"
+#include "base/Registry.h"
+#include "base/TextFormat.h"
+#include "base/UserDialogs.h"
+#include "cad/CadProgram.h"
+#include "cad/CadTarget.h"
+#include "cad/HandOverFile.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace kinemo {
+
+namespace {
+
+// Removes a file when the scope ends, whatever way it ends.
+class TRemoveOnExit {
+public:
+    explicit TRemoveOnExit(std::string path) : path_(std::move(path)) {}
+    ~TRemoveOnExit() {
+        if (!path_.empty()) std::remove(path_.c_str());
+    }
+    TRemoveOnExit(const TRemoveOnExit&) = delete;
+    TRemoveOnExit& operator=(const TRemoveOnExit&) = delete;
+
+private:
+    std::string path_;
+};
+
+std::string Trimmed(const std::string& s) {
+    const size_t b = s.find_first_not_of(" \t\r\n");
+    if (b == std::string::npos) return {};
+    return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
+}
+
+std::string FileNameOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+TVantor::TVantor(TCatalogQuery& query, const TNameValueList& texts, const TCadLinkServices& services)
+    : query_(query), texts_(texts), services_(services) {}
+
+TCadExportResult TVantor::Fail(TCadExportResult r, const std::string& key, const std::string& argument) {
+    r.Outcome = TCadExportOutcome::Failed;
+    r.MessageKey = key;
+    const std::string text = argument.empty() ? texts_.Value(key) : FormatText(texts_.Value(key), {argument});
+    if (services_.Dialogs) services_.Dialogs->ShowMessageDialog(text, TMsgDlgType::Error, mbOK);
+    return r;
+}
+
+TCadExportResult TVantor::Execute(const TCadExportRequest& request) {
+    TCadExportResult r;
+    const std::string typed = Trimmed(request.FileName);
+    if (typed.empty()) return Fail(r, "FMissingFileName");
+
+    // From here on the hand-over file exists at most until the run ends.
+    TRemoveOnExit handOver(services_.VantorFile);
+    std::remove(services_.VantorFile.c_str());  // never hand over a file left by an earlier run
+    try {
+        WriteHandOverFile(query_, request.Motor.MmpCd, request.Motor.Geared, request.ImageType,
+                          services_.VantorFile);
+    } catch (const TKinemoError&) {
+        // An unwritable temporary folder: reported as the missing hand-over file below.
+    }
+    if (!FileExists(services_.VantorFile)) return Fail(r, "MissingConfigFileError");
+
+    r.Target = CadTargetFileName(typed, request.SaveTypeEntry, request.BaseFolder);
+    const std::string folder = FolderOf(r.Target);
+    if (!DirectoryExists(folder) || ::access(folder.c_str(), W_OK) != 0) return Fail(r, "TargetFolderError", folder);
+
+    if (FileExists(r.Target)) {
+        const std::string question = FormatText(texts_.Value("ConfirmOverwrite"), {r.Target});
+        const int answer = services_.Dialogs
+                               ? services_.Dialogs->ShowMessageDialog(question, TMsgDlgType::Confirmation,
+                                                                      mbYes | mbNo | mbCancel)
+                               : mrCancel;
+        if (answer != mrYes) {
+            r.Outcome = TCadExportOutcome::Cancelled;
+            return r;
+        }
+    }
+    return RunProgram(r, request);
+}
+
+TCadExportResult TVantor::RunProgram(TCadExportResult r, const TCadExportRequest& request) {
+    // The program writes beside the target under a passing name; only a complete drawing
+    // replaces the target, so a failed run never destroys an earlier drawing.
+    const std::string passing = FolderOf(r.Target) + "/.~" + FileNameOf(r.Target);
+    std::remove(passing.c_str());
+    TRemoveOnExit passingGuard(passing);
+    TCadRunResult run;
+    {
+        TBusyScope busy(services_.Busy);
+        const std::string program =
+            services_.Registry ? FindCadProgram(*services_.Registry, services_.ProgramFolder) : std::string();
+        run = RunCadProgram(program, {services_.VantorFile, passing, ImageTypeSwitch(request.ImageType)},
+                            services_.TimeLimitMs, services_.Wait);
+    }
+    switch (run.Status) {
+    case TCadRunStatus::NotStarted: return Fail(r, "NotExecVantorError");
+    case TCadRunStatus::TimedOut: return Fail(r, "NotSelectMenuError");
+    case TCadRunStatus::Finished: break;
+    }
+    if (run.ExitCode != 0 || !FileExists(passing) || std::rename(passing.c_str(), r.Target.c_str()) != 0)
+        return Fail(r, "NotFindSaveDialogError");
+    r.Outcome = TCadExportOutcome::Done;
+    r.MessageKey = "Done";
+    if (services_.Dialogs) services_.Dialogs->ShowMessageDialog(texts_.Value("Done"), TMsgDlgType::Information, mbOK);
+    return r;
+}
+
+}  // namespace kinemo
