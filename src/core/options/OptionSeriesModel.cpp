@@ -54,15 +54,6 @@ std::string DirectInputErrorKey(int result) {
     return result >= 0 && result <= 6 ? keys[result] : std::string();
 }
 
-std::string NormalizeModel(const std::string& text) {
-    std::string out;
-    for (unsigned char c : text) {
-        const char u = static_cast<char>(std::toupper(c));
-        if ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')) out += u;
-    }
-    return out;
-}
-
 int TOptionSearchItem::CurrentCode() const {
     return Chosen() ? std::atoi(Codes[static_cast<size_t>(Selected)].c_str()) : 0;
 }

@@ -3,6 +3,7 @@
 // project section.
 #pragma once
 
+#include "base/ModelName.h"
 #include "base/NameValueList.h"
 #include "base/ProjectSection.h"
 #include "selection/MotorChoiceModel.h"
@@ -39,8 +40,6 @@ enum TDirectInputResult { diMotorNumber = 0, diAmpNumber = 1, diAssortment = 2, 
                           diAmpThree200Only = 5, diAmpOne200Only = 6, diFound = 7, diMissingInput = 8 };
 // The error key of a result (empty for found and missing input).
 std::string DirectInputErrorKey(int result);
-// Trimmed, upper case, only A-Z and 0-9.
-std::string NormalizeModel(const std::string& text);
 
 struct TOptionSearchItem {
     std::vector<std::string> Codes, Entries;
