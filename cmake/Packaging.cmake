@@ -15,6 +15,10 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${KINEMO_INSTALL_D
 install(FILES ${PROJECT_SOURCE_DIR}/dist/registry.ini DESTINATION ${KINEMO_INSTALL_DATADIR})
 install(FILES ${PROJECT_SOURCE_DIR}/dist/kinemo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/dist/kinemo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The project file type (.kjb) that the desktop entry lists; dpkg's triggers update the
+# desktop's MIME and application databases.
+install(FILES ${PROJECT_SOURCE_DIR}/dist/kinemo-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME kinemo.xml)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kinemo)

@@ -38,6 +38,7 @@ CREATE TEMP TABLE ja_t_option_select_master (tosm_cd INTEGER PRIMARY KEY, tosm_n
 CREATE TEMP TABLE ja_m_option_value_master (movm_cd INTEGER PRIMARY KEY, movm_title TEXT, movm_name TEXT,
                                             movm_message TEXT);
 CREATE TEMP TABLE ja_m_option_cable_length (mocl_cd INTEGER PRIMARY KEY, mocl_name TEXT);
+CREATE TEMP TABLE ja_T_VANTOR_COMBOBOX (NAME TEXT PRIMARY KEY, VALUE TEXT);
 
 -- Texts that many rows repeat (the backlash text of every geared motor): one Japanese
 -- text per distinct English text of the column.

@@ -43,7 +43,8 @@ CREATE TEMP VIEW en_text (tbl, k, col, en) AS
   UNION ALL SELECT 'm_option_value_master', movm_cd, 'movm_title', movm_title FROM m_option_value_master WHERE ifnull(movm_title, '') <> ''
   UNION ALL SELECT 'm_option_value_master', movm_cd, 'movm_name', movm_name FROM m_option_value_master WHERE ifnull(movm_name, '') <> ''
   UNION ALL SELECT 'm_option_value_master', movm_cd, 'movm_message', movm_message FROM m_option_value_master WHERE ifnull(movm_message, '') <> ''
-  UNION ALL SELECT 'm_option_cable_length', mocl_cd, 'mocl_name', mocl_name FROM m_option_cable_length WHERE ifnull(mocl_name, '') <> '';
+  UNION ALL SELECT 'm_option_cable_length', mocl_cd, 'mocl_name', mocl_name FROM m_option_cable_length WHERE ifnull(mocl_name, '') <> ''
+  UNION ALL SELECT 'T_VANTOR_COMBOBOX', NAME, 'VALUE', VALUE FROM T_VANTOR_COMBOBOX WHERE ifnull(VALUE, '') <> '';
 
 -- Every key of the English catalog (texts or not) and every Japanese row.
 CREATE TEMP VIEW en_key (tbl, k) AS
@@ -68,7 +69,8 @@ CREATE TEMP VIEW en_key (tbl, k) AS
   UNION ALL SELECT 'm_search_gear_shaft', msgs_cd FROM m_search_gear_shaft
   UNION ALL SELECT 't_option_select_master', tosm_cd FROM t_option_select_master
   UNION ALL SELECT 'm_option_value_master', movm_cd FROM m_option_value_master
-  UNION ALL SELECT 'm_option_cable_length', mocl_cd FROM m_option_cable_length;
+  UNION ALL SELECT 'm_option_cable_length', mocl_cd FROM m_option_cable_length
+  UNION ALL SELECT 'T_VANTOR_COMBOBOX', NAME FROM T_VANTOR_COMBOBOX;
 CREATE TEMP VIEW ja_key (tbl, k) AS
   SELECT 's_message', msg_class || '/' || msg_control || '/' || ifnull(msg_cd, '') FROM ja_s_message
   UNION ALL SELECT 'm_machine_material_class', mmc_cd FROM ja_m_machine_material_class
@@ -91,7 +93,8 @@ CREATE TEMP VIEW ja_key (tbl, k) AS
   UNION ALL SELECT 'm_search_gear_shaft', msgs_cd FROM ja_m_search_gear_shaft
   UNION ALL SELECT 't_option_select_master', tosm_cd FROM ja_t_option_select_master
   UNION ALL SELECT 'm_option_value_master', movm_cd FROM ja_m_option_value_master
-  UNION ALL SELECT 'm_option_cable_length', mocl_cd FROM ja_m_option_cable_length;
+  UNION ALL SELECT 'm_option_cable_length', mocl_cd FROM ja_m_option_cable_length
+  UNION ALL SELECT 'T_VANTOR_COMBOBOX', NAME FROM ja_T_VANTOR_COMBOBOX;
 
 INSERT INTO build_problem (message)
   SELECT 'ja missing: ' || e.tbl || ' ' || e.k || ' ' || e.col || ' = ''' || e.en || ''''
@@ -168,6 +171,8 @@ UPDATE m_option_value_master SET
   movm_message = coalesce((SELECT j.movm_message FROM ja_m_option_value_master j WHERE j.movm_cd = m_option_value_master.movm_cd), movm_message);
 UPDATE m_option_cable_length SET
   mocl_name = coalesce((SELECT j.mocl_name FROM ja_m_option_cable_length j WHERE j.mocl_cd = m_option_cable_length.mocl_cd), mocl_name);
+UPDATE T_VANTOR_COMBOBOX SET
+  VALUE = coalesce((SELECT j.VALUE FROM ja_T_VANTOR_COMBOBOX j WHERE j.NAME = T_VANTOR_COMBOBOX.NAME), VALUE);
 UPDATE t_motor_value SET msv_backlash = coalesce(
   (SELECT f.ja FROM ja_phrase f WHERE f.tbl = 't_motor_value' AND f.col = 'msv_backlash'
                                   AND f.en = t_motor_value.msv_backlash), msv_backlash);

@@ -1,6 +1,13 @@
 // CLI implementations of the core's user interfaces.
 #include "cli/CliSupport.h"
 
+#include "base/NumberText.h"
+#include "base/TextFormat.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
 #include "cli/Commands.h"
 #include "app/KinemoContext.h"
 #include "app/SizingSession.h"
@@ -41,6 +48,50 @@ std::unique_ptr<TSizingSession> OpenSession(TKinemoContext& ctx, const std::stri
     // The load has shown the machine's problems on stderr; nothing is calculated.
     if (!session->MachineProblemText().empty()) throw ReportedFailure{};
     return session;
+}
+
+std::string CsvField(const std::string& s) {
+    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
+    std::string out = "\"";
+    for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+std::string JsonString(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        if (c == '"' || c == '\\') out += '\\', out += static_cast<char>(c);
+        else if (c < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else out += static_cast<char>(c);
+    }
+    return out + "\"";
+}
+
+std::string JsonNumber(double v) { return std::isfinite(v) ? FloatToText(v) : "null"; }
+
+void PrintRows(const std::vector<std::vector<std::string>>& rows, bool csv, const std::vector<bool>& rightAligned) {
+    if (csv) {
+        for (const auto& row : rows) {
+            for (size_t c = 0; c < row.size(); ++c) std::printf("%s%s", c ? "," : "", CsvField(row[c]).c_str());
+            std::printf("\r\n");
+        }
+        return;
+    }
+    std::vector<int> widths;
+    for (const auto& row : rows) {
+        if (widths.size() < row.size()) widths.resize(row.size(), 0);
+        for (size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], DisplayWidth(row[c]));
+    }
+    for (const auto& row : rows) {
+        std::string line;
+        for (size_t c = 0; c < row.size(); ++c)
+            line += (c ? "  " : "") + PadToWidth(row[c], widths[c], c < rightAligned.size() && rightAligned[c]);
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        std::printf("%s\n", line.c_str());
+    }
 }
 
 }  // namespace kinemo::cli

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace pugi {
 class xml_document;
@@ -46,5 +47,15 @@ std::unique_ptr<TKinemoContext> OpenContext(const Arguments& args, TCliDialogs& 
 // the machine's load message on stderr). A refused version or a machine with problems
 // (elements left out, values outside their range) ends the command with exit 1.
 std::unique_ptr<TSizingSession> OpenSession(TKinemoContext& ctx, const std::string& project);
+
+// A CSV field, quoted when it holds a comma, quote or line break.
+std::string CsvField(const std::string& s);
+// A JSON string literal; a JSON number, null when not finite.
+std::string JsonString(const std::string& s);
+std::string JsonNumber(double v);
+
+// Rows of cells (the first the header) as aligned text columns or as CSV (CR LF lines).
+// rightAligned: per column, numbers line up on the right in the text form.
+void PrintRows(const std::vector<std::vector<std::string>>& rows, bool csv, const std::vector<bool>& rightAligned = {});
 
 }  // namespace kinemo::cli

@@ -40,28 +40,6 @@ int RunJudge(const Arguments& args) {
     return 0;
 }
 
-std::string CsvField(const std::string& s) {
-    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-    std::string out = "\"";
-    for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
-}
-
-std::string JsonString(const std::string& s) {
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') out += '\\', out += static_cast<char>(c);
-        else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else out += static_cast<char>(c);
-    }
-    return out + "\"";
-}
-
-std::string JsonNumber(double v) { return std::isfinite(v) ? FloatToText(v) : "null"; }
-
 void PrintJson(const TSizingSession& s) {
     const TCandidateListModel& list = const_cast<TSizingSession&>(s).Candidates();
     std::printf("[");

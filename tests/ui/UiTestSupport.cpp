@@ -61,17 +61,30 @@ TMainFixture::TMainFixture(const test::TShellCatalogOptions& options, const std:
     : folder(options) {
     if (!registryText.empty()) test::WriteFile(File("registry.ini"), registryText);
     context = std::make_unique<TKinemoContext>(File("Kinemo.db"), TSpecialFolder(File("cfg")), dialogs);
+    BuildForm(std::move(arguments));
+}
+
+void TMainFixture::BuildForm(std::vector<std::string> arguments) {
     TFormMainServices s;
     s.FileDialogs = &files;
     s.Registry = TRegistry({File("registry.ini")});
     s.Arguments = std::move(arguments);
     s.OpenUrl = [this](const QUrl& url) {
         opened.push_back(url);
-        return true;
+        return openSucceeds;
     };
-    s.Restart = [this] { ++restarts; };
+    s.Restart = [this](const std::vector<std::string>& arguments) {
+        ++restarts;
+        restartArguments = arguments;
+    };
     s.ExecDialog = [this](QDialog& d) { return onDialog ? onDialog(d) : int(QDialog::Rejected); };
     form = std::make_unique<TFormMain>(*context, std::move(s));
+}
+
+void TMainFixture::RestartWindow(std::vector<std::string> arguments) {
+    if (form && form->isVisible()) form->close();
+    form.reset();
+    BuildForm(std::move(arguments));
 }
 
 TMainFixture::~TMainFixture() {

@@ -61,6 +61,9 @@ public:
     QAction* Action(const char* name) { return form->Action(name); }
     // The message texts shown so far, joined by "|".
     std::string Messages() const;
+    // Closes the window (when shown) and builds a new one on the same context and settings
+    // folder, as the next run of the program would.
+    void RestartWindow(std::vector<std::string> arguments = {});
 
     TProgramFolder folder;
     test::TRecordingDialogs dialogs;
@@ -69,9 +72,14 @@ public:
     std::unique_ptr<TKinemoContext> context;
     std::unique_ptr<TFormMain> form;
     std::vector<QUrl> opened;
+    bool openSucceeds = true;  // what the desktop's handler answers
     int restarts = 0;
+    std::vector<std::string> restartArguments;  // of the last restart
     // Scripts a modal dialog instead of running it; returns its result.
     std::function<int(QDialog&)> onDialog;
+
+private:
+    void BuildForm(std::vector<std::string> arguments);
 };
 
 // Clicks the tab of a page control.

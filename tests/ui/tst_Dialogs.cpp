@@ -44,7 +44,7 @@ private slots:
                 QCOMPARE(d.windowTitle(), QString("Folders"));
                 QCOMPARE(Child<QLabel>(d, "LabelDirUserFactorFile")->text(), QString("User elements"));
                 QCOMPARE(Child<QPushButton>(d, "ButtonOK")->text(), QString("OK"));
-                QCOMPARE(Child<QLineEdit>(d, "EditDirSaveFile")->text(), QString::fromStdString(f.folder.Path()));
+                QCOMPARE(Child<QLineEdit>(d, "EditDirSaveFile")->text(), qEnvironmentVariable("HOME") + "/");
                 QCOMPARE(Child<QLineEdit>(d, "EditDirUserFactorImage")->text(),
                          QString::fromStdString(f.context->Folders().UserFactorFolder()));
             }();

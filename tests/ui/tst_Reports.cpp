@@ -145,6 +145,27 @@ private slots:
         QVERIFY2(info.out.contains("612 x 792"), qPrintable(info.out));
     }
 
+    // The appendix explains the figures with the values the judgement used.
+    void explanationAppendix() {
+        QTemporaryDir home;
+        const QString pdf = home.filePath("explained.pdf");
+        QCOMPARE(Run(Bin("kinemo"), {"--report", kExample, "--motor", kMotor, "--pages", "explanations", "--pdf", pdf},
+                     home.path()).exitCode, 0);
+        const TRun text = Run("pdftotext", {"-layout", pdf, "-"}, home.path());
+        QCOMPARE(text.exitCode, 0);
+        const TRun judge = Run(Bin("kinemo-cli"), {"judge", kExample, "--motor", kMotor}, home.path());
+        const double percent = JudgeValue(judge.out, "実効トルク%値");
+        QVERIFY(!std::isnan(percent));
+        const QRegularExpression result("Result: MotorEffectiveTorquePercent = (\\S+) %");
+        const auto m = result.match(text.out);
+        QVERIFY2(m.hasMatch(), qPrintable(text.out.left(2000)));
+        QCOMPARE(m.captured(1).toDouble(), percent);
+        for (const char* figure : {"MotorInertiaRatio", "MotorMaxSpeedMax", "MotorRunningTorqueMaxPercent",
+                                   "MotorMaxTorquePercent", "MotorEpigeneTorqueMaxPercent", "msv_s_ratedtorque",
+                                   "EffectiveTorqueFormula"})
+            QVERIFY2(text.out.contains(figure), figure);
+    }
+
     void badInputEndsWithAMessageAndNoFile() {
         QTemporaryDir home;
         const QString empty = home.filePath("empty.kjb");

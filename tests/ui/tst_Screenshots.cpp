@@ -4,7 +4,10 @@
 #include "UiTestSupport.h"
 
 #include "app/ChangeDirectoryModel.h"
+#include "app/AboutBox.h"
+#include "app/FormAbout.h"
 #include "app/FormChangeDirectory.h"
+#include "base/Catalog.h"
 #include "app/FormSplash.h"
 #include "app/MessageDialog.h"
 #include "app/PageControl.h"
@@ -39,6 +42,8 @@
 #include "selection/CandidateListModel.h"
 #include "selection/DisplayConditionForm.h"
 #include "selection/FormDisplayCondition.h"
+#include "selection/FormCompareMotors.h"
+#include "selection/FormDesignVariants.h"
 #include "selection/FormMotorDetail.h"
 #include "reports/FormCommitMotorPrintMenu.h"
 #include "selection/FrameChoiceMotor.h"
@@ -49,6 +54,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -344,6 +350,84 @@ private slots:
         QVERIFY(uitest::TDxfPreview(ReadWholeFile(side.Target)).Render(900, 500).save(QString(KINEMO_SCREENSHOT_DIR) + "/cad_left_view.png"));
     }
 
+    // The CAD pages over the Japanese catalog, rendered for review of their captions: the
+    // motor choice, and the export page of a geared motor with brake (every outline row).
+    void cadPagesInJapanese() {
+        TSampleMain m(std::string(KINEMO_BIN_DIR) + "/Kinemo-ja.db");
+        m.form->PageControlMenu()->setCurrentIndex(2);
+        auto* page = m.form->findChild<TVantorPage*>("VantorPage");
+        QVERIFY(page && page->Export()->isHidden());
+        QVERIFY(ColourCount(Shoot(*m.form, "main_ja_cad_select")) > 8);
+        m.form->PageControlMenu()->setCurrentIndex(0);
+        m.form->CommitMotor(TMotorReference{6001, 601});
+        m.form->PageControlMenu()->setCurrentIndex(2);
+        QVERIFY(!page->Export()->isHidden());
+        page->Export()->findChild<QLineEdit*>("EditFileName")->setText(m.dir.filePath("HNP0052-3d.stl"));
+        QVERIFY(ColourCount(Shoot(*m.form, "main_ja_cad")) > 8);
+    }
+
+    // Three motors of example 02 compared; the explanation of one figure; two variants.
+    void decisionWindows() {
+        TSampleMain m;
+        TSizingSession& session = m.form->Model().Session();
+        QVERIFY(session.LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb") ==
+                TProjectDocument::TLoadResult::Accepted);
+        auto* frame = m.form->TabSheet(TTabSheet::ChoiceMotor)->findChild<TFrameChoiceMotor*>();
+        QVERIFY(frame);
+        frame->FirstIdle();
+        m.form->PageControlMotorSelect()->setCurrentIndex(2);
+        frame->findChild<QAbstractButton*>("BtnAdjudicationAll")->click();
+        QVERIFY(frame->JudgeAllCandidates());
+        QVERIFY(frame->Grid()->model()->rowCount() >= 3);
+        std::function<int(QDialog&)> onDialog;
+        frame->SetDialogRunner([&](QDialog& d) { return onDialog ? onDialog(d) : 0; });
+        auto* selection = frame->Grid()->selectionModel();
+        selection->clearSelection();
+        for (int r : {1, 2, 3})
+            selection->select(frame->Grid()->model()->index(r, 0), QItemSelectionModel::Select);
+        bool compared = false, explained = false, printed = false;
+        onDialog = [&](QDialog& d) {
+            auto* compare = qobject_cast<TFormCompareMotors*>(&d);
+            if (!compare) return 0;
+            compare->resize(1180, 760);
+            const QImage image = Shoot(*compare, "compare");
+            compared = ColourCount(image) > 16;
+            compare->ExecDialog = [&](QDialog& popup) {
+                explained = ColourCount(Shoot(popup, "explain")) > 4;
+                return 0;
+            };
+            int row = 0;
+            for (; row < static_cast<int>(compare->Comparison().Rows().size()); ++row)
+                if (compare->Comparison().Rows()[static_cast<size_t>(row)].Figure == "MotorEffectiveTorquePercent") break;
+            compare->ExplainCell(row, TComparisonGridModel::kFixedColumns);
+            // The report of the comparison, for a look at its first page.
+            m.files.saveNames.push_back(QDir(KINEMO_SCREENSHOT_DIR).filePath("compare.pdf").toStdString());
+            printed = compare->SavePdf();
+            return 0;
+        };
+        frame->CompareMarked();
+        QVERIFY(compared);
+        QVERIFY(explained);
+        QVERIFY(printed);
+
+        // A second variant with a lead of 10 mm instead of 20 mm.
+        session.Variants().Add("Lead 10");
+        const std::string key = "<Value InputDataID=\"30101\">20<";
+        std::string text = session.ProjectText();
+        text.replace(text.find(key), key.size(), "<Value InputDataID=\"30101\">10<");
+        QVERIFY(session.LoadProjectText(text) == TProjectDocument::TLoadResult::Accepted);
+        onDialog = [&](QDialog& d) {
+            auto* variants = qobject_cast<TFormDesignVariants*>(&d);
+            if (!variants) return 0;
+            variants->Evaluate();
+            compared = ColourCount(Shoot(*variants, "variants")) > 8;
+            return 0;
+        };
+        compared = false;
+        frame->OpenVariants();
+        QVERIFY(compared);
+    }
+
     // The print menu as the motor detail window's print button opens it for example 02.
     void printMenu() {
         TSampleMain m;
@@ -441,6 +525,40 @@ private slots:
         form.EditFactorName()->setText("Ball screw 25x20 press");
         const QImage image = Shoot(form, "user_factor");
         QVERIFY(ColourCount(image) > 8);
+    }
+
+    void aboutBox() {
+        TSampleMain m;
+        const TRunValues& run = m.context->Run();
+        TFormAbout about(TAboutBox::Read(m.context->Query(), run.ApplicationVersionText, run.MdbVersionText,
+                                         m.context->Catalog().Path(), qVersion()),
+                         run.FontName, m.form.get());
+        QVERIFY(ColourCount(Shoot(about, "about")) > 8);
+    }
+
+    void fileMenuWithRecentProjects() {
+        TSampleMain m;
+        const std::string examples = std::string(KINEMO_SOURCE_DIR) + "/examples/";
+        for (const char* name : {"05_rotary_disc_through_reducer.kjb", "01_ball_screw_horizontal.kjb", "02_ball_screw_through_gear.kjb"})
+            m.context->Run().Settings.RecentProjects.Add(examples + name);
+        m.form->Model().Projects().New();  // the menu follows the project commands
+        m.form->move(0, 0);  // the test screen is narrower than the window; the menu stays under its title
+        m.form->show();
+        QApplication::processEvents();
+        QMenu* file = m.form->findChild<QMenu*>("MenuFile");
+        const QPoint at = m.form->menuBar()->mapToGlobal(m.form->menuBar()->actionGeometry(file->menuAction()).bottomLeft());
+        file->popup(at);
+        QApplication::processEvents();
+        QVERIFY(file->isVisible());
+        // The window with the open menu painted over it where it stands.
+        QImage image = m.form->grab().toImage();
+        QPainter painter(&image);
+        painter.drawPixmap(m.form->mapFromGlobal(file->pos()), file->grab());
+        painter.end();
+        QDir().mkpath(KINEMO_SCREENSHOT_DIR);
+        image.save(QString(KINEMO_SCREENSHOT_DIR) + "/file_menu_recent.png");
+        QVERIFY(ColourCount(image) > 8);
+        file->hide();
     }
 };
 

@@ -37,7 +37,7 @@ struct TRun {
         o.Dialogs = &dialogs;
         o.FileDialogs = &files;
         o.Registry = std::move(registry);
-        o.Restart = [] { QFAIL("no restart expected"); };
+        o.Restart = [](const std::vector<std::string>&) { QFAIL("no restart expected"); };
         o.Started = [this](TFormMain& form) {
             started = true;
             caption = form.windowTitle().toStdString();

@@ -17,7 +17,7 @@ public:
     enum TFolder { SaveFile, UserFactorFile, UserFactorImage };
     static constexpr int kFolderCount = 3;
 
-    // Where an emptied box leads: the program folder for project files, the user
+    // Where an emptied box leads: the documents folder for project files, the user
     // element folder for the other two.
     struct TDefaults {
         std::string SaveFile;

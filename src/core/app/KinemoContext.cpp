@@ -121,7 +121,7 @@ TCalcTrace& TKinemoContext::Trace() {
 }
 
 void TKinemoContext::ReloadUserFactors() {
-    if (run_.Settings.UserFactorFileFolder.empty()) run_.Settings = TUserSettings::Read(folders_, programFolder_);
+    if (run_.Settings.UserFactorFileFolder.empty()) run_.Settings = TUserSettings::Read(folders_);
     const std::string extension = ReadMessageText(*query_, "main_window", "DirUserFactorExt");
     Blocks().ReloadUserFactors(run_.Settings.UserFactorFileFolder, extension, run_.Settings.UserFactorImageFolder);
 }

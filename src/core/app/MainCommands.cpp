@@ -5,6 +5,8 @@
 
 namespace kinemo {
 
+// Every command has a shortcut of its own; none takes a key a page's grid or editor uses
+// (Tab, arrows, Ctrl+C/V, Ctrl+Tab, which moves between pages).
 const std::vector<TMainCommand>& MainCommands() {
     using M = TMainMenu;
     using R = TCommandRule;
@@ -12,18 +14,19 @@ const std::vector<TMainCommand>& MainCommands() {
         {"ActionMenuFileCreate", "MenuFileCreate", M::File, "Ctrl+N", false, R::Always, false},
         {"ActionMenuFileOpen", "MenuFileOpen", M::File, "Ctrl+O", false, R::Always, false},
         {"ActionMenuFileSave", "MenuFileSave", M::File, "Ctrl+S", false, R::Always, false},
-        {"ActionMenuFileSaveAs", "MenuFileSaveAs", M::File, "", false, R::Always, false},
-        {"ActionMenuFileExit", "MenuFileExit", M::File, "", true, R::Always, false},
-        {"ActionMenuOptionMeasure", "MenuOptionMeasure", M::Option, "", false, R::Always, false},
-        {"ActionMenuChangeDirectory", "MenuChangeDirectory", M::Option, "", false, R::Always, false},
-        {"ActionMenuOptionLanguage", "MenuOptionLanguage", M::Option, "", false, R::Always, false},
-        {"ActionMenuOptionCarryValue", "MenuOptionCarryValue", M::Option, "", false, R::DebugMode, false},
-        {"ActionMenuOptionDrivePattern", "MenuOptionDrivePattern", M::Option, "", false, R::DebugMode, false},
-        {"ActionMenuOptionCommitMotorValue", "MenuOptionCommitMotorValue", M::Option, "", false, R::DebugMode, true},
-        {"ActionMenuOptionDefineUserFactor", "DefineUserFactor1", M::Option, "", false, R::UserDefineFactor, false},
-        {"ActionMenuHelpHelp", "MenuHelpHelp", M::Help, "", false, R::Always, false},
-        {"ActionMenuHelpCatalog", "MenuHelpCatalog", M::Help, "", false, R::Always, false},
-        {"ActionMenuHelpManual", "MenuHelpManual", M::Help, "", false, R::Always, false},
+        {"ActionMenuFileSaveAs", "MenuFileSaveAs", M::File, "Ctrl+Shift+S", false, R::Always, false},
+        {"ActionMenuFileExit", "MenuFileExit", M::File, "Ctrl+Q", true, R::Always, false},
+        {"ActionMenuOptionMeasure", "MenuOptionMeasure", M::Option, "Ctrl+Shift+U", false, R::Always, false},
+        {"ActionMenuChangeDirectory", "MenuChangeDirectory", M::Option, "Ctrl+Shift+F", false, R::Always, false},
+        {"ActionMenuOptionLanguage", "MenuOptionLanguage", M::Option, "Ctrl+Shift+L", false, R::Always, false},
+        {"ActionMenuOptionCarryValue", "MenuOptionCarryValue", M::Option, "Ctrl+Alt+1", false, R::DebugMode, false},
+        {"ActionMenuOptionDrivePattern", "MenuOptionDrivePattern", M::Option, "Ctrl+Alt+2", false, R::DebugMode, false},
+        {"ActionMenuOptionCommitMotorValue", "MenuOptionCommitMotorValue", M::Option, "Ctrl+Alt+3", false, R::DebugMode, true},
+        {"ActionMenuOptionDefineUserFactor", "DefineUserFactor1", M::Option, "Ctrl+Shift+E", false, R::UserDefineFactor, false},
+        {"ActionMenuHelpHelp", "MenuHelpHelp", M::Help, "F1", false, R::Always, false},
+        {"ActionMenuHelpCatalog", "MenuHelpCatalog", M::Help, "Shift+F1", false, R::Always, false},
+        {"ActionMenuHelpManual", "MenuHelpManual", M::Help, "Ctrl+F1", false, R::Always, false},
+        {"ActionMenuHelpAbout", "MenuHelpAbout", M::Help, "Ctrl+Shift+F1", true, R::Always, false},
     };
     return commands;
 }

@@ -10,8 +10,8 @@
 #include "app/KinemoContext.h"
 #include "app/MainCommands.h"
 #include "base/Registry.h"
-#include "base/UserDialogs.h"
 #include "base/TextFormat.h"
+#include "base/UserDialogs.h"
 #include "base/UserSettings.h"
 #include "units/Material.h"
 #include "units/Measure.h"
@@ -25,6 +25,17 @@ namespace {
 constexpr const char* kPriceCheckErrors[] = {"ErrorMotorNumber", "ErrorAmpNumber", "ErrorAssortmentMotorAndAmp",
                                              "ErrorAmp200",      "ErrorAmp100",    "ErrorAmpThree200Only",
                                              "ErrorAmpOne200Only"};
+
+// "&Help" as a message shows it: "Help" ("&&" keeps one "&").
+std::string StripMnemonic(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        else if (text[i] == '&') continue;
+        out += text[i];
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -56,7 +67,7 @@ const TCommitState& TMainWindowModel::Commit() const {
 }
 
 void TMainWindowModel::ReadSettings() {
-    context_->Run().Settings = TUserSettings::Read(context_->Folders(), context_->ProgramFolder());
+    context_->Run().Settings = TUserSettings::Read(context_->Folders());
 }
 
 bool TMainWindowModel::ReadCatalogSettings() {
@@ -79,6 +90,11 @@ void TMainWindowModel::LoadDialogTexts() {
 void TMainWindowModel::LoadTexts() {
     TCatalogQuery& q = context_->Query();
     texts_ = ReadMessageClass(q, "main_window");
+    // The desktop's own commands and notes (About, recent projects, help messages) join
+    // the main window's texts; the main window's class wins a name both have.
+    const TNameValueList desktop = ReadMessageClass(q, "desktop");
+    for (size_t i = 0; i < desktop.Count(); ++i)
+        if (!texts_.Contains(desktop.Name(i))) texts_.Add(desktop.Line(i));
     TRunValues& run = context_->Run();
     run.MdbVersionText = ReadMdbVersionText(q);
     captions_ = TWindowCaptions(texts_.Value("BaseCaptionFormat"), texts_.Value("FileCaptionFormat"),
@@ -138,12 +154,27 @@ THelpTarget TMainWindowModel::HelpTarget(const std::string& command) const {
     return ResolveHelpTarget(symbol, context_->ProgramFolder());
 }
 
+void TMainWindowModel::OpenHelp(const std::string& command, const std::function<bool(const THelpTarget&)>& open) {
+    const THelpTarget target = HelpTarget(command);
+    if (target.Target.empty()) {
+        // Without a target the command's own caption says which help is missing.
+        ShowHelpMessage("HelpTargetMissing", StripMnemonic(texts_.Value(command)));
+        return;
+    }
+    if (!HelpTargetAvailable(target)) return;
+    if (!open(target)) ShowHelpMessage("HelpTargetNotOpened", target.Target);
+}
+
+void TMainWindowModel::ShowHelpMessage(const std::string& key, const std::string& named) const {
+    const std::string format = Text(key);
+    context_->Dialogs().ShowMessageDialog(format.empty() ? named : FormatText(format, {named}), TMsgDlgType::Warning,
+                                          mbOK);
+}
+
 bool TMainWindowModel::HelpTargetAvailable(const THelpTarget& target) const {
     if (target.Target.empty()) return false;
     if (target.IsWebAddress || FileExists(target.Target)) return true;
-    const std::string format = Text("HelpTargetMissing");
-    context_->Dialogs().ShowMessageDialog(format.empty() ? target.Target : FormatText(format, {target.Target}),
-                                          TMsgDlgType::Warning, mbOK);
+    ShowHelpMessage("HelpTargetMissing", target.Target);
     return false;
 }
 
@@ -224,6 +255,12 @@ bool TMainWindowModel::CloseRequest() {
 void TMainWindowModel::RequestRestart() { context_->Run().RestartRequested = true; }
 
 bool TMainWindowModel::RestartRequested() const { return context_->Run().RestartRequested; }
+
+std::vector<std::string> TMainWindowModel::RestartArguments() const {
+    const std::string& file = context_->Run().CurrentFileName;
+    if (file.empty()) return {};
+    return {file};
+}
 
 void TMainWindowModel::BeginProjectLoad() { ResetPages(); }
 

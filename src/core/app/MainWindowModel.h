@@ -16,6 +16,7 @@
 #include "app/SubPageNavigator.h"
 #include "app/WindowCaptions.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -72,6 +73,12 @@ public:
     // True when the target can be opened; a file that is not there ("HelpTargetMissing")
     // is reported to the user instead of failing silently.
     bool HelpTargetAvailable(const THelpTarget& target) const;
+    // Runs a help command: open (the desktop's handler) gets the target unless it is a
+    // file that does not exist; a missing file, a command without a target and a target
+    // that open refuses each show a message naming the target.
+    void OpenHelp(const std::string& command, const std::function<bool(const THelpTarget&)>& open);
+    // A help message: the text of key with what it names, or the name alone without a text.
+    void ShowHelpMessage(const std::string& key, const std::string& named) const;
     // The commit-value debug command needs a committed motor; without one the user is told.
     bool CheckCommittedMotorForDebug();
 
@@ -111,6 +118,13 @@ public:
     // The unit options asked for a restart: the window closes and the program starts again.
     void RequestRestart();
     bool RestartRequested() const;
+    // The command line of the restarted program: the project open when the window closed
+    // (after the save question), so the new run shows it again.
+    std::vector<std::string> RestartArguments() const;
+
+    // The window's part in a project load that does not come from a file command (a
+    // design variant shown).
+    IProjectLoadHost& LoadHost() { return *this; }
 
 private:
     // IProjectCommandHost

@@ -6,9 +6,12 @@
 #include "app/KinemoContext.h"
 #include "app/SizingSession.h"
 #include "base/NameValueList.h"
+#include "base/SpecialFolder.h"
+#include "base/TextFormat.h"
 #include "base/UserDialogs.h"
 
 #include <exception>
+#include <filesystem>
 
 namespace kinemo {
 
@@ -53,6 +56,7 @@ void TProjectCommands::SetTexts(const TNameValueList& texts) {
     openExt_ = TextOr(texts, "OpenDialogXml.DefaultExt", kDefaultExt);
     saveExt_ = TextOr(texts, "SaveDialogXml.DefaultExt", kDefaultExt);
     saveQuestion_ = texts.Value("FormCloseFileSave");
+    recentMissing_ = texts.Value("RecentProjectMissing");
 }
 
 bool TProjectCommands::ConfirmDiscard() {
@@ -95,8 +99,10 @@ void TProjectCommands::LoadFile(const std::string& path) {
     {
         TBusyScope busy(context_->BusyCursor());
         try {
-            if (session_->LoadProject(path, host_) == TProjectDocument::TLoadResult::Accepted)
+            if (session_->LoadProject(path, host_) == TProjectDocument::TLoadResult::Accepted) {
                 context_->Run().CurrentFileName = path;
+                Remember(path);
+            }
         } catch (const std::exception& e) {
             failed = true;
             error = e.what();
@@ -118,6 +124,7 @@ void TProjectCommands::Save() {
         TWindowDisabled disabled(*host_);
         session_->SaveProject(path);
     }
+    Remember(path);
     host_->ProjectFileChanged();
 }
 
@@ -133,6 +140,7 @@ bool TProjectCommands::SaveAs() {
             session_->SaveProject(path);
             context_->Run().CurrentFileName = path;
             saved = true;
+            Remember(path);
         } catch (const std::exception& e) {
             error = e.what();
         }
@@ -146,7 +154,35 @@ void TProjectCommands::OpenCommandLine(const std::vector<std::string>& arguments
     // A first argument that names no file is ignored silently.
     if (arguments.empty() || !FileExists(arguments.front())) return;
     context_->Run().CurrentFileName.clear();
-    LoadFile(arguments.front());
+    // Absolute, so the recent list and a restart from another folder find it again.
+    LoadFile(std::filesystem::absolute(arguments.front()).lexically_normal().string());
+}
+
+void TProjectCommands::OpenRecent(const std::string& path) {
+    if (!FileExists(path)) {
+        TUserSettings& settings = context_->Run().Settings;
+        settings.RecentProjects.Remove(path);
+        settings.WriteRecentProjects(context_->Folders());
+        host_->ProjectFileChanged();
+        const std::string note = recentMissing_.empty() ? path : FormatText(recentMissing_, {path});
+        context_->Dialogs().ShowMessageDialog(note, TMsgDlgType::Information, mbOK);
+        return;
+    }
+    if (!ConfirmDiscard()) return;
+    LoadFile(path);
+}
+
+void TProjectCommands::Remember(const std::string& path) {
+    const std::filesystem::path absolute = std::filesystem::absolute(path).lexically_normal();
+    TUserSettings& settings = context_->Run().Settings;
+    settings.SaveFileFolder = IncludeTrailingDelimiter(absolute.parent_path().string());
+    settings.RecentProjects.Add(absolute.string());
+    try {
+        settings.WriteRecentProjects(context_->Folders());
+    } catch (const std::exception&) {
+        // The list stays in memory; the close writes the settings again and reports a
+        // settings folder that cannot be written.
+    }
 }
 
 }  // namespace kinemo

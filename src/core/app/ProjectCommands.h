@@ -48,17 +48,23 @@ public:
     bool SaveAs();
     // The first argument, when it names an existing file, is opened like Open.
     void OpenCommandLine(const std::vector<std::string>& arguments);
+    // An entry of the recent-projects list: a file that is gone leaves the list with a
+    // note naming it; otherwise the save question, then the file opens like Open.
+    void OpenRecent(const std::string& path);
 
 private:
     TFileDialogRequest OpenRequest() const;
     TFileDialogRequest SaveRequest() const;
     void LoadFile(const std::string& path);
+    // A project opened or saved: its folder is where the dialogs start next, and it heads
+    // the recent-projects list.
+    void Remember(const std::string& path);
 
     TKinemoContext* context_;
     TSizingSession* session_;
     IFileDialogs* files_;
     IProjectCommandHost* host_;
-    std::string openFilter_, saveFilter_, openExt_, saveExt_, saveQuestion_;
+    std::string openFilter_, saveFilter_, openExt_, saveExt_, saveQuestion_, recentMissing_;
 };
 
 }  // namespace kinemo

@@ -72,6 +72,11 @@ void TProjectDocument::RegisterSection(TProjectSection section, IProjectSectionH
     handlers_[static_cast<size_t>(section)] = handler;
 }
 
+void TProjectDocument::RegisterExtension(const std::string& name, IProjectSectionHandler* handler) {
+    extensionName_ = handler ? name : std::string();
+    extension_ = handler;
+}
+
 std::string TProjectDocument::Build(const TProjectHeader& header) const {
     pugi::xml_document doc;
     pugi::xml_node root = doc.append_child(kRoot);
@@ -89,6 +94,12 @@ std::string TProjectDocument::Build(const TProjectHeader& header) const {
     for (int i = 0; i < kProjectSectionCount; ++i) {
         pugi::xml_node section = root.append_child(ProjectSectionName(static_cast<TProjectSection>(i)));
         if (auto* h = handlers_[static_cast<size_t>(i)]) h->SaveSection(section);
+    }
+    if (extension_) {
+        // An empty extension is not written: such a file is byte for byte what it was before.
+        pugi::xml_node e = root.append_child(extensionName_.c_str());
+        extension_->SaveSection(e);
+        if (!e.first_child() && !e.first_attribute()) root.remove_child(e);
     }
     std::ostringstream out;
     doc.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
@@ -148,6 +159,7 @@ TProjectDocument::TLoadResult TProjectDocument::LoadRoot(pugi::xml_node root, IP
     }
     host.RestoreMotors(commit, option, cad);
     for (TProjectSection s : kReadAfterMotors) LoadSection(root, s);
+    if (extension_) extension_->LoadSection(root.child(extensionName_.c_str()));
     header = TProjectHeader{commit, option, cad, root.child("PrintHeader").text().as_string(),
                             CrLfLines(root.child("PrintComment").text().as_string())};
     return TLoadResult::Accepted;

@@ -50,6 +50,11 @@ public:
     // empty and skipped when read.
     void RegisterSection(TProjectSection section, IProjectSectionHandler* handler);
 
+    // A root element of our own after the five sections (older readers skip it): written
+    // only when the handler fills it, read last; a file without it loads the handler with
+    // an empty node. handler is borrowed; nullptr removes it.
+    void RegisterExtension(const std::string& name, IProjectSectionHandler* handler);
+
     // The file's text. The same state always gives the same bytes.
     std::string Build(const TProjectHeader& header) const;
     // Build, written through a temporary file and a rename.
@@ -75,6 +80,8 @@ private:
 
     TKinemoContext* context_;
     std::array<IProjectSectionHandler*, kProjectSectionCount> handlers_{};
+    std::string extensionName_;
+    IProjectSectionHandler* extension_ = nullptr;
 };
 
 // "MsvID" and "MxcID" of a motor element: none without the element or when a code is

@@ -18,6 +18,8 @@
 #include "torque/MotorReferenceQuery.h"
 #include "units/PhysicalConstant.h"
 #include "units/ValueFormat.h"
+#include "base/NumberText.h"
+#include "app/DesignVariants.h"
 
 namespace kinemo {
 
@@ -73,10 +75,13 @@ TSizingSession::TSizingSession(TKinemoContext& ctx) : context_(ctx), document_(c
     document_.RegisterSection(TProjectSection::FrameChoiceMotor, candidates_.get());
     document_.RegisterSection(TProjectSection::FrameOptionSelect, optionSeries_.get());
     document_.RegisterSection(TProjectSection::FrameSelectOptionDetail, optionDetail_.get());
+    variants_ = std::make_unique<TDesignVariants>(*this, q);
+    document_.RegisterExtension("Variants", variants_.get());
 }
 
 TSizingSession::~TSizingSession() {
     for (int i = 0; i < kProjectSectionCount; ++i) document_.RegisterSection(static_cast<TProjectSection>(i), nullptr);
+    document_.RegisterExtension("Variants", nullptr);
 }
 
 void TSizingSession::MarkModified() {
@@ -148,6 +153,23 @@ void TSizingSession::PrepareJudgement() {
         candidates_->MarkAllUnjudged();
         judgementStale_ = false;
     }
+}
+
+TMotorDetailInput TSizingSession::DetailInput(const TMotor* motor) const {
+    TMotorDetailInput input;
+    const TMotorChoiceModel& search = *search_;
+    auto entry = [&](int item) {
+        const TSearchItemState& s = search.Item(item);
+        return s.Chosen() ? s.Entries[static_cast<size_t>(s.Selected)] : std::string();
+    };
+    input.PositionRange = search.PositionRangeText();
+    input.GearType = entry(siGearType);
+    input.Shaft = entry(siMotorShaft).empty() ? entry(siGearShaft) : entry(siMotorShaft);
+    double accuracy = 0;
+    if (TryTextToFloat(search.TextStoppingAccuracy(motor), accuracy)) input.StoppingAccuracy = accuracy;
+    input.Rolling = context_.Chain().IsRolling();
+    input.Curve = context_.SigmoidalCurves().Selected();
+    return input;
 }
 
 bool TSizingSession::JudgeAll(TAdjudicationLevel level, IProgress* progress) {

@@ -7,6 +7,7 @@
 #include "pattern/InputPatternModel.h"
 #include "selection/CandidateListModel.h"
 #include "selection/MotorChoiceModel.h"
+#include "selection/MotorDetailModel.h"
 #include "base/NameValueList.h"
 #include "app/CommitState.h"
 #include "app/ProjectDocument.h"
@@ -22,6 +23,7 @@
 
 namespace kinemo {
 
+class TDesignVariants;
 class TKinemoContext;
 
 class TSizingSession : private IProjectLoadHost {
@@ -45,8 +47,12 @@ public:
     TOptionDetailModel& OptionDetail() { return *optionDetail_; }
     // Called after every change of either option screen (the window refreshes them).
     std::function<void()> OnOptionsChanged;
+    // The named variants of the machine and pattern; the pages show the current one.
+    TDesignVariants& Variants() { return *variants_; }
+    TKinemoContext& Context() { return context_; }
     const TNameValueList& ResultLabels() const { return labels_; }
     const TCalcDischargeFormula& JudgementFormulas() const { return judgementFormulas_; }
+    const TTorqueValueFormula& TorqueFormulas() const { return torqueFormulas_; }
 
     // Leaving the element page: the pattern learns the axis kind and the machine's speed
     // coefficient.
@@ -68,6 +74,11 @@ public:
     bool Modified() const { return modified_; }
     void MarkModified();
     void ClearModified() { modified_ = false; }
+
+    // What the motor detail window (and a comparison) shows besides the motor: the
+    // position range, gear type and shaft chosen in the search, the motor's stopping
+    // accuracy, the axis kind and the S-curve.
+    TMotorDetailInput DetailInput(const TMotor* motor) const;
 
     // Judges every candidate with the level given and keeps those that pass.
     bool JudgeAll(TAdjudicationLevel level, IProgress* progress = nullptr);
@@ -131,6 +142,7 @@ private:
     TProjectDocument document_;
     std::unique_ptr<TOptionSeriesModel> optionSeries_;
     std::unique_ptr<TOptionDetailModel> optionDetail_;
+    std::unique_ptr<TDesignVariants> variants_;
     std::unique_ptr<TMotor> committed_;
     TCommitState commit_;
     IProjectLoadHost* window_ = nullptr;  // during a load only

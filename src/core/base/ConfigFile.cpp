@@ -67,6 +67,14 @@ bool TConfigFile::HasKey(const std::string& section, const std::string& key) con
     return Find(section, key) != nullptr;
 }
 
+std::vector<std::string> TConfigFile::Keys(const std::string& section) const {
+    std::vector<std::string> keys;
+    for (const auto& s : sections_)
+        if (SameText(s.name, section))
+            for (const auto& e : s.entries) keys.push_back(e.key);
+    return keys;
+}
+
 std::string TConfigFile::ReadString(const std::string& section, const std::string& key,
                                     const std::string& def) const {
     const Entry* e = Find(section, key);

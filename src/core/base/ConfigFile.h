@@ -22,6 +22,8 @@ public:
     // file, the key and the value.
     int ReadIntegerStrict(const std::string& section, const std::string& key, int def) const;
     bool HasKey(const std::string& section, const std::string& key) const;
+    // The keys of a section in file order (none when it is missing).
+    std::vector<std::string> Keys(const std::string& section) const;
 
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     void WriteInteger(const std::string& section, const std::string& key, int value);

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kinemo {
 
@@ -43,11 +44,15 @@ TSpecialFolder::TSpecialFolder() {
                            "XDG_CONFIG_HOME nor HOME is set.");
     appData_ = IncludeTrailingDelimiter(EnvOr("XDG_CONFIG_HOME", home + "/.config"));
     temp_ = IncludeTrailingDelimiter(EnvOr("TMPDIR", "/tmp"));
+    home_ = home.empty() ? std::string() : IncludeTrailingDelimiter(home);
 }
 
-TSpecialFolder::TSpecialFolder(std::string appDataFolder, std::string tempFolder)
+TSpecialFolder::TSpecialFolder(std::string appDataFolder, std::string tempFolder, std::string homeFolder)
     : appData_(IncludeTrailingDelimiter(appDataFolder)),
-      temp_(IncludeTrailingDelimiter(tempFolder.empty() ? EnvOr("TMPDIR", "/tmp") : tempFolder)) {}
+      temp_(IncludeTrailingDelimiter(tempFolder.empty() ? EnvOr("TMPDIR", "/tmp") : tempFolder)) {
+    const std::string home = homeFolder.empty() ? EnvOr("HOME", "") : homeFolder;
+    home_ = home.empty() ? std::string() : IncludeTrailingDelimiter(home);
+}
 
 std::string TSpecialFolder::UserFactorFolder() const {
     std::string folder = appData_ + kApplicationTitle + "/custom_factor/";
@@ -56,5 +61,50 @@ std::string TSpecialFolder::UserFactorFolder() const {
 }
 
 std::string TSpecialFolder::SettingsFile() const { return UserFactorFolder() + kSettingsFileName; }
+
+std::string TSpecialFolder::DocumentsFolder() const {
+    const std::string userDirs = appData_ + "user-dirs.dirs";
+    std::string home = home_;
+    while (home.size() > 1 && home.back() == '/') home.pop_back();
+    if (FileExists(userDirs)) {
+        const std::string documents = ParseDocumentsDir(ReadWholeFile(userDirs), home);
+        // A documents folder that cannot be made or written is no place to save a project.
+        if (!documents.empty() && ForceDirectories(documents) && IsWritableFolder(documents))
+            return IncludeTrailingDelimiter(documents);
+    }
+    return home_;
+}
+
+std::string ParseDocumentsDir(const std::string& text, const std::string& home) {
+    const std::string key = "XDG_DOCUMENTS_DIR";
+    std::string found;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t nl = text.find('\n', pos);
+        std::string line = text.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
+        pos = nl == std::string::npos ? text.size() : nl + 1;
+        const size_t start = line.find_first_not_of(" \t");
+        if (start == std::string::npos || line[start] == '#' || line.compare(start, key.size(), key) != 0) continue;
+        size_t eq = line.find_first_not_of(" \t", start + key.size());
+        if (eq == std::string::npos || line[eq] != '=') continue;
+        std::string value = line.substr(eq + 1);
+        while (!value.empty() && (value.back() == '\r' || value.back() == ' ' || value.back() == '\t')) value.pop_back();
+        while (!value.empty() && (value.front() == ' ' || value.front() == '\t')) value.erase(0, 1);
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+        // The file's own rule: a path is "$HOME/..." or absolute; the last line wins.
+        if (value.rfind("$HOME", 0) == 0 && (value.size() == 5 || value[5] == '/'))
+            found = home.empty() ? std::string() : home + value.substr(5);
+        else if (!value.empty() && value.front() == '/')
+            found = value;
+        else
+            found.clear();
+    }
+    while (found.size() > 1 && found.back() == '/') found.pop_back();
+    return found;
+}
+
+bool IsWritableFolder(const std::string& path) {
+    return !path.empty() && DirectoryExists(path) && ::access(path.c_str(), W_OK | X_OK) == 0;
+}
 
 }  // namespace kinemo

@@ -9,8 +9,9 @@ class TSpecialFolder {
 public:
     // Reads $XDG_CONFIG_HOME (default $HOME/.config) and $TMPDIR (default /tmp).
     TSpecialFolder();
-    // A fixed application data folder (tests, a portable install).
-    explicit TSpecialFolder(std::string appDataFolder, std::string tempFolder = "");
+    // A fixed application data folder (tests, a portable install); an empty home folder
+    // reads $HOME.
+    explicit TSpecialFolder(std::string appDataFolder, std::string tempFolder = "", std::string homeFolder = "");
 
     // The per-user application data folder, with a trailing "/".
     const std::string& AppDataFolder() const { return appData_; }
@@ -21,11 +22,25 @@ public:
     std::string SettingsFile() const;
     // The system temporary folder with a trailing "/".
     const std::string& TempFolder() const { return temp_; }
+    // The user's home folder with a trailing "/" (empty when $HOME is not set).
+    const std::string& HomeFolder() const { return home_; }
+    // Where projects go by default: XDG_DOCUMENTS_DIR of the user's "user-dirs.dirs" in
+    // AppDataFolder, created on first use; the home folder when that is not set or
+    // cannot be created or written. Always with a trailing "/".
+    std::string DocumentsFolder() const;
 
 private:
     std::string appData_;
     std::string temp_;
+    std::string home_;
 };
+
+// The XDG_DOCUMENTS_DIR line of a "user-dirs.dirs" text, with "$HOME" replaced by home;
+// empty when the text has none or names a relative path.
+std::string ParseDocumentsDir(const std::string& userDirsText, const std::string& home);
+
+// An existing folder the user may write into.
+bool IsWritableFolder(const std::string& path);
 
 // Creates path and its missing parents; false when that is impossible.
 bool ForceDirectories(const std::string& path);

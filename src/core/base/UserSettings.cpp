@@ -1,4 +1,4 @@
-// Reading and writing the main window's folders and paper size.
+// Reading and writing the user's settings: folders, paper size, recent projects, window placement.
 #include "base/UserSettings.h"
 
 #include "base/ConfigFile.h"
@@ -6,14 +6,16 @@
 
 namespace kinemo {
 
-TUserSettings TUserSettings::Read(const TSpecialFolder& folders, const std::string& programFolder) {
+TUserSettings TUserSettings::Read(const TSpecialFolder& folders) {
     TConfigFile ini(folders.SettingsFile());
     TUserSettings s;
     s.SaveFileFolder = ini.ReadString("Dir", "SaveFile", "");
     s.UserFactorFileFolder = ini.ReadString("Dir", "UserFactorFile", "");
     s.UserFactorImageFolder = ini.ReadString("Dir", "UserFactorImage", "");
     s.PaperSize = ini.ReadIntegerStrict("Print", "PaperSize", 0);
-    if (s.SaveFileFolder.empty()) s.SaveFileFolder = IncludeTrailingDelimiter(programFolder);
+    s.RecentProjects = TRecentProjects::Read(ini);
+    s.Window = TWindowPlacement::Read(ini);
+    if (!IsWritableFolder(s.SaveFileFolder)) s.SaveFileFolder = folders.DocumentsFolder();
     if (s.UserFactorFileFolder.empty()) s.UserFactorFileFolder = folders.UserFactorFolder();
     if (s.UserFactorImageFolder.empty()) s.UserFactorImageFolder = folders.UserFactorFolder();
     return s;
@@ -25,6 +27,14 @@ void TUserSettings::Write(const TSpecialFolder& folders) const {
     ini.WriteString("Dir", "UserFactorFile", UserFactorFileFolder);
     ini.WriteString("Dir", "UserFactorImage", UserFactorImageFolder);
     ini.WriteInteger("Print", "PaperSize", PaperSize);
+    RecentProjects.Write(ini);
+    Window.Write(ini);
+    ini.UpdateFile();
+}
+
+void TUserSettings::WriteRecentProjects(const TSpecialFolder& folders) const {
+    TConfigFile ini(folders.SettingsFile());
+    RecentProjects.Write(ini);
     ini.UpdateFile();
 }
 

@@ -30,6 +30,17 @@ TFormulaEngine::TFormulaEngine(TProgramCache* programs) : programs_(programs), r
 TFormulaEngine::~TFormulaEngine() = default;
 
 std::shared_ptr<const TProgram> TFormulaEngine::Program(std::string_view text, bool expression) {
+    if (programs_ && rt_->Reused()) {
+        if (!recent_) recent_ = std::make_unique<std::array<TRecentProgram, 32>>();
+        TRecentProgram& r = (*recent_)[(reinterpret_cast<uintptr_t>(text.data()) >> 3) % recent_->size()];
+        // The same address may hold another text by now: the text itself decides.
+        if (r.data == text.data() && r.expression == expression && r.program && r.program->text == text)
+            return r.program;
+        auto program =
+            programs_->Get(text, expression ? TProgramCache::EKind::kExpression : TProgramCache::EKind::kStatements);
+        r = TRecentProgram{text.data(), expression, program};
+        return program;
+    }
     if (programs_)
         return programs_->Get(text, expression ? TProgramCache::EKind::kExpression : TProgramCache::EKind::kStatements);
     return expression ? ParseExpressionProgram(std::string(text)) : ParseProgram(std::string(text));
@@ -45,6 +56,17 @@ void TFormulaEngine::ExecuteStatement(std::string_view text) {
 }
 
 void TFormulaEngine::SetVariable(std::string_view name, const Variant& value) {
+    // A name set before was checked then: the checks depend on nothing but the name.
+    std::string_view stable;
+    if (TGlobalEntry* known = rt_->KnownHostName(name, stable)) {
+        try {
+            rt_->SetKnown(*known, stable, value);
+        } catch (TFormulaError& e) {
+            if (!e.Located()) e.Locate(1, std::string(name));
+            throw;
+        }
+        return;
+    }
     if (!IsPlainName(name) || FindKeyword(name) != EKw::kNone)
         throw TFormulaError(EVbError::kExpectedIdentifier, {}, 1, std::string(name));
     std::string lower;
@@ -70,6 +92,31 @@ Variant TFormulaEngine::Eval(std::string_view name) {
     }
     return rt_->Evaluate(Program(name, true));
 }
+
+void TFormulaEngine::SetElement(std::string_view name, int index, const Variant& value) {
+    try {
+        rt_->SetElement(name, index, value);
+    } catch (TFormulaError& e) {
+        if (!e.Located()) e.Locate(1, std::string(name));
+        throw;
+    }
+}
+
+Variant TFormulaEngine::EvalElement(std::string_view name, int index) {
+    if (IsPlainName(name)) {
+        std::string lower;
+        LowerName(name, lower);
+        Variant v;
+        if (rt_->Element(lower, HashName(lower), index, v)) return v;
+    }
+    return Eval(std::string(name) + "(" + std::to_string(index) + ")");
+}
+
+void TFormulaEngine::Clear() { rt_->Clear(); }
+
+bool TFormulaEngine::Mark() { return rt_->Mark(); }
+
+bool TFormulaEngine::Rewind() { return rt_->Rewind(); }
 
 template <typename Fn>
 auto TFormulaEngine::Converted(std::string_view name, Fn&& convert) {

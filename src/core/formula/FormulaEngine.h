@@ -4,6 +4,7 @@
 #include "formula/FormulaError.h"
 #include "formula/Variant.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -41,12 +42,17 @@ public:
     void SetNumber(std::string_view name, double value) { SetVariable(name, Variant::Double(value)); }
     void SetText(std::string_view name, std::string_view text) { SetVariable(name, Variant::String(text)); }
 
+    // Sets element index of a one-dimensional array the texts declared, as "name(index) = value".
+    void SetElement(std::string_view name, int index, const Variant& value);
+
     // The value of a variable (Empty when never assigned), or of any expression.
     Variant Eval(std::string_view name);
     // Eval converted as callers ask; Empty gives 0 or "".
     double EvalDouble(std::string_view name);
     int64_t EvalInteger(std::string_view name);  // rounded half to even, as VBScript's CLng
     std::string EvalText(std::string_view name);
+    // Eval("name(index)") with no text to build or look up for a one-dimensional array.
+    Variant EvalElement(std::string_view name, int index);
 
     // Script-level variables in the order of their first assignment (the CLI lists them).
     std::vector<std::pair<std::string, Variant>> AssignedVariables() const;
@@ -55,6 +61,17 @@ public:
     // that start many formulas from one long hand-over text run that text once. False,
     // changing nothing, when other defines procedures; the caller then runs the texts.
     bool CopyStateFrom(const TFormulaEngine& other);
+
+    // One engine for many formula runs, each as if in a fresh engine. Clear makes this
+    // engine what a fresh one is, keeping only what it learnt about the texts' names, so
+    // running the same texts again neither parses nor binds them. Mark remembers the state
+    // now (typically after the values every run starts from) and Rewind returns to it, as
+    // if a fresh engine had run the same texts up to Mark. Mark and Rewind are false,
+    // changing nothing, when procedures are defined: the caller then Clears and runs its
+    // texts again.
+    void Clear();
+    bool Mark();
+    bool Rewind();
 
     // Steps one ExecuteStatement or Eval may take before it is stopped as runaway
     // (default 50 million; a step is a statement or a loop turn).
@@ -71,6 +88,14 @@ private:
 
     TProgramCache* programs_;
     std::unique_ptr<TRuntime> rt_;
+    // The programs of texts this engine ran lately, by the text's address: an engine reused
+    // for many runs finds its texts again by one comparison, without hashing them.
+    struct TRecentProgram {
+        const char* data = nullptr;
+        bool expression = false;
+        std::shared_ptr<const TProgram> program;
+    };
+    std::unique_ptr<std::array<TRecentProgram, 32>> recent_;  // once the engine is reused
 };
 
 }  // namespace kinemo

@@ -86,7 +86,13 @@ TGlobalEntry& TRuntime::FindOrAdd(const TName& name) {
         const uint32_t slot = table_[i];
         if (slot == 0) break;
         TGlobalEntry& e = Entry(slot - 1);
-        if (e.hash == name.hash && e.name == name.text) return e;
+        if (e.hash == name.hash && e.name == name.text) {
+            if (e.dormant) {
+                e.dormant = false;
+                e.shown = name.shown;
+            }
+            return e;
+        }
     }
     if (count_ % kChunk == 0) chunks_.push_back(std::make_unique<TGlobalEntry[]>(kChunk));
     TGlobalEntry& e = Entry(count_++);
@@ -102,7 +108,7 @@ bool TRuntime::CopyStateFrom(const TRuntime& o) {
     if (!o.keptRuns_.empty() || !keptRuns_.empty()) return false;
     for (size_t k = 0; k < o.count_; ++k)
         if (o.Entry(k).func) return false;
-    chunks_.clear();
+    ClearEverything();
     for (size_t k = 0; k < o.count_; ++k) {
         if (k % kChunk == 0) chunks_.push_back(std::make_unique<TGlobalEntry[]>(kChunk));
         Entry(k) = o.Entry(k);
@@ -175,13 +181,55 @@ std::unique_ptr<TProgramRun> TRuntime::Bind(const std::shared_ptr<const TProgram
     return run;
 }
 
+TProgramRun& TRuntime::BoundRun(const std::shared_ptr<const TProgram>& program) {
+    auto [it, fresh] = bound_.try_emplace(program.get());
+    if (fresh) {
+        programs_.push_back(program);
+        try {
+            it->second = Bind(program);
+        } catch (...) {
+            bound_.erase(it);
+            throw;
+        }
+        return *it->second;
+    }
+    // Bound before: the entries are the same; what binding does to them is done again.
+    TProgramRun& run = *it->second;
+    const TScope& g = program->globals;
+    const size_t n = g.names.size();
+    for (size_t i = 0; i < n; ++i) {
+        TGlobalEntry& e = *run.entries[i];
+        if (e.dormant) {
+            e.dormant = false;
+            e.shown = g.names[i].shown;
+        }
+    }
+    for (const TDecl& d : g.decls) {
+        TGlobalEntry& e = *run.entries[d.id];
+        e.declared = true;
+        ApplyDecl(e.var, d);
+    }
+    if (program->optionExplicit)
+        for (size_t i = 0; i < n; ++i) {
+            TGlobalEntry& e = *run.entries[i];
+            run.vars[i] = !e.Exists() ? &undefined_ : &e.var;
+        }
+    return run;
+}
+
 void TRuntime::Run(const std::shared_ptr<const TProgram>& program) {
     stepsLeft_ = budget_;  // the budget is per call: each text is one formula run
-    programs_.push_back(program);
-    std::unique_ptr<TProgramRun> owned = Bind(program);
-    TProgramRun* run = owned.get();
-    // Procedures stay callable by later texts, so their bindings live as long as the runtime.
-    if (!program->funcs.empty()) keptRuns_.push_back(std::move(owned));
+    TProgramRun* run;
+    std::unique_ptr<TProgramRun> once;
+    if (reused_ && program->funcs.empty()) {
+        run = &BoundRun(program);
+    } else {
+        programs_.push_back(program);
+        once = Bind(program);
+        run = once.get();
+        // Procedures stay callable by later texts, so their bindings live as long as the runtime.
+        if (!program->funcs.empty()) keptRuns_.push_back(std::move(once));
+    }
     TFrame f{*this, run->vars.data(), run->entries.data(), &program->globals, program.get()};
     f.run = run;
     ExecBlock(program->body, f);
@@ -189,10 +237,17 @@ void TRuntime::Run(const std::shared_ptr<const TProgram>& program) {
 
 Variant TRuntime::Evaluate(const std::shared_ptr<const TProgram>& program) {
     stepsLeft_ = budget_;
-    programs_.push_back(program);
-    std::unique_ptr<TProgramRun> run = Bind(program);
+    std::unique_ptr<TProgramRun> once;
+    TProgramRun* run;
+    if (reused_) {
+        run = &BoundRun(program);
+    } else {
+        programs_.push_back(program);
+        once = Bind(program);
+        run = once.get();
+    }
     TFrame f{*this, run->vars.data(), run->entries.data(), &program->globals, program.get()};
-    f.run = run.get();
+    f.run = run;
     try {
         return program->expression->Eval(f);
     } catch (TFormulaError& e) {
@@ -211,9 +266,142 @@ void TRuntime::SetGlobal(std::string_view name, Variant value) {
         hostNames_.push_back(owned);
         e = &FindOrAdd(*owned);
     }
+    if (!reused_) {
+        if (e->dormant) {  // only a copied runtime has dormant entries without being reused
+            e->dormant = false;
+            auto owned = std::make_shared<const TName>(TName{std::string(e->name), e->hash, std::string(name)});
+            hostNames_.push_back(owned);
+            e->shown = owned->shown;
+        }
+        if (e->func || (e->var.flags & (TVariable::kConst | TVariable::kProcedure)))
+            VbFailName(EVbError::kIllegalAssignment, e->shown);
+        Assign(e->var, std::move(value));
+        return;
+    }
+    auto known = hostEntries_.try_emplace(std::string(name), e).first;
+    SetKnown(*e, known->first, std::move(value));
+}
+
+TGlobalEntry* TRuntime::KnownHostName(std::string_view name, std::string_view& stable) const {
+    if (hostEntries_.empty()) return nullptr;
+    auto it = hostEntries_.find(name);
+    if (it == hostEntries_.end()) return nullptr;
+    stable = it->first;
+    return it->second;
+}
+
+void TRuntime::SetKnown(TGlobalEntry& e, std::string_view stable, Variant value) {
+    if (e.dormant) {
+        e.dormant = false;
+        e.shown = stable;
+    }
+    if (e.func || (e.var.flags & (TVariable::kConst | TVariable::kProcedure)))
+        VbFailName(EVbError::kIllegalAssignment, e.shown);
+    Assign(e.var, std::move(value));
+}
+
+void TRuntime::SetElement(std::string_view name, int index, Variant value) {
+    std::string lower;
+    LowerName(name, lower);
+    TGlobalEntry* e = Find(lower, HashName(lower));
+    if (!e || e->dormant || !e->var.value.IsArray()) VbFailName(EVbError::kTypeMismatch, name);
     if (e->func || (e->var.flags & (TVariable::kConst | TVariable::kProcedure)))
         VbFailName(EVbError::kIllegalAssignment, e->shown);
-    Assign(e->var, std::move(value));
+    TArrayData& d = e->var.value.MutableArray();
+    if (d.Dimensions() != 1 || index < 0 || index > d.upper[0]) VbFail(EVbError::kSubscriptOutOfRange);
+    d.items[static_cast<size_t>(index)] = std::move(value);
+    MarkAssigned(e->var);
+}
+
+bool TRuntime::Element(std::string_view lowerName, uint64_t hash, int index, Variant& out) const {
+    const TGlobalEntry* e = Find(lowerName, hash);
+    if (!e || e->func || !e->Exists() || !e->var.value.IsArray()) return false;
+    const TArrayData& d = e->var.value.ArrayValue();
+    if (d.Dimensions() != 1 || index < 0 || index > d.upper[0]) return false;
+    out = d.items[static_cast<size_t>(index)];
+    return true;
+}
+
+void TRuntime::ClearEntry(TGlobalEntry& e) {
+    e.var.value = Variant();
+    e.var.order = 0;
+    e.var.flags = TVariable::kFresh;
+    e.declared = false;
+    e.dormant = true;
+}
+
+void TRuntime::ClearEverything() {
+    marked_ = false;
+    markedEntries_.clear();
+    bound_.clear();
+    hostEntries_.clear();
+    keptRuns_.clear();
+    chunks_.clear();
+    count_ = 0;
+    table_.clear();
+    programs_.clear();
+    hostNames_.clear();
+}
+
+void TRuntime::Clear() {
+    reused_ = true;
+    // Procedures' bindings cannot be undone, and names seen once are kept only up to a bound.
+    constexpr size_t kMaxKeptNames = 4096, kMaxKeptPrograms = 1024;
+    if (!keptRuns_.empty() || count_ > kMaxKeptNames || bound_.size() > kMaxKeptPrograms) {
+        ClearEverything();
+    } else {
+        for (size_t k = 0; k < count_; ++k) ClearEntry(Entry(k));
+        marked_ = false;
+    }
+    nextOrder_ = 1;
+    ClearErr();
+    rndSeed = 327680;
+    rndLast = 0;
+    stepsLeft_ = budget_;
+    callDepth_ = 0;
+}
+
+bool TRuntime::Mark() {
+    reused_ = true;
+    marked_ = false;
+    if (!keptRuns_.empty()) return false;
+    markedEntries_.resize(count_);
+    for (size_t k = 0; k < count_; ++k) {
+        const TGlobalEntry& e = Entry(k);
+        markedEntries_[k] = TMarked{e.var.value, e.var.order, e.var.flags, e.declared, e.dormant};
+    }
+    markedOrder_ = nextOrder_;
+    markedErrNumber_ = errNumber;
+    markedErrDescription_ = errDescription;
+    markedErrSource_ = errSource;
+    markedRndSeed_ = rndSeed;
+    markedRndLast_ = rndLast;
+    marked_ = true;
+    return true;
+}
+
+bool TRuntime::Rewind() {
+    if (!marked_ || !keptRuns_.empty()) return false;
+    const size_t n = markedEntries_.size();
+    for (size_t k = 0; k < n; ++k) {
+        TGlobalEntry& e = Entry(k);
+        const TMarked& m = markedEntries_[k];
+        e.var.value = m.value;
+        e.var.order = m.order;
+        e.var.flags = m.flags;
+        e.declared = m.declared;
+        e.dormant = m.dormant;
+    }
+    for (size_t k = n; k < count_; ++k) ClearEntry(Entry(k));
+    nextOrder_ = markedOrder_;
+    errNumber = markedErrNumber_;
+    errDescription = markedErrDescription_;
+    errSource = markedErrSource_;
+    rndSeed = markedRndSeed_;
+    rndLast = markedRndLast_;
+    stepsLeft_ = budget_;
+    callDepth_ = 0;
+    return true;
 }
 
 std::vector<const TGlobalEntry*> TRuntime::AssignedInOrder() const {

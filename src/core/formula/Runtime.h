@@ -4,8 +4,10 @@
 #include "formula/Ast.h"
 #include "formula/FormulaError.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <string_view>
 #include <vector>
 
@@ -37,6 +39,7 @@ struct TGlobalEntry {
     std::string_view shown; // as first written
     uint64_t hash = 0;
     bool declared = false;  // Dim, Const or ReDim at script level
+    bool dormant = false;   // cleared away: as if never seen, until a text or the host names it again
     const TFuncDecl* func = nullptr;
     TProgramRun* funcRun = nullptr;  // the run whose bindings the procedure's body uses
 
@@ -86,6 +89,24 @@ public:
     void SetGlobal(std::string_view name, Variant value);
     // Every script-level variable that was assigned, in the order of first assignment.
     std::vector<const TGlobalEntry*> AssignedInOrder() const;
+    // The entry a host name was set through before, or null: its name needs no checking
+    // again. stable is then the name as given, in storage that lives as long as the entry.
+    TGlobalEntry* KnownHostName(std::string_view name, std::string_view& stable) const;
+    // Sets a known host name's entry as SetGlobal does.
+    void SetKnown(TGlobalEntry& e, std::string_view stable, Variant value);
+    // Sets element index of a one-dimensional script-level array, as "name(index) = value".
+    void SetElement(std::string_view name, int index, Variant value);
+    // Element index of a one-dimensional script-level array; false when name is none.
+    bool Element(std::string_view lowerName, uint64_t hash, int index, Variant& out) const;
+
+    // Reuse of one runtime for many formula runs. Clear makes it what a fresh runtime is,
+    // keeping the names it has bound (running the same texts again binds nothing). Mark
+    // remembers the state now and Rewind returns to it. Both are false, changing nothing,
+    // once procedures are defined (their bindings cannot be rewound): Clear still works.
+    void Clear();
+    bool Mark();
+    bool Rewind();
+    bool Reused() const { return reused_; }
 
     // ----- used by the evaluator -----
     void Step() {
@@ -135,6 +156,10 @@ private:
     void Reserve(size_t more);
     TGlobalEntry& Entry(size_t i) const { return chunks_[i / kChunk][i % kChunk]; }
     std::unique_ptr<TProgramRun> Bind(const std::shared_ptr<const TProgram>& program);
+    // The program's bindings, made once per program and runtime and refreshed per run.
+    TProgramRun& BoundRun(const std::shared_ptr<const TProgram>& program);
+    void ClearEntry(TGlobalEntry& e);
+    void ClearEverything();
     void ApplyDecl(TVariable& v, const TDecl& d);
     Variant Invoke(TFrame& caller, const TFuncDecl& fn, TProgramRun& run, const std::vector<TExprPtr>& args);
 
@@ -151,6 +176,30 @@ private:
     std::vector<std::shared_ptr<const TName>> hostNames_;     // names only SetGlobal brought
     std::vector<std::unique_ptr<TProgramRun>> keptRuns_;     // runs whose procedures remain callable
     TVariable undefined_;
+    // Bindings of programs without procedures, by program; entries never move, so they stay valid.
+    std::unordered_map<const TProgram*, std::unique_ptr<TProgramRun>> bound_;
+    // Host names set before, as given, to their entries (the key is the stable shown name).
+    struct TTextHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, TGlobalEntry*, TTextHash, std::equal_to<>> hostEntries_;
+    // The state Mark remembered.
+    struct TMarked {
+        Variant value;
+        uint32_t order;
+        uint8_t flags;
+        bool declared, dormant;
+    };
+    bool marked_ = false;
+    // Cleared or marked once: kept for many runs, so bindings and host names are worth keeping.
+    bool reused_ = false;
+    std::vector<TMarked> markedEntries_;
+    uint32_t markedOrder_ = 1;
+    int markedErrNumber_ = 0;
+    std::string markedErrDescription_, markedErrSource_;
+    uint32_t markedRndSeed_ = 0;
+    float markedRndLast_ = 0;
 };
 
 // Elements of an array with these upper bounds; "Out of memory" past what a formula needs.

@@ -164,6 +164,21 @@ void TMotorDetailModel::ApplyResistorAdvice(const TMotor& m) {
     }
 }
 
+std::string TMotorDetailModel::CalcFigureAt(int column, int row) {
+    // Rows: inertia, speed, effective, running, peak and holding torque (regeneration has
+    // figures of its own table). Columns 5 calculated, 7 ratio, 9 verdict.
+    static const char* const figures[6][3] = {
+        {"", "MotorInertiaRatio", "Inertia"},
+        {"MotorMaxSpeedMax", "", "MaxSpeed"},
+        {"MotorEffectiveTorque", "MotorEffectiveTorquePercent", "EffectiveTorque"},
+        {"MotorRunningTorqueMax", "MotorRunningTorqueMaxPercent", "RunningTorque"},
+        {"MotorNecessityMaxTorque", "MotorMaxTorquePercent", "MaxTorqueAdjudication"},
+        {"MotorEpigeneTorqueMax", "MotorEpigeneTorqueMaxPercent", "EpigeneTorque"}};
+    if (row < 1 || row > 6) return "";
+    const int index = column == 5 ? 0 : column == 7 ? 1 : column == 9 ? 2 : -1;
+    return index < 0 ? std::string() : std::string(figures[row - 1][index]);
+}
+
 TChartPointList TMotorDetailModel::TorqueChartPoints(const TTorqueList& torques,
                                                      const std::function<double(double)>& toDisplayTime) {
     TChartPointList points{{0, 0}};

@@ -50,6 +50,8 @@ public:
     // "form_motor_detail" texts by control (later rows win).
     void LoadTexts(TCatalogQuery& query);
     std::string Text(const std::string& control) const { return texts_.Value(control); }
+    // The same texts, read elsewhere (a comparison fills one model per motor).
+    void SetTexts(const TNameValueList& texts) { texts_ = texts; }
 
     void Fill(const TMotor& motor, const TMotorDetailInput& input);
     const TDetailGrid& Base() const { return base_; }
@@ -67,6 +69,10 @@ public:
     // largest torque magnitude (±1 when every torque is 0).
     static TChartPointList TorqueChartPoints(const TTorqueList& torques, const std::function<double(double)>& toDisplayTime);
     static std::pair<double, double> TorqueAxisRange(const TTorqueList& torques);
+
+    // The judgement figure a cell of the calculation grid shows (for its explanation);
+    // empty for captions, catalog values and the speed ratio the window computes itself.
+    static std::string CalcFigureAt(int column, int row);
 
     // BtnCommit: no second commitment while another motor is committed.
     static bool CommitEnabled(bool anyMotorCommitted) { return !anyMotorCommitted; }

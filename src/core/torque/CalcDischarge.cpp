@@ -4,6 +4,7 @@
 #include "torque/HandOverValues.h"
 
 #include "formula/FormulaEngine.h"
+#include "formula/NumberLiteral.h"
 #include "machine/CalcCarryValue.h"
 #include "machine/MachineServices.h"
 #include "base/Catalog.h"
@@ -69,6 +70,23 @@ std::string TMomentaryDischargeList::ScriptText() const {
     return s;
 }
 
+void TMomentaryDischargeList::ApplyTo(TFormulaEngine& engine) const {
+    // The declarations are the same text for every table of this length: parsed once.
+    const std::string n = std::to_string(rows_.size());
+    std::string declarations = "Count=" + n;
+    for (const char* a : {"Er", "Ec", "Em", "t", "E", "P", "Ct", "Pm"}) declarations += "\r\nDim " + std::string(a) + "(" + n + ")";
+    engine.ExecuteStatement(declarations);
+    for (size_t k = 1; k <= rows_.size(); ++k) {
+        const TMomentaryDischarge& r = rows_[k - 1];
+        for (auto [name, text] : {std::pair{"Er", &r.Er}, std::pair{"Ec", &r.Ec}, std::pair{"Em", &r.Em},
+                                  std::pair{"t", &r.t}}) {
+            Variant value;
+            if (NumberLiteralValue(*text, value)) engine.SetElement(name, static_cast<int>(k), value);
+            else engine.ExecuteStatement(std::string(name) + "(" + std::to_string(k) + ")=" + *text);
+        }
+    }
+}
+
 std::vector<std::string> TMomentaryDischargeList::FormatRows() const {
     // A column holds 11 characters: longer numbers lose digits, never their exponent.
     auto fit = [](const std::string& text) { return FitNumberText(text, 11); };
@@ -95,6 +113,8 @@ TCalcDischarge::TCalcDischarge(const TCalcDischargeFormula& formulas, const TTor
       programs_(programs),
       figures_(figures),
       judgements_(judgements) {}
+
+TCalcDischarge::~TCalcDischarge() = default;
 
 std::unique_ptr<TTorqueList> TCalcDischarge::BuildMotorTorques(const TMotor& motor) const {
     auto list = std::make_unique<TTorqueList>();
@@ -160,25 +180,42 @@ THandOverValues TCalcDischarge::BuildHandOver(TMotor& motor, const TTorqueList& 
     return s;
 }
 
-namespace {
-
-// One formula in its own engine after the hand-over values. They are set once per
-// judgement in `base`; each formula's fresh engine starts as a copy of that state, which
-// is exactly what setting them again would give.
-class FormulaRun {
+// One judgement's formulas, each as if in its own fresh engine that was handed the values
+// first. The values are set once; every formula then starts from a rewind to them.
+class TFormulaRuns {
 public:
-    FormulaRun(const TFormulaEngine& base, const THandOverValues& handOver, const std::string& formula)
-        : engine_(base.Programs()) {
-        if (!engine_.CopyStateFrom(base)) handOver.ApplyTo(engine_);
-        engine_.ExecuteStatement(formula);
+    TFormulaRuns(TFormulaEngine& engine, const THandOverValues& handOver) : engine_(engine), handOver_(handOver) {
+        engine_.Clear();
+        handOver_.ApplyTo(engine_);
+        engine_.Mark();
     }
-    TFormulaEngine& Engine() { return engine_; }
+    // The engine as the hand-over left it, with formula run on it.
+    TFormulaEngine& Run(const std::string& formula) {
+        Start();
+        engine_.ExecuteStatement(formula);
+        return engine_;
+    }
+    // The engine as the hand-over left it.
+    TFormulaEngine& Start() {
+        // A hand-over that defines procedures cannot be rewound: it is then set again.
+        if (!engine_.Rewind()) {
+            engine_.Clear();
+            handOver_.ApplyTo(engine_);
+        }
+        return engine_;
+    }
+    // The hand-over was extended by more: every formula after this starts from all of it.
+    void Extend(const THandOverValues& more) {
+        if (engine_.Rewind()) {
+            more.ApplyTo(engine_);
+            engine_.Mark();
+        }
+    }
 
 private:
-    TFormulaEngine engine_;
+    TFormulaEngine& engine_;
+    const THandOverValues& handOver_;
 };
-
-}  // namespace
 
 namespace {
 
@@ -252,17 +289,15 @@ void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, doubl
 
 void TCalcDischarge::RunJudgementFormulas(TMotor& motor, const TTorqueList& torques, THandOverValues& handOver) {
     motor.JudgementLog.push_back(handOver.Text());
-    auto base = std::make_unique<TFormulaEngine>(programs_);
-    handOver.ApplyTo(*base);
+    if (!engine_) engine_ = std::make_unique<TFormulaEngine>(programs_);
+    TFormulaRuns runs(*engine_, handOver);
 
     auto number = [&](const char* key, const char* label, double& field) {
-        FormulaRun run(*base, handOver, formulas_.Get(key));
-        field = run.Engine().EvalDouble(key);
+        field = runs.Run(formulas_.Get(key)).EvalDouble(key);
         motor.JudgementLog.push_back(label + FloatToText(field));
     };
     auto code = [&](const char* key, const char* name, const char* label, int& field) {
-        FormulaRun run(*base, handOver, formulas_.Get(key));
-        field = static_cast<int>(run.Engine().EvalInteger(name));
+        field = static_cast<int>(runs.Run(formulas_.Get(key)).EvalInteger(name));
         motor.JudgementLog.push_back(label + std::to_string(field));
     };
     number("MotorMaxSpeedMax", "回転数=", motor.MotorMaxSpeedMax);
@@ -284,9 +319,7 @@ void TCalcDischarge::RunJudgementFormulas(TMotor& motor, const TTorqueList& torq
     code("EpigeneTorque", "EpigeneTorque", "保持トルク判定結果=", motor.EpigeneTorque);
     code("Inertia", "Inertia", "イナーシャ判定結果=", motor.Inertia);
 
-    Regenerate(motor, torques, handOver);
-    base = std::make_unique<TFormulaEngine>(programs_);  // the values now end with maxP and maxPm
-    handOver.ApplyTo(*base);
+    Regenerate(motor, torques, handOver, runs);  // the values now end with maxP and maxPm
 
     code("AllowableDischargeAdjudication", "AllowableDischargeAdjudication", "許容回生判定結果=",
          motor.AllowableDischargeAdjudication);
@@ -294,15 +327,14 @@ void TCalcDischarge::RunJudgementFormulas(TMotor& motor, const TTorqueList& torq
          motor.WarningMomentaryDischargeAdjudication);
     code("MotorAdjudication", "Result", "回生判定結果=", motor.Result);
     {
-        FormulaRun run(*base, handOver, formulas_.Get("RegenerationResistanceLoadRate"));
-        motor.RegenerationResistanceLoadRate = run.Engine().EvalText("RegenerationResistanceLoadRate");
+        TFormulaEngine& run = runs.Run(formulas_.Get("RegenerationResistanceLoadRate"));
+        motor.RegenerationResistanceLoadRate = run.EvalText("RegenerationResistanceLoadRate");
         motor.JudgementLog.push_back("回生抵抗負荷率=" + motor.RegenerationResistanceLoadRate);
     }
 }
 
-void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, THandOverValues& handOver) {
-    TFormulaEngine base(programs_);
-    handOver.ApplyTo(base);
+void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, THandOverValues& handOver,
+                                TFormulaRuns& runs) {
     for (int i = 0; i < torques.Count(); ++i) {
         const TTorqueValue& v = torques.Value(i);
         THandOverValues interval = v.RegenerationValues();
@@ -311,8 +343,7 @@ void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, THand
         row.t = FloatToText(v.TimeInterval);
         row.Behavior = std::to_string(v.Stop);
         for (auto [key, field] : {std::pair{"Er", &row.Er}, std::pair{"Ec", &row.Ec}, std::pair{"Em", &row.Em}}) {
-            TFormulaEngine engine(programs_);
-            if (!engine.CopyStateFrom(base)) handOver.ApplyTo(engine);
+            TFormulaEngine& engine = runs.Start();
             interval.ApplyTo(engine);
             engine.ExecuteStatement(formulas_.Get(key));
             const double value = engine.EvalDouble(key);
@@ -321,24 +352,31 @@ void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, THand
         }
         table_.Add(std::move(row));
     }
-    TFormulaEngine engine(programs_);
-    engine.ExecuteStatement(table_.ScriptText());
+    // The table formula starts afresh from the table alone.
+    if (!tableEngine_) tableEngine_ = std::make_unique<TFormulaEngine>(programs_);
+    TFormulaEngine& engine = *tableEngine_;
+    engine.Clear();
+    table_.ApplyTo(engine);
     engine.ExecuteStatement(formulas_.Get("Pn"));
     for (int k = 1; k <= table_.Count(); ++k) {
         TMomentaryDischarge& row = table_.Row(k - 1);
-        const std::string i = "(" + std::to_string(k) + ")";
-        row.E = engine.EvalText("E" + i);
-        row.P = engine.EvalText("P" + i);
-        row.Ct = engine.EvalText("Ct" + i);
-        row.Pm = engine.EvalText("Pm" + i);
+        row.E = engine.EvalElement("E", k).ToText();
+        row.P = engine.EvalElement("P", k).ToText();
+        row.Ct = engine.EvalElement("Ct", k).ToText();
+        row.Pm = engine.EvalElement("Pm", k).ToText();
     }
     motor.maxP = NumericOrZero(engine.Eval("maxP"));
     motor.maxPm = NumericOrZero(engine.Eval("maxPm"));
     motor.MomentaryTableText = table_.FormatRows();
-    handOver.Number("maxP", motor.maxP);
+    THandOverValues more;
+    for (THandOverValues* values : {&handOver, &more}) {
+        values->Number("maxP", motor.maxP);
+        values->Number("maxPm", motor.maxPm);
+    }
     motor.JudgementLog.push_back("最大回生抵抗消費電力(maxP) = " + FloatToText(motor.maxP));
-    handOver.Number("maxPm", motor.maxPm);
     motor.JudgementLog.push_back("最大瞬時回生電力(maxPm) = " + FloatToText(motor.maxPm));
+    // Every later formula starts from the hand-over with maxP and maxPm at its end.
+    runs.Extend(more);
 }
 
 }  // namespace kinemo

@@ -16,6 +16,8 @@ namespace kinemo {
 class TCalcCarryValue;
 class TCalcTrace;
 class TCatalogQuery;
+class TFormulaEngine;
+class TFormulaRuns;
 class TPhysicalConstant;
 class TProgramCache;
 
@@ -58,6 +60,8 @@ public:
     TMomentaryDischarge& Row(int i) { return rows_.at(static_cast<size_t>(i)); }
     // Count, the eight array declarations and Er, Ec, Em, t per row, for the table formula.
     std::string ScriptText() const;
+    // The same as ScriptText, set into engine without a text per table.
+    void ApplyTo(TFormulaEngine& engine) const;
     // "%3d %12.11s ..." per row.
     std::vector<std::string> FormatRows() const;
 
@@ -92,6 +96,8 @@ public:
                    TProgramCache* programs = nullptr, TTorqueFigureResults* figures = nullptr,
                    TJudgementResults* judgements = nullptr);
 
+    ~TCalcDischarge();
+
     void SetTorqueSource(ITorqueSource* source) { source_ = source; }
     ITorqueSource* TorqueSource() const { return source_; }
 
@@ -110,7 +116,7 @@ public:
 private:
     // The formula part of JudgeMotor: every result field and the regeneration table.
     void RunJudgementFormulas(TMotor& motor, const TTorqueList& torques, THandOverValues& handOver);
-    void Regenerate(TMotor& motor, const TTorqueList& torques, THandOverValues& handOver);
+    void Regenerate(TMotor& motor, const TTorqueList& torques, THandOverValues& handOver, TFormulaRuns& runs);
 
     const TCalcDischargeFormula& formulas_;
     const TTorqueValueFormula& torqueFormulas_;
@@ -123,6 +129,9 @@ private:
     TProgramCache* programs_;
     TTorqueFigureResults* figures_;
     TJudgementResults* judgements_;
+    // One engine for every hand-over formula of every motor and one for the regeneration
+    // table, each cleared before use: texts run again need no binding.
+    std::unique_ptr<TFormulaEngine> engine_, tableEngine_;
 };
 
 }  // namespace kinemo

@@ -1,6 +1,7 @@
 // Torque intervals from the drive pattern.
 #include "torque/PatternTorqueSource.h"
 
+#include "formula/FormulaEngine.h"
 #include "machine/CalcCarryValue.h"
 #include "machine/ExternalForceState.h"
 #include "pattern/InputPatternGridData.h"
@@ -18,6 +19,8 @@ TPatternTorqueSource::TPatternTorqueSource(TCalcCarryValue& chain, const TTorque
                                            TProgramCache* programs, TIntervalResults* results)
     : chain_(chain), formulas_(formulas), constants_(constants), errors_(errors), programs_(programs), results_(results) {}
 
+TPatternTorqueSource::~TPatternTorqueSource() = default;
+
 void TPatternTorqueSource::SetPattern(const TInputPatternGridData* pattern, const TExternalForceGridData* marks) {
     pattern_ = pattern;
     marks_ = marks;
@@ -34,7 +37,9 @@ std::vector<std::unique_ptr<TTorqueValue>> TPatternTorqueSource::BuildTorqueValu
                                                                                    double rotorInertia) {
     std::vector<std::unique_ptr<TTorqueValue>> out;
     if (!pattern_) return out;
-    TTorqueEnvironment env{&formulas_, &constants_, ModulusText ? ModulusText() : std::string("1"), programs_};
+    if (!engine_) engine_ = std::make_unique<TFormulaEngine>(programs_);
+    TTorqueEnvironment env{&formulas_, &constants_, ModulusText ? ModulusText() : std::string("1"), programs_,
+                           engine_.get()};
     chain_.SetTableColumns(marks_ ? marks_->Columns() : std::vector<TExternalForceColData*>{});
     // The motor speeds come from the load side of the pattern through this motor's own
     // speed coefficient: the pattern's motor-speed column belongs to whatever gear the

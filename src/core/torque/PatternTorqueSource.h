@@ -29,6 +29,8 @@ public:
     // The selected S-curve's modulus text, asked at every build.
     std::function<std::string()> ModulusText;
 
+    ~TPatternTorqueSource() override;
+
     std::vector<std::unique_ptr<TTorqueValue>> BuildTorqueValues(const TMotor& motor, double rotorInertia) override;
 
 private:
@@ -48,6 +50,7 @@ private:
     const TExternalForceGridData* marks_ = nullptr;
     TProgramCache* programs_;
     TIntervalResults* results_;
+    std::unique_ptr<TFormulaEngine> engine_;  // every interval's formula, cleared for each
 };
 
 }  // namespace kinemo

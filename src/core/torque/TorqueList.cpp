@@ -2,6 +2,7 @@
 #include "torque/TorqueList.h"
 
 #include "formula/FormulaEngine.h"
+#include "formula/NumberLiteral.h"
 #include "base/KinemoError.h"
 #include "base/TextFormat.h"
 #include "units/ValueFormat.h"
@@ -98,53 +99,77 @@ std::string TTorqueList::ArrayScript() const {
     return s;
 }
 
+namespace {
+
+// "Dim name(n)" for every name: the same text for every list of n intervals, parsed once.
+void Declare(TFormulaEngine& engine, std::initializer_list<const char*> names, long long n) {
+    std::string s;
+    for (const char* name : names) Line(s, FormatText("Dim %s(%d)", {std::string(name), n}));
+    engine.ExecuteStatement(s);
+}
+
+// What the line "name(i) = value" sets, set without the line (which runs only when the
+// number's text is no literal).
+void SetElement(TFormulaEngine& engine, const char* name, int i, double v) {
+    Variant value;
+    if (NumberLiteralValue(FloatToText(v), value)) {
+        engine.SetElement(name, i, value);
+    } else {
+        std::string s;
+        Element(s, name, i, v);
+        engine.ExecuteStatement(s);
+    }
+}
+
+}  // namespace
+
 void TTorqueList::Calculate(const TTorqueValueFormula& formulas, TProgramCache* programs) {
     NecessityMaxTorque = TotalTime = EffectiveTorque = MaxSpeed = MaxFrequency = 0;
     const long long n = Count();
-    {
-        std::string s;
-        Line(s, FormatText("Dim Torque(%d)", {n}));
-        Line(s, FormatText("Dim TorqueS(%d)", {n}));
-        for (int i = 1; i <= n; ++i) {
-            Element(s, "Torque", i, values_[i - 1]->IntervalTorque);
-            Element(s, "TorqueS", i, values_[i - 1]->IntervalTorqueS);
-        }
-        // The array lines and the catalog text run as two texts of one engine: the same
-        // effect as one text, and the catalog text stays parsed between motors.
-        TFormulaEngine engine(programs);
-        engine.ExecuteStatement(s);
-        engine.ExecuteStatement(formulas.NecessityMaxTorque);
-        NecessityMaxTorque = engine.EvalDouble("NecessityMaxTorque");
-        NecessityMaxTorqueS = engine.EvalDouble("NecessityMaxTorqueS");
+    // Each formula runs as in a fresh engine: one engine, cleared in between.
+    TFormulaEngine engine(programs);
+    Declare(engine, {"Torque", "TorqueS"}, n);
+    for (int i = 1; i <= n; ++i) {
+        SetElement(engine, "Torque", i, values_[i - 1]->IntervalTorque);
+        SetElement(engine, "TorqueS", i, values_[i - 1]->IntervalTorqueS);
     }
+    engine.ExecuteStatement(formulas.NecessityMaxTorque);
+    NecessityMaxTorque = engine.EvalDouble("NecessityMaxTorque");
+    NecessityMaxTorqueS = engine.EvalDouble("NecessityMaxTorqueS");
+
     for (const auto& v : values_) TotalTime += v->TimeInterval;
     if (formulas.EffectiveTorque.empty()) throw TKinemoError("Not initialized TorqueList.");
-    {
-        std::string s;
-        Line(s, "Dim IntervalTorque(" + std::to_string(n) + ")");
-        Line(s, "Dim IntervalTime(" + std::to_string(n) + ")");
-        for (int i = 1; i <= n; ++i) {
-            Element(s, "IntervalTorque", i, values_[i - 1]->IntervalTorque, "=");
-            Element(s, "IntervalTime", i, values_[i - 1]->TimeInterval, "=");
-        }
-        TFormulaEngine engine(programs);
-        engine.ExecuteStatement(s);
-        engine.ExecuteStatement(formulas.EffectiveTorque);
-        EffectiveTorque = engine.EvalDouble("EffectiveTorque");
+    engine.Clear();
+    Declare(engine, {"IntervalTorque", "IntervalTime"}, n);
+    for (int i = 1; i <= n; ++i) {
+        SetElement(engine, "IntervalTorque", i, values_[i - 1]->IntervalTorque);
+        SetElement(engine, "IntervalTime", i, values_[i - 1]->TimeInterval);
     }
-    const std::string arrays = ArrayScript();
-    {
-        TFormulaEngine engine(programs);
-        engine.ExecuteStatement(arrays);
-        engine.ExecuteStatement(formulas.RunningTorqueMax);
-        MotorRunningTorqueMax = engine.EvalDouble("MotorRunningTorqueMax");
+    engine.ExecuteStatement(formulas.EffectiveTorque);
+    EffectiveTorque = engine.EvalDouble("EffectiveTorque");
+
+    // The running and holding maxima start from the same arrays of every field.
+    engine.Clear();
+    Declare(engine, {"JL", "TF", "TU", "TH", "V", "TimeInterval", "PreFrequency", "Frequency", "Speed",
+                     "FrictionTorque", "AdjustableSpeedTorque", "StartingTorque", "EpigeneConservation",
+                     "IntervalTorque", "IntervalTorqueS"},
+            n);
+    static const char* kNames[] = {"JL", "TF", "TU", "TH", "V", "TimeInterval", "PreFrequency", "Frequency", "Speed",
+                                   "FrictionTorque", "AdjustableSpeedTorque", "StartingTorque",
+                                   "EpigeneConservation", "IntervalTorque", "IntervalTorqueS"};
+    for (int i = 1; i <= n; ++i) {
+        const std::array<double, 15> fields = ArrayFields(*values_[static_cast<size_t>(i - 1)]);
+        for (size_t k = 0; k < 15; ++k) SetElement(engine, kNames[k], i, fields[k]);
     }
-    {
-        TFormulaEngine engine(programs);
-        engine.ExecuteStatement(arrays);
-        engine.ExecuteStatement(formulas.EpigeneTorqueMax);
-        MotorEpigeneTorqueMax = engine.EvalDouble("MotorEpigeneTorqueMax");
+    const bool marked = engine.Mark();
+    engine.ExecuteStatement(formulas.RunningTorqueMax);
+    MotorRunningTorqueMax = engine.EvalDouble("MotorRunningTorqueMax");
+    if (!marked || !engine.Rewind()) {
+        engine.Clear();
+        engine.ExecuteStatement(ArrayScript());
     }
+    engine.ExecuteStatement(formulas.EpigeneTorqueMax);
+    MotorEpigeneTorqueMax = engine.EvalDouble("MotorEpigeneTorqueMax");
     for (const auto& v : values_) {
         // The largest magnitude: a pattern that moves only backwards has a top speed too.
         if (std::fabs(v->Speed) > MaxSpeed) MaxSpeed = std::fabs(v->Speed);

@@ -2,10 +2,13 @@
 #include "torque/TorqueValue.h"
 
 #include "formula/FormulaEngine.h"
+#include "torque/HandOverValues.h"
 #include "base/Catalog.h"
 #include "base/CatalogText.h"
 #include "units/PhysicalConstant.h"
 #include "units/ValueFormat.h"
+
+#include <optional>
 
 namespace kinemo {
 
@@ -52,33 +55,33 @@ TTorqueValue::TTorqueValue(const TTorqueEnvironment& env, const CarryOutput& car
       V(carry.V),
       RotorInertia(rotorInertia),
       Carry(carry) {
-    std::string script;
-    if (env.Constants) script = env.Constants->ConstantsText() + "\r\n";
+    // The constants' text (the same every interval), then the inputs as "name=number"
+    // lines would set them: nothing is parsed per interval.
+    THandOverValues inputs;
+    if (env.Constants) inputs.Script(env.Constants->ConstantsText());
     double modulus = 0;
     if (!TryTextToFloat(env.ModulusText, modulus)) modulus = 0;
-    Assign(script, "V", carry.V);
-    Assign(script, "TimeInterval", timeInterval);
-    Assign(script, "Frequency", frequency);
-    Assign(script, "PreFrequency", preFrequency);
-    Assign(script, "RotorInertia", rotorInertia);
-    Assign(script, "Modulus", modulus);
-    Assign(script, "JL", carry.JL);
-    Assign(script, "TU", carry.TU);
-    Assign(script, "TF", carry.TF);
-    Assign(script, "TH", carry.TH);
-    Assign(script, "TD", carry.TD);
-    TFormulaEngine engine(env.Programs);
-    engine.ExecuteStatement(script);
-    // The catalog text runs after the inputs in the same engine; kept apart it stays parsed.
-    if (env.Formulas) engine.ExecuteStatement(env.Formulas->IntervalText);
-    Speed = engine.EvalDouble("FSpeed");
-    Stop = static_cast<int>(engine.EvalInteger("FStop"));
-    FrictionTorque = engine.EvalDouble("FFrictionTorque");
-    AdjustableSpeedTorque = engine.EvalDouble("FAdjustableSpeedTorque");
-    StartingTorque = engine.EvalDouble("FStartingTorque");
-    EpigeneConservation = engine.EvalDouble("FEpigeneConservation");
-    IntervalTorque = engine.EvalDouble("FIntervalTorque");
-    IntervalTorqueS = engine.EvalDouble("FIntervalTorqueS");
+    for (auto [name, value] : {std::pair{"V", carry.V}, std::pair{"TimeInterval", timeInterval},
+                               std::pair{"Frequency", frequency}, std::pair{"PreFrequency", preFrequency},
+                               std::pair{"RotorInertia", rotorInertia}, std::pair{"Modulus", modulus},
+                               std::pair{"JL", carry.JL}, std::pair{"TU", carry.TU}, std::pair{"TF", carry.TF},
+                               std::pair{"TH", carry.TH}, std::pair{"TD", carry.TD}})
+        inputs.Number(name, value);
+    std::optional<TFormulaEngine> own;
+    TFormulaEngine* engine = env.Engine;
+    if (engine) engine->Clear();
+    else engine = &own.emplace(env.Programs);
+    inputs.ApplyTo(*engine);
+    if (env.Formulas) engine->ExecuteStatement(env.Formulas->IntervalText);
+    TFormulaEngine& e = *engine;
+    Speed = e.EvalDouble("FSpeed");
+    Stop = static_cast<int>(e.EvalInteger("FStop"));
+    FrictionTorque = e.EvalDouble("FFrictionTorque");
+    AdjustableSpeedTorque = e.EvalDouble("FAdjustableSpeedTorque");
+    StartingTorque = e.EvalDouble("FStartingTorque");
+    EpigeneConservation = e.EvalDouble("FEpigeneConservation");
+    IntervalTorque = e.EvalDouble("FIntervalTorque");
+    IntervalTorqueS = e.EvalDouble("FIntervalTorqueS");
 }
 
 THandOverValues TTorqueValue::RegenerationValues() const {

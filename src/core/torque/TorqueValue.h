@@ -15,6 +15,7 @@
 namespace kinemo {
 
 class TPhysicalConstant;
+class TFormulaEngine;
 class TProgramCache;
 
 // The catalog's torque formula texts, read once per run.
@@ -35,6 +36,7 @@ struct TTorqueEnvironment {
     const TPhysicalConstant* Constants = nullptr;
     std::string ModulusText = "1";  // the selected S-curve's modulus as stored
     TProgramCache* Programs = nullptr;  // the run's parsed formula texts; null parses every time
+    TFormulaEngine* Engine = nullptr;   // one engine cleared for every interval; null: a fresh one each
 };
 
 class TTorqueValue {

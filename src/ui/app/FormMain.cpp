@@ -54,7 +54,11 @@ QWidget* Sheet(const char* name) {
 void FillServiceDefaults(TFormMainServices& s) {
     if (!s.OpenUrl) s.OpenUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     if (!s.Restart)
-        s.Restart = [] { QProcess::startDetached(QCoreApplication::applicationFilePath(), QStringList()); };
+        s.Restart = [](const std::vector<std::string>& arguments) {
+            QStringList args;
+            for (const std::string& a : arguments) args << QString::fromStdString(a);
+            QProcess::startDetached(QCoreApplication::applicationFilePath(), args);
+        };
 }
 
 }  // namespace
@@ -66,6 +70,7 @@ TFormMain::TFormMain(TKinemoContext& context, TFormMainServices services)
     BuildWindow();
     try {
         RunStartup();
+        RestorePlacement();
     } catch (...) {
         delete frameInputPattern_;  // before the session it shows, which goes first now
         frameInputPattern_ = nullptr;
@@ -110,6 +115,7 @@ void TFormMain::BuildWindow() {
     setCentralWidget(central);
     BuildMenus();
     ConnectCommands();
+    BuildDesktopKeys();
 }
 
 void TFormMain::BuildToolPanel(QWidget* panel) {
@@ -173,7 +179,13 @@ void TFormMain::BuildMenus() {
     }
     for (const TMainCommand& c : MainCommands()) {
         QMenu* menu = menus[c.Menu];
-        if (c.SeparatorBefore) menu->addSeparator();
+        // The recent projects go between Save As and Exit.
+        const bool exit = std::string(c.Name) == "ActionMenuFileExit";
+        if (exit) recentSeparator_ = menu->addSeparator();
+        if (c.SeparatorBefore) {
+            QAction* separator = menu->addSeparator();
+            if (exit) recentEnd_ = separator;
+        }
         QAction* a = menu->addAction(QString());
         a->setObjectName(c.Name);
         a->setProperty("menuItem", c.MenuItem);
@@ -285,6 +297,7 @@ void TFormMain::MainWindowChanged() {
     setWindowTitle(QString::fromStdString(model_.Caption()));
     labelMotorCommitState_->setVisible(model_.Commit().CommitLabelVisible());
     for (auto& [name, action] : actions_) action->setEnabled(model_.CommandEnabled(name));
+    UpdateRecentMenu();
     // A loaded project, a commit or its release: the element page shows the chain anew.
     if (frameChoiceFactor_) frameChoiceFactor_->Refresh();
     if (vantorPage_) vantorPage_->Refresh();
@@ -307,6 +320,7 @@ void TFormMain::showEvent(QShowEvent* event) {
     if (!firstShow_) return;
     firstShow_ = false;
     UpdateTabWidth();
+    RestoreSplitters();
     QTimer::singleShot(0, this, Guarded([this] { RunFirstIdle(); }));
 }
 
@@ -319,6 +333,7 @@ void TFormMain::RunFirstIdle() {
 void TFormMain::closeEvent(QCloseEvent* event) {
     bool mayClose = false;
     try {
+        StorePlacement();  // written with the other settings, before the save question
         mayClose = model_.CloseRequest();
     } catch (const std::exception& e) {
         ReportUncaughtError(e.what());
@@ -328,7 +343,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
-    if (model_.RestartRequested()) services_.Restart();
+    if (model_.RestartRequested()) services_.Restart(model_.RestartArguments());
     emit Closed();
 }
 

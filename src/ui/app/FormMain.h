@@ -43,7 +43,8 @@ struct TFormMainServices {
     // The message dialog receives its catalog texts and the interface font.
     std::function<void(const TMessageDialogText&, const std::string& fontName)> DialogTextsLoaded;
     std::function<bool(const QUrl&)> OpenUrl;  // default: the desktop's handler
-    std::function<void()> Restart;             // default: start this program again
+    // default: start this program again with the arguments (the project that was open)
+    std::function<void(const std::vector<std::string>& arguments)> Restart;
     std::function<int(QDialog&)> ExecDialog;   // default: modal exec
 };
 
@@ -132,6 +133,16 @@ private:
     void OpenHelp(const std::string& command);
     int ExecDialog(QDialog& dialog);
 
+    // The desktop side (FormMainDesktop.cpp): recent projects, window placement, page
+    // cycling and the About box.
+    void BuildDesktopKeys();
+    void UpdateRecentMenu();
+    void RestorePlacement();
+    void RestoreSplitters();
+    void StorePlacement();
+    void CyclePages(int step);
+    void ActionMenuHelpAboutExecute();
+
     TKinemoContext& context_;
     TFormMainServices services_;
     TMainWindowModel model_;
@@ -144,6 +155,9 @@ private:
     std::map<std::string, QAction*> actions_;
     std::vector<QMenu*> menus_;
     std::vector<QToolButton*> toolButtons_;
+    QAction* recentSeparator_ = nullptr;  // above the recent projects, hidden without any
+    QAction* recentEnd_ = nullptr;        // the separator before Exit
+    std::vector<QAction*> recentActions_;
     QLabel* labelMotorCommitState_ = nullptr;
     TFrameChoiceFactor* frameChoiceFactor_ = nullptr;
     TFrameInputPattern* frameInputPattern_ = nullptr;

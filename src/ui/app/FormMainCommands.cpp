@@ -41,6 +41,7 @@ void TFormMain::RunCommand(const std::string& name) {
     else if (name == "ActionMenuOptionCommitMotorValue") ActionMenuOptionCommitMotorValueExecute();
     else if (name == "ActionMenuOptionCarryValue" || name == "ActionMenuOptionDrivePattern") ShowDebugText(name);
     else if (IsHelpCommand(name)) OpenHelp(name);
+    else if (name == "ActionMenuHelpAbout") ActionMenuHelpAboutExecute();
 }
 
 int TFormMain::ExecDialog(QDialog& dialog) {
@@ -60,7 +61,7 @@ void TFormMain::ActionMenuOptionMeasureExecute() {
 
 void TFormMain::ActionMenuChangeDirectoryExecute() {
     TRunValues& run = context_.Run();
-    TChangeDirectoryModel folders(run.Settings, {context_.ProgramFolder(), context_.Folders().UserFactorFolder()},
+    TChangeDirectoryModel folders(run.Settings, {context_.Folders().DocumentsFolder(), context_.Folders().UserFactorFolder()},
                                   TChangeDirectoryModel::ReadTexts(context_.Query()));
     TFormChangeDirectory dialog(folders, *services_.FileDialogs, run.FontName, this);
     if (ExecDialog(dialog) == QDialog::Accepted) model_.ApplyFolders(folders.Accept(run.Settings));
@@ -93,10 +94,10 @@ void TFormMain::ActionMenuOptionCommitMotorValueExecute() {
 }
 
 void TFormMain::OpenHelp(const std::string& command) {
-    const THelpTarget target = model_.HelpTarget(command);
-    if (!model_.HelpTargetAvailable(target)) return;
-    const QString t = QString::fromStdString(target.Target);
-    services_.OpenUrl(target.IsWebAddress ? QUrl(t) : QUrl::fromLocalFile(t));
+    model_.OpenHelp(command, [this](const THelpTarget& target) {
+        const QString t = QString::fromStdString(target.Target);
+        return services_.OpenUrl(target.IsWebAddress ? QUrl(t) : QUrl::fromLocalFile(t));
+    });
 }
 
 }  // namespace kinemo

@@ -108,6 +108,12 @@ void TPageControl::keyPressEvent(QKeyEvent* event) {
     QTabWidget::keyPressEvent(event);
 }
 
+bool TPageControl::ChangePage(int index) {
+    if (index < 0 || index >= count() || !isTabVisible(index) || !tabs_->MayChange(index)) return false;
+    setCurrentIndex(index);
+    return true;
+}
+
 void TPageControl::ShowPage(int index) {
     silent_ = true;
     setCurrentIndex(index);

@@ -19,6 +19,8 @@ public:
     int FixedTabWidth() const { return fixedWidth_; }
     // Asked before the user moves from the current tab to another; false keeps it.
     void SetChangingHandler(std::function<bool(int from, int to)> handler) { changing_ = std::move(handler); }
+    // Whether the changing handler lets the user move from the current tab to to.
+    bool MayChange(int to) const { return to == currentIndex() || !changing_ || changing_(currentIndex(), to); }
 
 protected:
     QSize tabSizeHint(int index) const override;
@@ -39,6 +41,9 @@ public:
     TPageTabBar* Tabs() const { return tabs_; }
     // Shows a page without running the change handler.
     void ShowPage(int index);
+    // Changes the page as a click on its tab does: the changing handler may refuse (false),
+    // the change handler runs after the change.
+    bool ChangePage(int index);
     // Runs after the user changed the page (not after ShowPage).
     void SetChangeHandler(std::function<void(int index)> handler) { changed_ = std::move(handler); }
 

@@ -12,7 +12,13 @@
 #include "base/SpecialFolder.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
+
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <string>
 
 namespace kinemo {
 
@@ -27,10 +33,32 @@ void ShowSplash(TFormSplash& splash, const std::string& programFolder) {
     splash.ShowNow();
 }
 
+// With KINEMO_EXIT_WHEN_READY set, the first idle moment after the main window is shown
+// (project opened, window drawn) prints the wall-clock time and the resident memory and
+// ends the program: the start-up measurement of bench/startup_memory.sh.
+void ExitWhenReadyIfAsked(QWidget* form) {
+    if (qEnvironmentVariableIsEmpty("KINEMO_EXIT_WHEN_READY")) return;
+    QTimer::singleShot(0, form, [] {
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        long rssKb = -1;
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);)
+            if (line.rfind("VmRSS:", 0) == 0) rssKb = std::stol(line.substr(6));
+        std::printf("ready_epoch=%lld.%09ld rss_kb=%ld\n", static_cast<long long>(now.tv_sec), now.tv_nsec, rssKb);
+        std::fflush(stdout);
+        QApplication::quit();
+    });
+}
+
 }  // namespace
 
 int RunProgram(TProgramOptions options) {
     QApplication::setApplicationName(kApplicationTitle);
+    // The desktop entry's name ties the windows to it (task bars, Wayland), and the
+    // installed theme icon becomes the windows' icon.
+    QGuiApplication::setDesktopFileName("kinemo");
+    if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(QIcon::fromTheme("kinemo"));
     TCatalogChoice catalog;
     try {
         catalog = ChooseCatalog(options.ProgramFolder, options.Arguments, TSpecialFolder().SettingsFile());
@@ -74,6 +102,7 @@ int RunProgram(TProgramOptions options) {
     QObject::connect(form.get(), &TFormMain::Closed, qApp, &QApplication::quit, Qt::QueuedConnection);
     form->show();
     if (options.Started) QTimer::singleShot(0, form.get(), [&] { options.Started(*form); });
+    ExitWhenReadyIfAsked(form.get());
     return QApplication::exec();
 }
 

@@ -20,7 +20,8 @@ struct TProgramOptions {
     IUserDialogs* Dialogs = nullptr;      // null: the message dialog
     IFileDialogs* FileDialogs = nullptr;  // null: the system's dialogs
     std::optional<TRegistry> Registry;    // none: the user's registry files
-    std::function<void()> Restart;        // null: start this program again
+    // null: start this program again with the arguments
+    std::function<void(const std::vector<std::string>& arguments)> Restart;
     // Called once the event loop runs (tests end the run from here).
     std::function<void(TFormMain&)> Started;
 };

@@ -1,5 +1,6 @@
 // The headless report run.
 #include "reports/ReportCommandLine.h"
+#include "reports/ExplanationAppendix.h"
 
 #include "app/CatalogChoice.h"
 #include "app/KinemoContext.h"
@@ -32,7 +33,7 @@ public:
 };
 
 const char* const kUsage =
-    "usage: kinemo --report PROJECT --motor MODEL [--pages summary,pattern,elements,torque,regeneration] "
+    "usage: kinemo --report PROJECT --motor MODEL [--pages summary,pattern,elements,torque,regeneration,explanations] "
     "--pdf OUT.pdf [--paper a4|letter] [--header TEXT] [--comment TEXT] [--catalog PATH]\n";
 
 struct TUsageError {
@@ -52,17 +53,23 @@ std::map<std::string, std::string> Parse(const std::vector<std::string>& args) {
     return options;
 }
 
-std::vector<TReportPage> Pages(const std::string& list, const TErrorMessage& errors) {
+// "explanations" asks for the appendix that explains the judgement's figures.
+std::vector<TReportPage> Pages(const std::string& list, const TErrorMessage& errors, bool& explanations) {
+    explanations = false;
     if (list.empty()) return AllReportPages();
     std::vector<TReportPage> pages;
     size_t start = 0;
     while (start <= list.size()) {
         const size_t comma = std::min(list.find(',', start), list.size());
         const std::string name = list.substr(start, comma - start);
+        start = comma + 1;
+        if (name == "explanations") {
+            explanations = true;
+            continue;
+        }
         const auto page = ReportPageByName(name);
         if (!page) throw TFormatErrorMessageException(errors, "ReportUnknownPage", {name});
         pages.push_back(*page);
-        start = comma + 1;
     }
     return pages;
 }
@@ -74,7 +81,8 @@ int Run(const std::map<std::string, std::string>& o, const std::string& programF
     TKinemoContext ctx(get("catalog", data + "Kinemo.db"), TSpecialFolder(), dialogs);
     ctx.SetProgramFolder(data);
     if (!ctx.ReadCatalogConfig()) return 1;
-    const std::vector<TReportPage> pages = Pages(get("pages"), ctx.ErrorMessages());
+    bool explanations = false;
+    const std::vector<TReportPage> pages = Pages(get("pages"), ctx.ErrorMessages(), explanations);
     ctx.ReloadUserFactors();
     TSizingSession session(ctx);
     session.Initialize();
@@ -91,7 +99,11 @@ int Run(const std::map<std::string, std::string>& o, const std::string& programF
     job.Menu().CommentText = get("comment");
     const int paper = get("paper") == "letter" ? kPaperLetter : kPaperA4;
     TReportSet set(ctx, session, job.Menu(), job.Motor(), QFileInfo(QString::fromStdString(project)).fileName());
-    WriteReportPdf(QString::fromStdString(get("pdf")), set.Documents(pages), paper,
+    std::vector<TReportDocument> docs = set.Documents(pages);
+    if (explanations)
+        docs.push_back(ExplanationAppendix(ctx, session, job.Motor(),
+                                           docs.empty() ? set.Document(TReportPage::Summary) : docs.front()));
+    WriteReportPdf(QString::fromStdString(get("pdf")), docs, paper,
                    QString::fromStdString(job.Motor().msv_model_all));
     return 0;
 }

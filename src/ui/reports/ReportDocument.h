@@ -61,6 +61,8 @@ struct TReportSeries {
     QString Name;
     QVector<QPointF> Points;
     QColor Color = QColor(0x1f, 0x4e, 0x9a);
+    Qt::PenStyle Style = Qt::SolidLine;
+    bool Markers = false;  // a dot per point instead of a line
 };
 
 // One x-y line chart; an axis range with Min == Max is taken from the points.
@@ -68,6 +70,7 @@ struct TReportChart {
     QString Title, XTitle, YTitle;
     QVector<TReportSeries> Series;
     double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
+    bool Legend = false;  // the named series' colours and names along the chart's foot
 };
 
 // Charts side by side over the page width.

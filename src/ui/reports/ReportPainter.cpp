@@ -295,7 +295,9 @@ void TReportPainter::DrawChart(const TReportChart& chart, const QRectF& box) {
             if (ymin == ymax) ymin = -1, ymax = 1;
         }
     }
-    const QRectF plot(box.left() + 14, box.top() + 7.5, box.width() - 18, box.height() - 17.5);
+    // A legend takes a line under the axis title.
+    const double legend = chart.Legend ? 4 : 0;
+    const QRectF plot(box.left() + 14, box.top() + 7.5, box.width() - 18, box.height() - 17.5 - legend);
     auto X = [&](double x) { return plot.left() + (x - xmin) / (xmax - xmin) * plot.width(); };
     auto Y = [&](double y) { return plot.bottom() - (y - ymin) / (ymax - ymin) * plot.height(); };
     const double xs = TickStep(xmax - xmin, 6), ys = TickStep(ymax - ymin, 5);
@@ -309,7 +311,8 @@ void TReportPainter::DrawChart(const TReportChart& chart, const QRectF& box) {
              Qt::AlignRight | Qt::AlignVCenter, kLabel);
     }
     Frame(plot, 0.2);
-    Text(QRectF(plot.left(), box.bottom() - 5.5, plot.width(), 5), chart.XTitle, Font(7), Qt::AlignHCenter | Qt::AlignVCenter);
+    Text(QRectF(plot.left(), box.bottom() - 5.5 - legend, plot.width(), 5), chart.XTitle, Font(7),
+         Qt::AlignHCenter | Qt::AlignVCenter);
     Text(QRectF(box.left() + box.width() * 0.4, box.top() + 0.5, box.width() * 0.6 - 2, 5), chart.YTitle, Font(7),
          Qt::AlignRight | Qt::AlignVCenter, kLabel);
     p_.save();
@@ -318,14 +321,26 @@ void TReportPainter::DrawChart(const TReportChart& chart, const QRectF& box) {
         QPainterPath path;
         for (int i = 0; i < s.Points.size(); ++i) {
             const QPointF q(paper_.left() + Px(X(s.Points[i].x())), paper_.top() + Px(Y(s.Points[i].y())));
-            if (i == 0) path.moveTo(q);
+            if (s.Markers) path.addEllipse(q, Px(0.6), Px(0.6));
+            else if (i == 0) path.moveTo(q);
             else path.lineTo(q);
         }
-        p_.setPen(QPen(s.Color, Px(0.45), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-        p_.setBrush(Qt::NoBrush);
+        p_.setPen(QPen(s.Color, Px(s.Markers ? 0.2 : 0.45), s.Style, Qt::FlatCap, Qt::MiterJoin));
+        p_.setBrush(s.Markers ? QBrush(s.Color) : QBrush(Qt::NoBrush));
         p_.drawPath(path);
     }
     p_.restore();
+    if (chart.Legend) {
+        double x = plot.left();
+        for (const TReportSeries& s : chart.Series) {
+            if (s.Name.isEmpty()) continue;
+            p_.setPen(QPen(s.Color, Px(0.6), s.Style));
+            p_.drawLine(QPointF(paper_.left() + Px(x), paper_.top() + Px(box.bottom() - 2.3)),
+                        QPointF(paper_.left() + Px(x + 5), paper_.top() + Px(box.bottom() - 2.3)));
+            Text(QRectF(x + 6, box.bottom() - 4.1, 60, 3.6), s.Name, Font(6), Qt::AlignLeft | Qt::AlignVCenter);
+            x += 6 + QFontMetricsF(Font(6), p_.device()).horizontalAdvance(s.Name) / dpi_ * 25.4 + 4;
+        }
+    }
 }
 
 double TReportPainter::CardHeight(const TReportCards& cards) const {

@@ -13,6 +13,10 @@
 #include "pattern/SigmoidalCurves.h"
 #include "pattern/SpeedChartState.h"
 #include "selection/MotorDetailCharts.h"
+#include "selection/ExplanationText.h"
+#include "selection/FormExplainFigure.h"
+#include "base/KinemoError.h"
+#include "torque/FigureExplanation.h"
 #include "selection/MotorGrid.h"
 #include "selection/TorqueSpeedEnvelope.h"
 #include "torque/Motor.h"
@@ -91,6 +95,8 @@ TFormMotorDetail::TFormMotorDetail(TKinemoContext& context, TSizingSession& sess
     auto* right = new QVBoxLayout;
     right->addWidget(Caption(this, "LabelMotorCalc", model_.Text("LabelMotorCalc")));
     gridCalc_ = MakeGrid(model_.Calc(), "GridMotorCalc");
+    connect(gridCalc_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { ExplainCell(index.column(), index.row()); });
     right->addWidget(gridCalc_);
     right->addWidget(Caption(this, "LabelAttention", model_.Text("LabelAttention")));
     gridOpt_ = MakeGrid(model_.Opt(), "GridMotorOpt");
@@ -140,6 +146,24 @@ TFormMotorDetail::TFormMotorDetail(TKinemoContext& context, TSizingSession& sess
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     ApplyInterfaceFont(this, context_.Run().FontName);
     resize(sizeHint().width(), 800);
+}
+
+bool TFormMotorDetail::ExplainCell(int column, int row) {
+    const std::string figure = TMotorDetailModel::CalcFigureAt(column, row);
+    if (figure.empty() || motor_.JudgementLog.empty()) return false;
+    TExplanationText words;
+    words.LoadTexts(context_.Query());
+    try {
+        const TFigureExplanation e = ExplainFigure(figure, motor_, motor_.JudgementLog.front(),
+                                                   session_.JudgementFormulas(), session_.TorqueFormulas());
+        TFormExplainFigure popup(words, e, this);
+        if (ExecDialog) ExecDialog(popup);
+        else popup.exec();
+    } catch (const TKinemoError& e) {
+        context_.Dialogs().ShowMessageDialog(e.what(), TMsgDlgType::Error, mbOK);
+        return false;
+    }
+    return true;
 }
 
 QTableView* TFormMotorDetail::MakeGrid(const TDetailGrid& grid, const char* name) {

@@ -50,6 +50,10 @@ public:
     QChartView* ChartEnvelope() const { return chartEnvelope_; }
     QPushButton* BtnCommit() const { return btnCommit_; }
 
+    // How the figure of a calculation grid cell was reached, in a popup run by ExecDialog;
+    // false for a cell without a judgement figure.
+    bool ExplainCell(int column, int row);
+
     // Commits the motor; an error shows its message and keeps the window open.
     std::function<void(const TMotor&)> OnCommit;
     void BtnCommitClick();

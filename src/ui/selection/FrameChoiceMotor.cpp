@@ -1,5 +1,7 @@
 // Motor choice page.
 #include "selection/FrameChoiceMotor.h"
+#include "selection/FormCompareMotors.h"
+#include "selection/FormDesignVariants.h"
 
 #include "app/FormWaitForProcess.h"
 #include "app/InterfaceFont.h"
@@ -234,6 +236,13 @@ QWidget* TFrameChoiceMotor::BuildLevelRow() {
     row->addWidget(labelMotorCount_);
     row->addWidget(Named<QLabel>(box, "LabelParts"));
     row->addStretch();
+    auto* compare = Named<QPushButton>(box, "BtnCompare");
+    connect(compare, &QPushButton::clicked, this, [this] { Guarded([&] { CompareMarked(); })(); });
+    row->addWidget(compare);
+    auto* variants = Named<QPushButton>(box, "BtnVariants");
+    connect(variants, &QPushButton::clicked, this, [this] { Guarded([&] { OpenVariants(); })(); });
+    row->addWidget(variants);
+    row->addSpacing(12);
     btnCommit_ = Named<QPushButton>(box, "ButtonMotorCommit");
     connect(btnCommit_, &QPushButton::clicked, this, [this] { Guarded([&] { ReleaseCommitment(); })(); });
     row->addWidget(btnCommit_);
@@ -463,16 +472,7 @@ void TFrameChoiceMotor::OpenMotorDetail(int row) {
     }
     grid_->GridModel().Repaint();
     if (!judged) return;
-    TMotorDetailInput input;
-    input.PositionRange = session_.Search().PositionRangeText();
-    input.GearType = combos_[siGearType]->currentText().toStdString();
-    input.Shaft = combos_[siMotorShaft]->currentText().isEmpty() ? combos_[siGearShaft]->currentText().toStdString()
-                                                                  : combos_[siMotorShaft]->currentText().toStdString();
-    double accuracy = 0;
-    if (!TryTextToFloat(textStoppingAccuracy_->text().toStdString(), accuracy)) accuracy = 0;
-    input.StoppingAccuracy = accuracy;
-    input.Rolling = context_.Chain().IsRolling();
-    input.Curve = context_.SigmoidalCurves().Selected();
+    const TMotorDetailInput input = session_.DetailInput(&motor);
     TFormMotorDetail detail(context_, session_, motor, input, this);
     detail.OnCommit = [this](const TMotor& m) {
         if (host_.Commit) host_.Commit(m);
@@ -483,6 +483,31 @@ void TFrameChoiceMotor::OpenMotorDetail(int row) {
         Refresh();
         emit CommitChanged();
     }
+}
+
+void TFrameChoiceMotor::CompareMarked() {
+    const auto& list = session_.Candidates().DisplayList();
+    std::vector<const TMotor*> motors;
+    {
+        TBusyScope busy(context_.BusyCursor());
+        if (host_.BringPatternUpToDate) host_.BringPatternUpToDate();
+        session_.PrepareJudgement();
+        for (int row : grid_->MarkedRows()) {
+            if (row < 0 || row >= static_cast<int>(list.size())) continue;
+            TMotor& motor = *list[static_cast<size_t>(row)];
+            if (!motor.Judged && !session_.Candidates().JudgeOneMotor(motor)) return;
+            motors.push_back(&motor);
+        }
+    }
+    grid_->GridModel().Repaint();
+    TFormCompareMotors form(context_, session_, motors, host_.FileDialogs, this);
+    Exec(form);
+}
+
+void TFrameChoiceMotor::OpenVariants() {
+    TFormDesignVariants form(context_, session_, host_.LoadHost, this);
+    Exec(form);
+    Refresh();
 }
 
 void TFrameChoiceMotor::ReleaseCommitment() {

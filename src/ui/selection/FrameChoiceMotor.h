@@ -25,6 +25,8 @@ class QPushButton;
 
 namespace kinemo {
 
+class IFileDialogs;
+class IProjectLoadHost;
 class TKinemoContext;
 class TMotor;
 class TMotorGrid;
@@ -39,6 +41,8 @@ struct TFrameChoiceMotorHost {
     std::function<void()> BringPatternUpToDate;          // the drive pattern page's data
     std::function<int(QDialog&)> ExecDialog;             // default: modal exec
     std::function<void()> MarkModified;                  // the project changed
+    IFileDialogs* FileDialogs = nullptr;                 // saving a comparison
+    IProjectLoadHost* LoadHost = nullptr;                // the window's part when a variant is shown
 };
 
 class TFrameChoiceMotor : public QWidget, public IMotorSelectPage {
@@ -65,6 +69,11 @@ public:
     // BtnAdjudication; false when a judgement failed (the grid is unchanged).
     bool JudgeAllCandidates();
     void OpenMotorDetail(int row);
+    // BtnCompare: the rows marked in the grid (judged first where they are not); the
+    // comparison's own message when two to four are not marked.
+    void CompareMarked();
+    // BtnVariants: the design variants window.
+    void OpenVariants();
     void ReleaseCommitment();
 
     TMotorGrid* Grid() const { return grid_; }

@@ -1,6 +1,8 @@
 // Candidate grid.
 #include "selection/MotorGrid.h"
 
+#include <algorithm>
+
 #include "selection/CandidateListModel.h"
 
 #include <QApplication>
@@ -112,7 +114,8 @@ TMotorGrid::TMotorGrid(TCandidateListModel& list, QWidget* parent) : QTableView(
     model_ = new TMotorGridModel(list, this);
     setModel(model_);
     setItemDelegate(new TModelButtonDelegate(this, &pressedRow_));
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Ctrl-click marks further rows for a comparison.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false);
@@ -134,6 +137,14 @@ void TMotorGrid::SelectQuietly(int row, int column) {
     quiet_ = true;
     setCurrentIndex(model_->index(row, column));
     quiet_ = false;
+}
+
+std::vector<int> TMotorGrid::MarkedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& i : selectionModel()->selectedIndexes()) rows.push_back(i.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
 }
 
 void TMotorGrid::SetDisplayList() {

@@ -9,6 +9,8 @@
 #include <QColor>
 #include <QTableView>
 
+#include <vector>
+
 namespace kinemo {
 
 class TCandidateListModel;
@@ -45,6 +47,8 @@ public:
     // The display list changed: rows, the first data row's column 1 selected without
     // judging, widths shared out.
     void SetDisplayList();
+    // The rows marked for a comparison (Ctrl-click or Shift-click), in row order.
+    std::vector<int> MarkedRows() const;
     // The committed motor's row selected and locked, or none.
     void ApplyLock();
     void ApplyColumnWidths();

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cstdio>
 #include <sys/stat.h>
 
@@ -43,7 +45,12 @@ protected:
     void Start(const test::TShellCatalogOptions& options = {}) {
         model.reset();  // it works on the context it was built on
         test::MakeShellCatalog(dir.File("Kinemo.db"), options);
-        context = std::make_unique<TKinemoContext>(dir.File("Kinemo.db"), TSpecialFolder(dir.File("cfg")), dialogs);
+        // The user's documents folder is named in user-dirs.dirs and not there yet.
+        std::filesystem::create_directories(dir.File("cfg"));
+        std::filesystem::create_directories(dir.File("home"));
+        test::WriteFile(dir.File("cfg/user-dirs.dirs"), "XDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n");
+        context = std::make_unique<TKinemoContext>(dir.File("Kinemo.db"),
+                                                   TSpecialFolder(dir.File("cfg"), "", dir.File("home")), dialogs);
         context->SetBusyCursor(&cursor);
         model = std::make_unique<TMainWindowModel>(*context, files, view);
         model->BeginStartup();
@@ -80,7 +87,9 @@ TEST_F(MainWindowModel, StartsWithDefaultsCaptionAndTabsFromTheCatalog) {
     EXPECT_TRUE(accepted);
     EXPECT_FALSE(model->TerminateRequested());
     EXPECT_TRUE(context->Run().StartupDone);
-    EXPECT_EQ(context->Run().Settings.SaveFileFolder, dir.Path() + "/");  // the program folder
+    // Projects go to the documents folder, made on first use; never the program folder.
+    EXPECT_EQ(context->Run().Settings.SaveFileFolder, dir.File("home/Documents/"));
+    EXPECT_TRUE(DirectoryExists(dir.File("home/Documents")));
     EXPECT_EQ(context->Run().Settings.UserFactorFileFolder, context->Folders().UserFactorFolder());
     EXPECT_EQ(model->Caption(), "Kinemo " + context->Run().ApplicationVersionText + " [catalog 2.5.0.1]");
     EXPECT_EQ(model->TabCaptions().Caption(TTabSheet::ChoiceMotor), "Motor          ");
@@ -160,8 +169,11 @@ TEST_F(MainWindowModel, SaveAsOpenRoundTripKeepsMotorsAndReportTexts) {
     files.saveNames = {dir.File("job")};  // typed without an extension
     EXPECT_TRUE(model->Projects().SaveAs());
     EXPECT_EQ(context->Run().CurrentFileName, dir.File("job.kjb"));
-    EXPECT_EQ(files.saveRequests[0].InitialFolder, dir.Path() + "/");
+    EXPECT_EQ(files.saveRequests[0].InitialFolder, dir.File("home/Documents/"));
     EXPECT_EQ(files.saveRequests[0].Filter, "Project (*.kjb)|*.kjb|All files|*.*");
+    // The next dialog starts where the project went, which heads the recent projects.
+    EXPECT_EQ(context->Run().Settings.SaveFileFolder, dir.Path() + "/");
+    EXPECT_EQ(context->Run().Settings.RecentProjects.Files().front(), dir.File("job.kjb"));
     EXPECT_NE(model->Caption().find("- job.kjb"), std::string::npos);
 
     model->Projects().New();

@@ -17,21 +17,23 @@ using kinemo::test::TempDir;
 
 TEST(Settings, FirstStartCreatesTheFolderUsesDefaultsAndWritesOnRequest) {
     TempDir dir;
-    TSpecialFolder folders(dir.File("config"));
+    std::filesystem::create_directories(dir.File("home"));
+    TSpecialFolder folders(dir.File("config"), "", dir.File("home"));
     const std::string userFolder = dir.File("config") + "/Kinemo/custom_factor/";
-    TUserSettings s = TUserSettings::Read(folders, "/opt/kinemo/bin");
+    TUserSettings s = TUserSettings::Read(folders);
     EXPECT_TRUE(DirectoryExists(userFolder));
-    EXPECT_EQ(s.SaveFileFolder, "/opt/kinemo/bin/");
+    EXPECT_EQ(s.SaveFileFolder, dir.File("home") + "/");  // no user-dirs.dirs: the home folder
     EXPECT_EQ(s.UserFactorFileFolder, userFolder);
     EXPECT_EQ(s.UserFactorImageFolder, userFolder);
     EXPECT_EQ(s.PaperSize, 0);
     EXPECT_FALSE(FileExists(folders.SettingsFile()));  // nothing written until asked
 
-    s.SaveFileFolder = "/home/me/jobs/";
+    std::filesystem::create_directories(dir.File("jobs"));
+    s.SaveFileFolder = dir.File("jobs") + "/";
     s.PaperSize = 2;
     s.Write(folders);
-    TUserSettings again = TUserSettings::Read(folders, "/elsewhere");
-    EXPECT_EQ(again.SaveFileFolder, "/home/me/jobs/");
+    TUserSettings again = TUserSettings::Read(folders);
+    EXPECT_EQ(again.SaveFileFolder, dir.File("jobs") + "/");
     EXPECT_EQ(again.PaperSize, 2);
 }
 
@@ -39,10 +41,10 @@ TEST(Settings, GarbageLinesAreSkippedAndKnownKeysStillRead) {
     TempDir dir;
     TSpecialFolder folders(dir.File("config"));
     test::WriteFile(folders.SettingsFile(),
-                    "stray line before any section\n[Dir]\nSaveFile=/data/\n%%%garbage%%%\n=novalue\r\n"
+                    "stray line before any section\n[Dir]\nSaveFile=" + dir.Path() + "/\n%%%garbage%%%\n=novalue\r\n"
                     "[ValueFormat]\nPrec=6\n[Print]\nPaperSize= 3 \n");
-    TUserSettings s = TUserSettings::Read(folders, "/prog");
-    EXPECT_EQ(s.SaveFileFolder, "/data/");
+    TUserSettings s = TUserSettings::Read(folders);
+    EXPECT_EQ(s.SaveFileFolder, dir.Path() + "/");
     EXPECT_EQ(s.PaperSize, 3);
     EXPECT_EQ(TValueFormat(folders.SettingsFile()).Precision(), 6);
 }
@@ -52,7 +54,7 @@ TEST(Settings, NonIntegerPaperSizeIsAClearError) {
     TSpecialFolder folders(dir.File("config"));
     test::WriteFile(folders.SettingsFile(), "[Print]\nPaperSize=A4\n");
     try {
-        TUserSettings::Read(folders, "/prog");
+        TUserSettings::Read(folders);
         FAIL();
     } catch (const TKinemoError& e) {
         std::string what = e.what();

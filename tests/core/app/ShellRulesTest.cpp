@@ -120,14 +120,14 @@ TEST(MainCommands, ShortcutsAndMenus) {
     EXPECT_STREQ(FindMainCommand("ActionMenuFileCreate")->Shortcut, "Ctrl+N");
     EXPECT_STREQ(FindMainCommand("ActionMenuFileOpen")->Shortcut, "Ctrl+O");
     EXPECT_STREQ(FindMainCommand("ActionMenuFileSave")->Shortcut, "Ctrl+S");
-    EXPECT_STREQ(FindMainCommand("ActionMenuFileSaveAs")->Shortcut, "");
+    EXPECT_STREQ(FindMainCommand("ActionMenuFileSaveAs")->Shortcut, "Ctrl+Shift+S");
     EXPECT_TRUE(FindMainCommand("ActionMenuFileExit")->SeparatorBefore);
     EXPECT_EQ(FindMainCommand("ActionMenuChangeDirectory")->Menu, TMainMenu::Option);
     EXPECT_EQ(FindMainCommand("ActionMenuHelpManual")->Menu, TMainMenu::Help);
     EXPECT_EQ(FindMainCommand("ActionMenuOptionLanguage")->Menu, TMainMenu::Option);
     EXPECT_STREQ(FindMainCommand("ActionMenuOptionDefineUserFactor")->MenuItem, "DefineUserFactor1");
     EXPECT_EQ(FindMainCommand("NoSuchCommand"), nullptr);
-    EXPECT_EQ(MainCommands().size(), 15u);
+    EXPECT_EQ(MainCommands().size(), 16u);  // with Language and About
 }
 
 TEST(MainCommands, DebugCommandsFollowDebugModeAndUserElementsTheirSetting) {

@@ -228,7 +228,7 @@ TEST_F(VantorExport, ExportPageFollowsTheImageTypeAndItsSaveTypes) {
                                         {"Shaft", "⌀14 × 30, key 5 × 20, oil seal"}}));
     page.SetMotor(TCadMotor{"HNP0052BNP05K", 600815, true}, false);
     EXPECT_EQ(page.OutlineData(), (Rows{{"Mounting flange", "□40, pilot ⌀30, 4 holes ⌀4.5 on ⌀46"},
-                                        {"Length behind the flange face", "162 (holding brake 28 included)"},
+                                        {"Length behind the flange face", "134"},  // "N": without brake
                                         {"Gear head", "1/5, flange □50, pilot ⌀40, 62 long"},
                                         {"Output", "⌀12 × 25, key 4 × 16"}}));
     page.SetMotor(TCadMotor{"HNP0052BNP05K", 0, true}, false);
