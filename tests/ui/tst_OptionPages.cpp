@@ -12,7 +12,7 @@
 #include "options/FormPrinterSelectOption.h"
 #include "options/FrameSelectOptionDetail.h"
 #include "options/FrameSelectOptionSeries.h"
-#include "options/OptionAmount.h"
+#include "base/AmountText.h"
 #include "support/ScriptedFileDialogs.h"
 
 #include <QCheckBox>

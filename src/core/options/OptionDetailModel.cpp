@@ -4,7 +4,7 @@
 #include "base/Catalog.h"
 #include "base/CatalogText.h"
 #include "base/UserDialogs.h"
-#include "options/OptionAmount.h"
+#include "base/AmountText.h"
 #include "options/OptionQueries.h"
 
 #include <algorithm>

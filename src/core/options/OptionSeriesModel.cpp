@@ -5,7 +5,7 @@
 #include "base/CatalogText.h"
 #include "base/ErrorMessage.h"
 #include "base/UserDialogs.h"
-#include "options/OptionAmount.h"
+#include "base/AmountText.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -5,7 +5,7 @@
 #include "app/SizingSession.h"
 #include "base/AtomicFile.h"
 #include "base/KinemoError.h"
-#include "options/OptionAmount.h"
+#include "base/AmountText.h"
 #include "support/TestSupport.h"
 #include "torque/MotorReferenceQuery.h"
 
