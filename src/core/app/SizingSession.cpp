@@ -155,6 +155,13 @@ void TSizingSession::PrepareJudgement() {
     }
 }
 
+long long TSizingSession::OptionSetPrice(const TMotor& motor) const {
+    const TOptionDetailModel& page = *optionDetail_;
+    const TMotor* priced = page.Motor();
+    if (!priced || priced->msv_cd != motor.msv_cd || priced->mxc_cd != motor.mxc_cd) return -1;
+    return page.GrandTotal() - page.MotorPrice() * page.MotorQty() - page.AmpPrice() * page.AmpQty();
+}
+
 TMotorDetailInput TSizingSession::DetailInput(const TMotor* motor) const {
     TMotorDetailInput input;
     const TMotorChoiceModel& search = *search_;

@@ -45,6 +45,9 @@ public:
     // motor while one is committed, else the motor the series screen chose.
     TOptionSeriesModel& OptionSeries() { return *optionSeries_; }
     TOptionDetailModel& OptionDetail() { return *optionDetail_; }
+    // The price of the option set chosen on the option page for motor (the page's total
+    // without the motors and amplifiers); -1 when the page prices another motor or none.
+    long long OptionSetPrice(const TMotor& motor) const;
     // Called after every change of either option screen (the window refreshes them).
     std::function<void()> OnOptionsChanged;
     // The named variants of the machine and pattern; the pages show the current one.
