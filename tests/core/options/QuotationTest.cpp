@@ -87,7 +87,9 @@ TEST(Quotation, CsvHasTheTemplatesHeadOneLinePerPartAndTheFoot) {
         ASSERT_EQ(lines.size(), static_cast<size_t>(parts + 2));
         EXPECT_NE(lines.front().find("\"Axis 1\""), std::string::npos);
         EXPECT_NE(lines.back().find("\"$1,234\""), std::string::npos);  // amounts quoted: they hold commas
-        if (parts) EXPECT_EQ(lines[1], "\"Part 0\",\"P0\",\"1\",\"$1,000\",\"\",\"\"");
+        if (parts) {
+            EXPECT_EQ(lines[1], "\"Part 0\",\"P0\",\"1\",\"$1,000\",\"\",\"\"");
+        }
         const std::string path = c.dir.File("q.csv");
         q.SaveCsv(path, "Axis 1");
         const std::string text = ReadWholeFile(path);

@@ -70,8 +70,9 @@ void ExpectSameJudgement(const TMotor& a, const TMotor& b, const std::string& wh
     const TMotorLimits& la = a;
     const TMotorLimits& lb = b;
     for (const TMotorField& f : MotorFields()) {
-        if (const auto* d = std::get_if<double TMotor::*>(&f.Member))
+        if (const auto* d = std::get_if<double TMotor::*>(&f.Member)) {
             EXPECT_EQ(a.*(*d), b.*(*d)) << what << " " << (f.Symbol ? f.Symbol : f.Column);
+        }
     }
     EXPECT_EQ(la.MotorRatedSupply, lb.MotorRatedSupply) << what;
     ASSERT_TRUE(a.Judged && b.Judged) << what;
