@@ -52,7 +52,8 @@ struct TMain {
     TSizingSession& Session() { return form->Model().Session(); }
     template <class T>
     T* Child(const char* name) {
-        T* w = form->findChild<T*>(name);
+        // Within the option page: the CAD page has controls of the same names.
+        T* w = form->TabSheet(TTabSheet::ChoiceOption)->findChild<T*>(name);
         if (!w) qFatal("no child %s", name);
         return w;
     }
