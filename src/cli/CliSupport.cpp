@@ -50,13 +50,6 @@ std::unique_ptr<TSizingSession> OpenSession(TKinemoContext& ctx, const std::stri
     return session;
 }
 
-std::string CsvField(const std::string& s) {
-    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-    std::string out = "\"";
-    for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
-}
-
 std::string JsonString(const std::string& s) {
     std::string out = "\"";
     for (unsigned char c : s) {

@@ -1,6 +1,7 @@
 // What the CLI gives the core in place of a user: answers from options, messages on stderr.
 #pragma once
 
+#include "base/TextFormat.h"
 #include "base/UserDialogs.h"
 
 #include <functional>
@@ -48,8 +49,6 @@ std::unique_ptr<TKinemoContext> OpenContext(const Arguments& args, TCliDialogs& 
 // (elements left out, values outside their range) ends the command with exit 1.
 std::unique_ptr<TSizingSession> OpenSession(TKinemoContext& ctx, const std::string& project);
 
-// A CSV field, quoted when it holds a comma, quote or line break.
-std::string CsvField(const std::string& s);
 // A JSON string literal; a JSON number, null when not finite.
 std::string JsonString(const std::string& s);
 std::string JsonNumber(double v);

@@ -3,6 +3,7 @@
 
 #include "app/SizingSession.h"
 #include "base/Catalog.h"
+#include "base/CatalogText.h"
 #include "base/KinemoError.h"
 #include "base/TextFormat.h"
 #include "selection/MotorComparison.h"
@@ -42,13 +43,8 @@ struct TDesignVariants::TVariant {
     pugi::xml_document Sections;  // the two sections of a variant not shown; empty for the current one
 };
 
-TDesignVariants::TDesignVariants(TSizingSession& session, TCatalogQuery& query) : session_(session) {
-    query.Close();
-    query.SetSQL("select msg_value,msg_control from s_message where msg_class=:CLASS order by msg_cd");
-    query.SetParam("CLASS", "design_variants");
-    query.Open();
-    for (; !query.Eof(); query.Next()) texts_.SetValue(query.AsString(1), query.AsString(0));
-    query.Close();
+TDesignVariants::TDesignVariants(TSizingSession& session, TCatalogQuery& query)
+    : session_(session), texts_(ReadMessageClass(query, "design_variants", true)) {
     LoadSection(pugi::xml_node());
 }
 

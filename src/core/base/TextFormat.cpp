@@ -209,4 +209,11 @@ std::string PadToWidth(const std::string& text, int width, bool alignRight) {
     return alignRight ? pad + text : text + pad;
 }
 
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string out = "\"";
+    for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
 }  // namespace kinemo

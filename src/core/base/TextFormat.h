@@ -36,4 +36,7 @@ int DisplayWidth(const std::string& text);
 // display columns; longer texts are returned unchanged.
 std::string PadToWidth(const std::string& text, int width, bool alignRight = false);
 
+// A CSV field: quoted (quotes doubled) when it holds a comma, a quote or a line break.
+std::string CsvField(const std::string& text);
+
 }  // namespace kinemo

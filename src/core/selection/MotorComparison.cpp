@@ -3,6 +3,7 @@
 
 #include "base/AmountText.h"
 #include "base/Catalog.h"
+#include "base/CatalogText.h"
 #include "base/KinemoError.h"
 #include "base/NumberText.h"
 #include "base/TextFormat.h"
@@ -25,13 +26,6 @@ int Rank(TVerdict v) {
     }
 }
 
-std::string CsvField(const std::string& s) {
-    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-    std::string out = "\"";
-    for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
-}
-
 }  // namespace
 
 TVerdict OverallVerdict(const TMotor& m) {
@@ -49,17 +43,8 @@ TMotorComparison::TMotorComparison(const TValueFormat& format, const TNameValueL
     : format_(format), labels_(resultLabels) {}
 
 void TMotorComparison::LoadTexts(TCatalogQuery& query) {
-    auto load = [&](const char* cls, TNameValueList& into) {
-        into.Clear();
-        query.Close();
-        query.SetSQL("select msg_value,msg_control from s_message where msg_class=:CLASS order by msg_cd");
-        query.SetParam("CLASS", cls);
-        query.Open();
-        for (; !query.Eof(); query.Next()) into.SetValue(query.AsString(1), query.AsString(0));
-        query.Close();
-    };
-    load("form_compare_motor", texts_);
-    load("form_motor_detail", detailTexts_);
+    texts_ = ReadMessageClass(query, "form_compare_motor", true);
+    detailTexts_ = ReadMessageClass(query, "form_motor_detail", true);
     moneySymbol_ = ReadMoneySymbol(query);
 }
 
