@@ -18,13 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::WriteBytes(path, data, size);
     TUserSettings settings;
     try {
-        settings = TUserSettings::Read(folders, "/opt/kinemo");
+        settings = TUserSettings::Read(folders);
     } catch (const TKinemoError&) {
         return 0;
     }
     // The file as the program writes it: every other line kept, the four values replaced.
     settings.Write(folders);
-    const TUserSettings again = TUserSettings::Read(folders, "/opt/kinemo");
+    const TUserSettings again = TUserSettings::Read(folders);
     if (again.SaveFileFolder != settings.SaveFileFolder || again.UserFactorFileFolder != settings.UserFactorFileFolder ||
         again.UserFactorImageFolder != settings.UserFactorImageFolder || again.PaperSize != settings.PaperSize) {
         std::fprintf(stderr, "The settings written do not read back the same\n");
