@@ -269,3 +269,89 @@ INSERT INTO value_range_check VALUES (
 );
 
 DROP TABLE value_range_check;
+
+-- Options: every motor offers at least one entry in each of the seven choice lists of the
+-- option detail page (cable or connector, cable length, interface, manual, software, RS-232C,
+-- RS-485); option rows name existing parts and choices; replacement targets are rows the
+-- page has; preset quantities lie in the quantity list.
+CREATE TEMP TABLE option_catalog_check (
+  no_cable INTEGER CONSTRAINT every_motor_has_a_cable_or_connector_choice CHECK (no_cable = 0),
+  no_length INTEGER CONSTRAINT every_cable_choice_has_a_length_with_parts CHECK (no_length = 0),
+  no_interface INTEGER CONSTRAINT every_motor_has_an_interface_choice CHECK (no_interface = 0),
+  no_manual INTEGER CONSTRAINT every_motor_has_a_manual_choice CHECK (no_manual = 0),
+  no_software INTEGER CONSTRAINT every_motor_has_a_software_choice CHECK (no_software = 0),
+  no_rs232c INTEGER CONSTRAINT every_motor_has_an_rs232c_choice CHECK (no_rs232c = 0),
+  no_rs485 INTEGER CONSTRAINT every_motor_has_an_rs485_choice CHECK (no_rs485 = 0),
+  bad_parts INTEGER CONSTRAINT option_rows_name_existing_parts CHECK (bad_parts = 0),
+  bad_choices INTEGER CONSTRAINT option_choices_name_existing_rows CHECK (bad_choices = 0),
+  bad_targets INTEGER CONSTRAINT replacement_targets_are_first_rows_of_known_groups CHECK (bad_targets = 0),
+  bad_presets INTEGER CONSTRAINT option_presets_lie_in_the_quantity_list CHECK (bad_presets = 0),
+  bad_prices INTEGER CONSTRAINT option_prices_are_whole_and_not_negative CHECK (bad_prices = 0),
+  no_battery INTEGER CONSTRAINT absolute_encoder_motors_offer_a_battery CHECK (no_battery = 0)
+);
+
+CREATE TEMP VIEW option_preset AS
+  SELECT mocv_default_check AS p FROM m_option_cable_value UNION ALL
+  SELECT mocxv_default_check FROM m_option_cable_exchange_value UNION ALL
+  SELECT mocov_default_check FROM m_option_cable_outtab_value UNION ALL
+  SELECT moiv_default_check FROM m_option_interface_value UNION ALL
+  SELECT momv_default_check FROM m_option_manual_value UNION ALL
+  SELECT mosv_default_check FROM m_option_software_value UNION ALL
+  SELECT mo2v_default_check FROM m_option_rs232c_value UNION ALL
+  SELECT mo4v_default_check FROM m_option_rs485_value UNION ALL
+  SELECT mobv_default_check FROM m_option_battery_value UNION ALL
+  SELECT mopv_default_check FROM m_option_power_value UNION ALL
+  SELECT moev_default_check FROM m_option_etc_value;
+
+CREATE TEMP VIEW option_part AS
+  SELECT mocv_movm_cd AS m FROM m_option_cable_value UNION ALL
+  SELECT mocxv_movm_cd FROM m_option_cable_exchange_value UNION ALL
+  SELECT mocov_movm_cd FROM m_option_cable_outtab_value UNION ALL
+  SELECT moiv_movm_cd FROM m_option_interface_value UNION ALL
+  SELECT momv_movm_cd FROM m_option_manual_value UNION ALL
+  SELECT mosv_movm_cd FROM m_option_software_value UNION ALL
+  SELECT mo2v_movm_cd FROM m_option_rs232c_value UNION ALL
+  SELECT mo4v_movm_cd FROM m_option_rs485_value UNION ALL
+  SELECT mobv_movm_cd FROM m_option_battery_value UNION ALL
+  SELECT mopv_movm_cd FROM m_option_power_value UNION ALL
+  SELECT moev_movm_cd FROM m_option_etc_value;
+
+CREATE TEMP VIEW option_choice AS
+  SELECT tocc_tosm_cd AS c FROM t_option_cable_cross UNION ALL
+  SELECT tocxs_tosm_cd FROM t_option_cable_exchange_select UNION ALL
+  SELECT tois_tosm_cd FROM t_option_interface_select UNION ALL
+  SELECT toms_tosm_cd FROM t_option_manual_select UNION ALL
+  SELECT toss_tosm_cd FROM t_option_software_select UNION ALL
+  SELECT to2s_tosm_cd FROM t_option_rs232c_select UNION ALL
+  SELECT to4s_tosm_cd FROM t_option_rs485_select UNION ALL
+  SELECT tobs_tosm_cd FROM t_option_battery_select UNION ALL
+  SELECT tops_tosm_cd FROM t_option_power_select UNION ALL
+  SELECT toes_tosm_cd FROM t_option_etc_select;
+
+INSERT INTO option_catalog_check VALUES (
+  (SELECT COUNT(*) FROM t_motor_value WHERE msv_cd NOT IN (SELECT tocc_msv_cd FROM t_option_cable_cross)),
+  (SELECT COUNT(*) FROM t_option_cable_cross AS tocc
+    WHERE tocc_mocl_cd NOT IN (SELECT mocl_cd FROM m_option_cable_length)
+       OR tocc_cd NOT IN (SELECT mocv_tocc_cd FROM m_option_cable_value)),
+  (SELECT COUNT(*) FROM t_motor_value WHERE msv_cd NOT IN (SELECT tois_msv_cd FROM t_option_interface_select)),
+  (SELECT COUNT(*) FROM t_motor_value WHERE msv_cd NOT IN (SELECT toms_msv_cd FROM t_option_manual_select)),
+  (SELECT COUNT(*) FROM t_motor_value WHERE msv_cd NOT IN (SELECT toss_msv_cd FROM t_option_software_select)),
+  (SELECT COUNT(*) FROM t_motor_value WHERE msv_cd NOT IN (SELECT to2s_msv_cd FROM t_option_rs232c_select)),
+  (SELECT COUNT(*) FROM t_motor_value WHERE msv_cd NOT IN (SELECT to4s_msv_cd FROM t_option_rs485_select)),
+  (SELECT COUNT(*) FROM option_part WHERE m NOT IN (SELECT movm_cd FROM m_option_value_master)),
+  (SELECT COUNT(*) FROM option_choice WHERE c NOT IN (SELECT tosm_cd FROM t_option_select_master)),
+  (SELECT COUNT(*) FROM m_option_cable_exchange_value
+    WHERE mocxv_target_cd NOT IN ('PanelCable_GBox_0', 'PanelBattery_GBox_0'))
+  + (SELECT COUNT(*) FROM m_option_cable_outtab_value
+    WHERE mocov_target_cd NOT IN ('PanelInterface_GBox_0', 'PanelPowerBox_GBox_0')),
+  (SELECT COUNT(*) FROM option_preset
+    WHERE p < 0 OR p > (SELECT cfg_value FROM s_config WHERE cfg_class = 'option_select_combobox_max')),
+  (SELECT COUNT(*) FROM m_option_value_master WHERE typeof(movm_price) <> 'integer' OR movm_price < 0),
+  (SELECT COUNT(*) FROM t_motor_value WHERE msv_mse_cd <> 1
+      AND msv_cd NOT IN (SELECT tobs_msv_cd FROM t_option_battery_select))
+);
+
+DROP TABLE option_catalog_check;
+DROP VIEW option_preset;
+DROP VIEW option_part;
+DROP VIEW option_choice;

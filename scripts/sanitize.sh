@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds the core, the command-line tool and their tests with clang under AddressSanitizer
-# and UndefinedBehaviorSanitizer in ./build-asan, and runs those tests there.
+# Builds the core, the command-line tool, their tests and the fuzz targets with clang under
+# AddressSanitizer and UndefinedBehaviorSanitizer in ./build-asan, and runs those tests there
+# (each fuzz target for half a minute from its seeds).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -gline-tables-only" -DKINEMO_SANITIZE=ON \
-  -DKINEMO_BUILD_UI=OFF -DKINEMO_BUILD_BENCH=OFF >/dev/null
+  -DKINEMO_BUILD_FUZZ=ON -DKINEMO_BUILD_UI=OFF -DKINEMO_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$(nproc)"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$(nproc)" --timeout 900

@@ -78,7 +78,9 @@ int RunCompare(const Arguments& args) {
     }
     TMotorComparison comparison(ctx->ValueFormat(), session->ResultLabels());
     comparison.LoadTexts(ctx->Query());
-    comparison.Fill(pointers, session->DetailInput(pointers.front()));
+    std::vector<long long> optionSets;
+    for (const TMotor* m : pointers) optionSets.push_back(session->OptionSetPrice(*m));
+    comparison.Fill(pointers, session->DetailInput(pointers.front()), optionSets);
     if (format == "csv") {
         const std::string csv = comparison.CsvText();
         std::fwrite(csv.data(), 1, csv.size(), stdout);

@@ -142,7 +142,8 @@ std::string ShellCatalogSql(const TShellCatalogOptions& o) {
            ", NULL), ('font_charset', 1, NULL), ('max_factor_count', 10, NULL), ('font_name', NULL, " +
            Quote(o.FontName) + "), ('vantor_registry_path', NULL, " + Quote(o.VantorRegistryPath) +
            "), ('vantor_language', NULL, " + Quote(o.VantorLanguage) + "), ('true_application_version', NULL, " +
-           Quote(version) + ");";
+           Quote(version) + "), ('money_symbol', NULL, '$'), ('price_visible', 1, NULL), "
+           "('option_select_combobox_max', 20, NULL);";
     return sql;
 }
 

@@ -35,6 +35,10 @@
 #include "pattern/FrameInputPattern.h"
 #include "pattern/InputPatternGrid.h"
 #include "pattern/InputPatternModel.h"
+#include "options/FormPrinterOption.h"
+#include "options/FormPrinterSelectOption.h"
+#include "options/FrameSelectOptionDetail.h"
+#include "options/FrameSelectOptionSeries.h"
 #include "selection/CandidateListModel.h"
 #include "selection/DisplayConditionForm.h"
 #include "selection/FormDisplayCondition.h"
@@ -271,6 +275,49 @@ private slots:
         form.SetCondition(session.Candidates().CustomCondition());
         TFormDisplayCondition dialog(form, m.context->Run().FontName, m.form.get());
         QVERIFY(ColourCount(Shoot(dialog, "display_condition")) > 8);
+    }
+
+    // The option page without a committed motor: the series screen with its search.
+    void optionSeriesPage() {
+        TSampleMain m;
+        m.form->PageControlMenu()->setCurrentIndex(1);
+        const QImage image = Shoot(*m.form, "main_4_options");
+        QVERIFY(m.form->findChild<TFrameSelectOptionSeries*>()->isVisible());
+        QVERIFY(!m.form->findChild<QLineEdit*>("StaticTextMotorNumber")->text().isEmpty());
+        QVERIFY(ColourCount(image) > 8);
+    }
+
+    // Example 10: the committed motor priced with its cables and a battery.
+    void optionDetailPage() {
+        TSampleMain m;
+        QVERIFY(m.form->Model().Session().LoadProject(std::string(KINEMO_SOURCE_DIR) +
+                                                      "/examples/18_feeder_committed_with_options.kjb") ==
+                TProjectDocument::TLoadResult::Accepted);
+        m.form->PageControlMenu()->setCurrentIndex(1);
+        auto* detail = m.form->findChild<TFrameSelectOptionDetail*>();
+        const QImage image = Shoot(*m.form, "option_detail");
+        QVERIFY(detail->isVisible());
+        QVERIFY(!m.form->findChild<TFrameSelectOptionSeries*>()->isVisible());
+        QVERIFY(detail->RowBox(TOptionGroup::Cable, 0));
+        QVERIFY(m.form->findChild<QLineEdit*>("PanelAllPrice")->text().startsWith("$"));
+        QVERIFY(ColourCount(image) > 8);
+    }
+
+    // The first page of the quotation of example 10 in the preview.
+    void quotationPreview() {
+        TSampleMain m;
+        TSizingSession& session = m.form->Model().Session();
+        QVERIFY(session.LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/18_feeder_committed_with_options.kjb") ==
+                TProjectDocument::TLoadResult::Accepted);
+        TFormPrinterSelectOption dialog(*m.context, session.OptionDetail(), m.files, m.form.get());
+        QImage image;
+        dialog.ExecDialog = [&](QDialog& d) {
+            image = Shoot(d, "quotation_preview");
+            return 0;
+        };
+        dialog.StartPreview();
+        QVERIFY(ColourCount(image) > 8);
+        QCOMPARE(dialog.Quotation().PageLabel(), std::string("1 / 1"));
     }
 
     // The CAD page's export page for a committed motor, and the front view kinemo-cad

@@ -254,7 +254,14 @@ void TMainWindowModel::SetPrintTexts(const std::string& header, const std::strin
 
 bool TMainWindowModel::CloseRequest() {
     const std::string question = Modified() ? texts_.Value("FormCloseFileSave") : std::string();
-    return ConfirmClose([this] { context_->Run().Settings.Write(context_->Folders()); }, question,
+    auto writeSettings = [this] {
+        try {
+            context_->Run().Settings.Write(context_->Folders());
+        } catch (const TFileWriteError& e) {
+            throw TKinemoError(FileWriteErrorText(e, context_->ErrorMessages()));
+        }
+    };
+    return ConfirmClose(writeSettings, question,
                         context_->Dialogs(), [this] { return Projects().SaveAs(); });
 }
 

@@ -110,10 +110,6 @@ std::string TProjectDocument::Build(const TProjectHeader& header) const {
     return out.str();
 }
 
-void TProjectDocument::Save(const std::string& path, const TProjectHeader& header) const {
-    WriteFileAtomically(path, Build(header));
-}
-
 std::string TProjectDocument::EmptyDocumentText() {
     pugi::xml_document doc;
     pugi::xml_node root = doc.append_child(kRoot);

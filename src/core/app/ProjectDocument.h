@@ -57,8 +57,6 @@ public:
 
     // The file's text. The same state always gives the same bytes.
     std::string Build(const TProjectHeader& header) const;
-    // Build, written through a temporary file and a rename.
-    void Save(const std::string& path, const TProjectHeader& header) const;
 
     // The document of the New command: the root without versions and five empty sections.
     static std::string EmptyDocumentText();

@@ -41,25 +41,6 @@ private:
     TSizingSession& s_;
 };
 
-// A section of a page that has no screen yet: written back exactly as it was read, so
-// saving never drops what another version of the program stored there.
-class TSizingSession::KeptSection : public IProjectSectionHandler {
-public:
-    void SaveSection(pugi::xml_node section) override {
-        pugi::xml_node kept = kept_.first_child();
-        if (!kept) return;
-        for (pugi::xml_attribute a : kept.attributes()) section.append_copy(a);
-        for (pugi::xml_node child : kept.children()) section.append_copy(child);
-    }
-    void LoadSection(pugi::xml_node section) override {
-        kept_.reset();
-        kept_.append_copy(section);
-    }
-
-private:
-    pugi::xml_document kept_;
-};
-
 TSizingSession::TSizingSession(TKinemoContext& ctx) : context_(ctx), document_(ctx) {
     TCatalogQuery& q = ctx.Query();
     torqueFormulas_ = TTorqueValueFormula::Load(q);
@@ -91,13 +72,13 @@ TSizingSession::TSizingSession(TKinemoContext& ctx) : context_(ctx), document_(c
     machine_->OnBrakePreset = [this](int code) { search_->SetBrakeWanted(code); };
     machine_->OnModified = [this] { MarkModified(); };
     pattern_->OnModified = [this] { MarkModified(); };
-    optionSection_ = std::make_unique<KeptSection>();
-    optionDetailSection_ = std::make_unique<KeptSection>();
+    optionSeries_ = std::make_unique<TOptionSeriesModel>(q, ctx.Dialogs(), ctx.ErrorMessages(), ctx.BusyCursor());
+    optionDetail_ = std::make_unique<TOptionDetailModel>(q, ctx.Dialogs(), ctx.BusyCursor());
     document_.RegisterSection(TProjectSection::FrameChoiceFactor, machineSection_.get());
     document_.RegisterSection(TProjectSection::FrameInputPattern, pattern_.get());
     document_.RegisterSection(TProjectSection::FrameChoiceMotor, candidates_.get());
-    document_.RegisterSection(TProjectSection::FrameOptionSelect, optionSection_.get());
-    document_.RegisterSection(TProjectSection::FrameSelectOptionDetail, optionDetailSection_.get());
+    document_.RegisterSection(TProjectSection::FrameOptionSelect, optionSeries_.get());
+    document_.RegisterSection(TProjectSection::FrameSelectOptionDetail, optionDetail_.get());
     variants_ = std::make_unique<TDesignVariants>(*this, q);
     document_.RegisterExtension("Variants", variants_.get());
 }
@@ -121,6 +102,34 @@ void TSizingSession::Initialize() {
     search_->Initialize();
     search_->EndSetup();
     MachineChanged();
+    optionSeries_->Initialize();
+    optionDetail_->Initialize();
+    optionSeries_->OnChanged = [this] { OptionsChanged(); };
+    optionDetail_->OnChanged = [this] { OptionsChanged(); };
+}
+
+void TSizingSession::OptionsChanged() {
+    // A quotation edit changes the project, not the judgements.
+    if (!loading_) modified_ = true;
+    if (OnOptionsChanged) OnOptionsChanged();
+}
+
+void TSizingSession::RefreshOptionDetail() {
+    if (committed_) {
+        optionDetail_->ShowMotorOptions(committed_.get());
+        return;
+    }
+    std::unique_ptr<TMotor> motor;
+    if (std::optional<TMotorReference> ref = commit_.OptionDetailMotor())
+        motor = LoadMotorByReference(context_.Query(), static_cast<int>(ref->MsvID), static_cast<int>(ref->MxcID));
+    optionDetail_->ShowMotorOptions(motor.get());
+}
+
+bool TSizingSession::ShowChosenOptionMotor() {
+    const TMotor* chosen = optionSeries_->ChosenRecord();
+    if (!chosen || committed_) return false;
+    ShowOptionDetail(TMotorReference{chosen->msv_cd, chosen->mxc_cd});
+    return true;
 }
 
 void TSizingSession::MachineChanged() { pattern_->SetAxisKind(context_.Chain().IsRolling()); }
@@ -150,6 +159,13 @@ void TSizingSession::PrepareJudgement() {
         candidates_->MarkAllUnjudged();
         judgementStale_ = false;
     }
+}
+
+long long TSizingSession::OptionSetPrice(const TMotor& motor) const {
+    const TOptionDetailModel& page = *optionDetail_;
+    const TMotor* priced = page.Motor();
+    if (!priced || priced->msv_cd != motor.msv_cd || priced->mxc_cd != motor.mxc_cd) return -1;
+    return page.GrandTotal() - page.MotorPrice() * page.MotorQty() - page.AmpPrice() * page.AmpQty();
 }
 
 TMotorDetailInput TSizingSession::DetailInput(const TMotor* motor) const {
@@ -182,6 +198,7 @@ void TSizingSession::CommitMotor(const TMotor& motor) {
     candidates_->SetCommittedMotor(committed_.get());
     machine_->SetEditable(false);
     pattern_->SetEditable(false);
+    RefreshOptionDetail();
     MarkModified();
 }
 
@@ -207,12 +224,14 @@ void TSizingSession::ReleaseCommit() {
     commit_.ReleaseCommit();
     machine_->SetEditable(true);
     pattern_->SetEditable(true);
+    if (wasCommitted) RefreshOptionDetail();
     if (wasCommitted) MarkModified();
 }
 
 void TSizingSession::ShowOptionDetail(const TMotorReference& motor) {
     commit_.ShowOptionDetail(motor);
-    MarkModified();
+    RefreshOptionDetail();
+    OptionsChanged();
 }
 
 void TSizingSession::ShowCadDetail(const TMotorReference& motor) {
@@ -236,7 +255,7 @@ TProjectHeader TSizingSession::Header() const {
 std::string TSizingSession::ProjectText() const { return document_.Build(Header()); }
 
 void TSizingSession::SaveProject(const std::string& path) {
-    document_.Save(path, Header());
+    WriteFileAtomically(path, document_.Build(Header()), context_.ErrorMessages());
     modified_ = false;
 }
 
@@ -299,8 +318,9 @@ void TSizingSession::BeginProjectLoad() {
     if (window_) window_->BeginProjectLoad();
     ReleaseCommit();
     commit_ = TCommitState();
-    optionSection_->LoadSection(pugi::xml_node());
-    optionDetailSection_->LoadSection(pugi::xml_node());
+    optionDetail_->ShowMotorOptions(nullptr);
+    optionDetail_->LoadSection(pugi::xml_node());
+    optionSeries_->LoadSection(pugi::xml_node());
 }
 
 TMotorReference TSizingSession::ReferenceOf(const TMotor& motor) {
@@ -354,6 +374,7 @@ void TSizingSession::RestoreMotors(const std::optional<TMotorReference>& savedCo
     } else {
         if (option) commit_.ShowOptionDetail(*option);
         if (cad) commit_.ShowCadDetail(*cad);
+        RefreshOptionDetail();
     }
     if (window_) window_->RestoreMotors(commit, option, cad);
 }

@@ -14,7 +14,10 @@
 #include "torque/CalcDischarge.h"
 #include "torque/PatternTorqueSource.h"
 #include "torque/TorqueValue.h"
+#include "options/OptionDetailModel.h"
+#include "options/OptionSeriesModel.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,6 +42,15 @@ public:
     TCandidateListModel& Candidates() { return *candidates_; }
     TCalcDischarge& Discharge() { return *discharge_; }
     TProjectDocument& Document() { return document_; }
+    // The option page: the series screen and the detail screen, which prices the committed
+    // motor while one is committed, else the motor the series screen chose.
+    TOptionSeriesModel& OptionSeries() { return *optionSeries_; }
+    TOptionDetailModel& OptionDetail() { return *optionDetail_; }
+    // The price of the option set chosen on the option page for motor (the page's total
+    // without the motors and amplifiers); -1 when the page prices another motor or none.
+    long long OptionSetPrice(const TMotor& motor) const;
+    // Called after every change of either option screen (the window refreshes them).
+    std::function<void()> OnOptionsChanged;
     // The named variants of the machine and pattern; the pages show the current one.
     TDesignVariants& Variants() { return *variants_; }
     TKinemoContext& Context() { return context_; }
@@ -88,6 +100,9 @@ public:
     void ShowOptionDetail(const TMotorReference& motor);
     void ShowCadDetail(const TMotorReference& motor);
     void ReturnFromOptionDetail() { commit_.ReturnFromOptionDetail(); }
+    // The series screen's select buttons: its chosen record goes to the detail screen;
+    // false when it has none.
+    bool ShowChosenOptionMotor();
     void ReturnFromCadDetail() { commit_.ReturnFromCadDetail(); }
 
     // Project files. An accepted project whose machine has problems (MachineProblemText)
@@ -109,7 +124,8 @@ public:
 
 private:
     class MachineSection;
-    class KeptSection;
+    void RefreshOptionDetail();
+    void OptionsChanged();
     TProjectDocument::TLoadResult LoadParsed(const std::string& text, IProjectLoadHost* window,
                                              const std::string& source);
     void BeginProjectLoad() override;
@@ -136,7 +152,8 @@ private:
     std::unique_ptr<TMotorChoiceModel> search_;
     std::unique_ptr<TCandidateListModel> candidates_;
     TProjectDocument document_;
-    std::unique_ptr<KeptSection> optionSection_, optionDetailSection_;
+    std::unique_ptr<TOptionSeriesModel> optionSeries_;
+    std::unique_ptr<TOptionDetailModel> optionDetail_;
     std::unique_ptr<TDesignVariants> variants_;
     std::unique_ptr<TMotor> committed_;
     TCommitState commit_;

@@ -8,15 +8,6 @@
 
 namespace kinemo {
 
-std::string NormalizeModel(const std::string& typed) {
-    std::string out;
-    for (unsigned char c : typed) {
-        const char u = static_cast<char>(std::toupper(c));
-        if ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')) out.push_back(u);
-    }
-    return out;
-}
-
 namespace {
 
 TCadMotor MotorOfRow(const TCatalogQuery& q) {

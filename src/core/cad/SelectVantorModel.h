@@ -2,6 +2,7 @@
 // lists, and the direct input of a motor model; the chosen record goes to the export page.
 #pragma once
 
+#include "base/ModelName.h"
 #include "base/NameValueList.h"
 #include "cad/Vantor.h"
 
@@ -12,9 +13,6 @@
 namespace kinemo {
 
 class TCatalogQuery;
-
-// Trims, converts to upper case and keeps only A to Z and 0 to 9.
-std::string NormalizeModel(const std::string& typed);
 
 class TSelectVantorModel {
 public:

@@ -119,7 +119,9 @@ void TInputData::ChangeDisplayUnit(TMeasure* unit) {
 void TInputData::LoadFromXML(const pugi::xml_node& value) {
     double v = 0;
     const std::string text = value.text().get();
-    if (!TryTextToFloat(text, v))
+    // A value too large for its display unit (1e308 kg·m² shown in kg·cm²) could be neither
+    // shown nor saved again: it is refused like text that is no number.
+    if (!TryTextToFloat(text, v) || !std::isfinite(ToDisplay(v)))
         throw TKinemoError("'" + text + "' is not a valid number (input value " + Name + ")");
     SetValue(v);
     if (TMeasure* unit = MeasureAttribute(measures_, value)) {

@@ -194,6 +194,10 @@ bool TUserFactorModel::Insert(TField& focus) {
     stored.Drag = StoredPictureName(kKinds[2], Pictures[2]);
     try {
         WriteUserFactorFile(file, *edited_, ownerID_, stored, place_.ApplicationVersion, place_.MdbVersion);
+    } catch (const TFileWriteError& e) {
+        const std::string why = services_.Errors ? FileWriteErrorText(e, *services_.Errors) : std::string(e.what());
+        dialogs_.ShowMessageDialog(FormatOrRaw(Text("UserFactorWriteError"), why), TMsgDlgType::Warning, mbOK);
+        return false;
     } catch (const TKinemoError& e) {
         dialogs_.ShowMessageDialog(FormatOrRaw(Text("UserFactorWriteError"), e.what()), TMsgDlgType::Warning, mbOK);
         return false;

@@ -2,6 +2,7 @@
 #include "pattern/InputPatternModel.h"
 
 #include "machine/CalcCarryValue.h"
+#include "pattern/ConvertGridDataError.h"
 #include "pattern/SigmoidalCurves.h"
 #include "base/CatalogText.h"
 #include "base/ErrorMessage.h"
@@ -117,6 +118,10 @@ void TInputPatternModel::ConvertPattern() {
     const std::vector<TRowData> kept = target.RowsSnapshot();
     try {
         target.ImportPaths(paths);
+        // Huge intervals can add up beyond any number; such a pattern is not converted.
+        if (!target.AllFinite())
+            throw EConvertGridDataError(
+                TFormatErrorMessageException(*services_.Errors, "IllegalNumber", {std::string("Infinity")}).what());
     } catch (...) {
         target.RestoreRows(kept);
         throw;

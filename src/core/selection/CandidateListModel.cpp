@@ -274,8 +274,10 @@ void TCandidateListModel::LoadSection(pugi::xml_node section) {
         LoadingMark mark(search_);
         SetLevel(TAdjudicationLevel::All);
         search_.ForgetSelection();
-        if (pugi::xml_node f = section.child("Function")) search_.SelectFunctionByCode(IntOrRaise(f));
-        else search_.SelectFunction(0);
+        // A function the catalog does not know reads as none given, so that the project
+        // saves what it shows and opens again the same.
+        pugi::xml_node f = section.child("Function");
+        if (!f || !search_.SelectFunctionByCode(IntOrRaise(f))) search_.SelectFunction(0);
         if (pugi::xml_node s = section.child("Series")) search_.SelectSeriesByCode(IntOrRaise(s), true);
         bool applied = false;
         if (pugi::xml_node conditions = section.child("SearchCondition")) {

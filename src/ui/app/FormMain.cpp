@@ -11,6 +11,7 @@
 #include "cad/VantorPage.h"
 #include "machine/FrameChoiceFactor.h"
 #include "pattern/FrameInputPattern.h"
+#include "options/OptionPage.h"
 #include "selection/MotorChoicePage.h"
 
 #include <QAction>
@@ -219,6 +220,7 @@ void TFormMain::RunStartup() {
     if (!context_.Progress()) context_.SetProgress(wait_.get());
     model_.FinishStartup();
     frameChoiceMotor_ = AddMotorChoicePage(*this, context_, model_.Session());
+    AddOptionPage(*this, context_, model_.Session(), *services_.FileDialogs);
     vantorPage_ = AddCadPage(*this, context_);
     UpdateTabWidth();
     model_.ShowVantorLanguageMismatch();

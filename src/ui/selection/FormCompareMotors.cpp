@@ -109,7 +109,9 @@ TFormCompareMotors::TFormCompareMotors(TKinemoContext& context, TSizingSession& 
     setObjectName("FormCompareMotors");
     comparison_.LoadTexts(context_.Query());
     words_.LoadTexts(context_.Query());
-    comparison_.Fill(motors, session_.DetailInput(motors.empty() ? nullptr : motors.front()));
+    std::vector<long long> optionSets;
+    for (const TMotor* m : motors) optionSets.push_back(m ? session_.OptionSetPrice(*m) : -1);
+    comparison_.Fill(motors, session_.DetailInput(motors.empty() ? nullptr : motors.front()), optionSets);
     setWindowTitle(Qs(comparison_.Text("FormTitle")));
     setMinimumSize(980, 700);
 

@@ -3,6 +3,7 @@
 #include "app/DesignVariants.h"
 #include "app/KinemoContext.h"
 #include "app/SizingSession.h"
+#include "options/OptionDetailModel.h"
 #include "base/AmountText.h"
 #include "base/AtomicFile.h"
 #include "base/KinemoError.h"
@@ -172,10 +173,18 @@ TEST(Decisions, ComparisonRepeatsTheDetailFiguresAndMarksTheBest) {
     // The lowest effective torque ratio is the largest motor's; the cheapest price the
     // failing small motor's.
     for (const TComparisonRow& row : cmp.Rows()) {
-        if (row.Figure == "MotorEffectiveTorquePercent") EXPECT_EQ(row.Best, (std::vector<bool>{false, true, false}));
-        if (row.Label == cmp.Text("LabelTotalPrice")) EXPECT_EQ(row.Best, (std::vector<bool>{false, false, true}));
-        if (row.Figure == "EffectiveTorque") EXPECT_EQ(row.Best, (std::vector<bool>{true, true, false}));
-        if (row.Better == TBetter::None) EXPECT_EQ(row.Best, std::vector<bool>(3, false));
+        if (row.Figure == "MotorEffectiveTorquePercent") {
+            EXPECT_EQ(row.Best, (std::vector<bool>{false, true, false}));
+        }
+        if (row.Label == cmp.Text("LabelTotalPrice")) {
+            EXPECT_EQ(row.Best, (std::vector<bool>{false, false, true}));
+        }
+        if (row.Figure == "EffectiveTorque") {
+            EXPECT_EQ(row.Best, (std::vector<bool>{true, true, false}));
+        }
+        if (row.Better == TBetter::None) {
+            EXPECT_EQ(row.Best, std::vector<bool>(3, false));
+        }
     }
     const std::string csv = cmp.CsvText();
     EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "Check,Figure,Unit,KRS0402ANS0,KRS0752ANS0,KRS0202ANS0");
@@ -321,4 +330,37 @@ TEST(Decisions, AmountsGroupThousandsAfterTheMoneySymbol) {
                  {1234567, "$1,234,567"}, {-1090, "$-1,090"},
                  {std::numeric_limits<long long>::min(), "$-9,223,372,036,854,775,808"}};
     for (const auto& c : cases) EXPECT_EQ(AmountText("$", c.value), c.text) << c.value;
+}
+
+TEST(Decisions, ComparisonAddsThePriceOfTheOptionSetChosenForAMotor) {
+    Job job;
+    job.Load("18_feeder_committed_with_options.kjb");
+    const TOptionDetailModel& page = job.session->OptionDetail();
+    ASSERT_NE(page.Motor(), nullptr);
+    const auto quoted = job.Judged(page.Motor()->msv_model_all);
+    const auto other = job.Judged("KRS0752ANS0");
+    const long long options = job.session->OptionSetPrice(*quoted);
+    EXPECT_EQ(options, page.GrandTotal() - page.MotorPrice() * page.MotorQty() - page.AmpPrice() * page.AmpQty());
+    EXPECT_GT(options, 0);
+    EXPECT_EQ(job.session->OptionSetPrice(*other), -1);
+
+    TMotorComparison cmp(job.ctx->ValueFormat(), job.session->ResultLabels());
+    cmp.LoadTexts(job.ctx->Query());
+    cmp.Fill({other.get(), quoted.get()}, job.session->DetailInput(quoted.get()),
+             {job.session->OptionSetPrice(*other), options});
+    const size_t col = cmp.Motors()[0] == quoted.get() ? 0 : 1;
+    bool optionRow = false, totalRow = false;
+    for (const TComparisonRow& row : cmp.Rows()) {
+        if (row.Label == cmp.Text("LabelOptionPrice")) {
+            optionRow = true;
+            EXPECT_EQ(row.Cells[col], cmp.Amount(options));
+            EXPECT_EQ(row.Cells[1 - col], "");
+        }
+        if (row.Label == cmp.Text("LabelGrandTotal")) {
+            totalRow = true;
+            EXPECT_EQ(row.Cells[col], cmp.Amount(TMotorComparison::Price(*quoted) + options));
+        }
+    }
+    EXPECT_TRUE(optionRow);
+    EXPECT_TRUE(totalRow);
 }

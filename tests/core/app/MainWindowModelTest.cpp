@@ -226,7 +226,8 @@ TEST_F(MainWindowModel, ASaveFailureReachesTheCallerWithCursorAndWindowRestored)
     EXPECT_FALSE(model->Projects().SaveAs());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].type, TMsgDlgType::Warning);
-    EXPECT_NE(dialogs.messages[0].text.find("a.kjb"), std::string::npos);
+    EXPECT_EQ(dialogs.messages[0].text, "The file \"" + dir.File("a.kjb") +
+                                          "\" could not be written (Is a directory). The previous file is unchanged.");
     EXPECT_EQ(context->Run().CurrentFileName, dir.File("a.kjb"));
     EXPECT_EQ(cursor.depth, 0);
 }

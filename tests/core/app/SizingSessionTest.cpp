@@ -132,19 +132,15 @@ TEST(SizingSession, EveryExampleSavesToTheSameBytes) {
     }
 }
 
-TEST(SizingSession, SectionsOfPagesWithoutAScreenAreKeptAsLoaded) {
+TEST(SizingSession, TheOptionPageFollowsTheCommitAndNewForgetsIt) {
     Job job;
-    const std::string text =
-        "<?xml version=\"1.0\"?>\n<KINEMO>\n  <FrameChoiceFactor />\n  <FrameInputPattern />\n"
-        "  <FrameChoiceMotor />\n  <FrameOptionSelect Kind=\"series\">\n    <Series>7</Series>\n"
-        "  </FrameOptionSelect>\n  <FrameSelectOptionDetail>\n    <Cable length=\"5\">PC-05</Cable>\n"
-        "  </FrameSelectOptionDetail>\n</KINEMO>\n";
-    ASSERT_EQ(job.session->LoadProjectText(text), TProjectDocument::TLoadResult::Accepted);
-    const std::string out = job.session->ProjectText();
-    EXPECT_NE(out.find("<FrameOptionSelect Kind=\"series\">\n    <Series>7</Series>"), std::string::npos);
-    EXPECT_NE(out.find("<Cable length=\"5\">PC-05</Cable>"), std::string::npos);
+    job.Load("18_feeder_committed_with_options.kjb");
+    ASSERT_TRUE(job.session->OptionDetail().Motor());
+    EXPECT_EQ(job.session->OptionDetail().PrintTitle, "Feeder axes, ball screw through gear");
+    EXPECT_NE(job.session->ProjectText().find("<PrintTitle>Feeder axes"), std::string::npos);
     job.session->NewProject();
-    EXPECT_EQ(job.session->ProjectText().find("PC-05"), std::string::npos);  // New forgets them
+    EXPECT_FALSE(job.session->OptionDetail().Motor());
+    EXPECT_EQ(job.session->ProjectText().find("Feeder axes"), std::string::npos);  // New forgets them
 }
 
 TEST(SizingSession, AFailedLoadLeavesTheProjectAndItsModifiedFlag) {

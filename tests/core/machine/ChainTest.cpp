@@ -278,8 +278,8 @@ TEST(ChainResults, ImpossibleCarryValuesNameTheElement) {
         const char* message;  // empty: the chain computes
     };
     const Case cases[] = {
-        {"negative mass gives negative inertia at the screw", 400, -5, "element 1 Screw gives JLout = -"},
-        {"negative lead gives a negative speed coefficient", 300, -0.01, "element 1 Screw gives Vout = -"},
+        {"negative mass gives negative inertia at the screw", 400, -5, "element 1 Screw gives JLout = -1.26651479552922E-5"},
+        {"negative lead gives a negative speed coefficient", 300, -0.01, "element 1 Screw gives Vout = -6"},
         {"sound values", 400, 5, ""},
     };
     for (const Case& c : cases) {
@@ -297,7 +297,7 @@ TEST(ChainResults, ImpossibleCarryValuesNameTheElement) {
             fx.chain->CalcChain(false, false);
             ADD_FAILURE() << "no error";
         } catch (const TKinemoError& e) {
-            EXPECT_EQ(std::string(e.what()).rfind(c.message, 0), 0u) << e.what();
+            EXPECT_EQ(std::string(e.what()), c.message);
         }
     }
 }
@@ -329,8 +329,7 @@ TEST(ChainTrace, AnElementErrorNamesItsOwnLine) {
         fx.chain->CalcChain(false, false);
         FAIL();
     } catch (const TKinemoError& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("line 1: Division by zero", 0), 0u) << e.what();
-        EXPECT_NE(std::string(e.what()).find("WAout = 1 / 0"), std::string::npos) << e.what();
+        EXPECT_EQ(std::string(e.what()), "line 1: Division by zero: WAout = 1 / 0");
     }
 }
 

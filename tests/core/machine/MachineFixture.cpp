@@ -67,7 +67,8 @@ INSERT INTO s_message VALUES
   (40, 'error', 'ProjectChainInvalid', 'Machine does not fit:', NULL),
   (41, 'error', 'ProjectFactorNotFound', 'element %d (ID %s) unknown', NULL),
   (42, 'error', 'ProjectFactorNotAttachable', 'element %d %s cannot follow %s', NULL),
-  (43, 'error', 'ChainResultInvalid', 'element %d %s gives %s = %s', NULL);
+  (43, 'error', 'ChainResultInvalid', 'element %d %s gives %s = %s', NULL),
+  (44, 'error', 'FileNotWritten', 'The file "%s" could not be written (%s).', NULL);
 
 INSERT INTO m_machine_block VALUES (1, 'Rotary', 0, 0, 'b1.png', NULL), (2, 'Converter', 0, 1, 'b2.png', NULL),
   (3, 'Linear', 1, 1, 'b3.png', NULL), (4, 'Five', 5, 5, NULL, NULL), (5, 'OutThree', 0, 3, NULL, NULL),

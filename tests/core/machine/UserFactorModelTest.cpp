@@ -191,7 +191,8 @@ TEST(UserFactorEditor, AFailedWriteChangesNothing) {
     TUserFactorModel::TField focus;
     EXPECT_FALSE(e.model->Insert(focus));
     ASSERT_EQ(fx.dialogs.messages.size(), 1u);
-    EXPECT_EQ(fx.dialogs.messages[0].text.rfind("UserFactorWriteError: ", 0), 0u) << fx.dialogs.messages[0].text;
+    EXPECT_EQ(fx.dialogs.messages[0].text, "UserFactorWriteError: The file \"" + e.files +
+                                              "Gear1.kuf\" could not be written (Is a directory).");
     EXPECT_TRUE(e.Folder(e.images).empty());
     EXPECT_EQ(e.reloads, 0);
 }

@@ -1,0 +1,99 @@
+// Long run: the whole sample catalog (every motor under every extension code) judged on
+// example 02 many times in one session (default 1000 passes). Prints the heap in use and
+// the resident size after the first and the last pass and their growth, and checks that
+// every pass gives the verdicts and figures a fresh session gives (exit 1 when not).
+// Usage: longrun_judgement [passes]
+#include "app/KinemoContext.h"
+#include "app/SizingSession.h"
+#include "base/NumberText.h"
+#include "base/UserDialogs.h"
+#include "torque/Motor.h"
+#include "torque/MotorReferenceQuery.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <malloc.h>
+#include <string>
+#include <unistd.h>
+
+using namespace kinemo;
+
+namespace {
+
+class QuietDialogs : public IUserDialogs {
+public:
+    int ShowMessageDialog(const std::string&, TMsgDlgType, unsigned buttons) override {
+        return buttons & mbYes ? mrYes : mrOk;
+    }
+};
+
+struct Job {
+    Job() {
+        const std::string home = (std::filesystem::temp_directory_path() / "kinemo-longrun").string();
+        ctx = std::make_unique<TKinemoContext>(std::string(KINEMO_BIN_DIR) + "/Kinemo.db", TSpecialFolder(home), dialogs);
+        if (!ctx->ReadCatalogConfig()) std::exit(2);
+        session = std::make_unique<TSizingSession>(*ctx);
+        session->Initialize();
+        session->LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb");
+        session->PrepareJudgement();
+        motors = LoadEveryCatalogMotor(ctx->Query());
+    }
+    // One pass over the catalog; the verdicts and figures of every motor as one text.
+    std::string JudgeCatalog() {
+        std::string out;
+        for (auto& m : motors) {
+            std::unique_ptr<TTorqueList> torques = session->Discharge().BuildMotorTorques(*m);
+            session->Discharge().JudgeMotor(*m, *torques, m->MotorRatedSupply);
+            out += m->msv_model_all + " " + std::to_string(m->Result) + " " + std::to_string(m->Inertia) + " " +
+                   std::to_string(m->MaxSpeed) + " " + std::to_string(m->EffectiveTorque) + " " +
+                   std::to_string(m->RunningTorque) + " " + std::to_string(m->MaxTorqueAdjudication) + " " +
+                   FloatToText(m->MotorInertiaRatio) + " " + FloatToText(m->MotorMaxSpeedMax) + " " +
+                   FloatToText(m->MotorEffectiveTorquePercent) + " " + FloatToText(m->MotorRunningTorqueMaxPercent) +
+                   " " + FloatToText(m->MotorMaxTorquePercent) + " " + m->RegenerationResistanceLoadRate + "\n";
+        }
+        return out;
+    }
+    QuietDialogs dialogs;
+    std::unique_ptr<TKinemoContext> ctx;
+    std::unique_ptr<TSizingSession> session;
+    std::vector<std::unique_ptr<TMotor>> motors;
+};
+
+size_t HeapInUse() { return mallinfo2().uordblks; }
+
+size_t ResidentBytes() {
+    std::ifstream statm("/proc/self/statm");
+    size_t pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * static_cast<size_t>(::sysconf(_SC_PAGESIZE));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int passes = argc > 1 ? std::atoi(argv[1]) : 1000;
+    std::string fresh;
+    {
+        Job reference;
+        fresh = reference.JudgeCatalog();
+    }
+    Job job;
+    const std::string first = job.JudgeCatalog();
+    const size_t heapAfterFirst = HeapInUse(), residentAfterFirst = ResidentBytes();
+    int mismatches = first == fresh ? 0 : 1;
+    const auto start = std::chrono::steady_clock::now();
+    for (int pass = 2; pass <= passes; ++pass)
+        if (job.JudgeCatalog() != fresh) ++mismatches;
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const size_t heapAfterLast = HeapInUse(), residentAfterLast = ResidentBytes();
+    std::printf("motors=%zu passes=%d seconds=%.1f\n", job.motors.size(), passes, seconds);
+    std::printf("heap_in_use_after_first=%zu heap_in_use_after_last=%zu heap_growth=%lld\n", heapAfterFirst,
+                heapAfterLast, static_cast<long long>(heapAfterLast) - static_cast<long long>(heapAfterFirst));
+    std::printf("resident_after_first=%zu resident_after_last=%zu resident_growth=%lld\n", residentAfterFirst,
+                residentAfterLast, static_cast<long long>(residentAfterLast) - static_cast<long long>(residentAfterFirst));
+    std::printf("passes_differing_from_a_fresh_session=%d\n", mismatches);
+    return mismatches == 0 ? 0 : 1;
+}

@@ -1,0 +1,28 @@
+// libFuzzer target: arbitrary bytes as registry.ini, asked for the keys the program reads
+// and for a key and value name taken from the input itself.
+#include "FuzzSupport.h"
+
+#include "app/CadAvailability.h"
+#include "base/Registry.h"
+
+#include <string>
+
+using namespace kinemo;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string path = fuzz::WriteScratchFile("registry.ini", data, size);
+    const TRegistry registry({path, fuzz::ScratchFolder() + "/missing.ini"});
+    // The first two lines of the input as a key path and a value name.
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const size_t first = text.find('\n');
+    const std::string key = text.substr(0, first);
+    const size_t second = first == std::string::npos ? std::string::npos : text.find('\n', first + 1);
+    const std::string name = first == std::string::npos ? "" : text.substr(first + 1, second - first - 1);
+    for (const std::string& k : {key, std::string("Software\\Kinemo\\CAD"), std::string("/Software/Kinemo/CAD/")}) {
+        registry.KeyExists(k);
+        for (const std::string& n : {name, std::string("@"), std::string(""), std::string("Language")})
+            registry.ReadString(k, n);
+        CheckCadAvailability(registry, k, name);
+    }
+    return 0;
+}
