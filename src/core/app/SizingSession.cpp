@@ -121,14 +121,16 @@ void TSizingSession::RefreshOptionDetail() {
     }
     std::unique_ptr<TMotor> motor;
     if (std::optional<TMotorReference> ref = commit_.OptionDetailMotor())
-        motor = LoadMotorByReference(context_.Query(), static_cast<int>(ref->MsvID), static_cast<int>(ref->MxcID));
+        motor = ref->IsUser() ? LoadUserMotor(ref->UserModel)
+                              : LoadMotorByReference(context_.Query(), static_cast<int>(ref->MsvID),
+                                                     static_cast<int>(ref->MxcID));
     optionDetail_->ShowMotorOptions(motor.get());
 }
 
 bool TSizingSession::ShowChosenOptionMotor() {
     const TMotor* chosen = optionSeries_->ChosenRecord();
     if (!chosen || committed_) return false;
-    ShowOptionDetail(TMotorReference{chosen->msv_cd, chosen->mxc_cd});
+    ShowOptionDetail(ReferenceOf(*chosen));
     return true;
 }
 

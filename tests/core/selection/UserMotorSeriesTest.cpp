@@ -110,6 +110,21 @@ TEST(UserMotorSeries, ListedJudgedAndMarkedBesideTheCatalog) {
     EXPECT_FALSE(list.DisplayList().empty()) << "catalog candidates again";
 }
 
+// A project saved on the user series opens where no user motor is left: the page starts
+// from the first function with its catalog candidates.
+TEST(UserMotorSeries, ProjectOnTheUserSeriesWithoutUserMotors) {
+    test::ExampleSession a("01_ball_screw_horizontal.kjb");
+    test::StoreUserMotor(a, "KRS0402ANS0", "MY-400");
+    a.session->Search().ReloadFunctions();
+    a.session->Search().SelectFunction(UserFunctionIndex(a.session->Search()));
+    ASSERT_TRUE(a.session->Search().UserSeriesSelected());
+    test::ExampleSession b("01_ball_screw_horizontal.kjb");
+    ASSERT_EQ(b.session->LoadProjectText(a.session->ProjectText()), TProjectDocument::TLoadResult::Accepted);
+    EXPECT_EQ(b.session->Search().CurrentFunction(), 0);
+    EXPECT_FALSE(b.session->Search().UserSeriesSelected());
+    EXPECT_FALSE(b.session->Candidates().DisplayList().empty());
+}
+
 // A catalog motor's grid row carries no marker.
 TEST(UserMotorSeries, CatalogRowsUnmarked) {
     test::ExampleSession job("01_ball_screw_horizontal.kjb");
