@@ -6,6 +6,10 @@
 #include "app/FormChangeDirectory.h"
 #include "app/PageControl.h"
 #include "units/FormOptionMeasure.h"
+#include "app/SizingSession.h"
+#include "selection/MotorChoiceModel.h"
+#include "torque/UserMotorSheet.h"
+#include "support/UserMotorSheets.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -14,6 +18,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QPlainTextEdit>
+#include <QTableView>
 
 using namespace kinemo;
 using uitest::TMainFixture;
@@ -37,6 +43,49 @@ void Click(QDialog& d, const char* button) { QTest::mouseClick(Child<QPushButton
 class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
+    // The user motor dialog from the Options menu: the stored motor, an add refused with the
+    // catalog's message naming the item, an add that lists the motor, a confirmed removal;
+    // afterwards the motor page lists the user's series.
+    void userMotorDialogAddsRefusesAndRemoves() {
+        TMainFixture f;
+        test::StoreUserMotor(*f.context, "KRS0402ANS0", "MY-400");
+        const TUserMotorTexts texts = TUserMotorTexts::Load(f.context->Query(), f.context->ErrorMessages());
+        TUserMotorSheet sheet = TUserMotorSheet::Read(f.context->Folders().UserMotorFolder() + "MY-400.kmt", texts);
+        sheet.SetValue("Model", "MY-ADD");
+        sheet.Write(f.File("add.kmt"));
+        sheet.SetValue("RatedTorque", "-1");
+        sheet.Write(f.File("bad.kmt"));
+        f.files.openNames = {f.File("bad.kmt"), f.File("add.kmt")};
+        f.onDialog = [&](QDialog& d) -> int {
+            [&] {
+                QCOMPARE(d.windowTitle(), QString::fromStdString(texts.Label("DialogCaption")));
+                auto* grid = Child<QTableView>(d, "GridUserMotors");
+                auto* memo = Child<QPlainTextEdit>(d, "MemoMessages");
+                QCOMPARE(grid->model()->rowCount(), 1);
+                QCOMPARE(grid->model()->index(0, 0).data().toString(), QString("MY-400"));
+                Click(d, "ButtonAdd");
+                QVERIFY(memo->toPlainText().contains(QString::fromStdString(texts.Label("RatedTorque"))));
+                QCOMPARE(grid->model()->rowCount(), 1);
+                Click(d, "ButtonAdd");
+                QCOMPARE(grid->model()->rowCount(), 2);
+                QVERIFY(memo->toPlainText().isEmpty());
+                QVERIFY(!Child<QPushButton>(d, "ButtonRemove")->isEnabled());
+                grid->selectRow(0);
+                QVERIFY(Child<QPushButton>(d, "ButtonRemove")->isEnabled());
+                Click(d, "ButtonRemove");  // the confirmation answers yes
+                QCOMPARE(grid->model()->rowCount(), 1);
+                QCOMPARE(grid->model()->index(0, 0).data().toString(), QString("MY-ADD"));
+                Click(d, "ButtonClose");
+            }();
+            return d.result();
+        };
+        f.Action("ActionMenuOptionUserMotors")->trigger();
+        QCOMPARE(f.files.openRequests.size(), size_t(2));
+        const auto& functions = f.Form().Model().Session().Search().Functions();
+        QVERIFY(!functions.empty());
+        QCOMPARE(functions.back().Code, TMotorChoiceModel::kUserCode);
+    }
+
     void folderDialogShowsCatalogTextsAndCurrentFolders() {
         TMainFixture f;
         f.onDialog = [&](QDialog& d) -> int {

@@ -12,7 +12,9 @@
 #include "selection/MotorGrid.h"
 #include "app/PageControl.h"
 #include "torque/Motor.h"
+#include "torque/UserMotorSheet.h"
 #include "units/ValueFormat.h"
+#include "support/UserMotorSheets.h"
 
 #include <QAbstractButton>
 #include <QChart>
@@ -138,6 +140,32 @@ private slots:
         QVERIFY(!form.findChild<QLabel*>("LabelMotorCommitState")->isVisible());
         QVERIFY(frame->findChild<QPushButton*>("BtnAdjudication")->isEnabled());
         QVERIFY2(dialogs.messages.empty(), dialogs.messages.empty() ? "" : dialogs.messages[0].text.c_str());
+    }
+
+    // The user's motors appear as a function and series of their own after the catalog's;
+    // choosing it lists them in the grid with the catalog's marker, judged like the others.
+    void userMotorsListedAsTheirOwnSeries() {
+        TPage page;
+        test::StoreUserMotor(*page.context, "KRS0402ANS0", "MY-400");
+        page.session->Search().ReloadFunctions();
+        page.frame->Refresh();
+        auto* functions = page.Find<QListWidget>("ListBoxMotorFunction");
+        const int user = functions->count() - 1;
+        QVERIFY(user >= 1);
+        const TUserMotorTexts texts = TUserMotorTexts::Load(page.context->Query(), page.context->ErrorMessages());
+        QCOMPARE(functions->item(user)->text(), QString::fromStdString(texts.Label("FunctionName")));
+        page.frame->ChooseFunction(user);
+        auto* series = page.Find<QListWidget>("ListBoxMotorSeries");
+        QCOMPARE(series->count(), 1);
+        QCOMPARE(series->item(0)->text(), QString::fromStdString(texts.Label("SeriesName")));
+        QCOMPARE(page.Rows(), 1);
+        QCOMPARE(page.Cell(0, 0), QString::fromStdString("MY-400 " + texts.Label("Marker")));
+        page.Level("BtnAdjudicationAll")->click();
+        QVERIFY(page.frame->JudgeAllCandidates());
+        QVERIFY(page.session->Candidates().DisplayList().size() == 1);
+        QVERIFY(page.session->Candidates().DisplayList()[0]->Judged);
+        QVERIFY(!page.Cell(0, 4).isEmpty());  // the inertia verdict
+        QVERIFY2(page.dialogs.messages.empty(), page.dialogs.messages.empty() ? "" : page.dialogs.messages[0].text.c_str());
     }
 
     void searchNarrowedByTwoItems() {

@@ -58,6 +58,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/FormUserMotors.h"
+#include "app/UserMotorListModel.h"
+#include "torque/UserMotorSheet.h"
+#include "support/UserMotorSheets.h"
+
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -275,6 +280,40 @@ private slots:
         form.SetCondition(session.Candidates().CustomCondition());
         TFormDisplayCondition dialog(form, m.context->Run().FontName, m.form.get());
         QVERIFY(ColourCount(Shoot(dialog, "display_condition")) > 8);
+    }
+
+    // The user's motors: the motor page with their own series judged (example 02), and the
+    // user motor dialog with a refused sheet's message.
+    void userMotors() {
+        TSampleMain m;
+        test::StoreUserMotor(*m.context, "KRS0402ANS0", "MY-400");
+        test::StoreUserMotor(*m.context, "KRS0201ANS0", "MY-200");
+        TSizingSession& session = m.form->Model().Session();
+        QVERIFY(session.LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb") ==
+                TProjectDocument::TLoadResult::Accepted);
+        session.Search().ReloadFunctions();
+        auto* frame = m.form->TabSheet(TTabSheet::ChoiceMotor)->findChild<TFrameChoiceMotor*>();
+        QVERIFY(frame);
+        frame->FirstIdle();
+        m.form->PageControlMotorSelect()->setCurrentIndex(2);
+        frame->ChooseFunction(static_cast<int>(session.Search().Functions().size()) - 1);
+        frame->findChild<QAbstractButton*>("BtnAdjudicationAll")->click();
+        m.form->show();
+        QVERIFY(frame->JudgeAllCandidates());
+        QCOMPARE(frame->Grid()->model()->rowCount(), 2);
+        QVERIFY(ColourCount(Shoot(*m.form, "main_3_motor_user_series")) > 8);
+
+        const TUserMotorTexts texts = TUserMotorTexts::Load(m.context->Query(), m.context->ErrorMessages());
+        TUserMotorSheet bad = TUserMotorSheet::Read(m.context->Folders().UserMotorFolder() + "MY-400.kmt", texts);
+        bad.SetValue("Model", "MY-BAD");
+        bad.SetValue("MaxTorque", "0.5");
+        const std::string path = m.dir.filePath("bad.kmt").toStdString();
+        bad.Write(path);
+        m.files.openNames = {path};
+        TUserMotorListModel model(*m.context, m.files);
+        model.AddFromFile();
+        TFormUserMotors dialog(model, m.context->Run().FontName, m.form.get());
+        QVERIFY(ColourCount(Shoot(dialog, "user_motor_dialog")) > 8);
     }
 
     // The option page without a committed motor: the series screen with its search.

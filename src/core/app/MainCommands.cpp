@@ -23,6 +23,7 @@ const std::vector<TMainCommand>& MainCommands() {
         {"ActionMenuOptionDrivePattern", "MenuOptionDrivePattern", M::Option, "Ctrl+Alt+2", false, R::DebugMode, false},
         {"ActionMenuOptionCommitMotorValue", "MenuOptionCommitMotorValue", M::Option, "Ctrl+Alt+3", false, R::DebugMode, true},
         {"ActionMenuOptionDefineUserFactor", "DefineUserFactor1", M::Option, "Ctrl+Shift+E", false, R::UserDefineFactor, false},
+        {"ActionMenuOptionUserMotors", "MenuOptionUserMotors", M::Option, "Ctrl+Shift+M", false, R::Always, false},
         {"ActionMenuHelpHelp", "MenuHelpHelp", M::Help, "F1", false, R::Always, false},
         {"ActionMenuHelpCatalog", "MenuHelpCatalog", M::Help, "Shift+F1", false, R::Always, false},
         {"ActionMenuHelpManual", "MenuHelpManual", M::Help, "Ctrl+F1", false, R::Always, false},

@@ -225,6 +225,12 @@ void TMainWindowModel::ShowPriceCheckResult(int code) {
                                           TMsgDlgType::Error, mbOK);
 }
 
+void TMainWindowModel::UserMotorsClosed(bool changed) {
+    if (!changed) return;
+    Session().Search().ReloadFunctions();
+    ResetPages();
+}
+
 void TMainWindowModel::ResetPages() {
     view_->ShowFirstPages();
     navigator_.ShownWithoutRules(0);

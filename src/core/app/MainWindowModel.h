@@ -101,6 +101,9 @@ public:
     void MarkModified() { Session().MarkModified(); }
     bool Modified() const { return session_ && session_->Modified(); }
     void ClearModified() { Session().ClearModified(); }
+    // The user motor dialog closed: when a motor was added or removed the motor page lists
+    // the user's motors again and the pages start over from the first.
+    void UserMotorsClosed(bool changed);
     void ResetPages();
     // The folder dialog's OK.
     void ApplyFolders(const TUserSettings& settings);

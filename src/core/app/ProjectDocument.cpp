@@ -24,10 +24,14 @@ constexpr TProjectSection kReadBeforeMotors[] = {TProjectSection::FrameOptionSel
 constexpr TProjectSection kReadAfterMotors[] = {TProjectSection::FrameChoiceMotor,
                                                 TProjectSection::FrameSelectOptionDetail};
 
+// The element a user-defined motor's model name is kept in, beside its sentinel codes.
+constexpr const char* kUserMotor = "UserMotor";
+
 void WriteMotor(pugi::xml_node root, const char* name, const TMotorReference& motor) {
     pugi::xml_node e = root.append_child(name);
     e.append_child("MsvID").text().set(std::to_string(motor.MsvID).c_str());
     e.append_child("MxcID").text().set(std::to_string(motor.MxcID).c_str());
+    if (motor.IsUser()) e.append_child(kUserMotor).text().set(motor.UserModel.c_str());
 }
 
 long long ReadCode(pugi::xml_node element, const char* name) {
@@ -180,6 +184,8 @@ void TProjectDocument::LoadSection(pugi::xml_node root, TProjectSection section)
 
 std::optional<TMotorReference> ReadMotorReference(pugi::xml_node element) {
     if (!element) return std::nullopt;
+    const std::string user = element.child(kUserMotor).text().as_string();
+    if (!user.empty()) return TMotorReference::User(user);
     TMotorReference m{ReadCode(element, "MsvID"), ReadCode(element, "MxcID")};
     if (m.MsvID < 0 || m.MxcID < 0) return std::nullopt;
     return m;

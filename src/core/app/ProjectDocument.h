@@ -83,7 +83,9 @@ private:
 };
 
 // "MsvID" and "MxcID" of a motor element: none without the element or when a code is
-// negative; a missing child counts 0; a code that is not an integer raises.
+// negative; a missing child counts 0; a code that is not an integer raises. A "UserMotor"
+// child names a user-defined motor by its model (its codes are the negative sentinel, so
+// readers without user motors see none).
 std::optional<TMotorReference> ReadMotorReference(pugi::xml_node element);
 
 }  // namespace kinemo

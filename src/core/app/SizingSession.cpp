@@ -16,10 +16,14 @@
 #include "base/KinemoError.h"
 #include "app/KinemoContext.h"
 #include "torque/MotorReferenceQuery.h"
+#include "torque/UserMotorSheet.h"
 #include "units/PhysicalConstant.h"
 #include "units/ValueFormat.h"
 #include "base/NumberText.h"
 #include "app/DesignVariants.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace kinemo {
 
@@ -93,6 +97,8 @@ void TSizingSession::MarkModified() {
 
 void TSizingSession::Initialize() {
     candidates_->LoadTexts(context_.Query());
+    const TUserMotorTexts texts = TUserMotorTexts::Load(context_.Query(), context_.ErrorMessages());
+    search_->SetUserMotors({texts.Label("FunctionName"), texts.Label("SeriesName"), [this] { return LoadUserMotors(); }});
     search_->Initialize();
     search_->EndSetup();
     MachineChanged();
@@ -115,14 +121,16 @@ void TSizingSession::RefreshOptionDetail() {
     }
     std::unique_ptr<TMotor> motor;
     if (std::optional<TMotorReference> ref = commit_.OptionDetailMotor())
-        motor = LoadMotorByReference(context_.Query(), static_cast<int>(ref->MsvID), static_cast<int>(ref->MxcID));
+        motor = ref->IsUser() ? LoadUserMotor(ref->UserModel)
+                              : LoadMotorByReference(context_.Query(), static_cast<int>(ref->MsvID),
+                                                     static_cast<int>(ref->MxcID));
     optionDetail_->ShowMotorOptions(motor.get());
 }
 
 bool TSizingSession::ShowChosenOptionMotor() {
     const TMotor* chosen = optionSeries_->ChosenRecord();
     if (!chosen || committed_) return false;
-    ShowOptionDetail(TMotorReference{chosen->msv_cd, chosen->mxc_cd});
+    ShowOptionDetail(ReferenceOf(*chosen));
     return true;
 }
 
@@ -188,7 +196,7 @@ bool TSizingSession::JudgeAll(TAdjudicationLevel level, IProgress* progress) {
 void TSizingSession::CommitMotor(const TMotor& motor) {
     committed_ = std::make_unique<TMotor>();
     committed_->Assign(motor);
-    commit_.CommitMotor(TMotorReference{committed_->msv_cd, committed_->mxc_cd});
+    commit_.CommitMotor(ReferenceOf(*committed_));
     candidates_->SetCommittedMotor(committed_.get());
     machine_->SetEditable(false);
     pattern_->SetEditable(false);
@@ -197,6 +205,12 @@ void TSizingSession::CommitMotor(const TMotor& motor) {
 }
 
 void TSizingSession::CommitMotor(const TMotorReference& motor) {
+    if (motor.IsUser()) {
+        std::unique_ptr<TMotor> m = LoadUserMotor(motor.UserModel);
+        if (!m) throw TKinemoError(UserMotorNotFoundText(motor.UserModel));
+        CommitMotor(*m);
+        return;
+    }
     std::unique_ptr<TMotor> m = LoadMotorByReference(context_.Query(), static_cast<int>(motor.MsvID),
                                                      static_cast<int>(motor.MxcID));
     if (!m)
@@ -311,9 +325,49 @@ void TSizingSession::BeginProjectLoad() {
     optionSeries_->LoadSection(pugi::xml_node());
 }
 
-void TSizingSession::RestoreMotors(const std::optional<TMotorReference>& commit,
-                                   const std::optional<TMotorReference>& option,
-                                   const std::optional<TMotorReference>& cad) {
+TMotorReference TSizingSession::ReferenceOf(const TMotor& motor) {
+    if (motor.msv_cd == TMotorReference::kUserCode) return TMotorReference::User(motor.msv_model_all);
+    return TMotorReference{motor.msv_cd, motor.mxc_cd};
+}
+
+std::vector<std::unique_ptr<TMotor>> TSizingSession::LoadUserMotors() {
+    const TUserMotorTexts texts = TUserMotorTexts::Load(context_.Query(), context_.ErrorMessages());
+    TUserMotorStore store(context_.Folders().UserMotorFolder(), texts);
+    store.Reload();
+    std::vector<std::unique_ptr<TMotor>> list;
+    for (const TUserMotorSheet& sheet : store.Sheets()) list.push_back(sheet.ToMotor(texts));
+    return list;
+}
+
+std::unique_ptr<TMotor> TSizingSession::LoadUserMotor(const std::string& model) {
+    const TUserMotorTexts texts = TUserMotorTexts::Load(context_.Query(), context_.ErrorMessages());
+    TUserMotorStore store(context_.Folders().UserMotorFolder(), texts);
+    store.Reload();
+    const TUserMotorSheet* sheet = store.Find(model);
+    return sheet ? sheet->ToMotor(texts) : nullptr;
+}
+
+std::string TSizingSession::UserMotorNotFoundText(const std::string& model) {
+    return context_.ErrorMessages().GetFormattedText("UserMotorNotFound", model);
+}
+
+void TSizingSession::RestoreMotors(const std::optional<TMotorReference>& savedCommit,
+                                   const std::optional<TMotorReference>& savedOption,
+                                   const std::optional<TMotorReference>& savedCad) {
+    // A user-defined motor deleted since the save is dropped with one message: the project
+    // opens with no motor committed rather than with a motor the user no longer has.
+    std::vector<std::string> missing;
+    auto present = [&](const std::optional<TMotorReference>& ref) -> std::optional<TMotorReference> {
+        if (!ref || !ref->IsUser() || LoadUserMotor(ref->UserModel)) return ref;
+        if (std::find(missing.begin(), missing.end(), ref->UserModel) == missing.end())
+            missing.push_back(ref->UserModel);
+        return std::nullopt;
+    };
+    const std::optional<TMotorReference> commit = present(savedCommit);
+    const std::optional<TMotorReference> option = present(savedOption);
+    const std::optional<TMotorReference> cad = present(savedCad);
+    for (const std::string& model : missing)
+        context_.Dialogs().ShowMessageDialog(UserMotorNotFoundText(model), TMsgDlgType::Warning, mbOK);
     if (commit) {
         CommitMotor(*commit);
         // The later sections are read as by an editable page; the end makes them read-only.

@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace kinemo {
 
@@ -90,7 +91,8 @@ public:
     // CAD pages show it.
     const TMotor* CommittedMotor() const { return committed_.get(); }
     void CommitMotor(const TMotor& motor);
-    // Commits the catalog motor the reference names; raises when the catalog lacks it.
+    // Commits the catalog motor or user-defined motor the reference names; raises when
+    // there is no such motor.
     void CommitMotor(const TMotorReference& motor);
     void ReleaseCommit();
     // Which motors the option and CAD pages show, and whether a motor is committed.
@@ -130,6 +132,13 @@ private:
     void RestoreMotors(const std::optional<TMotorReference>& commit, const std::optional<TMotorReference>& option,
                        const std::optional<TMotorReference>& cad) override;
     void EndProjectLoad() override;
+    // How the project file names motor: catalog codes, or a user motor's model.
+    static TMotorReference ReferenceOf(const TMotor& motor);
+    // The user's motor of model from the user motor folder; null when there is none.
+    std::unique_ptr<TMotor> LoadUserMotor(const std::string& model);
+    // Every valid motor of the user motor folder, in file name order.
+    std::vector<std::unique_ptr<TMotor>> LoadUserMotors();
+    std::string UserMotorNotFoundText(const std::string& model);
 
     TKinemoContext& context_;
     TTorqueValueFormula torqueFormulas_;

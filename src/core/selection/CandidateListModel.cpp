@@ -7,6 +7,7 @@
 #include "base/UserDialogs.h"
 #include "torque/CalcDischarge.h"
 #include "torque/JudgeOneMotor.h"
+#include "torque/UserMotorSheet.h"
 #include "units/ValueFormat.h"
 
 #include <charconv>
@@ -58,6 +59,10 @@ void TCandidateListModel::LoadTexts(TCatalogQuery& query) {
         }
         if (control == "RegenerationResistanceLoadRate") loadRateLabel_ = query.AsString(0);
     }
+    query.Close();
+    query.SetSQL("select msg_value from s_message where msg_class='user_motor' and msg_control='Marker'");
+    query.Open();
+    userMarker_ = query.Eof() ? std::string() : query.AsString(0);
     query.Close();
     const char* levels[] = {"60", "80", "100", "Custom"};
     for (size_t i = 0; i < 4; ++i) presets_[i] = TDisplayCondition::LoadPreset(query, levels[i]);
@@ -117,7 +122,7 @@ std::string TCandidateListModel::CellText(int row, int column) const {
     auto number = [&](double v) { return m.Judged ? format_.Display(v) : std::string(); };
     auto label = [&](int code) { return m.GetResultLabel(labels_, code); };
     switch (column) {
-    case 0: return m.msv_model_all;
+    case 0: return IsUserMotor(m) && !userMarker_.empty() ? m.msv_model_all + " " + userMarker_ : m.msv_model_all;
     case 1: return m.msv_amplifier1;
     case 2: return m.mso_name;
     case 3: return number(m.MotorInertiaRatio);
@@ -187,7 +192,7 @@ void TCandidateListModel::Lock() {
     locked_ = -1;
     if (!committed_) return;
     for (size_t i = 0; i < display_.size(); ++i)
-        if (display_[i]->msv_cd == committed_->msv_cd && display_[i]->mxc_cd == committed_->mxc_cd) {
+        if (SameMotor(*display_[i], *committed_)) {
             locked_ = static_cast<int>(i);
             return;
         }
@@ -255,6 +260,7 @@ void TCandidateListModel::SaveSection(pugi::xml_node section) {
         pugi::xml_node motor = judged.append_child("Motor");
         Child(motor, "MsvID", std::to_string(m->msv_cd));
         Child(motor, "MxcID", std::to_string(m->mxc_cd));
+        if (IsUserMotor(*m)) Child(motor, "UserMotor", m->msv_model_all);
     }
 }
 
@@ -314,8 +320,9 @@ void TCandidateListModel::LoadSection(pugi::xml_node section) {
         pugi::xml_node msv = motor.child("MsvID"), mxc = motor.child("MxcID");
         int msvCd = 0, mxcCd = 0;
         if (!msv || !mxc || !ParseInt(msv.text().get(), msvCd) || !ParseInt(mxc.text().get(), mxcCd)) continue;
+        const std::string user = motor.child("UserMotor").text().get();
         for (TMotor* m : display_)
-            if (m->msv_cd == msvCd && m->mxc_cd == mxcCd) {
+            if (m->msv_cd == msvCd && m->mxc_cd == mxcCd && (!IsUserMotor(*m) || m->msv_model_all == user)) {
                 if (!m->Judged) JudgeOneMotor(*m);
                 break;
             }

@@ -61,7 +61,8 @@ public:
     const TDisplayCondition& ActiveCondition() const { return active_; }
     const TDisplayCondition& Preset(TAdjudicationLevel level) const;
 
-    // Cell texts of a display-list row, as the grid shows them.
+    // Cell texts of a display-list row, as the grid shows them; a user-defined motor's
+    // model carries the catalog's marker.
     std::string CellText(int row, int column) const;
     // The verdict of a label column (4, 6, 8, 10, 12, 14); None for other columns.
     TVerdict CellVerdict(int row, int column) const;
@@ -98,6 +99,7 @@ private:
     std::array<TDisplayCondition, 4> presets_{};  // 60, 80, 100, Custom
     std::array<TGridColumnText, kCandidateColumns> columns_{};
     std::string loadRateLabel_;
+    std::string userMarker_;  // after the model of a user-defined motor
     const TMotor* committed_ = nullptr;
     int locked_ = -1;
 };

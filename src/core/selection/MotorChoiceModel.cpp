@@ -71,6 +71,31 @@ std::vector<TMotorFunction> TMotorChoiceModel::ReadFunctions(const std::string& 
 
 void TMotorChoiceModel::LoadFunctions() {
     functions_ = ReadFunctions("SELECT * FROM m_motor_function WHERE mmf_hide = 0 ORDER BY mmf_order");
+    if (userMotors_.Load && !userMotors_.Load().empty()) {
+        TMotorFunction user{kUserCode, userMotors_.FunctionName, {}, userMotors_.FunctionName, {}};
+        user.Series.push_back({kUserCode, userMotors_.SeriesName, {}, {}, {}});
+        functions_.push_back(std::move(user));
+    }
+}
+
+void TMotorChoiceModel::ReloadFunctions() {
+    const int function = currentFunction_ >= 0 ? functions_[static_cast<size_t>(currentFunction_)].Code : 0;
+    const int series = currentSeriesCode_;
+    LoadFunctions();
+    for (size_t i = 0; i < functions_.size(); ++i) {
+        if (functions_[i].Code != function) continue;
+        currentFunction_ = static_cast<int>(i);
+        if (series == kUserCode) {
+            // The user's list itself changed: search it again.
+            currentSeriesCode_ = 0;
+            SelectSeriesByCode(series, true);
+        }
+        return;
+    }
+    // The function shown is gone (the last user motor was removed): back to the first.
+    currentFunction_ = -1;
+    currentSeriesCode_ = 0;
+    if (!functions_.empty()) SelectFunction(0);
 }
 
 void TMotorChoiceModel::Initialize() {
@@ -329,6 +354,13 @@ std::string TMotorChoiceModel::CandidateQuery() const {
 
 void TMotorChoiceModel::SearchMotors() {
     if (settingUp_ || loading_ || currentSeriesCode_ == 0) return;
+    if (currentSeriesCode_ == kUserCode) {
+        // The user's motors have no search items: every one of them is a candidate.
+        std::vector<std::unique_ptr<TMotor>> list;
+        if (userMotors_.Load) list = userMotors_.Load();
+        if (OnCandidates) OnCandidates(std::move(list));
+        return;
+    }
     bool anyEntries = false;
     for (const TSearchItemState& item : items_) anyEntries = anyEntries || !item.Entries.empty();
     if (!anyEntries) return;

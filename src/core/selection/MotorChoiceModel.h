@@ -30,8 +30,17 @@ struct TMotorFunction {
     std::vector<TMotorSeries> Series;
 };
 
+// The user's own motors, listed as a function with one series of their own.
+struct TUserMotorSource {
+    std::string FunctionName, SeriesName;
+    std::function<std::vector<std::unique_ptr<TMotor>>()> Load;  // every valid user motor
+};
+
 class TMotorChoiceModel {
 public:
+    // The function and series code of the user-defined motors: below every catalog code.
+    static constexpr int kUserCode = -1;
+
     TMotorChoiceModel(TCatalogQuery& query, TCalcCarryValue& chain, const TCalcDischargeFormula& formulas,
                       const TValueFormat& format, IBusyCursor* busy = nullptr);
 
@@ -39,6 +48,12 @@ public:
     void Initialize();
     // The end of set-up (the program's first idle moment): the first search runs.
     void EndSetup();
+
+    // The user's motors: listed after the catalog's functions while there are any; call
+    // before Initialize, or ReloadFunctions after the user's motors changed.
+    void SetUserMotors(TUserMotorSource source) { userMotors_ = std::move(source); }
+    void ReloadFunctions();
+    bool UserSeriesSelected() const { return currentSeriesCode_ == kUserCode; }
 
     // Functions and series.
     const std::vector<TMotorFunction>& Functions() const { return functions_; }
@@ -106,6 +121,7 @@ private:
     const TCalcDischargeFormula& formulas_;
     const TValueFormat& format_;
     IBusyCursor* busyCursor_;
+    TUserMotorSource userMotors_;
     std::vector<TMotorFunction> functions_;
     int currentFunction_ = -1;
     int currentSeries_ = -1;

@@ -2,6 +2,8 @@
 // records for the judgement.
 #include "torque/UserMotorSheet.h"
 
+#include "torque/MotorReference.h"
+
 #include "base/AtomicFile.h"
 #include "base/Catalog.h"
 #include "base/CatalogText.h"
@@ -52,8 +54,9 @@ public:
         values_["msgr_value"] = "1";
         values_["msv_s_backlash"] = "0";
         values_["msv_backlash"] = "-";
-        values_["msv_cd"] = "0";
-        values_["mxc_cd"] = "0";
+        // Codes below every catalog code: the motor is found again by its model name.
+        values_["msv_cd"] = std::to_string(TMotorReference::kUserCode);
+        values_["mxc_cd"] = std::to_string(TMotorReference::kUserCode);
         values_["mmp_cd"] = "0";
         values_["tms_name"] = texts.Label("SeriesName");
         values_["mmf_value"] = texts.Label("FunctionName");

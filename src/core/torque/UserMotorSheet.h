@@ -3,6 +3,7 @@
 #pragma once
 
 #include "torque/Motor.h"
+#include "torque/MotorReference.h"
 
 #include <map>
 #include <memory>
@@ -33,6 +34,13 @@ struct TUserMotorItem {
     ERule Rule;
     bool Required;
 };
+
+// A motor made from a data sheet of the user's (its codes are the sentinel).
+inline bool IsUserMotor(const TMotor& motor) { return motor.msv_cd == TMotorReference::kUserCode; }
+// The same motor: the same catalog codes, or the same user motor model.
+inline bool SameMotor(const TMotor& a, const TMotor& b) {
+    return a.msv_cd == b.msv_cd && a.mxc_cd == b.mxc_cd && (!IsUserMotor(a) || a.msv_model_all == b.msv_model_all);
+}
 
 class TUserMotorSheet {
 public:

@@ -128,6 +128,7 @@ private:
     void ActionMenuChangeDirectoryExecute();
     void ActionMenuOptionLanguageExecute();
     void ActionMenuOptionDefineUserFactorExecute();
+    void ActionMenuOptionUserMotorsExecute();
     void ShowDebugText(const std::string& command);
     void ActionMenuOptionCommitMotorValueExecute();
     void OpenHelp(const std::string& command);

@@ -3,6 +3,8 @@
 #include "app/FormChangeDirectory.h"
 #include "app/FormDebug.h"
 #include "app/FormLanguage.h"
+#include "app/FormUserMotors.h"
+#include "app/UserMotorListModel.h"
 #include "app/LanguageModel.h"
 #include "base/UserDialogs.h"
 #include "app/FormMain.h"
@@ -38,6 +40,7 @@ void TFormMain::RunCommand(const std::string& name) {
     else if (name == "ActionMenuChangeDirectory") ActionMenuChangeDirectoryExecute();
     else if (name == "ActionMenuOptionLanguage") ActionMenuOptionLanguageExecute();
     else if (name == "ActionMenuOptionDefineUserFactor") ActionMenuOptionDefineUserFactorExecute();
+    else if (name == "ActionMenuOptionUserMotors") ActionMenuOptionUserMotorsExecute();
     else if (name == "ActionMenuOptionCommitMotorValue") ActionMenuOptionCommitMotorValueExecute();
     else if (name == "ActionMenuOptionCarryValue" || name == "ActionMenuOptionDrivePattern") ShowDebugText(name);
     else if (IsHelpCommand(name)) OpenHelp(name);
@@ -79,6 +82,13 @@ void TFormMain::ActionMenuOptionDefineUserFactorExecute() {
     if (!userFactorDialog_) return;  // the user-element screen plugs in here
     userFactorDialog_();
     ResetPages();
+}
+
+void TFormMain::ActionMenuOptionUserMotorsExecute() {
+    TUserMotorListModel motors(context_, *services_.FileDialogs);
+    TFormUserMotors dialog(motors, context_.Run().FontName, this);
+    ExecDialog(dialog);
+    model_.UserMotorsClosed(motors.Changed());
 }
 
 void TFormMain::ShowDebugText(const std::string& command) {

@@ -127,7 +127,9 @@ TEST(MainCommands, ShortcutsAndMenus) {
     EXPECT_EQ(FindMainCommand("ActionMenuOptionLanguage")->Menu, TMainMenu::Option);
     EXPECT_STREQ(FindMainCommand("ActionMenuOptionDefineUserFactor")->MenuItem, "DefineUserFactor1");
     EXPECT_EQ(FindMainCommand("NoSuchCommand"), nullptr);
-    EXPECT_EQ(MainCommands().size(), 16u);  // with Language and About
+    EXPECT_EQ(FindMainCommand("ActionMenuOptionUserMotors")->Menu, TMainMenu::Option);
+    EXPECT_STREQ(FindMainCommand("ActionMenuOptionUserMotors")->Shortcut, "Ctrl+Shift+M");
+    EXPECT_EQ(MainCommands().size(), 17u);  // with Language, About and the user motors
 }
 
 TEST(MainCommands, DebugCommandsFollowDebugModeAndUserElementsTheirSetting) {
