@@ -3,7 +3,7 @@
 -- CR LF; placeholders are written {[%]key[%]}.
 INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VALUES
   (7000, 'error', 'CsvTemplateUnknownKey', 'The CSV template of %s names keys this report does not have: %s. Correct the template in the catalog.', NULL),
-  (7001, 'error', 'CsvTemplateUnterminated', 'The CSV template of %s has a placeholder without its closing "[%]}". Correct the template in the catalog.', NULL),
+  (7001, 'error', 'CsvTemplateUnterminated', 'The CSV template of %s has a placeholder without its closing "[%%]}". Correct the template in the catalog.', NULL),
   (7002, 'error', 'ReportElementNotCalculated', 'The element "%s" has not been calculated yet; the report cannot be made. Recalculate the machine first.', NULL),
   (7003, 'error', 'ReportMotorNotJudged', 'The motor could not be judged against this machine, so there is no report to make. Check the drive pattern and the supply voltage.', NULL),
   (7004, 'error', 'ReportUnknownPage', 'Unknown report page "%s". Pages: summary, pattern, elements, torque, regeneration.', NULL),

@@ -8,7 +8,7 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('error', 'CsvTemplateUnknownKey', 7000,
    '%s の CSV テンプレートに、この帳票にないキーがあります: %s。カタログのテンプレートを修正してください。', NULL),
   ('error', 'CsvTemplateUnterminated', 7001,
-   '%s の CSV テンプレートに、閉じる "[%]}" のないプレースホルダがあります。カタログのテンプレートを修正してください。', NULL),
+   '%s の CSV テンプレートに、閉じる "[%%]}" のないプレースホルダがあります。カタログのテンプレートを修正してください。', NULL),
   ('error', 'ReportElementNotCalculated', 7002,
    '要素「%s」はまだ計算されていないため、帳票を作成できません。先に機械を再計算してください。', NULL),
   ('error', 'ReportMotorNotJudged', 7003,

@@ -63,14 +63,17 @@ bool KeyMatches(const std::string& key, const std::vector<std::string>& patterns
 void CheckTemplateKeys(const std::vector<std::string>& parts, const std::vector<std::string>& patterns,
                        const std::string& templateName, const TErrorMessage& errors) {
     std::string unknown;
+    bool refused = false;  // an empty key ("{[%][%]}") is refused too, though it adds no text
     for (const std::string& part : parts) {
         bool open = false;
-        for (const std::string& key : TemplateKeys(part, &open))
-            if (!KeyMatches(key, patterns)) unknown += (unknown.empty() ? "" : ", ") + key;
+        for (const std::string& key : TemplateKeys(part, &open)) {
+            if (KeyMatches(key, patterns)) continue;
+            unknown += (refused ? ", " : "") + (key.empty() ? kOpen + kClose : key);
+            refused = true;
+        }
         if (open) throw TFormatErrorMessageException(errors, "CsvTemplateUnterminated", {templateName});
     }
-    if (!unknown.empty())
-        throw TFormatErrorMessageException(errors, "CsvTemplateUnknownKey", {templateName, unknown});
+    if (refused) throw TFormatErrorMessageException(errors, "CsvTemplateUnknownKey", {templateName, unknown});
 }
 
 void TCSVTemplate::Add(const std::string& tmpl, const TNameValueList& list) {

@@ -34,8 +34,8 @@ std::vector<std::string> TemplateKeys(const std::string& tmpl, bool* unterminate
 bool KeyMatches(const std::string& key, const std::vector<std::string>& patterns);
 
 // Raises TFormatErrorMessageException "CsvTemplateUnknownKey" (template name, the unknown
-// keys) when a part names a key outside patterns, and "CsvTemplateUnterminated" when a
-// placeholder is left open.
+// keys; an empty key shown as "{[%][%]}") when a part names a key outside patterns, and
+// "CsvTemplateUnterminated" when a placeholder is left open.
 void CheckTemplateKeys(const std::vector<std::string>& parts, const std::vector<std::string>& patterns,
                        const std::string& templateName, const TErrorMessage& errors);
 

@@ -6,6 +6,7 @@
 #include "reports/ReportPaging.h"
 
 #include "base/AtomicFile.h"
+#include "base/Catalog.h"
 #include "base/ErrorMessage.h"
 #include "support/TestSupport.h"
 
@@ -77,6 +78,38 @@ TEST(FillTemplateTest, UnknownOrOpenPlaceholdersAreRefusedByName) {
         EXPECT_EQ(e.Key(), "CsvTemplateUnterminated");
     }
     EXPECT_NO_THROW(CheckTemplateKeys({"{[%]Time[%]}", "", "plain"}, ReportKeyPatterns(TReportPage::Torque), "t", errors));
+}
+
+TEST(FillTemplateTest, RefusalsShowTheCatalogMessagesInFull) {
+    // The open-placeholder text quotes the closing mark "[%]}"; written with a bare "%" it
+    // once came out unformatted, "%s" in place of the template name.
+    struct Case { const char* catalog; std::vector<std::string> parts; const char* expected; };
+    const Case cases[] = {
+        {"Kinemo.db", {"{[%]Time"},
+         "The CSV template of form_print_torque has a placeholder without its closing \"[%]}\". Correct the "
+         "template in the catalog."},
+        {"Kinemo.db", {"{[%]Time[%]}", "{[%]Tiem[%]},{[%]Row[%]},{[%]Rows[%]}"},
+         "The CSV template of form_print_torque names keys this report does not have: Tiem, Rows. Correct the "
+         "template in the catalog."},
+        // An empty key adds no text to the list but is refused all the same.
+        {"Kinemo.db", {"{[%]Time[%]}{[%][%]}"},
+         "The CSV template of form_print_torque names keys this report does not have: {[%][%]}. Correct the "
+         "template in the catalog."},
+        {"Kinemo-ja.db", {"{[%]Time"},
+         "form_print_torque の CSV テンプレートに、閉じる \"[%]}\" のないプレースホルダがあります。カタログのテンプレートを"
+         "修正してください。"},
+    };
+    for (const Case& c : cases) {
+        TCatalog catalog(std::string(KINEMO_BIN_DIR) + "/" + c.catalog);
+        TCatalogQuery query(catalog);
+        const TErrorMessage errors(query);
+        try {
+            CheckTemplateKeys(c.parts, ReportKeyPatterns(TReportPage::Torque), "form_print_torque", errors);
+            ADD_FAILURE() << "refused nothing: " << c.parts.back();
+        } catch (const TFormatErrorMessageException& e) {
+            EXPECT_EQ(std::string(e.what()), c.expected) << c.catalog;
+        }
+    }
 }
 
 TEST(CsvFileTest, LinesEndInCrLfAndAFailedWriteLeavesNothing) {
