@@ -1,8 +1,9 @@
 // Long run: the whole sample catalog (every motor under every extension code) judged on
 // example 02 many times in one session (default 1000 passes). Prints the heap in use and
 // the resident size after the first and the last pass and their growth, and checks that
-// every pass gives the verdicts and figures a fresh session gives (exit 1 when not).
-// Usage: longrun_judgement [passes]
+// every pass gives the verdicts and figures a fresh session in this process gives, and the
+// last pass those of a fresh session in a new process (exit 1 when not).
+// Usage: longrun_judgement [passes] | longrun_judgement --once (one pass, its text printed)
 #include "app/KinemoContext.h"
 #include "app/SizingSession.h"
 #include "base/NumberText.h"
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <malloc.h>
@@ -71,10 +73,33 @@ size_t ResidentBytes() {
     return resident * static_cast<size_t>(::sysconf(_SC_PAGESIZE));
 }
 
+// The text of one pass judged by a new process of this program (--once); empty on failure.
+std::string FreshProcessPass() {
+    std::error_code ec;
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    if (ec) return {};
+    FILE* pipe = ::popen(("'" + self + "' --once").c_str(), "r");
+    if (!pipe) return {};
+    std::string text;
+    char buf[65536];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;) text.append(buf, n);
+    return ::pclose(pipe) == 0 ? text : std::string();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--once") == 0) {
+        Job job;
+        const std::string text = job.JudgeCatalog();
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        return 0;
+    }
     const int passes = argc > 1 ? std::atoi(argv[1]) : 1000;
+    if (passes < 1) {
+        std::fprintf(stderr, "usage: longrun_judgement [passes >= 1] | --once\n");
+        return 2;
+    }
     std::string fresh;
     {
         Job reference;
@@ -85,8 +110,11 @@ int main(int argc, char** argv) {
     const size_t heapAfterFirst = HeapInUse(), residentAfterFirst = ResidentBytes();
     int mismatches = first == fresh ? 0 : 1;
     const auto start = std::chrono::steady_clock::now();
-    for (int pass = 2; pass <= passes; ++pass)
-        if (job.JudgeCatalog() != fresh) ++mismatches;
+    std::string last = first;
+    for (int pass = 2; pass <= passes; ++pass) {
+        last = job.JudgeCatalog();
+        if (last != fresh) ++mismatches;
+    }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const size_t heapAfterLast = HeapInUse(), residentAfterLast = ResidentBytes();
     std::printf("motors=%zu passes=%d seconds=%.1f\n", job.motors.size(), passes, seconds);
@@ -95,5 +123,10 @@ int main(int argc, char** argv) {
     std::printf("resident_after_first=%zu resident_after_last=%zu resident_growth=%lld\n", residentAfterFirst,
                 residentAfterLast, static_cast<long long>(residentAfterLast) - static_cast<long long>(residentAfterFirst));
     std::printf("passes_differing_from_a_fresh_session=%d\n", mismatches);
-    return mismatches == 0 ? 0 : 1;
+    // Anything a process keeps between sessions would be shared with the in-process
+    // reference; a new process shares nothing.
+    const std::string other = FreshProcessPass();
+    const bool sameAsNewProcess = !other.empty() && other == last;
+    std::printf("last_pass_same_as_a_new_process=%s\n", sameAsNewProcess ? "yes" : "no");
+    return mismatches == 0 && sameAsNewProcess ? 0 : 1;
 }
