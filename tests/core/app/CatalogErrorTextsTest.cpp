@@ -66,7 +66,9 @@ TEST(CatalogErrorTexts, EveryErrorTextIsAFormatTheProgramFills) {
             EXPECT_NO_THROW(filled = FormatText(t.text, args)) << t.text;
             bool textArgument = false;
             for (const FormatArg& a : args.items) textArgument = textArgument || std::holds_alternative<std::string>(a);
-            if (textArgument) EXPECT_NE(filled.find("<arg>"), std::string::npos) << filled;
+            if (textArgument) {
+                EXPECT_NE(filled.find("<arg>"), std::string::npos) << filled;
+            }
         }
     }
 }

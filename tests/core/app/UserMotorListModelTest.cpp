@@ -57,10 +57,11 @@ TEST(UserMotorListModel, AddsRefusesAndRemoves) {
     const std::string notSheet = job.dir.File("notes.kmt");
     { std::ofstream(notSheet) << "no xml"; }
     const Refusal refusals[] = {
-        {"negative torque", SheetFile(job, "MY-400", "BAD-1", "RatedTorque", "-1"), "TBD1"},
-        {"not a number", SheetFile(job, "MY-400", "BAD-2", "RotorInertia", "1e-5 kg"), "TBD2"},
-        {"bad model name", SheetFile(job, "MY-400", "A B"), "TBD3"},
-        {"not a sheet", notSheet, "TBD4" + notSheet},
+        {"negative torque", SheetFile(job, "MY-400", "BAD-1", "RatedTorque", "-1"), "The motor data sheet \"BAD-1\": \"Rated torque [N·m]\" cannot be -1: it must be above 0."},
+        {"not a number", SheetFile(job, "MY-400", "BAD-2", "RotorInertia", "1e-5 kg"), "The motor data sheet \"BAD-2\": \"Rotor inertia [kg·m²]\" = \"1e-5 kg\" is not a number."},
+        {"bad model name", SheetFile(job, "MY-400", "A B"), "The model name \"A B\" cannot name a motor data sheet: use letters, digits, \"-\", \"_\" and \".\" only "
+                                                 "(at most 64)."},
+        {"not a sheet", notSheet, "The file \"" + notSheet + "\" is not a motor data sheet (No document element found)."},
     };
     for (const Refusal& r : refusals) {
         files.openNames.push_back(r.path);
@@ -90,7 +91,8 @@ TEST(UserMotorListModel, AddsRefusesAndRemoves) {
     EXPECT_FALSE(model.Remove(0));
     EXPECT_EQ(model.RowCount(), 2);
     ASSERT_FALSE(job.dialogs.messages.empty());
-    EXPECT_EQ(job.dialogs.messages.back().text, "TBD5");
+    EXPECT_EQ(job.dialogs.messages.back().text, "Remove the user-defined motor \"MY-400\"? Projects that name it will open without a "
+                                                       "committed motor.");
     EXPECT_TRUE(model.Remove(0));
     ASSERT_EQ(model.RowCount(), 1);
     EXPECT_EQ(model.CellText(0, 0), "MY-ADD");

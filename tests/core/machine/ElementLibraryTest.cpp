@@ -123,7 +123,8 @@ TEST(ElementLibrary, RefusalStopsTheChainWithTheSameMessage) {
         lib.ctx.Chain().CalcChain(false, false);
         ADD_FAILURE() << "a wheel without material was calculated";
     } catch (const TKinemoError& err) {
-        EXPECT_STREQ(err.what(), "TBD");
+        EXPECT_STREQ(err.what(), "Element \"Gear pair from dimensions\": \"Bore of the wheel (0 = solid)\" = 200 mm is not "
+                                 "smaller than the diameter it is bored into. Enter a smaller bore (0 = solid).");
     }
     pair->FindInputItemByID(20306)->SetValue(30);
     EXPECT_TRUE(Near(lib.ctx.Chain().CalcChain(false, false).JL, before.JL));
