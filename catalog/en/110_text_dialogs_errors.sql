@@ -102,4 +102,8 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (61, 'error', 'ProjectFactorNotFound',
    'Element %d (element ID %s) is neither in the catalog nor among the user-defined elements; it was left out.', NULL),
   (62, 'error', 'ProjectFactorNotAttachable',
-   'Element %d "%s" cannot follow "%s" (a rotary output needs a rotary input, a linear output a linear input); it was left out.', NULL);
+   'Element %d "%s" cannot follow "%s" (a rotary output needs a rotary input, a linear output a linear input); it was left out.', NULL),
+  (63, 'error', 'ProjectValueNotNumber',
+   'Element %d "%s": "%s" in this project file is not a number "%s" can take. The project was not opened.', NULL),
+  (64, 'error', 'ProjectValuesNotCalculated',
+   'Element %d "%s": its values in this project file cannot be calculated (%s). The project was not opened.', NULL);

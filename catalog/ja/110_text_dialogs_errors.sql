@@ -64,6 +64,10 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
    '要素 %d(要素 ID %s)はカタログにもユーザー定義要素にもないため、除外しました。', NULL),
   ('error', 'ProjectFactorNotAttachable', 62,
    '要素 %d「%s」は「%s」の後に接続できないため(回転出力には回転入力、直動出力には直動入力が必要)、除外しました。', NULL),
+  ('error', 'ProjectValueNotNumber', 63,
+   '要素 %d「%s」: このプロジェクトファイルの「%s」は「%s」に使える数値ではありません。プロジェクトは開きませんでした。', NULL),
+  ('error', 'ProjectValuesNotCalculated', 64,
+   '要素 %d「%s」: このプロジェクトファイルの値では計算できません(%s)。プロジェクトは開きませんでした。', NULL),
   ('error', 'CarryOutputFailed', 61, 'モータ軸の負荷を計算できません: %s', NULL),
   ('error', 'NotNumberInputItem', 60, '「%s」は数値ではありません。「%s」には数値を入力してください。値は変更していません。', NULL),
 

@@ -13,6 +13,7 @@
 #include "base/AtomicFile.h"
 #include "base/Catalog.h"
 #include "base/ErrorMessage.h"
+#include "base/TextFormat.h"
 #include "base/KinemoError.h"
 #include "app/KinemoContext.h"
 #include "torque/MotorReferenceQuery.h"
@@ -383,7 +384,18 @@ void TSizingSession::RestoreMotors(const std::optional<TMotorReference>& savedCo
 
 void TSizingSession::EndProjectLoad() {
     TCalcCarryValue& chain = context_.Chain();
-    for (int i = chain.Count() - 1; i >= 1; --i) chain.GetFactor(i)->RecalcCalcItems();
+    for (int i = chain.Count() - 1; i >= 1; --i) {
+        TFactor* element = chain.GetFactor(i);
+        try {
+            element->RecalcCalcItems();
+        } catch (const TKinemoError& e) {
+            // A formula failing on the file's values (1e308 squared) would otherwise be shown
+            // as the catalog formula alone, without the element it belongs to.
+            const std::string format = context_.ErrorMessages().GetText("ProjectValuesNotCalculated");
+            if (format.empty()) throw;
+            throw TKinemoError(FormatText(format, {static_cast<long long>(i), element->Name, std::string(e.what())}));
+        }
+    }
     if (committed_) {
         machine_->SetEditable(false);
         pattern_->SetEditable(false);

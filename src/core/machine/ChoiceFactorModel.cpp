@@ -271,7 +271,14 @@ void TChoiceFactorModel::LoadFromXML(const pugi::xml_node& section) {
             continue;
         }
         std::unique_ptr<TFactor> clone = source->Clone();
-        clone->LoadFromXML(node);
+        try {
+            clone->LoadFromXML(node);
+        } catch (const TInputValueError& e) {
+            // Refused as a whole: a value that cannot be shown could not be saved again.
+            const std::string format = errors_.GetText("ProjectValueNotNumber");
+            if (format.empty()) throw;
+            throw TKinemoError(FormatText(format, {static_cast<long long>(position), clone->Name, e.Text(), e.Item()}));
+        }
         const TFactor* previous = chain_->GetFactor(chainLength() - 1);
         if (!TBlockManager::CanAttach(previous->Block, clone->Block)) {
             loadProblems_.push_back(FormatText(errors_.GetText("ProjectFactorNotAttachable"),

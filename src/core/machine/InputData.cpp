@@ -122,7 +122,7 @@ void TInputData::LoadFromXML(const pugi::xml_node& value) {
     // A value too large for its display unit (1e308 kg·m² shown in kg·cm²) could be neither
     // shown nor saved again: it is refused like text that is no number.
     if (!TryTextToFloat(text, v) || !std::isfinite(ToDisplay(v)))
-        throw TKinemoError("'" + text + "' is not a valid number (input value " + Name + ")");
+        throw TInputValueError(text, Name);
     SetValue(v);
     if (TMeasure* unit = MeasureAttribute(measures_, value)) {
         ChangeDisplayUnit(unit);

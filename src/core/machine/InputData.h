@@ -2,6 +2,7 @@
 // the external-force choice, a memo, and calculated values shown for information.
 #pragma once
 
+#include "base/KinemoError.h"
 #include "base/NameValueList.h"
 
 #include <memory>
@@ -36,6 +37,20 @@ struct TInputRange {
     bool Limited() const { return HasMin || HasMax; }
     // False for a value outside the range and for one that is not finite.
     bool Contains(double formulaValue) const;
+};
+
+// A project-file value that is no number its item can hold (text, NaN, an infinity, or too
+// large for the display unit); whoever reads the element names it in the message.
+class TInputValueError : public TKinemoError {
+public:
+    TInputValueError(std::string text, std::string item)
+        : TKinemoError("'" + text + "' is not a valid number (input value " + item + ")"),
+          text_(std::move(text)), item_(std::move(item)) {}
+    const std::string& Text() const { return text_; }
+    const std::string& Item() const { return item_; }
+
+private:
+    std::string text_, item_;
 };
 
 class TCustomInputData {

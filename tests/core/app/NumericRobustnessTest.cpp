@@ -223,3 +223,66 @@ TEST(NumericRobustness, HugeIntervalsAreNotConvertedIntoInfinity) {
     EXPECT_TRUE(pattern.CurrentGrid().Data().AllFinite());
     EXPECT_EQ(pattern.CurrentGrid().TextDump(), positionRows);
 }
+
+// The refusals the loops above only require to be non-empty, read in full for one item of
+// each way in: typed into the element grid, written in the project file, typed into a
+// pattern cell.
+TEST(NumericRobustness, RefusalsOfNonFiniteNumbersReadInFull) {
+    Job job;
+    job.Load(kExamples[0]);
+    const std::string original = job.session->ProjectText();
+    const Item item = NumericItems(*job.session).front();
+    TFactor& element = *job.session->Machine().Chain().Factors()[static_cast<size_t>(item.column)];
+    TMaterialManager materials(job.ctx->Query());
+    TPropertyGridModel grid(materials, job.ctx->Measures(), job.ctx->ValueFormat());
+    grid.SetElement(&element);
+    int row = -1;
+    for (int r = 0; r < grid.RowCount(); ++r)
+        if (grid.ItemAt(r) && grid.ItemAt(r)->ID == item.id) row = r;
+    ASSERT_GE(row, 0);
+    struct Case { const char* typed; const char* message; };
+    const Case typed[] = {
+        {"NaN", "\"NaN\" is not a number. Enter a number for \"Outer diameter\"; the value is unchanged."},
+        {"-inf", "\"-inf\" is not a number. Enter a number for \"Outer diameter\"; the value is unchanged."},
+        {"1e400", "\"1e400\" is not a number. Enter a number for \"Outer diameter\"; the value is unchanged."},
+    };
+    for (const Case& c : typed) {
+        try {
+            grid.CommitText(row, c.typed);
+            ADD_FAILURE() << "accepted " << c.typed;
+        } catch (const TKinemoError& e) {
+            EXPECT_EQ(std::string(e.what()), c.message) << c.typed;
+        }
+    }
+    grid.SetElement(nullptr);
+
+    const Case written[] = {
+        {"NaN", "Element 1 \"Disc coupling\": \"NaN\" in this project file is not a number \"Outer diameter\" can "
+                "take. The project was not opened."},
+        {"1e308", "Element 1 \"Disc coupling\": its values in this project file cannot be calculated (line 1: "
+                  "Overflow: Result = m * (D / 1000) ^ 2 / 8). The project was not opened."},
+    };
+    for (const Case& c : written) {
+        job.dialogs.messages.clear();
+        std::string shown;
+        try {
+            job.session->LoadProjectText(WithValue(original, item.id, c.typed));
+            shown = job.dialogs.messages.empty() ? std::string() : job.dialogs.messages.back().text;
+        } catch (const TKinemoError& e) {
+            shown = e.what();
+        }
+        EXPECT_EQ(shown, c.message) << c.typed;
+        ASSERT_EQ(job.session->LoadProjectText(original), TProjectDocument::TLoadResult::Accepted);
+    }
+
+    TInputPatternGridModel& pattern = job.session->Pattern().CurrentGrid();
+    for (const Case& c : {Case{"inf", "\"inf\" is not a valid value here. Enter a number; times must not be negative."},
+                         Case{"nan", "\"nan\" is not a valid value here. Enter a number; times must not be negative."}}) {
+        try {
+            pattern.CommitText(TInputPatternGridModel::kFirstIntervalRow, 1, c.typed);
+            ADD_FAILURE() << "cell accepted " << c.typed;
+        } catch (const TKinemoError& e) {
+            EXPECT_EQ(std::string(e.what()), c.message) << c.typed;
+        }
+    }
+}

@@ -52,7 +52,9 @@ TEST(ProjectRoundTrip, AValueBeyondItsDisplayUnitIsRefusedOnOpening) {
                                              "<Value InputDataID=\"10203\">1e308</Value>"));
         ADD_FAILURE() << "opened";
     } catch (const TKinemoError& e) {
-        EXPECT_EQ(std::string(e.what()), "'1e308' is not a valid number (input value Inertia from catalog (0 = from mass and diameter))");
+        EXPECT_EQ(std::string(e.what()), "Element 1 \"Disc coupling\": \"1e308\" in this project file is not a number "
+                                       "\"Inertia from catalog (0 = from mass and diameter)\" can take. The project was "
+                                       "not opened.");
     }
     EXPECT_EQ(job.session->ProjectText(), before);
 }
