@@ -14,9 +14,12 @@ committed=$SRC/examples/18_feeder_committed_with_options.kjb
 motor=KRS0101ABS0
 values="NaN -INF inf 1e308 -1e308 4.9e-324 -0"
 
-# A word "nan" or "inf" (any case, signed or not) in a file, after taking out the quoted
-# input text an error message repeats ('NaN' is not a valid number).
-poisoned() { sed "s/'[^']*'//g" "$1" | grep -iqwE -- '[-+]?(nan|inf|infinity)'; }
+# A word "nan" or "inf" (any case, signed or not) in a file. In a message (second argument
+# "message") the quoted input text it repeats is taken out first: "NaN" is not a number.
+poisoned() {
+  if [ "${2:-}" = message ]; then sed -e "s/'[^']*'//g" -e 's/"[^"]*"//g' "$1"; else cat "$1"; fi |
+    grep -iqwE -- '[-+]?(nan|inf|infinity)'
+}
 
 # Runs one command; its status must be 0, or 1 with a message on stderr; nothing it wrote
 # may hold a non-finite number. Extra files written by the command follow after "--".
@@ -33,9 +36,10 @@ check() {
     1) [ -s "$dir/err" ] || fail "$what: exit 1 without a message" ;;
     *) fail "$what: exit $rc: $(head -c 300 "$dir/err")" ;;
   esac
-  for f in "$dir/out" "$dir/err" "${files[@]}"; do
+  for f in "$dir/out" "${files[@]}"; do
     [ -f "$f" ] && poisoned "$f" && fail "$what: non-finite number in $(basename "$f"): $(grep -iwE 'nan|inf' "$f" | head -3)"
   done
+  poisoned "$dir/err" message && fail "$what: non-finite number in the message: $(head -c 300 "$dir/err")"
   rm -f "${files[@]}"
 }
 
