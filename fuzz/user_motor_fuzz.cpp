@@ -11,6 +11,7 @@
 #include "torque/JudgeOneMotor.h"
 #include "torque/UserMotorSheet.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +42,21 @@ struct Job {
     std::abort();
 }
 
+// "nan" or "inf" as a word of a text, in any case ("INF W").
+bool ShowsNonFinite(const std::string& text) {
+    std::string word;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const char c = i < text.size() ? static_cast<char>(std::tolower(static_cast<unsigned char>(text[i]))) : ' ';
+        if (std::isalpha(static_cast<unsigned char>(c))) {
+            word += c;
+            continue;
+        }
+        if (word == "nan" || word == "inf" || word == "infinity") return true;
+        word.clear();
+    }
+    return false;
+}
+
 void CheckFinite(const char* column, double value) {
     if (!std::isfinite(value)) Fail("The judgement of an accepted sheet shows a non-finite figure", column);
 }
@@ -68,6 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                                                  "] -> [" + again.Value(item.Element) + "]");
 
     std::unique_ptr<TMotor> motor = sheet.ToMotor(job->texts);
+    // The texts shown in the candidate grid before any judgement.
+    for (const std::string* text : {&motor->mso_name, &motor->mss_name, &motor->msv_amplifier1})
+        if (ShowsNonFinite(*text)) Fail("An accepted sheet shows a non-finite number", *text);
     try {
         if (!JudgeOneMotor(job->session->Discharge(), *motor, FloatToText(motor->MotorRatedSupply),
                            job->context.ErrorMessages(), job->dialogs))

@@ -42,6 +42,7 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (43, 'user_motor', 'RuleFlag',                   '0 or 1', NULL),
   (44, 'user_motor', 'RuleAtLeast',                'above 0 and at least the "%s"', NULL),
   (45, 'user_motor', 'RuleAboveSupplyPeak',        'above the peak of the "%s" (√2 times it)', NULL),
+  (46, 'user_motor', 'RuleFiniteOutput',           'small enough that the rated output (rated torque × rated speed) is a number', NULL),
   -- kinemo-cli motor list: the heading.
   (50, 'user_motor', 'ListHeading',                'Model,Amplifier,Rated torque [N·m],Maximum torque [N·m],Rated speed [r/min],Rotor inertia [kg·m²],Supply [V]', NULL);
 

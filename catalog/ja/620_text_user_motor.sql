@@ -39,6 +39,7 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('user_motor', 'RuleFlag', 43, '0 または 1', NULL),
   ('user_motor', 'RuleAtLeast', 44, '0 より大きく「%s」以上', NULL),
   ('user_motor', 'RuleAboveSupplyPeak', 45, '「%s」の波高値(√2 倍)より大きい値', NULL),
+  ('user_motor', 'RuleFiniteOutput', 46, '定格出力(定格トルク × 定格回転数)が数値になる大きさ', NULL),
   ('user_motor', 'ListHeading', 50, '形式,アンプ形式,定格トルク [N·m],最大トルク [N·m],定格回転数 [r/min],ロータ慣性モーメント [kg·m²],電源 [V]', NULL),
   ('error', 'UserMotorValueMissing', 620, 'モータデータシート「%s」に「%s」がありません。判定に必要です。', NULL),
   ('error', 'UserMotorValueNotNumber', 621, 'モータデータシート「%s」: 「%s」=「%s」は数値ではありません。', NULL),

@@ -194,6 +194,11 @@ void TUserMotorSheet::Validate(const TUserMotorTexts& texts) const {
         }
         if (!rule.empty()) throw TKinemoError(ErrorText(texts, "UserMotorValueOutOfRange", {model, label, text, rule}));
     }
+    // The rated output is shown as the motor's output: values each finite can still
+    // multiply beyond every number (1e308 N·m at 1e300 r/min).
+    if (!std::isfinite(number("RatedTorque") * number("RatedSpeed") * 2 * 3.14159265358979323846 / 60))
+        throw TKinemoError(ErrorText(texts, "UserMotorValueOutOfRange",
+                                     {model, texts.Label("RatedSpeed"), Value("RatedSpeed"), texts.Label("RuleFiniteOutput")}));
 }
 
 TUserMotorSheet TUserMotorSheet::Read(const std::string& path, const TUserMotorTexts& texts) {

@@ -207,6 +207,37 @@ TEST(UserMotorSheet, RefusalsNameTheItem) {
     }
 }
 
+// Values each finite whose rated output is not (found by the data sheet fuzzer): the output
+// column would have shown "INF W". Such a sheet is refused; a large but finite one is shown.
+TEST(UserMotorSheet, RatedOutputBeyondEveryNumberIsRefused) {
+    test::ExampleSession job("01_ball_screw_horizontal.kjb");
+    const TUserMotorTexts texts = TUserMotorTexts::Load(job.ctx->Query(), job.ctx->ErrorMessages());
+    TUserMotorSheet sheet = SheetOf(job.ctx->Query(), "KRS0402ANS0");
+    sheet.SetValue("Model", "HUGE");
+    struct Case { const char* torque; const char* speed; const char* refusal; const char* output; };
+    const Case cases[] = {
+        {"1e308", "1e300", "The motor data sheet \"HUGE\": \"Rated speed [r/min]\" cannot be 1e300: it must be small "
+                           "enough that the rated output (rated torque × rated speed) is a number.", nullptr},
+        {"1.7e308", "60", "The motor data sheet \"HUGE\": \"Rated speed [r/min]\" cannot be 60: it must be small "
+                          "enough that the rated output (rated torque × rated speed) is a number.", nullptr},
+        {"1e150", "1e150", nullptr, "1.0471975511966E299 W"},
+    };
+    for (const Case& c : cases) {
+        sheet.SetValue("RatedTorque", c.torque);
+        sheet.SetValue("MaxTorque", c.torque);
+        sheet.SetValue("RatedSpeed", c.speed);
+        sheet.SetValue("MaxSpeed", c.speed);
+        try {
+            const std::unique_ptr<TMotor> motor = sheet.ToMotor(texts);
+            EXPECT_EQ(c.refusal, nullptr) << c.torque << " x " << c.speed << " accepted";
+            if (c.output) EXPECT_EQ(motor->mso_name, c.output);
+        } catch (const TKinemoError& e) {
+            ASSERT_NE(c.refusal, nullptr) << e.what();
+            EXPECT_STREQ(e.what(), c.refusal);
+        }
+    }
+}
+
 // The store lists the valid sheets of the folder, names the broken ones and removes by model.
 TEST(UserMotorSheet, StoreAddsListsAndRemoves) {
     test::ExampleSession job("01_ball_screw_horizontal.kjb");
