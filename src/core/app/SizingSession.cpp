@@ -13,6 +13,7 @@
 #include "base/AtomicFile.h"
 #include "base/Catalog.h"
 #include "base/ErrorMessage.h"
+#include "formula/FormulaError.h"
 #include "base/TextFormat.h"
 #include "base/KinemoError.h"
 #include "app/KinemoContext.h"
@@ -154,7 +155,15 @@ void TSizingSession::CheckMachine() const {
 
 void TSizingSession::PrepareJudgement() {
     CheckMachine();
-    pattern_->RefreshCarryOutputs();
+    try {
+        pattern_->RefreshCarryOutputs();
+    } catch (const TFormulaError& e) {
+        // A formula failing on values inside their ranges (a ratio of 5e-324 divides by
+        // zero) reads as the element page's load panel says it, not as the bare formula.
+        const std::string text = context_.ErrorMessages().GetFormattedText("CarryOutputFailed", e.what());
+        if (text.empty()) throw;
+        throw TKinemoError(text);
+    }
     if (!committed_) pattern_->RecalculateCurrentAxis();
     TInputPatternGridModel& grid = pattern_->CurrentGrid();
     torqueSource_->SetPattern(&grid.Data(), &grid.ExternalForce());

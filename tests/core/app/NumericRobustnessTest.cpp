@@ -275,6 +275,19 @@ TEST(NumericRobustness, RefusalsOfNonFiniteNumbersReadInFull) {
         ASSERT_EQ(job.session->LoadProjectText(original), TProjectDocument::TLoadResult::Accepted);
     }
 
+    // A value inside its range whose formulas still fail: a denormal reduction ratio.
+    Job gear;
+    gear.Load("05_rotary_disc_through_reducer");
+    ASSERT_EQ(gear.session->LoadProjectText(WithValue(gear.session->ProjectText(), 20101, "4.9e-324")),
+              TProjectDocument::TLoadResult::Accepted);
+    try {
+        gear.session->PrepareJudgement();
+        ADD_FAILURE() << "judged with a ratio of 4.9e-324";
+    } catch (const TKinemoError& e) {
+        EXPECT_STREQ(e.what(),
+                     "The load at the motor shaft cannot be calculated: line 1: Division by zero: WJout = WJin / R ^ 2");
+    }
+
     TInputPatternGridModel& pattern = job.session->Pattern().CurrentGrid();
     for (const Case& c : {Case{"inf", "\"inf\" is not a valid value here. Enter a number; times must not be negative."},
                          Case{"nan", "\"nan\" is not a valid value here. Enter a number; times must not be negative."}}) {
