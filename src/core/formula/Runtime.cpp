@@ -66,8 +66,7 @@ TGlobalEntry* TRuntime::Find(std::string_view lowerName, uint64_t hash) const {
 void TRuntime::Reserve(size_t more) {
     const size_t needed = (count_ + more) * 2;
     if (needed <= table_.size()) return;
-    size_t size = std::max<size_t>(64, table_.size());
-    while (size < needed) size *= 2;
+    const size_t size = NameTableSize(count_ + more);
     std::vector<uint32_t> table(size, 0);
     const size_t mask = size - 1;
     for (size_t k = 0; k < count_; ++k) {
@@ -94,13 +93,18 @@ TGlobalEntry& TRuntime::FindOrAdd(const TName& name) {
             return e;
         }
     }
+    TGlobalEntry& e = NewEntry(name);
+    table_[i] = static_cast<uint32_t>(count_);
+    return e;
+}
+
+TGlobalEntry& TRuntime::NewEntry(const TName& name) {
     if (count_ % kChunk == 0) chunks_.push_back(std::make_unique<TGlobalEntry[]>(kChunk));
     TGlobalEntry& e = Entry(count_++);
     e.name = name.text;
     e.shown = name.shown;
     e.hash = name.hash;
     e.var.flags = TVariable::kFresh;
-    table_[i] = static_cast<uint32_t>(count_);
     return e;
 }
 
@@ -153,8 +157,15 @@ std::unique_ptr<TProgramRun> TRuntime::Bind(const std::shared_ptr<const TProgram
     const size_t n = g.names.size();
     run->entries.resize(n);
     run->vars.resize(n);
-    Reserve(n);
-    for (size_t i = 0; i < n; ++i) run->entries[i] = &FindOrAdd(g.names[i]);
+    if (count_ == 0 && n > 0 && program->nameTable.size() == NameTableSize(n)) {
+        // The first program of a fresh runtime: its names become entries 0..n-1 and the
+        // program's own table is the one inserting them would build.
+        for (size_t i = 0; i < n; ++i) run->entries[i] = &NewEntry(g.names[i]);
+        table_ = program->nameTable;
+    } else {
+        Reserve(n);
+        for (size_t i = 0; i < n; ++i) run->entries[i] = &FindOrAdd(g.names[i]);
+    }
     // Procedures and declarations take effect before the first statement runs.
     for (const auto& fn : program->funcs) {
         TGlobalEntry& e = *run->entries[fn->globalId];

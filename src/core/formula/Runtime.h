@@ -152,6 +152,8 @@ public:
 private:
     [[noreturn]] void StepLimit() const;
     TGlobalEntry& FindOrAdd(const TName& name);
+    // Appends an entry for name; the caller places it in the table.
+    TGlobalEntry& NewEntry(const TName& name);
     // Makes room for that many more names without rehashing on the way.
     void Reserve(size_t more);
     TGlobalEntry& Entry(size_t i) const { return chunks_[i / kChunk][i % kChunk]; }
