@@ -170,7 +170,7 @@ private:
     int callDepth_ = 0;
     uint32_t nextOrder_ = 1;
     // Entries never move (frames point at them): fixed-size chunks, allocated as needed.
-    static constexpr size_t kChunk = 64;
+    static constexpr size_t kChunk = 8;
     std::vector<std::unique_ptr<TGlobalEntry[]>> chunks_;
     size_t count_ = 0;
     std::vector<uint32_t> table_;  // open addressing: entry index + 1, 0 = empty
