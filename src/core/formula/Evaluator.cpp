@@ -4,6 +4,7 @@
 #include "formula/Runtime.h"
 
 #include <cmath>
+#include <utility>
 
 namespace kinemo {
 
@@ -86,15 +87,17 @@ TVariable& Writable(TFrame& f, uint32_t id) {
     return v;
 }
 
-void Store(TFrame& f, uint32_t id, Variant value) {
+// A plain assignment; forwards the value so a literal's copy is made only in place.
+template <typename V>
+void Store(TFrame& f, uint32_t id, V&& value) {
     TVariable& v = *f.vars[id];
     if (v.flags == 0) [[likely]] {
-        v.value = std::move(value);
+        v.value = std::forward<V>(value);
     } else if (v.flags == TVariable::kFresh) {
         f.rt.MarkAssigned(v);
-        v.value = std::move(value);
+        v.value = std::forward<V>(value);
     } else {
-        f.rt.AssignSlow(f, id, v, std::move(value));
+        f.rt.AssignSlow(f, id, v, Variant(std::forward<V>(value)));
     }
 }
 

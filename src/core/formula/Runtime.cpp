@@ -99,7 +99,7 @@ TGlobalEntry& TRuntime::FindOrAdd(const TName& name) {
 }
 
 TGlobalEntry& TRuntime::NewEntry(const TName& name) {
-    if (count_ % kChunk == 0) chunks_.push_back(std::make_unique<TGlobalEntry[]>(kChunk));
+    if (count_ % kChunk == 0) chunks_.push_back(std::make_unique_for_overwrite<TGlobalEntry[]>(kChunk));
     TGlobalEntry& e = Entry(count_++);
     e.name = name.text;
     e.shown = name.shown;
@@ -114,7 +114,7 @@ bool TRuntime::CopyStateFrom(const TRuntime& o) {
         if (o.Entry(k).func) return false;
     ClearEverything();
     for (size_t k = 0; k < o.count_; ++k) {
-        if (k % kChunk == 0) chunks_.push_back(std::make_unique<TGlobalEntry[]>(kChunk));
+        if (k % kChunk == 0) chunks_.push_back(std::make_unique_for_overwrite<TGlobalEntry[]>(kChunk));
         Entry(k) = o.Entry(k);
     }
     count_ = o.count_;

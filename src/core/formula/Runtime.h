@@ -169,7 +169,8 @@ private:
     int64_t budget_;
     int callDepth_ = 0;
     uint32_t nextOrder_ = 1;
-    // Entries never move (frames point at them): fixed-size chunks, allocated as needed.
+    // Entries never move (frames point at them): fixed-size chunks, allocated as needed, small
+    // enough that a fresh engine makes no large allocation, and constructed without zeroing.
     static constexpr size_t kChunk = 8;
     std::vector<std::unique_ptr<TGlobalEntry[]>> chunks_;
     size_t count_ = 0;
