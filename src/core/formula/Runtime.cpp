@@ -312,8 +312,8 @@ void TRuntime::SetKnown(TGlobalEntry& e, std::string_view stable, Variant value)
 }
 
 void TRuntime::SetElement(std::string_view name, int index, Variant value) {
-    std::string lower;
-    LowerName(name, lower);
+    const TLoweredName lowered(name);
+    const std::string_view lower = lowered.View();
     TGlobalEntry* e = Find(lower, HashName(lower));
     if (!e || e->dormant || !e->var.value.IsArray()) VbFailName(EVbError::kTypeMismatch, name);
     if (e->func || (e->var.flags & (TVariable::kConst | TVariable::kProcedure)))
