@@ -160,6 +160,7 @@ std::unique_ptr<TProgramRun> TRuntime::Bind(const std::shared_ptr<const TProgram
     if (count_ == 0 && n > 0 && program->nameTable.size() == NameTableSize(n)) {
         // The first program of a fresh runtime: its names become entries 0..n-1 and the
         // program's own table is the one inserting them would build.
+        chunks_.reserve((n + kChunk - 1) / kChunk);
         for (size_t i = 0; i < n; ++i) run->entries[i] = &NewEntry(g.names[i]);
         table_ = program->nameTable;
     } else {
@@ -235,6 +236,7 @@ void TRuntime::Run(const std::shared_ptr<const TProgram>& program) {
     if (reused_ && program->funcs.empty()) {
         run = &BoundRun(program);
     } else {
+        if (programs_.empty()) programs_.reserve(4);  // a fresh engine runs a few texts
         programs_.push_back(program);
         once = Bind(program);
         run = once.get();
