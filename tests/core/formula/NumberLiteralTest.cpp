@@ -25,7 +25,9 @@ void ExpectAgrees(const std::string& t) {
     const bool fastOk = kinemo::DecimalValue(t.data(), t.data() + t.size(), fast);
     const bool fullOk = Reference(t, full);
     ASSERT_EQ(fastOk, fullOk) << t;
-    if (fullOk) EXPECT_TRUE(SameBits(fast, full)) << t << ": " << fast << " vs " << full;
+    if (fullOk) {
+        EXPECT_TRUE(SameBits(fast, full)) << t << ": " << fast << " vs " << full;
+    }
 }
 
 TEST(NumberLiteral, EdgesOfTheExactCase) {
