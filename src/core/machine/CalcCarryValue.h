@@ -6,9 +6,11 @@
 #include "base/NameValueList.h"
 #include "base/RecentResults.h"
 #include "machine/Factor.h"
+#include "machine/TraceLines.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,7 +54,16 @@ struct TChainInput {
 struct TChainResult {
     CarryOutput Output;
     std::vector<TNameValueList> CarryOuts;
-    std::vector<std::string> Trace;
+    TTraceBlock Trace;
+};
+
+// The case of a carry table with no external force switched on, for the motor it was made
+// for: what the chain on that motor with both switches off gives, and its trace lines.
+struct TChainAtRest {
+    TMotorGearData Gear;
+    CarryOutput Output;
+    TTraceLines Trace;
+    uint64_t Run = 0;  // the number of the chain run that left the elements in this case
 };
 
 // A judgement computes the same chain on the same motor more than once, and motors sold
@@ -95,6 +106,12 @@ public:
     CarryOutput CalcChainForMotor(bool ext0, bool ext1, const TMotorGearData& motor);
     // One record per mark index (interval row t + 1); motor may be null.
     void CalcCarryTable(const TMotorGearData* motor, TCarryTable& table);
+    // The case with both switches off of the last carry table made for a motor, when that
+    // case was the last the elements were calculated in (a chain without switches computes
+    // no other); empty otherwise.
+    const std::optional<TChainAtRest>& AtRest() const { return atRest_; }
+    // The number of chain runs so far: the elements hold the carry of the last one.
+    uint64_t Runs() const { return runs_; }
     // 1: the chain ends in a rotary load ("Rolling"), 0: a linear one ("Straight").
     int IsRolling() const;
 
@@ -118,6 +135,10 @@ private:
     CarryOutput lastOutput_;
     TProgramCache* programs_;
     TChainResults* results_;
+    TChainInput key_;  // the inputs of the current run, filled in place run after run
+    std::optional<TChainAtRest> atRest_;
+    uint64_t runs_ = 0;
+    bool lastKeyed_ = false;  // the last run's result was found again or remembered
 };
 
 }  // namespace kinemo

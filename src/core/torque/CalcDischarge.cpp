@@ -15,6 +15,7 @@
 #include "units/ValueFormat.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace kinemo {
 
@@ -29,6 +30,11 @@ const std::vector<const char*>& TCalcDischargeFormula::Keys() {
         "MotorAdjudication", "RegenerationResistanceLoadRate", "StraightStoppingAccuracy",
         "RollingStoppingAccuracy"};
     return keys;
+}
+
+uint64_t TCalcDischargeFormula::NextRevision() {
+    static std::atomic<uint64_t> next{0};
+    return ++next;
 }
 
 TCalcDischargeFormula::TCalcDischargeFormula(TCatalogQuery& query) {
@@ -46,9 +52,11 @@ void TCalcDischargeFormula::Set(const std::string& key, std::string text) {
     for (auto& [k, t] : texts_)
         if (k == key) {
             t = std::move(text);
+            revision_ = NextRevision();
             return;
         }
     texts_.emplace_back(key, std::move(text));
+    revision_ = NextRevision();
 }
 
 // ---- momentary table ----
@@ -120,6 +128,9 @@ std::unique_ptr<TTorqueList> TCalcDischarge::BuildMotorTorques(const TMotor& mot
     auto list = std::make_unique<TTorqueList>();
     if (!source_) return list;
     for (auto& v : source_->BuildTorqueValues(motor, motor.MotorRotorInertia)) list->Add(std::move(v));
+    // The carry table just made holds the chain the hand-over needs: it need not run again.
+    if (const std::optional<TChainAtRest>& rest = chain_.AtRest(); rest && rest->Run == chain_.Runs())
+        list->ChainAtRest = *rest;
     if (list->Count() == 0) return list;
     if (!figures_) {
         list->Calculate(torqueFormulas_, programs_);
@@ -139,6 +150,13 @@ std::unique_ptr<TTorqueList> TCalcDischarge::BuildMotorTorques(const TMotor& mot
 
 namespace {
 
+bool SameGear(const TMotorGearData& a, const TMotorGearData& b) {
+    auto same = [](double x, double y) { return TExactDouble{x} == TExactDouble{y}; };
+    return same(a.GearInertia, b.GearInertia) && same(a.GearTorque, b.GearTorque) &&
+           same(a.RatioValue, b.RatioValue) && a.MotorGearCode == b.MotorGearCode &&
+           same(a.GearEfficiency, b.GearEfficiency) && same(a.Backlash, b.Backlash);
+}
+
 void Commented(THandOverValues& s, const char* comment, const char* name, double v) {
     s.Comment(comment);
     s.Number(name, v);
@@ -155,7 +173,16 @@ THandOverValues TCalcDischarge::BuildHandOver(TMotor& motor, const TTorqueList& 
     trace_.Add("判定式に渡す受け渡し出力(区間外力なし)(外力=××)");
     trace_.Add("モータ=" + motor.msv_model_all);
     const TMotorGearData gear = motor.GearData();
-    const CarryOutput c = chain_.CalcChainForMotor(false, false, gear);
+    CarryOutput c;
+    // The case at rest of this list's carry table is this very run when it was made for the
+    // same gear and the elements still hold it (no chain ran since).
+    if (const std::optional<TChainAtRest>& rest = t.ChainAtRest;
+        rest && rest->Run == chain_.Runs() && SameGear(rest->Gear, gear)) {
+        trace_.Append(rest->Trace);
+        c = rest->Output;
+    } else {
+        c = chain_.CalcChainForMotor(false, false, gear);
+    }
     motor.JL = c.JL;
     const TMotor& m = motor;
     THandOverValues s;
@@ -240,7 +267,7 @@ namespace {
 // hand-over text shows it rounded); the hand-over log and the Judged flag are set after.
 void TakeVerdicts(const TMotorVerdicts& from, TMotor& motor) {
     const double jl = motor.JL;
-    std::vector<std::string> handOverLog = std::move(motor.HandOverLog);
+    TTraceLines handOverLog = std::move(motor.HandOverLog);
     static_cast<TMotorVerdicts&>(motor) = from;
     motor.JL = jl;
     motor.HandOverLog = std::move(handOverLog);
@@ -248,7 +275,7 @@ void TakeVerdicts(const TMotorVerdicts& from, TMotor& motor) {
 
 // The verdicts of a judgement to remember, without the chain's log.
 TMotorVerdicts VerdictsOf(TMotor& motor) {
-    std::vector<std::string> handOverLog = std::move(motor.HandOverLog);
+    TTraceLines handOverLog = std::move(motor.HandOverLog);
     TMotorVerdicts verdicts = motor;
     motor.HandOverLog = std::move(handOverLog);
     return verdicts;
@@ -270,9 +297,14 @@ void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, doubl
     const TJudgementOutcome* hit = nullptr;
     if (judgements_) {
         input.HandOver = handOver.Text();
-        for (int i = 0; i < torques.Count(); ++i)
-            input.Intervals.emplace_back(torques.Value(i).IntervalText(), torques.Value(i).Stop);
-        input.Formulas = formulas_.Texts();
+        input.Intervals.reserve(static_cast<size_t>(torques.Count()));
+        for (int i = 0; i < torques.Count(); ++i) {
+            const TTorqueValue& v = torques.Value(i);
+            input.Intervals.push_back({{{{v.Frequency}, {v.PreFrequency}, {v.IntervalTorque}, {v.IntervalTorqueS},
+                                         {v.TimeInterval}}},
+                                       v.Stop});
+        }
+        input.Formulas = formulas_.Revision();
         hit = judgements_->Find(input);
     }
     if (hit) {
@@ -283,7 +315,7 @@ void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, doubl
         if (judgements_) judgements_->Remember(std::move(input), TJudgementOutcome{VerdictsOf(motor), table_});
     }
     motor.Judged = true;
-    motor.HandOverLog = trace_.Lines();
+    motor.HandOverLog = trace_;
     motor.SetTorqueList(&torques);
 }
 

@@ -7,6 +7,8 @@
 #include "torque/Motor.h"
 #include "torque/TorqueList.h"
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,9 +35,14 @@ public:
     void Set(const std::string& key, std::string text);
     // Every key and its text, in order.
     const std::vector<std::pair<std::string, std::string>>& Texts() const { return texts_; }
+    // Equal for two sets of texts only when they are the same texts: each new set and each
+    // change draws a number never drawn before (copies keep theirs).
+    uint64_t Revision() const { return revision_; }
 
 private:
+    static uint64_t NextRevision();
     std::vector<std::pair<std::string, std::string>> texts_;
+    uint64_t revision_ = NextRevision();
 };
 
 // Where the torque intervals of a motor come from: the drive pattern shown.
@@ -72,9 +79,17 @@ private:
 // What the judgement formulas read: the extended hand-over text, each interval's
 // regeneration view with its stop code, and the formula texts.
 struct TJudgementInput {
+    // An interval as the regeneration formulas see it: frequency, previous frequency,
+    // interval torque, its stopping-side figure and time (their texts follow from the
+    // numbers), and the stop code.
+    struct TInterval {
+        std::array<TExactDouble, 5> Values;
+        int Stop = 0;
+        bool operator==(const TInterval&) const = default;
+    };
     std::string HandOver;
-    std::vector<std::pair<std::string, int>> Intervals;
-    std::vector<std::pair<std::string, std::string>> Formulas;
+    std::vector<TInterval> Intervals;
+    uint64_t Formulas = 0;  // the revision of the formula texts
     bool operator==(const TJudgementInput&) const = default;
 };
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,10 @@ public:
     double MaxFrequency = 0;
     double MotorRunningTorqueMax = 0;
     double MotorEpigeneTorqueMax = 0;
+
+    // The chain on the motor with no external force, as the carry table of this list left
+    // it; the judgement hands it over without running the chain again. Not copied.
+    std::optional<TChainAtRest> ChainAtRest;
 
 private:
     std::string ArrayScript() const;
