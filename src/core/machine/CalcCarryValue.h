@@ -47,6 +47,15 @@ using TCarryTable = std::array<CarryOutput, 101>;
 struct TChainInput {
     std::vector<TFactorInput> Factors;
     bool operator==(const TChainInput&) const = default;
+    // Of the item values and the texts' lengths: enough to tell runs apart quickly.
+    uint64_t Hash() const {
+        uint64_t h = Factors.size();
+        for (const TFactorInput& f : Factors) {
+            h = MixHash(h, f.Formula.size() ^ (f.Name.size() << 32));
+            for (const TFactorInput::TItem& item : f.Items) h = MixHash(h, std::bit_cast<uint64_t>(item.Value.value));
+        }
+        return h;
+    }
 };
 
 // What a chain run gives: the output at the motor shaft, each element's carry (in the
@@ -66,9 +75,9 @@ struct TChainAtRest {
     uint64_t Run = 0;  // the number of the chain run that left the elements in this case
 };
 
-// A judgement computes the same chain on the same motor more than once, and motors sold
-// with several extension codes repeat it.
-using TChainResults = TRecentResults<TChainInput, TChainResult, 8>;
+// Motors sold with several extension codes repeat a chain run, and so do motors of one gear:
+// room for every gear of a catalog's usual size.
+using TChainResults = TRecentResults<TChainInput, TChainResult, 128>;
 
 class TCalcCarryValue {
 public:

@@ -41,7 +41,7 @@ TCalcDischargeFormula::TCalcDischargeFormula(TCatalogQuery& query) {
     for (const char* key : Keys()) texts_.emplace_back(key, ReadDrivePatternText(query, key));
 }
 
-const std::string& TCalcDischargeFormula::Get(const std::string& key) const {
+const std::string& TCalcDischargeFormula::Get(std::string_view key) const {
     static const std::string empty;
     for (const auto& [k, text] : texts_)
         if (k == key) return text;
@@ -57,55 +57,6 @@ void TCalcDischargeFormula::Set(const std::string& key, std::string text) {
         }
     texts_.emplace_back(key, std::move(text));
     revision_ = NextRevision();
-}
-
-// ---- momentary table ----
-
-std::string TMomentaryDischargeList::ScriptText() const {
-    const std::string n = std::to_string(rows_.size());
-    std::vector<std::string> lines = {"Count=" + n};
-    for (const char* a : {"Er", "Ec", "Em", "t", "E", "P", "Ct", "Pm"}) lines.push_back("Dim " + std::string(a) + "(" + n + ")");
-    for (size_t k = 1; k <= rows_.size(); ++k) {
-        const TMomentaryDischarge& r = rows_[k - 1];
-        const std::string i = std::to_string(k);
-        lines.push_back("Er(" + i + ")=" + r.Er);
-        lines.push_back("Ec(" + i + ")=" + r.Ec);
-        lines.push_back("Em(" + i + ")=" + r.Em);
-        lines.push_back("t(" + i + ")=" + r.t);
-    }
-    std::string s;
-    for (size_t i = 0; i < lines.size(); ++i) s += (i ? "\r\n" : "") + lines[i];
-    return s;
-}
-
-void TMomentaryDischargeList::ApplyTo(TFormulaEngine& engine) const {
-    // The declarations are the same text for every table of this length: parsed once.
-    const std::string n = std::to_string(rows_.size());
-    std::string declarations = "Count=" + n;
-    for (const char* a : {"Er", "Ec", "Em", "t", "E", "P", "Ct", "Pm"}) declarations += "\r\nDim " + std::string(a) + "(" + n + ")";
-    engine.ExecuteStatement(declarations);
-    for (size_t k = 1; k <= rows_.size(); ++k) {
-        const TMomentaryDischarge& r = rows_[k - 1];
-        for (auto [name, text] : {std::pair{"Er", &r.Er}, std::pair{"Ec", &r.Ec}, std::pair{"Em", &r.Em},
-                                  std::pair{"t", &r.t}}) {
-            Variant value;
-            if (NumberLiteralValue(*text, value)) engine.SetElement(name, static_cast<int>(k), value);
-            else engine.ExecuteStatement(std::string(name) + "(" + std::to_string(k) + ")=" + *text);
-        }
-    }
-}
-
-std::vector<std::string> TMomentaryDischargeList::FormatRows() const {
-    // A column holds 11 characters: longer numbers lose digits, never their exponent.
-    auto fit = [](const std::string& text) { return FitNumberText(text, 11); };
-    std::vector<std::string> out;
-    for (size_t k = 0; k < rows_.size(); ++k) {
-        const TMomentaryDischarge& r = rows_[k];
-        out.push_back(FormatText("%3d %12.11s %12.11s %12.11s %12.11s %12.11s %12.11s %2s %12.11s",
-                                 {static_cast<long long>(k), fit(r.Er), fit(r.Ec), fit(r.Em), fit(r.E), fit(r.t),
-                                  fit(r.P), r.Behavior, fit(r.Pm)}));
-    }
-    return out;
 }
 
 // ---- judgement ----
@@ -284,7 +235,7 @@ TMotorVerdicts VerdictsOf(TMotor& motor) {
 }  // namespace
 
 void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, double workingVoltage) {
-    table_.Clear();
+    table_ = std::make_shared<TMomentaryDischargeList>();
     motor.JudgementLog.clear();
     motor.Judged = false;
     THandOverValues handOver = BuildHandOver(motor, torques);
@@ -309,7 +260,7 @@ void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, doubl
     }
     if (hit) {
         TakeVerdicts(hit->Verdicts, motor);
-        table_ = hit->Table;
+        table_ = std::make_shared<TMomentaryDischargeList>(*hit->Table);
     } else {
         RunJudgementFormulas(motor, torques, handOver);
         if (judgements_) judgements_->Remember(std::move(input), TJudgementOutcome{VerdictsOf(motor), table_});
@@ -369,29 +320,29 @@ void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, THand
                                 TFormulaRuns& runs) {
     for (int i = 0; i < torques.Count(); ++i) {
         const TTorqueValue& v = torques.Value(i);
-        THandOverValues interval = v.RegenerationValues();
+        THandOverValues interval = v.RegenerationValues(false);  // no log shows it
         TMomentaryDischarge row;
         row.No = std::to_string(i + 1);
-        row.t = FloatToText(v.TimeInterval);
+        row.t = std::string(HandOverNumber(v.TimeInterval).View());
         row.Behavior = std::to_string(v.Stop);
         for (auto [key, field] : {std::pair{"Er", &row.Er}, std::pair{"Ec", &row.Ec}, std::pair{"Em", &row.Em}}) {
             TFormulaEngine& engine = runs.Start();
             interval.ApplyTo(engine);
             engine.ExecuteStatement(formulas_.Get(key));
             const double value = engine.EvalDouble(key);
-            *field = FloatToText(value);
+            *field = std::string(HandOverNumber(value).View());
             interval.Number(key, value);
         }
-        table_.Add(std::move(row));
+        table_->Add(std::move(row));
     }
     // The table formula starts afresh from the table alone.
     if (!tableEngine_) tableEngine_ = std::make_unique<TFormulaEngine>(programs_);
     TFormulaEngine& engine = *tableEngine_;
     engine.Clear();
-    table_.ApplyTo(engine);
+    table_->ApplyTo(engine);
     engine.ExecuteStatement(formulas_.Get("Pn"));
-    for (int k = 1; k <= table_.Count(); ++k) {
-        TMomentaryDischarge& row = table_.Row(k - 1);
+    for (int k = 1; k <= table_->Count(); ++k) {
+        TMomentaryDischarge& row = table_->Row(k - 1);
         row.E = engine.EvalElement("E", k).ToText();
         row.P = engine.EvalElement("P", k).ToText();
         row.Ct = engine.EvalElement("Ct", k).ToText();
@@ -399,7 +350,7 @@ void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, THand
     }
     motor.maxP = NumericOrZero(engine.Eval("maxP"));
     motor.maxPm = NumericOrZero(engine.Eval("maxPm"));
-    motor.MomentaryTableText = table_.FormatRows();
+    motor.MomentaryTableText = TMomentaryTableText(table_);  // formatted when printed
     THandOverValues more;
     for (THandOverValues* values : {&handOver, &more}) {
         values->Number("maxP", motor.maxP);

@@ -5,6 +5,7 @@
 
 #include "machine/Factor.h"
 #include "machine/TraceLines.h"
+#include "torque/MomentaryDischarge.h"
 #include "base/NameValueList.h"
 #include "torque/TorqueList.h"
 
@@ -73,7 +74,8 @@ struct TMotorVerdicts {
     std::string RegenerationResistanceLoadRate;
     double JL = 0;  // load inertia at the motor shaft handed to the judgement
     TTraceLines HandOverLog;  // the chain's trace lines, shared with the trace they came from
-    std::vector<std::string> JudgementLog, MomentaryTableText;
+    std::vector<std::string> JudgementLog;
+    TMomentaryTableText MomentaryTableText;
 };
 
 // The three parts copy by default; the torque copy follows its own rule (SetTorqueList).
