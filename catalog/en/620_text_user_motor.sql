@@ -34,7 +34,7 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (33, 'user_motor', 'BrakeWithout',               'None', NULL),
   (34, 'user_motor', 'OutputFormat',               '%s W', NULL),
   (35, 'user_motor', 'SupplyFormat',               '%s V', NULL),
-  (36, 'user_motor', 'Marker',                     '(user-defined)', NULL),
+  (36, 'user_motor', 'Marker',                     '(user)'      , NULL),
   -- The range rules named in "UserMotorValueOutOfRange".
   (40, 'user_motor', 'RulePositive',               'above 0', NULL),
   (41, 'user_motor', 'RuleNotNegative',            '0 or more', NULL),

@@ -32,7 +32,7 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('user_motor', 'BrakeWithout', 33, 'なし', NULL),
   ('user_motor', 'OutputFormat', 34, '%s W', NULL),
   ('user_motor', 'SupplyFormat', 35, '%s V', NULL),
-  ('user_motor', 'Marker', 36, '(ユーザー定義)', NULL),
+  ('user_motor', 'Marker', 36, '(ユーザー)', NULL),
   ('user_motor', 'RulePositive', 40, '0 より大きい値', NULL),
   ('user_motor', 'RuleNotNegative', 41, '0 以上', NULL),
   ('user_motor', 'RuleFraction', 42, '0 より大きく 1 以下', NULL),

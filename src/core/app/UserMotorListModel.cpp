@@ -4,6 +4,7 @@
 #include "app/KinemoContext.h"
 #include "base/FileDialogs.h"
 #include "base/KinemoError.h"
+#include "base/NumberText.h"
 #include "base/TextFormat.h"
 #include "base/UserDialogs.h"
 
@@ -52,7 +53,12 @@ std::string TUserMotorListModel::Heading(int column) const {
 
 std::string TUserMotorListModel::CellText(int row, int column) const {
     if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()) return {};
-    return store_->Sheets()[static_cast<size_t>(row)].Value(kColumns[column]);
+    const std::string text = store_->Sheets()[static_cast<size_t>(row)].Value(kColumns[column]);
+    // Sheets may hold round-trip digits ("0.63700000000000001"); the list shows the
+    // program's usual number text.
+    double x = 0;
+    if (column >= 2 && TryTextToFloat(text, x)) return FloatToText(x);
+    return text;
 }
 
 bool TUserMotorListModel::AddFromFile() {

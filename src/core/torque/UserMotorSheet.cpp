@@ -68,6 +68,8 @@ public:
         TryTextToFloat(sheet.Value("RatedSpeed"), speed);
         values_["mso_name"] = FormatText(texts.Label("OutputFormat"), {FloatToText(std::round(rated * speed * 2 * 3.14159265358979323846 / 60))});
         values_["mss_name"] = FormatText(texts.Label("SupplyFormat"), {sheet.Value("SupplyVoltage")});
+        // The amplifier's model is shown where a catalog motor shows its amplifier.
+        values_["msv_amplifier1"] = sheet.Value("Amplifier");
         values_["msv_amplifier2"] = sheet.Value("Amplifier");
     }
     bool Has(const char* column) const override { return values_.count(column) != 0; }

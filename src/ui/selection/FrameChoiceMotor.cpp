@@ -94,6 +94,7 @@ void TFrameChoiceMotor::BuildWidgets() {
     layout->addWidget(BuildLevelRow());
     grid_ = new TMotorGrid(session_.Candidates(), this);
     layout->addWidget(grid_, 1);
+    layout->addWidget(BuildActionRow());
     connect(grid_, &TMotorGrid::RowSelected, this, [this](int row, bool byUser) {
         Guarded([&] { RowSelected(row, byUser); })();
     });
@@ -236,13 +237,22 @@ QWidget* TFrameChoiceMotor::BuildLevelRow() {
     row->addWidget(labelMotorCount_);
     row->addWidget(Named<QLabel>(box, "LabelParts"));
     row->addStretch();
+    return box;
+}
+
+// Below the grid: the actions on the listed motors. One row with the level buttons does
+// not fit the window's smallest width.
+QWidget* TFrameChoiceMotor::BuildActionRow() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
     auto* compare = Named<QPushButton>(box, "BtnCompare");
     connect(compare, &QPushButton::clicked, this, [this] { Guarded([&] { CompareMarked(); })(); });
     row->addWidget(compare);
     auto* variants = Named<QPushButton>(box, "BtnVariants");
     connect(variants, &QPushButton::clicked, this, [this] { Guarded([&] { OpenVariants(); })(); });
     row->addWidget(variants);
-    row->addSpacing(12);
+    row->addStretch();
     btnCommit_ = Named<QPushButton>(box, "ButtonMotorCommit");
     connect(btnCommit_, &QPushButton::clicked, this, [this] { Guarded([&] { ReleaseCommitment(); })(); });
     row->addWidget(btnCommit_);

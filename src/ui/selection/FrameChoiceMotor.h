@@ -94,6 +94,7 @@ private:
     QWidget* BuildSearchItems();
     QWidget* BuildInputs();
     QWidget* BuildLevelRow();
+    QWidget* BuildActionRow();
     void ApplyTexts();
     void RefreshLists();
     void RefreshSearchItems();

@@ -43,6 +43,9 @@ TEST(UserMotorListModel, AddsRefusesAndRemoves) {
     ASSERT_EQ(model.ColumnCount(), 7);
     EXPECT_EQ(model.Heading(0) + "," + model.Heading(1), texts.Label("ListHeading").substr(0, model.Heading(0).size() + 1 + model.Heading(1).size()));
     EXPECT_EQ(model.CellText(0, 0), "MY-400");
+    // The sheet keeps round-trip digits of 1.27 N·m; the list shows the number as typed.
+    EXPECT_EQ(model.CellText(0, 2), "1.27");
+    EXPECT_EQ(model.CellText(0, 5), "6.2E-5");
     EXPECT_TRUE(model.Messages().empty());
 
     // Cancelled: nothing asked of the store.

@@ -59,8 +59,11 @@ TEST(UserMotorSeries, ListedJudgedAndMarkedBesideTheCatalog) {
     ASSERT_EQ(list.DisplayList().size(), 2u);
     const std::string marker = texts.Label("Marker");
     ASSERT_FALSE(marker.empty());
-    for (int row = 0; row < 2; ++row)
-        EXPECT_EQ(list.CellText(row, 0), list.DisplayList()[static_cast<size_t>(row)]->msv_model_all + " " + marker);
+    for (int row = 0; row < 2; ++row) {
+        const std::string model = list.DisplayList()[static_cast<size_t>(row)]->msv_model_all;
+        EXPECT_EQ(list.CellText(row, 0), model + " " + marker);
+        EXPECT_EQ(list.CellText(row, 1), "AMP-" + model) << "the sheet's amplifier in the amplifier column";
+    }
 
     // The same torques and inertia as the catalog motor whose values the sheet carries.
     std::unique_ptr<TMotor> catalog = LoadMotorByModel(job.ctx->Query(), "KRS0402ANS0");

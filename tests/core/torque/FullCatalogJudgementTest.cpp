@@ -113,4 +113,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, FullCatalogJudgement,
                                          TCase{"03_ball_screw_vertical.kjb", false},
                                          TCase{"05_rotary_disc_through_reducer.kjb", false},
                                          TCase{"07_vertical_belt_counterweight.kjb", false},
-                                         TCase{"09_screw_with_assisting_force.kjb", false}));
+                                         TCase{"09_screw_with_assisting_force.kjb", false}),
+                         // Named by the example's number so ctest's names stay the same from run to run.
+                         [](const testing::TestParamInfo<TCase>& info) {
+                             return "Example" + std::string(info.param.example).substr(0, 2);
+                         });
