@@ -137,6 +137,7 @@ THandOverValues TCalcDischarge::BuildHandOver(TMotor& motor, const TTorqueList& 
     motor.JL = c.JL;
     const TMotor& m = motor;
     THandOverValues s;
+    s.Reserve(64);
     s.Comment("'==受け渡し出力");
     s.Number("JL", c.JL);
     s.Number("TF", c.TF);

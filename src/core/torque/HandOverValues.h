@@ -46,6 +46,8 @@ public:
     // The lines joined by CR LF, as the log shows them and as a formula could run them;
     // empty when the text is not kept.
     const std::string& Text() const { return text_; }
+    // Room for n values and scripts without moving them.
+    void Reserve(size_t n) { steps_.reserve(n); }
     // Sets every value in engine in the order of the lines: the effect of running Text().
     void ApplyTo(TFormulaEngine& engine) const;
 
