@@ -3,6 +3,7 @@
 #pragma once
 
 #include <bit>
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -19,10 +20,17 @@ struct TExactDouble {
     }
 };
 
-// Input: a plain struct with operator== naming everything the calculation reads.
+// Mixes one 64-bit word into a running hash: for the Hash() of cache inputs.
+inline uint64_t MixHash(uint64_t h, uint64_t word) {
+    h ^= word + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+    return h * 0xFF51AFD7ED558CCDull;
+}
+
+// Input: a plain struct with operator== naming everything the calculation reads; when it
+// also has a uint64_t Hash() (equal inputs, equal hashes) a lookup compares hashes first.
 // Result: what the calculation gives back. At most Capacity pairs are kept; once full, the
-// one used least recently makes room. A linear scan: capacities are small and inputs
-// differ early.
+// one used least recently makes room. A linear scan over the hashes (or over the inputs,
+// which then differ early).
 template <typename Input, typename Result, size_t Capacity>
 class TRecentResults {
     static_assert(Capacity > 0);
@@ -30,8 +38,9 @@ class TRecentResults {
 public:
     // The result of equal inputs, or null.
     const Result* Find(const Input& input) {
+        const uint64_t hash = HashOf(input);
         for (TEntry& e : entries_)
-            if (e.input == input) {
+            if (e.hash == hash && e.input == input) {
                 e.used = ++clock_;
                 return &e.result;
             }
@@ -40,7 +49,8 @@ public:
 
     // Keeps result for input; the returned reference lives until the next Remember or Clear.
     const Result& Remember(Input input, Result result) {
-        TEntry entry{std::move(input), std::move(result), ++clock_};
+        const uint64_t hash = HashOf(input);
+        TEntry entry{std::move(input), std::move(result), ++clock_, hash};
         if (entries_.size() < Capacity) {
             entries_.push_back(std::move(entry));
             return entries_.back().result;
@@ -54,12 +64,18 @@ public:
 
     void Clear() { entries_.clear(); }
     size_t Size() const { return entries_.size(); }
+    static constexpr size_t MaxSize() { return Capacity; }
 
 private:
+    static uint64_t HashOf(const Input& input) {
+        if constexpr (requires { { input.Hash() } -> std::convertible_to<uint64_t>; }) return input.Hash();
+        else return 0;
+    }
     struct TEntry {
         Input input;
         Result result;
         uint64_t used;
+        uint64_t hash;
     };
     std::vector<TEntry> entries_;
     uint64_t clock_ = 0;

@@ -163,6 +163,7 @@ bool ParseAssignmentsOnly(std::string text, std::shared_ptr<const TProgram>& out
     p->text = std::move(text);
     p->IndexLines();
     if (!TAssignmentReader(*p).Read()) return false;
+    p->IndexNames();
     out = std::move(p);
     return true;
 }

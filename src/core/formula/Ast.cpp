@@ -26,4 +26,21 @@ void TProgram::IndexLines() {
     }
 }
 
+size_t NameTableSize(size_t count) {
+    size_t size = 64;
+    while (size < count * 2) size *= 2;
+    return size;
+}
+
+void TProgram::IndexNames() {
+    const size_t n = globals.names.size();
+    nameTable.assign(NameTableSize(n), 0);
+    const size_t mask = nameTable.size() - 1;
+    for (size_t k = 0; k < n; ++k) {
+        size_t i = globals.names[k].hash & mask;
+        while (nameTable[i] != 0) i = (i + 1) & mask;
+        nameTable[i] = static_cast<uint32_t>(k + 1);
+    }
+}
+
 }  // namespace kinemo

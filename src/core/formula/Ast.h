@@ -293,8 +293,17 @@ struct TProgram {
     // Calls Rnd or Randomize: its results are not fixed by its inputs, so must not be reused.
     bool callsRandom = false;
 
+    // The script-level names' open-addressing table (entry index + 1, 0 = empty) exactly as
+    // a runtime without names builds it when this program is its first: binding to a fresh
+    // runtime copies it instead of inserting every name.
+    std::vector<uint32_t> nameTable;
+
     std::string LineText(int line) const;
     void IndexLines();  // fills lineStarts from text
+    void IndexNames();  // fills nameTable from globals; the parsers call it last
 };
+
+// The size of a runtime's name table that holds count names (at most half full).
+size_t NameTableSize(size_t count);
 
 }  // namespace kinemo

@@ -4,6 +4,7 @@
 #include "formula/Runtime.h"
 
 #include <cmath>
+#include <utility>
 
 namespace kinemo {
 
@@ -86,10 +87,18 @@ TVariable& Writable(TFrame& f, uint32_t id) {
     return v;
 }
 
-void Store(TFrame& f, uint32_t id, Variant value) {
+// A plain assignment; forwards the value so a literal's copy is made only in place.
+template <typename V>
+void Store(TFrame& f, uint32_t id, V&& value) {
     TVariable& v = *f.vars[id];
-    if (v.flags) f.rt.AssignSlow(f, id, v, std::move(value));
-    else v.value = std::move(value);
+    if (v.flags == 0) [[likely]] {
+        v.value = std::forward<V>(value);
+    } else if (v.flags == TVariable::kFresh) {
+        f.rt.MarkAssigned(v);
+        v.value = std::forward<V>(value);
+    } else {
+        f.rt.AssignSlow(f, id, v, Variant(std::forward<V>(value)));
+    }
 }
 
 void RecordErr(TFrame& f, const TFormulaError& e) {
@@ -140,6 +149,15 @@ Variant TCallExpr::Eval(TFrame& f) const {
     TVariable* v = f.vars[id];
     if (v->flags & TVariable::kUndefined) f.rt.FailUndefined(f, id);
     if (v->flags & TVariable::kProcedure) return f.rt.CallProcedure(f, *f.entries[id], args);
+    if (args.size() == 1) {
+        // One index, the common case, without an index list (the same checks in the same order).
+        const Variant index = args[0]->Eval(f);
+        const int32_t i = fastop::IsIntOrLong(index.GetType()) ? index.IntValue() : index.ToLong();
+        if (!v->value.IsArray()) VbFailName(EVbError::kTypeMismatch, f.rt.NameOf(f, id));
+        const TArrayData& d = v->value.ArrayValue();
+        if (d.Dimensions() != 1 || i < 0 || i > d.upper[0]) VbFail(EVbError::kSubscriptOutOfRange);
+        return d.items[static_cast<size_t>(i)];
+    }
     const TIndices ix(args, f);
     if (!v->value.IsArray()) VbFailName(EVbError::kTypeMismatch, f.rt.NameOf(f, id));
     return Element(v->value, ix);
@@ -194,23 +212,13 @@ Variant TUnaryExpr::Eval(TFrame& f) const {
 Variant TBinaryExpr::Eval(TFrame& f) const {
     const Variant a = lhs->Eval(f);
     const Variant b = rhs->Eval(f);
+    Variant r;
+    if (fastop::Arith(op, a, b, r)) [[likely]]
+        return r;
     using T = Variant::Type;
-    if (a.GetType() == T::Double && b.GetType() == T::Double) {
-        const double x = a.DoubleValue(), y = b.DoubleValue();
-        double r;
-        switch (op) {
-            case EBinOp::kAdd: r = x + y; break;
-            case EBinOp::kSub: r = x - y; break;
-            case EBinOp::kMul: r = x * y; break;
-            case EBinOp::kDiv:
-                if (y == 0) return VbDiv(a, b);
-                r = x / y;
-                break;
-            default: return VbBinary(op, a, b);
-        }
-        if (std::isfinite(r)) [[likely]]
-            return Variant::Double(r);
-        return VbBinary(op, a, b);
+    if (a.GetType() == T::Boolean && b.GetType() == T::Boolean) {
+        if (op == EBinOp::kAnd) return Variant::Boolean(a.BoolValue() && b.BoolValue());
+        if (op == EBinOp::kOr) return Variant::Boolean(a.BoolValue() || b.BoolValue());
     }
     // Long texts cost steps as they are built, so a doubling loop cannot eat all memory.
     if ((op == EBinOp::kConcat || op == EBinOp::kAdd) && (a.IsString() || b.IsString()))
@@ -221,6 +229,9 @@ Variant TBinaryExpr::Eval(TFrame& f) const {
 Variant TCompareExpr::Eval(TFrame& f) const {
     const Variant a = lhs->Eval(f);
     const Variant b = rhs->Eval(f);
+    Variant r;
+    if (fastop::Compare(op, a, b, r)) [[likely]]
+        return r;
     return VbCompare(op, a, b, lhs->kind == EExpr::kLiteral, rhs->kind == EExpr::kLiteral);
 }
 
@@ -369,7 +380,10 @@ EFlow TForStmt::Exec(TFrame& f) const {
         const EFlow flow = ExecBlock(body, f);
         if (flow == EFlow::kExitFor) break;
         if (flow != EFlow::kNormal) return flow;
-        Store(f, id, VbAdd(f.vars[id]->value, inc));
+        const Variant& now = f.vars[id]->value;
+        Variant next;
+        if (!fastop::Arith(EBinOp::kAdd, now, inc, next)) next = VbAdd(now, inc);
+        Store(f, id, std::move(next));
     }
     return EFlow::kNormal;
 }

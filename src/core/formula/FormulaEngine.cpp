@@ -84,8 +84,8 @@ void TFormulaEngine::SetVariable(std::string_view name, const Variant& value) {
 
 Variant TFormulaEngine::Eval(std::string_view name) {
     if (IsPlainName(name)) {
-        std::string lower;
-        LowerName(name, lower);
+        const TLoweredName lowered(name);
+        const std::string_view lower = lowered.View();
         const TGlobalEntry* e = rt_->Find(lower, HashName(lower));
         // Only a variable that was set: a built-in's name (Rnd) must still be called.
         if (e && !e->func && e->Exists()) return e->var.value;
@@ -104,8 +104,8 @@ void TFormulaEngine::SetElement(std::string_view name, int index, const Variant&
 
 Variant TFormulaEngine::EvalElement(std::string_view name, int index) {
     if (IsPlainName(name)) {
-        std::string lower;
-        LowerName(name, lower);
+        const TLoweredName lowered(name);
+        const std::string_view lower = lowered.View();
         Variant v;
         if (rt_->Element(lower, HashName(lower), index, v)) return v;
     }

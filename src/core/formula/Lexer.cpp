@@ -2,6 +2,7 @@
 #include "formula/Lexer.h"
 
 #include "formula/FormulaError.h"
+#include "formula/NumberLiteral.h"
 
 #include <algorithm>
 #include <charconv>
@@ -140,8 +141,7 @@ private:
             }
         }
         double d = 0;
-        auto r = std::from_chars(b, e, d);
-        if (r.ec != std::errc() || !std::isfinite(d)) Fail(EVbError::kOverflow, "");
+        if (!DecimalValue(b, e, d)) Fail(EVbError::kOverflow, "");
         tok.value = Variant::Double(d);
     }
 

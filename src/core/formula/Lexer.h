@@ -4,6 +4,7 @@
 #include "formula/Variant.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -50,5 +51,32 @@ bool ScanNumberLiteral(std::string_view text, size_t& p);
 
 // Lower-cases an ASCII name into out (names are case-insensitive).
 void LowerName(std::string_view name, std::string& out);
+
+// LowerName's result for a lookup, on the stack for names of the usual lengths (a host
+// reads and sets values by name many times per run; long names would allocate each time).
+class TLoweredName {
+public:
+    explicit TLoweredName(std::string_view name) {
+        if (!name.empty() && name.front() == '[') name = name.substr(1, name.size() - 2);
+        if (name.size() > sizeof small_) {
+            LowerName(name, large_);
+            view_ = large_;
+            return;
+        }
+        for (size_t i = 0; i < name.size(); ++i) {
+            const char c = name[i];
+            small_[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+        }
+        view_ = std::string_view(small_, name.size());
+    }
+    TLoweredName(const TLoweredName&) = delete;
+    TLoweredName& operator=(const TLoweredName&) = delete;
+    std::string_view View() const { return view_; }
+
+private:
+    char small_[64];
+    std::string large_;
+    std::string_view view_;
+};
 
 }  // namespace kinemo

@@ -9,6 +9,64 @@
 
 namespace kinemo {
 
+namespace {
+
+// Powers of ten a double holds exactly.
+constexpr double kExactPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                  1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The exact case (Clinger): a significand below 2^53 and a power of ten a double holds are
+// both exact, so one IEEE multiplication or division rounds the decimal value correctly.
+// Hand-over numbers (15 significant digits at most) nearly all take it; false otherwise.
+bool ExactDecimal(const char* p, const char* last, double& out) {
+    uint64_t w = 0;
+    int digits = 0, exp10 = 0;
+    auto take = [&](char c) {
+        if (w == 0 && c == '0') return true;  // leading zeros are not significant
+        if (++digits > 19) return false;
+        w = w * 10 + static_cast<uint64_t>(c - '0');
+        return true;
+    };
+    for (; p < last && *p >= '0' && *p <= '9'; ++p)
+        if (!take(*p)) return false;
+    if (p < last && *p == '.')
+        for (++p; p < last && *p >= '0' && *p <= '9'; ++p) {
+            if (!take(*p)) return false;
+            --exp10;
+        }
+    if (p < last && (*p == 'e' || *p == 'E')) {
+        ++p;
+        const bool negative = p < last && *p == '-';
+        if (p < last && (*p == '-' || *p == '+')) ++p;
+        int e = 0;
+        for (; p < last && *p >= '0' && *p <= '9'; ++p) {
+            if (e > 10000) return false;
+            e = e * 10 + (*p - '0');
+        }
+        exp10 += negative ? -e : e;
+    }
+    if (p != last) return false;
+    if (w == 0) {
+        out = 0.0;
+        return true;
+    }
+    if (w > (uint64_t{1} << 53) || exp10 < -22 || exp10 > 22) return false;
+    const double x = static_cast<double>(w);
+    out = exp10 >= 0 ? x * kExactPow10[exp10] : x / kExactPow10[-exp10];
+    return true;
+}
+
+}  // namespace
+
+bool DecimalValue(const char* first, const char* last, double& out) {
+    if (ExactDecimal(first, last, out)) return true;
+    double d = 0;
+    const auto r = std::from_chars(first, last, d);
+    if (r.ec != std::errc() || !std::isfinite(d)) return false;
+    out = d;
+    return true;
+}
+
 bool ReadNumberLiteral(std::string_view t, size_t& p, Variant& out) {
     if (p >= t.size() || t[p] < '0' || t[p] > '9') return false;
     const size_t b = p;
@@ -24,8 +82,7 @@ bool ReadNumberLiteral(std::string_view t, size_t& p, Variant& out) {
         }
     }
     double d = 0;
-    const auto r = std::from_chars(first, last, d);
-    if (r.ec != std::errc() || !std::isfinite(d)) return false;  // the lexer's Overflow
+    if (!DecimalValue(first, last, d)) return false;  // the lexer's Overflow
     out = Variant::Double(d);
     return true;
 }

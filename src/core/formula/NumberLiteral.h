@@ -14,6 +14,11 @@ namespace kinemo {
 // Double. False, p and out undefined, when no literal starts at p or it overflows a Double.
 bool ReadNumberLiteral(std::string_view text, size_t& p, Variant& out);
 
+// The double the decimal text [first, last) denotes (digits, optional fraction, optional
+// exponent, as the literal scanner accepts them), correctly rounded as std::from_chars
+// rounds it; false when it overflows a Double.
+bool DecimalValue(const char* first, const char* last, double& out);
+
 // "-literal": Integer and Long negate as themselves (-32768 becomes an Integer), anything
 // else as a Double.
 Variant NegateLiteral(const Variant& v);

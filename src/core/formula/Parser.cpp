@@ -991,10 +991,12 @@ std::shared_ptr<const TProgram> ParseProgram(std::string text) {
     auto p = std::make_shared<TProgram>();
     p->text = std::move(text);
     p->IndexLines();
-    if (ReadAssignmentsOnly(*p)) return p;
-    p->globals = TScope{};
-    p->body.clear();
-    TParser(*p).ParseScript();
+    if (!ReadAssignmentsOnly(*p)) {
+        p->globals = TScope{};
+        p->body.clear();
+        TParser(*p).ParseScript();
+    }
+    p->IndexNames();
     return p;
 }
 
@@ -1003,6 +1005,7 @@ std::shared_ptr<const TProgram> ParseProgramGeneral(std::string text) {
     p->text = std::move(text);
     p->IndexLines();
     TParser(*p).ParseScript();
+    p->IndexNames();
     return p;
 }
 
@@ -1011,6 +1014,7 @@ std::shared_ptr<const TProgram> ParseExpressionProgram(std::string text) {
     p->text = std::move(text);
     p->IndexLines();
     TParser(*p).ParseExpressionOnly();
+    p->IndexNames();
     return p;
 }
 

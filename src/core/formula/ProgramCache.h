@@ -3,6 +3,7 @@
 
 #include "formula/Ast.h"
 
+#include <array>
 #include <cstdint>
 #include <list>
 #include <memory>
@@ -47,7 +48,22 @@ private:
         std::list<TKey>::iterator lruPos;
     };
 
+    // The entries of texts asked for lately, by the text's address and size: callers keep
+    // their formula texts in place, so most lookups compare one text instead of hashing it.
+    // The text itself decides (an address may hold another text by now).
+    struct TRecent {
+        const char* data = nullptr;
+        size_t size = 0;
+        EKind kind = EKind::kStatements;
+        std::shared_ptr<const TProgram> program;
+        std::list<TKey>::iterator lruPos;
+    };
+    static constexpr size_t kRecent = 64;
+    TRecent* FindRecent(std::string_view text, EKind kind);
+    void ForgetRecent(const TProgram* program);
+
     mutable std::mutex mutex_;
+    std::array<TRecent, kRecent> recent_;
     size_t capacity_;
     std::list<TKey> lru_;  // most recent first
     std::unordered_map<TKey, TEntry, TKeyHash> map_;

@@ -66,8 +66,7 @@ TGlobalEntry* TRuntime::Find(std::string_view lowerName, uint64_t hash) const {
 void TRuntime::Reserve(size_t more) {
     const size_t needed = (count_ + more) * 2;
     if (needed <= table_.size()) return;
-    size_t size = std::max<size_t>(64, table_.size());
-    while (size < needed) size *= 2;
+    const size_t size = NameTableSize(count_ + more);
     std::vector<uint32_t> table(size, 0);
     const size_t mask = size - 1;
     for (size_t k = 0; k < count_; ++k) {
@@ -94,13 +93,18 @@ TGlobalEntry& TRuntime::FindOrAdd(const TName& name) {
             return e;
         }
     }
-    if (count_ % kChunk == 0) chunks_.push_back(std::make_unique<TGlobalEntry[]>(kChunk));
+    TGlobalEntry& e = NewEntry(name);
+    table_[i] = static_cast<uint32_t>(count_);
+    return e;
+}
+
+TGlobalEntry& TRuntime::NewEntry(const TName& name) {
+    if (count_ % kChunk == 0) chunks_.push_back(std::make_unique_for_overwrite<TGlobalEntry[]>(kChunk));
     TGlobalEntry& e = Entry(count_++);
     e.name = name.text;
     e.shown = name.shown;
     e.hash = name.hash;
     e.var.flags = TVariable::kFresh;
-    table_[i] = static_cast<uint32_t>(count_);
     return e;
 }
 
@@ -110,7 +114,7 @@ bool TRuntime::CopyStateFrom(const TRuntime& o) {
         if (o.Entry(k).func) return false;
     ClearEverything();
     for (size_t k = 0; k < o.count_; ++k) {
-        if (k % kChunk == 0) chunks_.push_back(std::make_unique<TGlobalEntry[]>(kChunk));
+        if (k % kChunk == 0) chunks_.push_back(std::make_unique_for_overwrite<TGlobalEntry[]>(kChunk));
         Entry(k) = o.Entry(k);
     }
     count_ = o.count_;
@@ -153,8 +157,16 @@ std::unique_ptr<TProgramRun> TRuntime::Bind(const std::shared_ptr<const TProgram
     const size_t n = g.names.size();
     run->entries.resize(n);
     run->vars.resize(n);
-    Reserve(n);
-    for (size_t i = 0; i < n; ++i) run->entries[i] = &FindOrAdd(g.names[i]);
+    if (count_ == 0 && n > 0 && program->nameTable.size() == NameTableSize(n)) {
+        // The first program of a fresh runtime: its names become entries 0..n-1 and the
+        // program's own table is the one inserting them would build.
+        chunks_.reserve((n + kChunk - 1) / kChunk);
+        for (size_t i = 0; i < n; ++i) run->entries[i] = &NewEntry(g.names[i]);
+        table_ = program->nameTable;
+    } else {
+        Reserve(n);
+        for (size_t i = 0; i < n; ++i) run->entries[i] = &FindOrAdd(g.names[i]);
+    }
     // Procedures and declarations take effect before the first statement runs.
     for (const auto& fn : program->funcs) {
         TGlobalEntry& e = *run->entries[fn->globalId];
@@ -224,6 +236,7 @@ void TRuntime::Run(const std::shared_ptr<const TProgram>& program) {
     if (reused_ && program->funcs.empty()) {
         run = &BoundRun(program);
     } else {
+        if (programs_.empty()) programs_.reserve(4);  // a fresh engine runs a few texts
         programs_.push_back(program);
         once = Bind(program);
         run = once.get();
@@ -301,8 +314,8 @@ void TRuntime::SetKnown(TGlobalEntry& e, std::string_view stable, Variant value)
 }
 
 void TRuntime::SetElement(std::string_view name, int index, Variant value) {
-    std::string lower;
-    LowerName(name, lower);
+    const TLoweredName lowered(name);
+    const std::string_view lower = lowered.View();
     TGlobalEntry* e = Find(lower, HashName(lower));
     if (!e || e->dormant || !e->var.value.IsArray()) VbFailName(EVbError::kTypeMismatch, name);
     if (e->func || (e->var.flags & (TVariable::kConst | TVariable::kProcedure)))

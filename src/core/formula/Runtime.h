@@ -152,6 +152,8 @@ public:
 private:
     [[noreturn]] void StepLimit() const;
     TGlobalEntry& FindOrAdd(const TName& name);
+    // Appends an entry for name; the caller places it in the table.
+    TGlobalEntry& NewEntry(const TName& name);
     // Makes room for that many more names without rehashing on the way.
     void Reserve(size_t more);
     TGlobalEntry& Entry(size_t i) const { return chunks_[i / kChunk][i % kChunk]; }
@@ -167,8 +169,9 @@ private:
     int64_t budget_;
     int callDepth_ = 0;
     uint32_t nextOrder_ = 1;
-    // Entries never move (frames point at them): fixed-size chunks, allocated as needed.
-    static constexpr size_t kChunk = 64;
+    // Entries never move (frames point at them): fixed-size chunks, allocated as needed, small
+    // enough that a fresh engine makes no large allocation, and constructed without zeroing.
+    static constexpr size_t kChunk = 8;
     std::vector<std::unique_ptr<TGlobalEntry[]>> chunks_;
     size_t count_ = 0;
     std::vector<uint32_t> table_;  // open addressing: entry index + 1, 0 = empty

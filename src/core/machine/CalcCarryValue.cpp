@@ -39,20 +39,26 @@ int TCalcCarryValue::IndexOf(const TFactor* f) const {
     return it == factors_.end() ? -1 : static_cast<int>(it - factors_.begin());
 }
 
-void TCalcCarryValue::SetFactors(std::vector<TFactor*> list) { factors_ = std::move(list); }
+void TCalcCarryValue::SetFactors(std::vector<TFactor*> list) {
+    factors_ = std::move(list);
+    atRest_.reset();
+}
 
 void TCalcCarryValue::Append(TFactor* f) {
+    atRest_.reset();
     factors_.push_back(f);
     RebuildExternalForceColumns();
 }
 
 void TCalcCarryValue::Insert(int i, TFactor* f) {
+    atRest_.reset();
     i = std::clamp(i, 0, Count());
     factors_.insert(factors_.begin() + i, f);
     RebuildExternalForceColumns();
 }
 
 TFactor* TCalcCarryValue::RemoveAt(int i) {
+    atRest_.reset();
     TFactor* f = factors_.at(static_cast<size_t>(i));
     factors_.erase(factors_.begin() + i);
     RebuildExternalForceColumns();
@@ -128,22 +134,26 @@ CarryOutput TCalcCarryValue::CalcChain(bool ext0, bool ext1) {
     const TInputCheck check(factors_.empty() ? nullptr : factors_.front()->Services().Errors);
     check.CheckChain(*this);
 
-    // A run whose inputs were seen lately takes the earlier outputs and trace lines.
-    TChainInput input;
+    // A run whose inputs were seen lately takes the earlier outputs and trace lines. The key
+    // is filled in place: its texts keep their room from run to run.
+    ++runs_;
+    atRest_.reset();
+    TChainInput& input = key_;
     bool keyed = results_ != nullptr;
     input.Factors.resize(keyed ? run.size() : 0);
     for (size_t i = 0; keyed && i < run.size(); ++i) keyed = run[i]->CalculationInput(input.Factors[i]);
+    lastKeyed_ = false;
     TCalcTrace* trace = run.empty() ? nullptr : run.front()->CalculationTrace();
     if (keyed)
         if (const TChainResult* hit = results_->Find(input)) {
             for (size_t i = 0; i < run.size(); ++i) run[i]->CarryOut = hit->CarryOuts[i];
-            if (trace)
-                for (const std::string& line : hit->Trace) trace->Add(line);
+            if (trace) trace->Add(hit->Trace);
             lastOutput_ = hit->Output;
+            lastKeyed_ = true;
             return lastOutput_;
         }
 
-    const size_t firstLine = trace ? trace->Lines().size() : 0;
+    const size_t firstLine = trace ? trace->Size() : 0;
     TNameValueList carry = InitialCarryList();
     for (TFactor* f : run) {
         f->Calculate(carry);
@@ -155,8 +165,9 @@ CarryOutput TCalcCarryValue::CalcChain(bool ext0, bool ext1) {
         TChainResult result;
         result.Output = lastOutput_;
         for (TFactor* f : run) result.CarryOuts.push_back(f->CarryOut);
-        if (trace) result.Trace.assign(trace->Lines().begin() + static_cast<std::ptrdiff_t>(firstLine), trace->Lines().end());
-        results_->Remember(std::move(input), std::move(result));
+        if (trace) result.Trace = trace->Block(firstLine);
+        results_->Remember(input, std::move(result));
+        lastKeyed_ = true;
     }
     return lastOutput_;
 }
@@ -180,6 +191,7 @@ CarryOutput TCalcCarryValue::CalcChainForMotor(bool ext0, bool ext1, const TMoto
 
 void TCalcCarryValue::CalcCarryTable(const TMotorGearData* motor, TCarryTable& table) {
     trace_->Clear();
+    atRest_.reset();
     static const char* kHeadings[2][2] = {{"受け渡し出力(外力=××)", "受け渡し出力(外力=×○)"},
                                           {"受け渡し出力(外力=○×)", "受け渡し出力(外力=○○)"}};
     CarryOutput cases[2][2];
@@ -187,6 +199,8 @@ void TCalcCarryValue::CalcCarryTable(const TMotorGearData* motor, TCarryTable& t
     // case is the same calculation again, so its result and trace lines are copied.
     const int switches = std::min(CountExternalForceFactors(), 2);
     std::pair<size_t, size_t> traced[2][2];
+    uint64_t lastRun = 0;
+    bool restKeyed = false;
     for (int a = 0; a < 2; ++a)
         for (int b = 0; b < 2; ++b) {
             trace_->Add("=======================");
@@ -195,12 +209,14 @@ void TCalcCarryValue::CalcCarryTable(const TMotorGearData* motor, TCarryTable& t
             if (ea != a || eb != b) {
                 cases[a][b] = cases[ea][eb];
                 const auto [first, last] = traced[ea][eb];
-                for (size_t i = first; i < last; ++i) trace_->Add(trace_->Lines()[i]);
+                trace_->Repeat(first, last);
                 continue;
             }
-            const size_t first = trace_->Lines().size();
+            const size_t first = trace_->Size();
             cases[a][b] = motor ? CalcChainForMotor(a == 1, b == 1, *motor) : CalcChain(a == 1, b == 1);
-            traced[a][b] = {first, trace_->Lines().size()};
+            traced[a][b] = {first, trace_->Size()};
+            lastRun = runs_;
+            if (a == 0 && b == 0) restKeyed = lastKeyed_;
         }
     lastOutput_ = cases[1][1];
     for (int t = 0; t <= 100; ++t) {
@@ -208,6 +224,10 @@ void TCalcCarryValue::CalcCarryTable(const TMotorGearData* motor, TCarryTable& t
         for (size_t c = 0; c < tableColumns_.size() && c < 2; ++c) s[c] = tableColumns_[c]->Mark(t) ? 1 : 0;
         table[static_cast<size_t>(t)] = cases[s[0]][s[1]];
     }
+    // Without switches the case at rest was the only one run: the elements still hold it. A
+    // run that draws random numbers, or one no result store saw, is never taken again.
+    if (motor && switches == 0 && restKeyed)
+        atRest_ = TChainAtRest{*motor, cases[0][0], trace_->Part(traced[0][0].first, traced[0][0].second), lastRun};
 }
 
 int TCalcCarryValue::IsRolling() const {
@@ -217,10 +237,12 @@ int TCalcCarryValue::IsRolling() const {
 }
 
 void TCalcCarryValue::SetReductionRatio(double x) {
+    atRest_.reset();
     if (TMotorFactor* m = MotorFactor()) m->SetReductionRatio(x);
 }
 
 void TCalcCarryValue::SetGeared(bool geared) {
+    atRest_.reset();
     if (TMotorFactor* m = MotorFactor()) m->Geared = geared;
 }
 

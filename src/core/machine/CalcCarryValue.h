@@ -6,9 +6,11 @@
 #include "base/NameValueList.h"
 #include "base/RecentResults.h"
 #include "machine/Factor.h"
+#include "machine/TraceLines.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,15 @@ using TCarryTable = std::array<CarryOutput, 101>;
 struct TChainInput {
     std::vector<TFactorInput> Factors;
     bool operator==(const TChainInput&) const = default;
+    // Of the item values and the texts' lengths: enough to tell runs apart quickly.
+    uint64_t Hash() const {
+        uint64_t h = Factors.size();
+        for (const TFactorInput& f : Factors) {
+            h = MixHash(h, f.Formula.size() ^ (f.Name.size() << 32));
+            for (const TFactorInput::TItem& item : f.Items) h = MixHash(h, std::bit_cast<uint64_t>(item.Value.value));
+        }
+        return h;
+    }
 };
 
 // What a chain run gives: the output at the motor shaft, each element's carry (in the
@@ -52,12 +63,21 @@ struct TChainInput {
 struct TChainResult {
     CarryOutput Output;
     std::vector<TNameValueList> CarryOuts;
-    std::vector<std::string> Trace;
+    TTraceBlock Trace;
 };
 
-// A judgement computes the same chain on the same motor more than once, and motors sold
-// with several extension codes repeat it.
-using TChainResults = TRecentResults<TChainInput, TChainResult, 8>;
+// The case of a carry table with no external force switched on, for the motor it was made
+// for: what the chain on that motor with both switches off gives, and its trace lines.
+struct TChainAtRest {
+    TMotorGearData Gear;
+    CarryOutput Output;
+    TTraceLines Trace;
+    uint64_t Run = 0;  // the number of the chain run that left the elements in this case
+};
+
+// Motors sold with several extension codes repeat a chain run, and so do motors of one gear:
+// room for every gear of a catalog's usual size.
+using TChainResults = TRecentResults<TChainInput, TChainResult, 128>;
 
 class TCalcCarryValue {
 public:
@@ -95,6 +115,12 @@ public:
     CarryOutput CalcChainForMotor(bool ext0, bool ext1, const TMotorGearData& motor);
     // One record per mark index (interval row t + 1); motor may be null.
     void CalcCarryTable(const TMotorGearData* motor, TCarryTable& table);
+    // The case with both switches off of the last carry table made for a motor, when that
+    // case was the last the elements were calculated in (a chain without switches computes
+    // no other); empty otherwise.
+    const std::optional<TChainAtRest>& AtRest() const { return atRest_; }
+    // The number of chain runs so far: the elements hold the carry of the last one.
+    uint64_t Runs() const { return runs_; }
     // 1: the chain ends in a rotary load ("Rolling"), 0: a linear one ("Straight").
     int IsRolling() const;
 
@@ -118,6 +144,10 @@ private:
     CarryOutput lastOutput_;
     TProgramCache* programs_;
     TChainResults* results_;
+    TChainInput key_;  // the inputs of the current run, filled in place run after run
+    std::optional<TChainAtRest> atRest_;
+    uint64_t runs_ = 0;
+    bool lastKeyed_ = false;  // the last run's result was found again or remembered
 };
 
 }  // namespace kinemo

@@ -51,7 +51,7 @@ void TCarryOutputModel::Refresh() {
         }
     }
     TCalcTrace& trace = chain_.Trace();
-    const size_t traced = trace.Lines().size();
+    const size_t traced = trace.Size();
     try {
         output_ = chain_.CalcChain(false, false);
     } catch (const TKinemoError& e) {

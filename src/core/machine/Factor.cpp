@@ -35,7 +35,7 @@ TNameValueList InitialCarryList() {
 
 std::string TCalcTrace::Text() const {
     std::string out;
-    for (const auto& l : lines_) out += l + "\r\n";
+    for (const auto& l : Lines()) out += l + "\r\n";
     return out;
 }
 
@@ -216,14 +216,22 @@ bool TFactor::CalculationInput(TFactorInput& input) {
     if (!services_.Blocks || services_.Blocks->DrawsRandomNumbers(input.Formula)) return false;
     input.Name = Name;
     input.Traced = services_.Trace != nullptr;
-    input.Constants = services_.Constants ? services_.Constants->ConstantsText() : std::string();
-    input.Items.clear();
+    if (services_.Constants) input.Constants = services_.Constants->ConstantsText();
+    else input.Constants.clear();
+    // Assigned in place: a key filled again for the next run keeps the room of its texts.
+    size_t n = 0;
     for (auto& item : items_) {
         if (item->Kind() != TInputKind::Numeric) continue;
         auto* data = static_cast<TInputData*>(item.get());
-        input.Items.push_back({data->Symbol, data->Name, data->FormulaUnit ? data->FormulaUnit->Symbol() : std::string(),
-                               {data->GetValue()}});
+        if (n == input.Items.size()) input.Items.emplace_back();
+        TFactorInput::TItem& to = input.Items[n++];
+        to.Symbol = data->Symbol;
+        to.Name = data->Name;
+        if (data->FormulaUnit) to.Unit = data->FormulaUnit->Symbol();
+        else to.Unit.clear();
+        to.Value = {data->GetValue()};
     }
+    input.Items.resize(n);
     return true;
 }
 

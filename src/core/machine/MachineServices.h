@@ -1,6 +1,8 @@
 // The run-wide objects machine elements work with, borrowed from the run context.
 #pragma once
 
+#include "machine/TraceLines.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,19 +20,9 @@ struct TInputDataTexts;
 
 // The calculation trace: the lines element calculations, chain cases and judgements
 // append; shown in the debug window.
-class TCalcTrace {
+class TCalcTrace : public TTraceLines {
 public:
-    void Add(std::string line) { lines_.push_back(std::move(line)); }
-    void Clear() { lines_.clear(); }
-    // Drops the lines added after the first n (a calculation run only for display).
-    void Truncate(size_t n) {
-        if (n < lines_.size()) lines_.resize(n);
-    }
-    const std::vector<std::string>& Lines() const { return lines_; }
     std::string Text() const;
-
-private:
-    std::vector<std::string> lines_;
 };
 
 struct TMachineServices {

@@ -51,6 +51,12 @@ private:
         std::string Signature;
         std::vector<TExactDouble> Values;
         bool operator==(const TRunInput&) const = default;
+        // Of the values and the signature's length: a lookup compares hashes first.
+        uint64_t Hash() const {
+            uint64_t h = Signature.size();
+            for (const TExactDouble& v : Values) h = MixHash(h, std::bit_cast<uint64_t>(v.value));
+            return h;
+        }
     };
 
     TNameValueList formulas_;

@@ -15,6 +15,7 @@
 #include "units/ValueFormat.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace kinemo {
 
@@ -31,11 +32,16 @@ const std::vector<const char*>& TCalcDischargeFormula::Keys() {
     return keys;
 }
 
+uint64_t TCalcDischargeFormula::NextRevision() {
+    static std::atomic<uint64_t> next{0};
+    return ++next;
+}
+
 TCalcDischargeFormula::TCalcDischargeFormula(TCatalogQuery& query) {
     for (const char* key : Keys()) texts_.emplace_back(key, ReadDrivePatternText(query, key));
 }
 
-const std::string& TCalcDischargeFormula::Get(const std::string& key) const {
+const std::string& TCalcDischargeFormula::Get(std::string_view key) const {
     static const std::string empty;
     for (const auto& [k, text] : texts_)
         if (k == key) return text;
@@ -46,58 +52,11 @@ void TCalcDischargeFormula::Set(const std::string& key, std::string text) {
     for (auto& [k, t] : texts_)
         if (k == key) {
             t = std::move(text);
+            revision_ = NextRevision();
             return;
         }
     texts_.emplace_back(key, std::move(text));
-}
-
-// ---- momentary table ----
-
-std::string TMomentaryDischargeList::ScriptText() const {
-    const std::string n = std::to_string(rows_.size());
-    std::vector<std::string> lines = {"Count=" + n};
-    for (const char* a : {"Er", "Ec", "Em", "t", "E", "P", "Ct", "Pm"}) lines.push_back("Dim " + std::string(a) + "(" + n + ")");
-    for (size_t k = 1; k <= rows_.size(); ++k) {
-        const TMomentaryDischarge& r = rows_[k - 1];
-        const std::string i = std::to_string(k);
-        lines.push_back("Er(" + i + ")=" + r.Er);
-        lines.push_back("Ec(" + i + ")=" + r.Ec);
-        lines.push_back("Em(" + i + ")=" + r.Em);
-        lines.push_back("t(" + i + ")=" + r.t);
-    }
-    std::string s;
-    for (size_t i = 0; i < lines.size(); ++i) s += (i ? "\r\n" : "") + lines[i];
-    return s;
-}
-
-void TMomentaryDischargeList::ApplyTo(TFormulaEngine& engine) const {
-    // The declarations are the same text for every table of this length: parsed once.
-    const std::string n = std::to_string(rows_.size());
-    std::string declarations = "Count=" + n;
-    for (const char* a : {"Er", "Ec", "Em", "t", "E", "P", "Ct", "Pm"}) declarations += "\r\nDim " + std::string(a) + "(" + n + ")";
-    engine.ExecuteStatement(declarations);
-    for (size_t k = 1; k <= rows_.size(); ++k) {
-        const TMomentaryDischarge& r = rows_[k - 1];
-        for (auto [name, text] : {std::pair{"Er", &r.Er}, std::pair{"Ec", &r.Ec}, std::pair{"Em", &r.Em},
-                                  std::pair{"t", &r.t}}) {
-            Variant value;
-            if (NumberLiteralValue(*text, value)) engine.SetElement(name, static_cast<int>(k), value);
-            else engine.ExecuteStatement(std::string(name) + "(" + std::to_string(k) + ")=" + *text);
-        }
-    }
-}
-
-std::vector<std::string> TMomentaryDischargeList::FormatRows() const {
-    // A column holds 11 characters: longer numbers lose digits, never their exponent.
-    auto fit = [](const std::string& text) { return FitNumberText(text, 11); };
-    std::vector<std::string> out;
-    for (size_t k = 0; k < rows_.size(); ++k) {
-        const TMomentaryDischarge& r = rows_[k];
-        out.push_back(FormatText("%3d %12.11s %12.11s %12.11s %12.11s %12.11s %12.11s %2s %12.11s",
-                                 {static_cast<long long>(k), fit(r.Er), fit(r.Ec), fit(r.Em), fit(r.E), fit(r.t),
-                                  fit(r.P), r.Behavior, fit(r.Pm)}));
-    }
-    return out;
+    revision_ = NextRevision();
 }
 
 // ---- judgement ----
@@ -120,6 +79,9 @@ std::unique_ptr<TTorqueList> TCalcDischarge::BuildMotorTorques(const TMotor& mot
     auto list = std::make_unique<TTorqueList>();
     if (!source_) return list;
     for (auto& v : source_->BuildTorqueValues(motor, motor.MotorRotorInertia)) list->Add(std::move(v));
+    // The carry table just made holds the chain the hand-over needs: it need not run again.
+    if (const std::optional<TChainAtRest>& rest = chain_.AtRest(); rest && rest->Run == chain_.Runs())
+        list->ChainAtRest = *rest;
     if (list->Count() == 0) return list;
     if (!figures_) {
         list->Calculate(torqueFormulas_, programs_);
@@ -139,6 +101,13 @@ std::unique_ptr<TTorqueList> TCalcDischarge::BuildMotorTorques(const TMotor& mot
 
 namespace {
 
+bool SameGear(const TMotorGearData& a, const TMotorGearData& b) {
+    auto same = [](double x, double y) { return TExactDouble{x} == TExactDouble{y}; };
+    return same(a.GearInertia, b.GearInertia) && same(a.GearTorque, b.GearTorque) &&
+           same(a.RatioValue, b.RatioValue) && a.MotorGearCode == b.MotorGearCode &&
+           same(a.GearEfficiency, b.GearEfficiency) && same(a.Backlash, b.Backlash);
+}
+
 void Commented(THandOverValues& s, const char* comment, const char* name, double v) {
     s.Comment(comment);
     s.Number(name, v);
@@ -155,10 +124,20 @@ THandOverValues TCalcDischarge::BuildHandOver(TMotor& motor, const TTorqueList& 
     trace_.Add("判定式に渡す受け渡し出力(区間外力なし)(外力=××)");
     trace_.Add("モータ=" + motor.msv_model_all);
     const TMotorGearData gear = motor.GearData();
-    const CarryOutput c = chain_.CalcChainForMotor(false, false, gear);
+    CarryOutput c;
+    // The case at rest of this list's carry table is this very run when it was made for the
+    // same gear and the elements still hold it (no chain ran since).
+    if (const std::optional<TChainAtRest>& rest = t.ChainAtRest;
+        rest && rest->Run == chain_.Runs() && SameGear(rest->Gear, gear)) {
+        trace_.Append(rest->Trace);
+        c = rest->Output;
+    } else {
+        c = chain_.CalcChainForMotor(false, false, gear);
+    }
     motor.JL = c.JL;
     const TMotor& m = motor;
     THandOverValues s;
+    s.Reserve(64);
     s.Comment("'==受け渡し出力");
     s.Number("JL", c.JL);
     s.Number("TF", c.TF);
@@ -240,7 +219,7 @@ namespace {
 // hand-over text shows it rounded); the hand-over log and the Judged flag are set after.
 void TakeVerdicts(const TMotorVerdicts& from, TMotor& motor) {
     const double jl = motor.JL;
-    std::vector<std::string> handOverLog = std::move(motor.HandOverLog);
+    TTraceLines handOverLog = std::move(motor.HandOverLog);
     static_cast<TMotorVerdicts&>(motor) = from;
     motor.JL = jl;
     motor.HandOverLog = std::move(handOverLog);
@@ -248,7 +227,7 @@ void TakeVerdicts(const TMotorVerdicts& from, TMotor& motor) {
 
 // The verdicts of a judgement to remember, without the chain's log.
 TMotorVerdicts VerdictsOf(TMotor& motor) {
-    std::vector<std::string> handOverLog = std::move(motor.HandOverLog);
+    TTraceLines handOverLog = std::move(motor.HandOverLog);
     TMotorVerdicts verdicts = motor;
     motor.HandOverLog = std::move(handOverLog);
     return verdicts;
@@ -257,7 +236,7 @@ TMotorVerdicts VerdictsOf(TMotor& motor) {
 }  // namespace
 
 void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, double workingVoltage) {
-    table_.Clear();
+    table_ = std::make_shared<TMomentaryDischargeList>();
     motor.JudgementLog.clear();
     motor.Judged = false;
     THandOverValues handOver = BuildHandOver(motor, torques);
@@ -270,20 +249,25 @@ void TCalcDischarge::JudgeMotor(TMotor& motor, const TTorqueList& torques, doubl
     const TJudgementOutcome* hit = nullptr;
     if (judgements_) {
         input.HandOver = handOver.Text();
-        for (int i = 0; i < torques.Count(); ++i)
-            input.Intervals.emplace_back(torques.Value(i).IntervalText(), torques.Value(i).Stop);
-        input.Formulas = formulas_.Texts();
+        input.Intervals.reserve(static_cast<size_t>(torques.Count()));
+        for (int i = 0; i < torques.Count(); ++i) {
+            const TTorqueValue& v = torques.Value(i);
+            input.Intervals.push_back({{{{v.Frequency}, {v.PreFrequency}, {v.IntervalTorque}, {v.IntervalTorqueS},
+                                         {v.TimeInterval}}},
+                                       v.Stop});
+        }
+        input.Formulas = formulas_.Revision();
         hit = judgements_->Find(input);
     }
     if (hit) {
         TakeVerdicts(hit->Verdicts, motor);
-        table_ = hit->Table;
+        table_ = std::make_shared<TMomentaryDischargeList>(*hit->Table);
     } else {
         RunJudgementFormulas(motor, torques, handOver);
         if (judgements_) judgements_->Remember(std::move(input), TJudgementOutcome{VerdictsOf(motor), table_});
     }
     motor.Judged = true;
-    motor.HandOverLog = trace_.Lines();
+    motor.HandOverLog = trace_;
     motor.SetTorqueList(&torques);
 }
 
@@ -337,29 +321,29 @@ void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, THand
                                 TFormulaRuns& runs) {
     for (int i = 0; i < torques.Count(); ++i) {
         const TTorqueValue& v = torques.Value(i);
-        THandOverValues interval = v.RegenerationValues();
+        THandOverValues interval = v.RegenerationValues(false);  // no log shows it
         TMomentaryDischarge row;
         row.No = std::to_string(i + 1);
-        row.t = FloatToText(v.TimeInterval);
+        row.t = std::string(HandOverNumber(v.TimeInterval).View());
         row.Behavior = std::to_string(v.Stop);
         for (auto [key, field] : {std::pair{"Er", &row.Er}, std::pair{"Ec", &row.Ec}, std::pair{"Em", &row.Em}}) {
             TFormulaEngine& engine = runs.Start();
             interval.ApplyTo(engine);
             engine.ExecuteStatement(formulas_.Get(key));
             const double value = engine.EvalDouble(key);
-            *field = FloatToText(value);
+            *field = std::string(HandOverNumber(value).View());
             interval.Number(key, value);
         }
-        table_.Add(std::move(row));
+        table_->Add(std::move(row));
     }
     // The table formula starts afresh from the table alone.
     if (!tableEngine_) tableEngine_ = std::make_unique<TFormulaEngine>(programs_);
     TFormulaEngine& engine = *tableEngine_;
     engine.Clear();
-    table_.ApplyTo(engine);
+    table_->ApplyTo(engine);
     engine.ExecuteStatement(formulas_.Get("Pn"));
-    for (int k = 1; k <= table_.Count(); ++k) {
-        TMomentaryDischarge& row = table_.Row(k - 1);
+    for (int k = 1; k <= table_->Count(); ++k) {
+        TMomentaryDischarge& row = table_->Row(k - 1);
         row.E = engine.EvalElement("E", k).ToText();
         row.P = engine.EvalElement("P", k).ToText();
         row.Ct = engine.EvalElement("Ct", k).ToText();
@@ -367,7 +351,7 @@ void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, THand
     }
     motor.maxP = NumericOrZero(engine.Eval("maxP"));
     motor.maxPm = NumericOrZero(engine.Eval("maxPm"));
-    motor.MomentaryTableText = table_.FormatRows();
+    motor.MomentaryTableText = TMomentaryTableText(table_);  // formatted when printed
     THandOverValues more;
     for (THandOverValues* values : {&handOver, &more}) {
         values->Number("maxP", motor.maxP);

@@ -4,11 +4,15 @@
 #pragma once
 
 #include "torque/HandOverValues.h"
+#include "torque/MomentaryDischarge.h"
 #include "torque/Motor.h"
 #include "torque/TorqueList.h"
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kinemo {
@@ -29,13 +33,18 @@ public:
     TCalcDischargeFormula() = default;
     explicit TCalcDischargeFormula(TCatalogQuery& query);
     // The text of a key; empty when the catalog has none.
-    const std::string& Get(const std::string& key) const;
+    const std::string& Get(std::string_view key) const;
     void Set(const std::string& key, std::string text);
     // Every key and its text, in order.
     const std::vector<std::pair<std::string, std::string>>& Texts() const { return texts_; }
+    // Equal for two sets of texts only when they are the same texts: each new set and each
+    // change draws a number never drawn before (copies keep theirs).
+    uint64_t Revision() const { return revision_; }
 
 private:
+    static uint64_t NextRevision();
     std::vector<std::pair<std::string, std::string>> texts_;
+    uint64_t revision_ = NextRevision();
 };
 
 // Where the torque intervals of a motor come from: the drive pattern shown.
@@ -47,45 +56,41 @@ public:
                                                                          double rotorInertia) = 0;
 };
 
-struct TMomentaryDischarge {
-    std::string No, Er, Ec, Em, E, t, P, Pm, Behavior, Ct;
-};
-
-class TMomentaryDischargeList {
-public:
-    void Add(TMomentaryDischarge row) { rows_.push_back(std::move(row)); }
-    void Clear() { rows_.clear(); }
-    int Count() const { return static_cast<int>(rows_.size()); }
-    const TMomentaryDischarge& Row(int i) const { return rows_.at(static_cast<size_t>(i)); }
-    TMomentaryDischarge& Row(int i) { return rows_.at(static_cast<size_t>(i)); }
-    // Count, the eight array declarations and Er, Ec, Em, t per row, for the table formula.
-    std::string ScriptText() const;
-    // The same as ScriptText, set into engine without a text per table.
-    void ApplyTo(TFormulaEngine& engine) const;
-    // "%3d %12.11s ..." per row.
-    std::vector<std::string> FormatRows() const;
-
-private:
-    std::vector<TMomentaryDischarge> rows_;
-};
-
 // What the judgement formulas read: the extended hand-over text, each interval's
 // regeneration view with its stop code, and the formula texts.
 struct TJudgementInput {
+    // An interval as the regeneration formulas see it: frequency, previous frequency,
+    // interval torque, its stopping-side figure and time (their texts follow from the
+    // numbers), and the stop code.
+    struct TInterval {
+        std::array<TExactDouble, 5> Values;
+        int Stop = 0;
+        bool operator==(const TInterval&) const = default;
+    };
     std::string HandOver;
-    std::vector<std::pair<std::string, int>> Intervals;
-    std::vector<std::pair<std::string, std::string>> Formulas;
+    std::vector<TInterval> Intervals;
+    uint64_t Formulas = 0;  // the revision of the formula texts
     bool operator==(const TJudgementInput&) const = default;
+    uint64_t Hash() const {
+        uint64_t h = MixHash(std::hash<std::string>{}(HandOver), Formulas);
+        for (const TInterval& i : Intervals) {
+            for (const TExactDouble& v : i.Values) h = MixHash(h, std::bit_cast<uint64_t>(v.value));
+            h = MixHash(h, static_cast<uint64_t>(i.Stop));
+        }
+        return h;
+    }
 };
 
 // What they give: the motor's verdicts and the momentary table.
 struct TJudgementOutcome {
     TMotorVerdicts Verdicts;
-    TMomentaryDischargeList Table;
+    std::shared_ptr<const TMomentaryDischargeList> Table;
 };
 
-// A motor sold under several extension codes repeats the same judgement.
-using TJudgementResults = TRecentResults<TJudgementInput, TJudgementOutcome, 8>;
+// A motor sold under several extension codes repeats the same judgement, and a candidate
+// list judged again (the level changed, nothing else) repeats all of them: room for every
+// judgement of a catalog's usual size, a few megabytes at most.
+using TJudgementResults = TRecentResults<TJudgementInput, TJudgementOutcome, 1024>;
 
 class TCalcDischarge {
 public:
@@ -111,7 +116,7 @@ public:
     // Runs every judgement and regeneration formula and fills the motor's results.
     void JudgeMotor(TMotor& motor, const TTorqueList& torques, double workingVoltage);
 
-    const TMomentaryDischargeList& MomentaryTable() const { return table_; }
+    const TMomentaryDischargeList& MomentaryTable() const { return *table_; }
 
 private:
     // The formula part of JudgeMotor: every result field and the regeneration table.
@@ -124,7 +129,8 @@ private:
     TCalcCarryValue& chain_;
     TCalcTrace& trace_;
     ITorqueSource* source_ = nullptr;
-    TMomentaryDischargeList table_;
+    // The last judgement's table; a judged motor shares it for its debug text.
+    std::shared_ptr<TMomentaryDischargeList> table_ = std::make_shared<TMomentaryDischargeList>();
 
     TProgramCache* programs_;
     TTorqueFigureResults* figures_;

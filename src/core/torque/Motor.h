@@ -4,6 +4,8 @@
 #pragma once
 
 #include "machine/Factor.h"
+#include "machine/TraceLines.h"
+#include "torque/MomentaryDischarge.h"
 #include "base/NameValueList.h"
 #include "torque/TorqueList.h"
 
@@ -71,7 +73,9 @@ struct TMotorVerdicts {
     int Inertia = 0, EffectiveTorque = 0;
     std::string RegenerationResistanceLoadRate;
     double JL = 0;  // load inertia at the motor shaft handed to the judgement
-    std::vector<std::string> HandOverLog, JudgementLog, MomentaryTableText;
+    TTraceLines HandOverLog;  // the chain's trace lines, shared with the trace they came from
+    std::vector<std::string> JudgementLog;
+    TMomentaryTableText MomentaryTableText;
 };
 
 // The three parts copy by default; the torque copy follows its own rule (SetTorqueList).

@@ -111,9 +111,8 @@ void Declare(TFormulaEngine& engine, std::initializer_list<const char*> names, l
 // What the line "name(i) = value" sets, set without the line (which runs only when the
 // number's text is no literal).
 void SetElement(TFormulaEngine& engine, const char* name, int i, double v) {
-    Variant value;
-    if (NumberLiteralValue(FloatToText(v), value)) {
-        engine.SetElement(name, i, value);
+    if (const THandOverNumber& number = HandOverNumber(v); number.Literal) {
+        engine.SetElement(name, i, number.Value);
     } else {
         std::string s;
         Element(s, name, i, v);

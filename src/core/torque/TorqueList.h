@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,13 @@ struct TTorqueListInput {
     std::array<std::string, 4> Formulas;
     std::vector<std::array<TExactDouble, 15>> Rows;
     bool operator==(const TTorqueListInput&) const = default;
+    // Of the rows only: the formulas are the same texts nearly always.
+    uint64_t Hash() const {
+        uint64_t h = Rows.size();
+        for (const auto& row : Rows)
+            for (const TExactDouble& v : row) h = MixHash(h, std::bit_cast<uint64_t>(v.value));
+        return h;
+    }
 };
 
 class TTorqueList {
@@ -56,6 +64,10 @@ public:
     double MotorRunningTorqueMax = 0;
     double MotorEpigeneTorqueMax = 0;
 
+    // The chain on the motor with no external force, as the carry table of this list left
+    // it; the judgement hands it over without running the chain again. Not copied.
+    std::optional<TChainAtRest> ChainAtRest;
+
 private:
     std::string ArrayScript() const;
     // The interval fields the list formulas see, in the order of their arrays.
@@ -65,6 +77,6 @@ private:
 
 // The figures of recent lists (values left out) by their inputs: twins of a motor give
 // equal lists.
-using TTorqueFigureResults = TRecentResults<TTorqueListInput, TTorqueList, 8>;
+using TTorqueFigureResults = TRecentResults<TTorqueListInput, TTorqueList, 1024>;
 
 }  // namespace kinemo

@@ -57,7 +57,8 @@ TTorqueValue::TTorqueValue(const TTorqueEnvironment& env, const CarryOutput& car
       Carry(carry) {
     // The constants' text (the same every interval), then the inputs as "name=number"
     // lines would set them: nothing is parsed per interval.
-    THandOverValues inputs;
+    THandOverValues inputs(false);  // no log shows them
+    inputs.Reserve(12);
     if (env.Constants) inputs.Script(env.Constants->ConstantsText());
     double modulus = 0;
     if (!TryTextToFloat(env.ModulusText, modulus)) modulus = 0;
@@ -84,8 +85,9 @@ TTorqueValue::TTorqueValue(const TTorqueEnvironment& env, const CarryOutput& car
     IntervalTorqueS = e.EvalDouble("FIntervalTorqueS");
 }
 
-THandOverValues TTorqueValue::RegenerationValues() const {
-    THandOverValues v;
+THandOverValues TTorqueValue::RegenerationValues(bool keepText) const {
+    THandOverValues v(keepText);
+    v.Reserve(8);  // the regeneration adds Er, Ec and Em
     v.Number("Frequency", Frequency);
     v.Number("PreFrequency", PreFrequency);
     v.Number("IntervalTorque", IntervalTorque);

@@ -49,8 +49,8 @@ public:
     // "Frequency=", "PreFrequency=", "IntervalTorque=", "IntervalTorqueS=", "TimeInterval="
     // lines, each ending with CR LF: the regeneration formulas' view of the interval.
     std::string IntervalText() const;
-    // The same five values, to set in a formula engine.
-    THandOverValues RegenerationValues() const;
+    // The same five values, to set in a formula engine (with their text only when kept).
+    THandOverValues RegenerationValues(bool keepText = true) const;
 
     double TimeInterval = 0;
     double Frequency = 0;
@@ -73,6 +73,11 @@ public:
 struct TIntervalInput {
     std::array<TExactDouble, 12> Values;
     bool operator==(const TIntervalInput&) const = default;
+    uint64_t Hash() const {
+        uint64_t h = 0;
+        for (const TExactDouble& v : Values) h = MixHash(h, std::bit_cast<uint64_t>(v.value));
+        return h;
+    }
 };
 
 // Interval results by their inputs. Twins of a motor (the same motor with another
@@ -85,7 +90,7 @@ public:
 
 private:
     std::string formulaText_, constantsText_, modulusText_;  // what the results were made with
-    TRecentResults<TIntervalInput, TTorqueValue, 64> results_;
+    TRecentResults<TIntervalInput, TTorqueValue, 4096> results_;
 };
 
 }  // namespace kinemo

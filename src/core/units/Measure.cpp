@@ -61,6 +61,7 @@ TMeasureClass* TMeasureManager::FindMeasureClass(int code) const {
 double TMeasureManager::Convert(int from, int to, double value) const {
     if (from == to) return value;
     if (value == 0) return 0;
+    if (auto known = factors_.find({from, to}); known != factors_.end()) return value * known->second;
     TCatalogQuery& q = *convertQuery_;
     q.Close();
     q.SetSQL(std::vector<std::string>{"select mue_exchange from m_machine_unit_exc",
@@ -70,6 +71,7 @@ double TMeasureManager::Convert(int from, int to, double value) const {
     q.Open();
     const double factor = q.Eof() ? 0.0 : q.AsFloat(0);
     q.Close();
+    factors_.emplace(std::pair{from, to}, factor);
     return value * factor;
 }
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kinemo {
@@ -60,7 +61,8 @@ public:
     TMeasure* DefaultMeasure(const TMeasureClass& cls) const { return FindMeasure(cls.UserDefaultCode()); }
 
     // value in unit `from` expressed in unit `to`. The same unit or a zero value never
-    // reads the catalog; a pair without a conversion row gives 0.
+    // reads the catalog; a pair without a conversion row gives 0. Each pair's factor is read
+    // once: every chain run converts every input value.
     double Convert(int from, int to, double value) const;
 
     // Writes cls's chosen default into an open settings file (not to disk).
@@ -72,6 +74,7 @@ private:
     std::map<int, TMeasureClass*> classIndex_;
     std::map<int, TMeasure*> measureIndex_;
     std::unique_ptr<TCatalogQuery> convertQuery_;
+    mutable std::map<std::pair<int, int>, double> factors_;  // (from, to) -> factor read
 };
 
 }  // namespace kinemo

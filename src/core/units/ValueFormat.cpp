@@ -5,6 +5,8 @@
 #include "base/TextFormat.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 namespace kinemo {
 
@@ -37,7 +39,16 @@ std::string WithoutNegativeZero(std::string text) {
 }  // namespace
 
 std::string TValueFormat::Display(double value) const {
-    std::string text = WithoutNegativeZero(FormatText(DisplayFormat(), {value}));
+    std::string text;
+    if (precision_ >= 0 && std::isfinite(value)) {
+        // What the display format "%1.<precision>f" gives, written without reading the
+        // format each time: a candidate grid shows thousands of numbers.
+        char buf[512];
+        std::snprintf(buf, sizeof buf, "%.*f", std::min(precision_, 18), value);
+        text = WithoutNegativeZero(buf);
+    } else {
+        text = WithoutNegativeZero(FormatText(DisplayFormat(), {value}));
+    }
     return text[0] == ' ' ? text.substr(1) : text;
 }
 

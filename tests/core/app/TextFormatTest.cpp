@@ -9,7 +9,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <random>
+#include <string>
+#include <vector>
 
 using namespace kinemo;
 
@@ -161,6 +164,28 @@ TEST(ValueFormat, NoNegativeZero) {
     for (const Case& c : cases) {
         EXPECT_EQ(c.format.Display(c.value), c.display) << c.value;
         EXPECT_EQ(c.format.Grid(c.value), c.grid) << c.value;
+    }
+}
+
+// Display writes numbers without reading its format; it must give exactly what the display
+// format gives through the general formatter, odd numbers included.
+TEST(ValueFormat, DisplayAgreesWithItsFormat) {
+    std::mt19937_64 rng(20261210);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-16, 16);
+    std::vector<double> values = {0.0, -0.0, 1e300, -1e300, 5e-324, std::numeric_limits<double>::infinity(),
+                                  -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(),
+                                  0.5, 1.5, 2.5, -0.00005, 123456789.123456789};
+    for (int i = 0; i < 20000; ++i) values.push_back(mantissa(rng) * std::pow(10.0, exponent(rng)));
+    for (int precision : {0, 1, 4, 12}) {
+        const TValueFormat format(precision);
+        for (double v : values) {
+            std::string want = FormatText(format.DisplayFormat(), {v});
+            const size_t minus = want.find('-');
+            if (minus != std::string::npos && want.find_first_not_of("0.", minus + 1) == std::string::npos)
+                want.erase(minus, 1);  // no negative zero, as the format's rule shows it
+            EXPECT_EQ(format.Display(v), want) << precision << " " << v;
+        }
     }
 }
 

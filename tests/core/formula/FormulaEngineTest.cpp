@@ -129,6 +129,35 @@ TEST(FormulaEngine, TheParseCacheIsInvisible) {
     }
 }
 
+// The cache finds a text again by its address first: a text rewritten in place at the same
+// address, of the same length or another, must never run the program of what it held before.
+TEST(FormulaEngine, TheParseCacheNeverMistakesATextRewrittenInPlace) {
+    TProgramCache programs(4);
+    std::string text = "x = 1";
+    text.reserve(64);
+    const char* const address = text.data();
+    const struct {
+        const char* text;
+        int x;
+    } cases[] = {{"x = 1", 1}, {"x = 2", 2}, {"x = 1", 1}, {"x = 12", 12}, {"x = 3 + 4", 7}, {"x = 2", 2}};
+    for (const auto& c : cases) {
+        text = c.text;
+        ASSERT_EQ(text.data(), address);
+        TFormulaEngine engine(&programs);
+        engine.ExecuteStatement(text);
+        EXPECT_EQ(engine.EvalInteger("x"), c.x) << c.text;
+    }
+    // More texts than the cache holds: evicted programs are parsed again, never served stale.
+    for (int round = 0; round < 3; ++round)
+        for (int n = 0; n < 10; ++n) {
+            text = "x = " + std::to_string(n);
+            TFormulaEngine engine(&programs);
+            engine.ExecuteStatement(text);
+            EXPECT_EQ(engine.EvalInteger("x"), n);
+        }
+    EXPECT_LE(programs.Stats().size, 4u);
+}
+
 TEST(FormulaEngine, AssignedVariablesComeInFirstAssignmentOrder) {
     TFormulaEngine engine;
     engine.ExecuteStatement("Dim Unused, Later(1)\nZeta = 1\nAlpha = 2\nLater(0) = 3\nZETA = 4");
