@@ -84,8 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                                                  "] -> [" + again.Value(item.Element) + "]");
 
     std::unique_ptr<TMotor> motor = sheet.ToMotor(job->texts);
-    // The texts shown in the candidate grid before any judgement.
-    for (const std::string* text : {&motor->mso_name, &motor->mss_name, &motor->msv_amplifier1})
+    // The texts the grid shows that are made from numbers (the amplifier is the user's own
+    // text and may say anything).
+    for (const std::string* text : {&motor->mso_name, &motor->mss_name})
         if (ShowsNonFinite(*text)) Fail("An accepted sheet shows a non-finite number", *text);
     try {
         if (!JudgeOneMotor(job->session->Discharge(), *motor, FloatToText(motor->MotorRatedSupply),
