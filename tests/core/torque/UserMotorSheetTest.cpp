@@ -230,7 +230,9 @@ TEST(UserMotorSheet, RatedOutputBeyondEveryNumberIsRefused) {
         try {
             const std::unique_ptr<TMotor> motor = sheet.ToMotor(texts);
             EXPECT_EQ(c.refusal, nullptr) << c.torque << " x " << c.speed << " accepted";
-            if (c.output) EXPECT_EQ(motor->mso_name, c.output);
+            if (c.output) {
+                EXPECT_EQ(motor->mso_name, c.output);
+            }
         } catch (const TKinemoError& e) {
             ASSERT_NE(c.refusal, nullptr) << e.what();
             EXPECT_STREQ(e.what(), c.refusal);
