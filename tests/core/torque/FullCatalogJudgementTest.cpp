@@ -81,6 +81,9 @@ struct TCase {
     bool everyRow;  // every extension code too, or one row per motor
 };
 
+// Shown in test listings: the example, not the bytes of the case.
+void PrintTo(const TCase& c, std::ostream* os) { *os << c.example << (c.everyRow ? " every row" : ""); }
+
 class FullCatalogJudgement : public testing::TestWithParam<TCase> {};
 
 }  // namespace
