@@ -91,6 +91,8 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (12, 'frame_input_pattern', 'ActionGridInsertRow',  '&Insert rows',       NULL),
   (13, 'frame_input_pattern', 'ActionGridDeleteRow',  '&Delete rows',       NULL),
   (14, 'frame_input_pattern', 'ActionGridClearData',  'Clear all',          NULL),
+  -- The acceleration cell of a move without an acceleration time.
+  (15, 'frame_input_pattern', 'NoAccelerationTime',   'no acc. time',       NULL),
 
   (20, 'frame_input_pattern', 'StraightSpeedGrid', 'Elapsed time',     NULL),
   (21, 'frame_input_pattern', 'StraightSpeedGrid', 'Time interval',    NULL),
@@ -174,4 +176,13 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (302, 'error', 'PatternTooManyIntervals',
    'The converted drive pattern would need more than 99 intervals.', NULL),
   (303, 'error', 'PatternPasteTooLarge',
-   'The pasted cells do not fit into the drive pattern: from the chosen cell there are fewer intervals or columns than the clipboard holds. Nothing was pasted.', NULL);
+   'The pasted cells do not fit into the drive pattern: from the chosen cell there are fewer intervals or columns than the clipboard holds. Nothing was pasted.', NULL),
+  -- "%d" is the row as the grid numbers it, "%s" the message of the rule the row breaks.
+  (304, 'error', 'PatternRowError', 'Drive pattern, row %d: %s', NULL),
+  (305, 'error', 'PatternTimeNotIncreasing',
+   'The elapsed time is not later than the elapsed time of the row before, so the row has no time. Times must increase: a change of speed and a move to a new position take time.', NULL),
+  (306, 'error', 'PatternNotJudgeable',
+   'The drive pattern of this project file cannot be judged as it is. Correct it on the drive pattern page:', NULL),
+  -- The custom display condition dialog.
+  (310, 'error', 'IllegalThreshold',
+   '"%s" is not a number. Enter each limit as a number, with "." as the decimal mark; the limit was not changed.', NULL);

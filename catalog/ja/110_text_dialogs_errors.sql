@@ -78,6 +78,13 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('error', 'PatternTooManyIntervals', 302, '変換後の運転パターンが 99 区間を超えてしまいます。', NULL),
   ('error', 'PatternPasteTooLarge', 303,
    '貼り付けるセルが運転パターンに収まりません。選択したセルから先の区間数または列数がクリップボードより少ないため、何も貼り付けませんでした。', NULL),
+  ('error', 'PatternRowError', 304, '運転パターン %d 行目: %s', NULL),
+  ('error', 'PatternTimeNotIncreasing', 305,
+   '経過時間が前の行の経過時間より後になっていないため、この行には時間がありません。時間は増えていく必要があります。速度の変化にも新しい位置への移動にも時間がかかります。', NULL),
+  ('error', 'PatternNotJudgeable', 306,
+   'このプロジェクトファイルの運転パターンはこのままでは判定できません。運転パターンのページで修正してください:', NULL),
+  ('error', 'IllegalThreshold', 310,
+   '「%s」は数値ではありません。上限は小数点に「.」を使って数値で入力してください。上限は変更していません。', NULL),
 
   ('adjudication', 'MotorResult', 1, 'OK', NULL),
   ('adjudication', 'MotorResult', 2, '注意', NULL),

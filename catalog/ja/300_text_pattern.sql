@@ -16,6 +16,7 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('frame_input_pattern', 'ActionGridInsertRow',   12, '行の挿入(&I)', NULL),
   ('frame_input_pattern', 'ActionGridDeleteRow',   13, '行の削除(&D)', NULL),
   ('frame_input_pattern', 'ActionGridClearData',   14, 'すべてクリア', NULL),
+  ('frame_input_pattern', 'NoAccelerationTime',    15, '加速時間なし', NULL),
 
   ('frame_input_pattern', 'StraightSpeedGrid', 20, '経過時間', NULL),
   ('frame_input_pattern', 'StraightSpeedGrid', 21, '区間時間', NULL),

@@ -45,8 +45,9 @@ std::unique_ptr<TSizingSession> OpenSession(TKinemoContext& ctx, const std::stri
     session->Initialize();
     if (session->LoadProject(project) != TProjectDocument::TLoadResult::Accepted)
         throw TKinemoError("The project " + project + " was not loaded (version refused).");
-    // The load has shown the machine's problems on stderr; nothing is calculated.
-    if (!session->MachineProblemText().empty()) throw ReportedFailure{};
+    // The load has shown the machine's and the pattern's problems on stderr; nothing is
+    // calculated.
+    if (!session->MachineProblemText().empty() || !session->PatternProblemText().empty()) throw ReportedFailure{};
     return session;
 }
 

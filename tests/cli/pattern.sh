@@ -2,7 +2,8 @@
 # kinemo-cli pattern: the pattern of a project as the pattern page shows it with the
 # machine's speed coefficient; --convert switches the input type once, or exits 1 with the
 # conversion's message; a pattern with more than 99 rows is an error, not a truncation;
-# the example projects' patterns convert.
+# the example projects' patterns convert; a pattern with a row without time or a move
+# without its ramps is refused naming the row.
 set -u
 CLI=$1 DB=$2 SRC=$3
 fail() { echo "FAIL: $*"; exit 1; }
@@ -44,6 +45,21 @@ err=$("$CLI" pattern "$tmp/slopes.kjb" --catalog "$DB" --convert 2>&1 >"$tmp/out
 [ $rc -eq 1 ] || fail "non-trapezoid conversion exited $rc"
 [ "$err" = "Not Trapezoid." ] || fail "conversion message: $err"
 [ "$(grep -c '^-- ' "$tmp/out.txt")" -eq 1 ] || fail "a converted pattern was printed"
+
+# An elapsed time going back (0.5 s, then 0.3 s) leaves row 3 without time: the project is
+# refused naming the row, and its 100 -> 0 mm/s step in no time is never judged.
+project Speed Speed "$(row 0.5 0.5 600 100 25 200; row 0.3 0 0 0 0 0)" >"$tmp/back.kjb"
+for cmd in "judge --motor KRS0402ANS0" "size" "pattern"; do
+  err=$("$CLI" $cmd "$tmp/back.kjb" --catalog "$DB" 2>&1 >"$tmp/out.txt"); rc=$?
+  [ $rc -ne 0 ] || fail "$cmd judged a pattern going back in time"
+  grep -q "row 3: The elapsed time is not later" <<<"$err" || fail "$cmd does not name the row: $err"
+  [ ! -s "$tmp/out.txt" ] || fail "$cmd printed results: $(head -3 "$tmp/out.txt")"
+done
+# A move without an acceleration time is refused as well, naming its row.
+project Position Position "$(row 1 1 0 0 200 0 0.2 0)" >"$tmp/jump.kjb"
+err=$("$CLI" size "$tmp/jump.kjb" --catalog "$DB" 2>&1 >/dev/null); rc=$?
+[ $rc -ne 0 ] || fail "a move without an acceleration time was judged"
+grep -q "row 2: Enter an acceleration time" <<<"$err" || fail "jump: $err"
 
 rows=""; for i in $(seq 1 100); do rows+=$(row "$i" 1 0 0 0 0); done
 project Speed Speed "$rows" >"$tmp/long.kjb"

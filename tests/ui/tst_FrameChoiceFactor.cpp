@@ -291,6 +291,28 @@ private slots:
         QCOMPARE(grid->currentIndex().row(), massRow + 1);
     }
 
+    // "12,5" typed into a mass used to lose its comma in the key filter and give 125 kg.
+    void aCommaTypedIntoAValueIsReadAsTheDecimalMarkOrRefused() {
+        TMachinePage p;
+        p.frame->ChoicedFactorGrid()->SelectColumn(ColumnOfElement(p.Chain(), 401));
+        TPopertyGrid* grid = p.frame->PropertyGrid();
+        const int massRow = RowOfItem(grid, 40101);
+        TInputData* mass = p.Chain().GetFactor(ColumnOfElement(p.Chain(), 401))->FindInputItemByID(40101);
+        const double before = mass->Value;
+        TypeValue(grid, massRow, "12,5");
+        QCOMPARE(mass->Value, before);
+        QCOMPARE(p.dialogs.messages.size(), size_t(1));
+        QVERIFY(p.dialogs.messages[0].text.find("\"12,5\" is not a number") != std::string::npos);
+        // Where the user's locale writes the comma as the decimal mark it is one.
+        p.context->ValueFormat().SetDecimalMark(',');
+        TypeValue(grid, massRow, "12,5");
+        QCOMPARE(p.dialogs.messages.size(), size_t(1));
+        QVERIFY(Near(mass->Value, 12.5));
+        TypeValue(grid, massRow, "1.012,5");  // a thousands separator is not dropped either
+        QCOMPARE(p.dialogs.messages.size(), size_t(2));
+        QVERIFY(Near(mass->Value, 12.5));
+    }
+
     void aValueThatIsNoNumberIsRefusedWithTheCatalogText() {
         TMachinePage p;
         p.frame->ChoicedFactorGrid()->SelectColumn(ColumnOfElement(p.Chain(), 401));
@@ -298,7 +320,7 @@ private slots:
         const int massRow = RowOfItem(grid, 40101);
         TInputData* mass = p.Chain().GetFactor(ColumnOfElement(p.Chain(), 401))->FindInputItemByID(40101);
         const double before = mass->Value;
-        // Where 0 is outside the range the range says why; where it is inside, the text.
+        // A text that is no number is refused as such, whatever the range says of 0.
         TypeValue(grid, massRow, "1-2");
         QCOMPARE(mass->Value, before);
         QCOMPARE(p.dialogs.messages.size(), size_t(1));

@@ -6,6 +6,7 @@
 #include "app/SizingSession.h"
 #include "base/ErrorMessage.h"
 #include "base/NumberText.h"
+#include "pattern/NumberGrid.h"
 #include "selection/FormDisplayCondition.h"
 #include "selection/FormMotorDetail.h"
 #include "selection/FrameChoiceMotor.h"
@@ -240,12 +241,34 @@ private slots:
             QAbstractItemModel* grid = dialog->Grid()->model();
             if (grid->rowCount() != 5 || grid->index(0, 1).data().toString() != "90") return int(QDialog::Rejected);
             grid->setData(grid->index(1, 1), "75", Qt::EditRole);  // effective torque
-            grid->setData(grid->index(4, 1), "x", Qt::EditRole);   // inertia: not a number reads 0
+            // Not a number: refused with the catalog's text, the limit kept (it used to read 0).
+            const QString inertia = grid->index(4, 1).data().toString();
+            grid->setData(grid->index(4, 1), "x", Qt::EditRole);
+            if (page.dialogs.messages.size() != 1 || grid->index(4, 1).data().toString() != inertia)
+                return int(QDialog::Rejected);
+            // The number editor of the pattern grids: letters never arrive, and a comma is
+            // refused where the user's decimal mark is the point (C locale here).
+            TNumberGrid* numbers = dialog->Grid();
+            numbers->setCurrentIndex(grid->index(3, 1));
+            numbers->edit(grid->index(3, 1));
+            auto* editor = numbers->findChild<TNumberInplaceEdit*>();
+            if (!editor) return int(QDialog::Rejected);
+            editor->clear();
+            QTest::keyClicks(editor, "7a,5");
+            if (editor->text() != "7,5") return int(QDialog::Rejected);
+            QTest::keyClick(editor, Qt::Key_Return);
+            if (page.dialogs.messages.size() != 2 || grid->index(3, 1).data().toString() == "7,5")
+                return int(QDialog::Rejected);
+            grid->setData(grid->index(4, 1), "0", Qt::EditRole);
             dialog->findChild<QPushButton*>("BtnOk")->click();
             return dialog->result();
         };
+        page.dialogs.messages.clear();
         page.Level("BtnAdjudicationCustom")->click();
         QVERIFY(shown);
+        QCOMPARE(page.dialogs.messages.size(), size_t(2));
+        QCOMPARE(page.dialogs.messages[0].text, std::string("\"x\" is not a number. Enter each limit as a number, with "
+                                                            "\".\" as the decimal mark; the limit was not changed."));
         const TDisplayCondition& c = page.session->Candidates().CustomCondition();
         QCOMPARE(c.EffectiveTorque, 75.0);
         QCOMPARE(c.Inertia, 0.0);

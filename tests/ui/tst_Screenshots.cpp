@@ -275,10 +275,10 @@ private slots:
         QVERIFY(session.CommittedMotor());
         QVERIFY(ColourCount(Shoot(*m.form, "main_6_committed")) > 8);
 
-        TDisplayConditionForm form;
+        TDisplayConditionForm form(m.context->ValueFormat(), m.context->ErrorMessages());
         form.LoadTexts(m.context->Query());
         form.SetCondition(session.Candidates().CustomCondition());
-        TFormDisplayCondition dialog(form, m.context->Run().FontName, m.form.get());
+        TFormDisplayCondition dialog(form, m.context->Dialogs(), m.context->Run().FontName, m.form.get());
         QVERIFY(ColourCount(Shoot(dialog, "display_condition")) > 8);
     }
 

@@ -153,6 +153,16 @@ void TSizingSession::CheckMachine() const {
     if (!text.empty()) throw TKinemoError(text);
 }
 
+std::string TSizingSession::PatternProblemText() const {
+    try {
+        pattern_->CurrentGrid().Data().Validate();
+        pattern_->CheckModulus();
+    } catch (const TKinemoError& e) {
+        return e.what();
+    }
+    return {};
+}
+
 void TSizingSession::PrepareJudgement() {
     CheckMachine();
     try {
@@ -166,6 +176,9 @@ void TSizingSession::PrepareJudgement() {
     }
     if (!committed_) pattern_->RecalculateCurrentAxis();
     TInputPatternGridModel& grid = pattern_->CurrentGrid();
+    // A row without time or a move without its ramps would be passed over, not judged.
+    grid.Data().Validate();
+    pattern_->CheckModulus();
     torqueSource_->SetPattern(&grid.Data(), &grid.ExternalForce());
     if (judgementStale_) {
         candidates_->MarkAllUnjudged();
@@ -295,7 +308,13 @@ TProjectDocument::TLoadResult TSizingSession::LoadProjectText(const std::string&
         restore();
         return result;
     }
-    const std::string problems = MachineProblemText();
+    std::string problems = MachineProblemText();
+    const std::string pattern = PatternProblemText();
+    if (!pattern.empty()) {
+        if (!problems.empty()) problems += "\n\n";
+        const std::string intro = context_.ErrorMessages().GetText("PatternNotJudgeable");
+        problems += intro.empty() ? pattern : intro + "\n" + pattern;
+    }
     if (!problems.empty()) context_.Dialogs().ShowMessageDialog(problems, TMsgDlgType::Warning, mbOK);
     return result;
 }

@@ -67,10 +67,13 @@ public:
     std::string MachineProblemText() const;
     // Raises TKinemoError with MachineProblemText when it is not empty.
     void CheckMachine() const;
+    // The first rule the drive pattern shown breaks (a row without time, a move without its
+    // ramps, ...), naming the row; empty when the pattern can be judged.
+    std::string PatternProblemText() const;
 
     // Entering the motor page and before any judgement: the machine checked
-    // (CheckMachine), carry outputs, recalculation, the judgement pointed at the pattern
-    // shown; stale judgements dropped after edits.
+    // (CheckMachine), carry outputs, recalculation, the pattern shown validated and the
+    // judgement pointed at it; stale judgements dropped after edits.
     void PrepareJudgement();
 
     // Unsaved changes: set by real edits of the pages and by commitment, cleared by loading
@@ -105,8 +108,9 @@ public:
     bool ShowChosenOptionMotor();
     void ReturnFromCadDetail() { commit_.ReturnFromCadDetail(); }
 
-    // Project files. An accepted project whose machine has problems (MachineProblemText)
-    // is opened with that message as a warning; the values stay for the user to correct.
+    // Project files. An accepted project whose machine or drive pattern has problems
+    // (MachineProblemText, PatternProblemText) is opened with that message as a warning;
+    // the values stay for the user to correct, and nothing is judged until then.
     // A load that fails or is refused leaves the project as it was (the
     // error still reaches the caller). window, when given, takes part in loading after
     // the session (the main window resets and refreshes its pages).

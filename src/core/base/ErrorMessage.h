@@ -30,6 +30,9 @@ class TErrorMessageException : public TKinemoError {
 public:
     TErrorMessageException(const TErrorMessage& table, const std::string& key)
         : TKinemoError(table.GetText(key)), key_(key) {}
+    // The key's error with a message its raiser composed around the key's text (one that
+    // names the row, say).
+    TErrorMessageException(const std::string& key, const std::string& message) : TKinemoError(message), key_(key) {}
     const std::string& Key() const { return key_; }
 
 private:

@@ -126,12 +126,36 @@ std::string FitNumberText(const std::string& text, size_t width) {
     return text;
 }
 
+namespace {
+
+// The decimal exponent of the first significant digit of a checked plain number text, for
+// telling an underflow from an overflow.
+long long LeadingExponent(const std::string& t, size_t mantissaEnd, long long exponent) {
+    long long position = 0;  // digits before the point, leading zeros not counted
+    bool significant = false, point = false;
+    long long zerosAfterPoint = 0;
+    for (size_t i = 0; i < mantissaEnd; ++i) {
+        const char c = t[i];
+        if (c == '.') {
+            point = true;
+        } else if (std::isdigit(static_cast<unsigned char>(c))) {
+            if (c != '0') significant = true;
+            if (!point && significant) ++position;
+            if (point && !significant && position == 0) ++zerosAfterPoint;
+            if (significant && point) break;
+        }
+    }
+    return (position > 0 ? position - 1 : -(zerosAfterPoint + 1)) + exponent;
+}
+
+}  // namespace
+
 bool TryTextToFloat(const std::string& text, double& value) {
     size_t b = text.find_first_not_of(" \t");
     size_t e = text.find_last_not_of(" \t");
     if (b == std::string::npos) return false;
     std::string t = text.substr(b, e - b + 1);
-    // Only plain decimal numbers: strtod would also take hex, "inf" and "nan".
+    // Only plain decimal numbers: hex, "inf" and "nan" are no numbers to a user.
     size_t i = 0;
     if (t[i] == '+' || t[i] == '-') ++i;
     size_t digits = 0;
@@ -141,16 +165,41 @@ bool TryTextToFloat(const std::string& text, double& value) {
         while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++digits;
     }
     if (digits == 0) return false;
+    const size_t mantissaEnd = i;
+    long long exponent = 0;
     if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
         ++i;
+        const bool negative = i < t.size() && t[i] == '-';
         if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
         size_t expDigits = 0;
-        while (i < t.size() && std::isdigit(static_cast<unsigned char>(t[i]))) ++i, ++expDigits;
+        for (; i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])); ++i, ++expDigits)
+            exponent = std::min(exponent * 10 + (t[i] - '0'), 1000000000LL);
         if (expDigits == 0) return false;
+        if (negative) exponent = -exponent;
     }
     if (i != t.size()) return false;
-    value = std::strtod(t.c_str(), nullptr);
+    // from_chars reads "." whatever the C locale says: the desktop runs under the user's
+    // locale, where strtod would stop at the point of "12.5" in a comma locale.
+    const char* first = t.c_str() + (t[0] == '+' ? 1 : 0);
+    double x = 0;
+    const auto [end, ec] = std::from_chars(first, t.c_str() + t.size(), x);
+    if (ec == std::errc::result_out_of_range) {
+        if (LeadingExponent(t, mantissaEnd, exponent) >= 0) return false;  // beyond the largest double
+        x = t[0] == '-' ? -0.0 : 0.0;                                     // below the smallest: 0, as strtod
+    } else if (ec != std::errc() || end != t.c_str() + t.size()) {
+        return false;
+    }
+    value = x;
     return std::isfinite(value);
+}
+
+bool TryTypedTextToFloat(const std::string& text, char decimalMark, double& value) {
+    if (decimalMark != ',' || text.find('.') != std::string::npos) return TryTextToFloat(text, value);
+    const size_t comma = text.find(',');
+    if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos) return TryTextToFloat(text, value);
+    std::string t = text;
+    t[comma] = '.';
+    return TryTextToFloat(t, value);
 }
 
 double Round12(double x) {

@@ -23,6 +23,12 @@ std::string FitNumberText(const std::string& text, size_t width);
 // optional exponent, surrounding blanks allowed). Returns false for anything else.
 bool TryTextToFloat(const std::string& text, double& value);
 
+// Reads a number the user typed. decimalMark is the user's own: with ',' a text with one
+// comma and no point reads the comma as the point ("12,5" is 12.5), and "12.5" still reads
+// as the screens show it; with '.' a comma makes the text no number. A text with both
+// marks or several commas is no number: a thousands separator is never dropped.
+bool TryTypedTextToFloat(const std::string& text, char decimalMark, double& value);
+
 // x rounded to 12 decimal places, ties to even; magnitudes that would overflow the
 // 64-bit intermediate are returned unchanged.
 double Round12(double x);

@@ -122,13 +122,15 @@ void TPropertyGridModel::CommitText(int row, const std::string& text) {
     if (item->Kind() == TInputKind::Numeric) {
         auto* d = static_cast<TInputData*>(item);
         double v = 0;
-        const bool number = TryTextToFloat(text, v);
+        // Read as typed: a comma is the decimal mark only where the user's locale writes it.
+        const bool number = format_.ReadTyped(text, v);
         if (!number) v = 0;
-        TInputCheck(element_->Services().Errors).CheckTyped(*d, v);
-        // A typo must not silently become 0 where 0 is a valid value either.
+        // A typo must not silently become 0, and is refused as what it is: a range message
+        // about 0 would speak of a number nobody typed.
         const TErrorMessage* errors = errors_ ? errors_ : element_->Services().Errors;
         if (!number && !text.empty() && errors)
             throw TFormatErrorMessageException(*errors, "NotNumberInputItem", {text, item->Name});
+        TInputCheck(element_->Services().Errors).CheckTyped(*d, v);
         d->Value = v;
         Changed();
     } else if (item->Kind() == TInputKind::Memo) {

@@ -5,6 +5,7 @@
 #include "pattern/DrivePatternFormulas.h"
 #include "base/Catalog.h"
 #include "base/ErrorMessage.h"
+#include "base/TextFormat.h"
 #include "units/Measure.h"
 #include "units/ValueFormat.h"
 
@@ -122,10 +123,41 @@ bool TInputPatternGridData::SetCellValue(int row, int column, double displayValu
 void TInputPatternGridData::Validate() const {
     if (!AllFinite()) throw TFormatErrorMessageException(*services_.Errors, "IllegalNumber", {std::string("Infinity")});
     for (int r = 0; r < kRowCount; ++r)
-        if (Cell(r, kElapsedTime).Value() < 0 || Cell(r, kTimeInterval).Value() < 0) Fail("InputMinusNumber");
+        if (Cell(r, kElapsedTime).Value() < 0 || Cell(r, kTimeInterval).Value() < 0) FailAt(r, "InputMinusNumber");
+    // The pattern runs from row 1 to its last row with an entry, and every one of those rows
+    // needs time: an elapsed time that goes back leaves an interval of 0, in which a speed
+    // change or a move would happen in no time, and which the torque calculation passes over.
+    const int last = LastRowWithEntry();
+    for (int r = 1; r <= last; ++r)
+        if (!(Round12(Cell(r, kTimeInterval).Value()) > 0)) FailAt(r, "PatternTimeNotIncreasing");
+}
+
+int TInputPatternGridData::LastRowWithEntry() const {
+    for (int r = kLastInterval; r >= 1; --r)
+        if (RowHasEntry(r)) return r;
+    return 0;
+}
+
+bool TInputPatternGridData::RowHasEntry(int row) const {
+    for (int c = 0; c < ColumnCount(); ++c)
+        if (Cell(row, c).Entered) return true;
+    // A loaded row keeps no Entered flag without an interval: its values tell. The end time of
+    // a row without entries is 0, or the row before's where a deletion recomputed it.
+    const double end = Round12(Cell(row, kElapsedTime).Value());
+    if (end != 0 && end != Round12(Pre(row, kElapsedTime))) return true;
+    for (int c : EntryColumns())
+        if (c != kElapsedTime && Round12(Cell(row, c).Value()) != 0) return true;
+    return false;
 }
 
 void TInputPatternGridData::Fail(const std::string& key) const { throw TErrorMessageException(*services_.Errors, key); }
+
+void TInputPatternGridData::FailAt(int row, const std::string& key) const {
+    const std::string frame = services_.Errors->GetText("PatternRowError");
+    if (frame.empty()) Fail(key);
+    // Rows are named as the grid numbers them: the origin is 1, data row r is r + 1.
+    throw TErrorMessageException(key, FormatText(frame, {static_cast<long long>(row + 1), ErrorText(key)}));
+}
 
 std::string TInputPatternGridData::ErrorText(const std::string& key) const { return services_.Errors->GetText(key); }
 

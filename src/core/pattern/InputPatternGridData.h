@@ -59,7 +59,9 @@ public:
     // 8. BuildTorqueValues(motor, rotorInertia) belongs to the torque list and comes with it.
     // 9. A user edit of row 1..99; false for a computed column or another row.
     virtual bool SetCellValue(int row, int column, double displayValue);
-    // 10. Raises the first rule broken, with the catalog's message.
+    // 10. Raises the first rule broken, with the catalog's message naming the row: no
+    //     negative time, and every row up to the last one with an entry has an interval
+    //     ("PatternTimeNotIncreasing").
     virtual void Validate() const;
     // 11. The speed curve in display units.
     virtual void GetChartPoints(TChartPointList& points) const = 0;
@@ -137,6 +139,15 @@ protected:
     const TDrivePatternFormulas& Formulas() const { return *services_.Formulas; }
     const TPatternServices& Services() const { return services_; }
     [[noreturn]] void Fail(const std::string& key) const;
+    // The key's message framed by "PatternRowError" with the row as the grid numbers it.
+    [[noreturn]] void FailAt(int row, const std::string& key) const;
+    // The columns the user enters in this kind.
+    virtual std::vector<int> EntryColumns() const = 0;
+    // The last row 1..99 that holds an entry (0 for an empty pattern); a row holds one when a
+    // cell was entered, or a value the user enters is set (an end time other than the row
+    // before's, any other entry column not 0).
+    int LastRowWithEntry() const;
+    bool RowHasEntry(int row) const;
     std::string ErrorText(const std::string& key) const;
     // Continues a time edit on the next row while that row has a positive interval.
     void ContinueToNextRow(int row);

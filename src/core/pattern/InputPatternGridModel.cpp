@@ -62,7 +62,8 @@ TInputPatternGridModel::TInputPatternGridModel(const TPatternServices& services,
     : services_(services),
       data_(MakeData(services, axis, input)),
       externalForce_(input == TPatternInput::Speed ? 0 : 1),
-      titles_(ReadMessageItems(*services.Query, "frame_input_pattern", TitleKey(axis, input))) {
+      titles_(ReadMessageItems(*services.Query, "frame_input_pattern", TitleKey(axis, input))),
+      noAccelerationTime_(ReadMessageText(*services.Query, "frame_input_pattern", "NoAccelerationTime")) {
     if (services_.Chain) services_.Chain->EnrolExternalForceGrid(&externalForce_);
 }
 
@@ -113,20 +114,29 @@ std::string TInputPatternGridModel::CellText(int gridRow, int gridColumn) const 
     if (gridRow == kOriginRow) return format.Display(0);
     const TCellData& cell = data_->Cell(gridRow - 2, gridColumn - 1);
     if (!cell.Entered && FloatToText(cell.DisplayValue()) == "0") return "";
+    // A move without an acceleration time jumps to its speed: "0" would be no acceleration.
+    if (IsPosition() && gridColumn == Position::kAcceleratedVelocity + 1 &&
+        static_cast<const Position&>(*data_).MovesWithoutAccelerationTime(gridRow - 2))
+        return noAccelerationTime_;
     return format.Display(cell.DisplayValue());
 }
 
 bool TInputPatternGridModel::AcceptsKey(const std::string& text, bool hasSelection, char key) {
-    const bool numberKey = std::isdigit(static_cast<unsigned char>(key)) || key == '-' || key == '.';
+    // The comma is taken so that the commit reads it as the decimal mark or refuses the
+    // text; dropped, it would turn "12,5" into 125.
+    const bool numberKey = std::isdigit(static_cast<unsigned char>(key)) || key == '-' || key == '.' || key == ',';
     if (!numberKey) return key == '\b' || key == '\r';
     return hasSelection || text.size() < kMaxEditLength;
 }
 
-bool TInputPatternGridModel::ReadNumber(int gridColumn, const std::string& text, double& value) const {
+bool TInputPatternGridModel::ReadNumber(int gridRow, int gridColumn, const std::string& text, double& value) const {
     const bool blank = text.find_first_not_of(" \t") == std::string::npos;
-    if (blank && IsPosition()) {
-        value = 0;
-    } else if (!TryTextToFloat(text, value)) {
+    if (blank && IsPosition() && gridColumn == Position::kPosition + 1) {
+        // A blank position stays where the row before ends: a dwell, not a move back to 0.
+        value = data_->Cell(gridRow - 3, Position::kPosition).DisplayValue();
+    } else if (blank && IsPosition()) {
+        value = 0;  // a blank time: none
+    } else if (!services_.Format->ReadTyped(text, value)) {
         return false;
     }
     const bool time = gridColumn == 1 || gridColumn == 2 || (IsPosition() && (gridColumn == 6 || gridColumn == 7));
@@ -144,7 +154,7 @@ void TInputPatternGridModel::Refuse(int gridRow, int gridColumn, const std::stri
 bool TInputPatternGridModel::CommitText(int gridRow, int gridColumn, const std::string& text) {
     if (!CanEdit(gridRow, gridColumn)) return false;
     double value = 0;
-    if (!ReadNumber(gridColumn, text, value)) Refuse(gridRow, gridColumn, text);
+    if (!ReadNumber(gridRow, gridColumn, text, value)) Refuse(gridRow, gridColumn, text);
     TBusyScope busy(services_.Busy);
     const int row = gridRow - 2;
     const int column = gridColumn - 1;

@@ -51,13 +51,17 @@ public:
 
     // What a cell shows and whether it takes a typed value.
     bool CanEdit(int gridRow, int gridColumn) const;
+    // The acceleration of a position row that moves without an acceleration time is the
+    // catalog text "NoAccelerationTime", not a figure.
     std::string CellText(int gridRow, int gridColumn) const;
     bool IsExternalForceCell(int gridRow, int gridColumn) const;
     bool Marked(int gridRow, int gridColumn) const;
-    // The cell editor's key filter: digits, "-" and "." up to 12 characters.
+    // The cell editor's key filter: digits, "-", "." and "," up to 12 characters.
     static bool AcceptsKey(const std::string& text, bool hasSelection, char key);
 
-    // Commits a typed text: "IllegalNumber" for an unreadable or forbidden negative number,
+    // Commits a typed text, read with the user's decimal mark; a blank position is the
+    // position of the row before (a dwell). "IllegalNumber" for an unreadable or forbidden
+    // negative number,
     // "IllegalTimeInterval" (the previous value restored) when the ramp times leave no
     // room in a position row. False for a cell that takes no edit.
     bool CommitText(int gridRow, int gridColumn, const std::string& text);
@@ -118,7 +122,7 @@ public:
 
 private:
     bool IsEditableColumn(int gridColumn) const;
-    bool ReadNumber(int gridColumn, const std::string& text, double& value) const;
+    bool ReadNumber(int gridRow, int gridColumn, const std::string& text, double& value) const;
     void CommitTime(int gridRow, int gridColumn, double value);
     void SetEnteredFlags(int row, int column);
     void Refuse(int gridRow, int gridColumn, const std::string& text);
@@ -131,6 +135,7 @@ private:
     std::unique_ptr<TInputPatternGridData> data_;
     TExternalForceGridData externalForce_;
     std::vector<std::string> titles_;
+    std::string noAccelerationTime_;  // shown for the acceleration of a move without one
     std::set<int> selectedRows_;
     int dragStartRow_ = 0;
     int currentRow_ = kFirstIntervalRow;

@@ -181,13 +181,15 @@ void TInputPatternModel::SetModulusText(const std::string& text) {
 
 void TInputPatternModel::ModulusChanged() {
     TSigmoidalCurve* curve = services_.Curves ? services_.Curves->Selected() : nullptr;
-    if (curve && curve->Editable) curve->Modulus = FloatToText(Round12(LenientNumber(modulusText_)));
+    // A text that is no number leaves the modulus as it was; CheckModulus refuses the text.
+    double x = 0;
+    if (curve && curve->Editable && services_.Format->ReadTyped(modulusText_, x)) curve->Modulus = FloatToText(Round12(x));
     Modified();
 }
 
 void TInputPatternModel::CheckModulus() const {
     double x = 0;
-    if (!TryTextToFloat(modulusText_, x))
+    if (!services_.Format->ReadTyped(modulusText_, x))
         throw TErrorMessageException(*services_.Errors, "IllegalSigmoidalCurveModulus");
 }
 
@@ -266,7 +268,12 @@ void TInputPatternModel::SaveSection(pugi::xml_node section) {
     pugi::xml_node curve = section.append_child("SigmoidalCurve");
     const TSigmoidalCurve* selected = services_.Curves ? services_.Curves->Selected() : nullptr;
     curve.append_child("ID").text().set(std::to_string(selected ? selected->Code : 0).c_str());
-    curve.append_child("Value").text().set(modulusText_.c_str());
+    // The file reads numbers with "." only: a modulus typed with a decimal comma is saved
+    // as the number it was read as.
+    std::string modulus = modulusText_;
+    double x = 0;
+    if (!TryTextToFloat(modulus, x) && services_.Format->ReadTyped(modulus, x)) modulus = FloatToText(x);
+    curve.append_child("Value").text().set(modulus.c_str());
     const std::pair<TPatternAxis, TPatternInput> order[] = {{TPatternAxis::Rolling, TPatternInput::Position},
                                                             {TPatternAxis::Rolling, TPatternInput::Speed},
                                                             {TPatternAxis::Straight, TPatternInput::Position},
@@ -323,7 +330,13 @@ void TInputPatternModel::LoadSigmoidalCurve(pugi::xml_node curve) {
     // A fixed entry shows the catalog's modulus as selecting it does, so that saving the
     // project again writes what was read.
     if (!modulusEnabled_) return;
-    if (pugi::xml_node value = curve.child("Value")) SetModulusText(FloatToText(LenientNumber(value.text().get())));
+    if (pugi::xml_node value = curve.child("Value")) {
+        // A text that is no number ("1,5") is kept to be refused, not read as 0.
+        const std::string text = value.text().get();
+        double x = 0;
+        const bool blank = text.find_first_not_of(" \t") == std::string::npos;
+        SetModulusText(TryTextToFloat(text, x) || blank ? FloatToText(LenientNumber(text)) : text);
+    }
 }
 
 }  // namespace kinemo

@@ -103,14 +103,20 @@ void TInputPatternPositionGridData::Validate() const {
         const std::string position = FloatToText(Round12(Cell(r, kPosition).Value()));
         const std::string aText = FloatToText(a);
         const std::string dText = FloatToText(d);
-        if (a < 0 || d < 0) Fail("InputMinusNumber");
-        if (Round12(a + d) > t) Fail("IllegalTimeInterval");
+        if (a < 0 || d < 0) FailAt(r, "InputMinusNumber");
+        if (Round12(a + d) > t) FailAt(r, "IllegalTimeInterval");
         const bool moves = position != prePosition;
-        if (t > 0 && moves && aText == "0") Fail("NotInputAcceleration");
-        if (t > 0 && moves && dText == "0") Fail("NotInputDeceleration");
-        if (!moves && (aText != "0" || dText != "0")) Fail("IllegalUnderSuspension");
+        if (t > 0 && moves && aText == "0") FailAt(r, "NotInputAcceleration");
+        if (t > 0 && moves && dText == "0") FailAt(r, "NotInputDeceleration");
+        if (!moves && (aText != "0" || dText != "0")) FailAt(r, "IllegalUnderSuspension");
         prePosition = position;
     }
+}
+
+bool TInputPatternPositionGridData::MovesWithoutAccelerationTime(int row) const {
+    if (row < 1 || row > kLastInterval) return false;
+    const bool moves = FloatToText(Round12(Cell(row, kPosition).Value())) != FloatToText(Round12(Pre(row, kPosition)));
+    return moves && FloatToText(Round12(Cell(row, kAccelerationTime).Value())) == "0";
 }
 
 void TInputPatternPositionGridData::GetChartPoints(TChartPointList& points) const {

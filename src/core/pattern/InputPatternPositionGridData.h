@@ -41,8 +41,14 @@ public:
     void ApplyDecelerationTime(int row, double displayValue);
     // Suspended of rows 1..99 from the positions: true where the position repeats.
     void RecomputeSuspended();
+    // The row moves to a new position without an acceleration time: its acceleration
+    // column holds no figure of the move (the move is refused by Validate).
+    bool MovesWithoutAccelerationTime(int row) const;
 
 protected:
+    std::vector<int> EntryColumns() const override {
+        return {kElapsedTime, kTimeInterval, kPosition, kAccelerationTime, kDecelerationTime};
+    }
     TInputPatternPositionGridData(const TPatternServices& services, TPatternAxis axis)
         : TInputPatternGridData(services, axis, TPatternInput::Position) {}
 

@@ -38,6 +38,7 @@ public:
     double FrequencyFromSpeed(double speed, double v) const;
 
 protected:
+    std::vector<int> EntryColumns() const override { return {kElapsedTime, kTimeInterval, kFrequency, kSpeed}; }
     TInputPatternSpeedGridData(const TPatternServices& services, TPatternAxis axis)
         : TInputPatternGridData(services, axis, TPatternInput::Speed) {}
 

@@ -2,7 +2,9 @@
 #include "selection/DisplayConditionForm.h"
 
 #include "base/Catalog.h"
+#include "base/ErrorMessage.h"
 #include "base/NumberText.h"
+#include "units/ValueFormat.h"
 
 #include <vector>
 
@@ -45,11 +47,17 @@ void TDisplayConditionForm::SetCondition(const TDisplayCondition& condition) {
     for (int r = 0; r < kThresholds; ++r) values_[static_cast<size_t>(r)] = FloatToText(*Field(condition_, r));
 }
 
+void TDisplayConditionForm::SetValueText(int row, const std::string& text) {
+    double v = 0;
+    if (!format_.ReadTyped(text, v)) throw TFormatErrorMessageException(errors_, "IllegalThreshold", {text});
+    values_.at(static_cast<size_t>(row)) = text;
+}
+
 void TDisplayConditionForm::Accept() {
+    // Every text was read when typed; a threshold is never set from a text that is none.
     for (int r = 0; r < kThresholds; ++r) {
         double v = 0;
-        if (!TryTextToFloat(values_[static_cast<size_t>(r)], v)) v = 0;
-        *Field(condition_, r) = v;
+        if (format_.ReadTyped(values_[static_cast<size_t>(r)], v)) *Field(condition_, r) = v;
     }
 }
 

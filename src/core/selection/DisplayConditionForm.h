@@ -10,11 +10,15 @@
 namespace kinemo {
 
 class TCatalogQuery;
+class TErrorMessage;
 class TValueFormat;
 
 class TDisplayConditionForm {
 public:
     static constexpr int kThresholds = 5;  // MaxTorque, EffectiveTorque, MaxFrequency, RunningTorque, Inertia
+
+    // format: the decimal mark typed numbers are read with; errors: the refusal's text.
+    TDisplayConditionForm(const TValueFormat& format, const TErrorMessage& errors) : format_(format), errors_(errors) {}
 
     // "form_display_condition": the caption, the two header cells, the five row labels
     // (an eighth row is not shown) and the OK button.
@@ -28,12 +32,16 @@ public:
     // Copies the condition and writes its thresholds by the float-to-text rule.
     void SetCondition(const TDisplayCondition& condition);
     const std::string& ValueText(int row) const { return values_.at(static_cast<size_t>(row)); }
-    void SetValueText(int row, const std::string& text) { values_.at(static_cast<size_t>(row)) = text; }
-    // OK: each text read as a number, 0 for a text that is not one.
+    // A typed threshold: a text that is not wholly a number is refused ("IllegalThreshold")
+    // and the row keeps its text.
+    void SetValueText(int row, const std::string& text);
+    // OK: the five texts become the thresholds.
     void Accept();
     const TDisplayCondition& Condition() const { return condition_; }
 
 private:
+    const TValueFormat& format_;
+    const TErrorMessage& errors_;
     std::string title_, corner_, valueHeader_, ok_;
     std::array<std::string, kThresholds> labels_{}, values_{};
     TDisplayCondition condition_;

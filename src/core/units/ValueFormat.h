@@ -24,6 +24,16 @@ public:
     std::string Display(double value) const;
     std::string Grid(double value) const;
 
+    // The decimal mark of the user's locale ('.' unless the desktop says otherwise); typed
+    // numbers are read with it, files and formulas always with '.'.
+    char DecimalMark() const { return decimalMark_; }
+    void SetDecimalMark(char mark) { decimalMark_ = mark == ',' ? ',' : '.'; }
+    // A typed text as a number (TryTypedTextToFloat with the decimal mark); false when it
+    // is not wholly one number.
+    bool ReadTyped(const std::string& text, double& value) const {
+        return TryTypedTextToFloat(text, decimalMark_, value);
+    }
+
     // Stores n (clamped to 0..12) in the settings file at once; the running precision
     // stays, the new one applies from the next start.
     void SetPrecision(int n) const;
@@ -31,6 +41,7 @@ public:
 private:
     std::string settingsPath_;  // empty: no settings file
     int precision_ = kDefaultPrecision;
+    char decimalMark_ = '.';
 };
 
 }  // namespace kinemo

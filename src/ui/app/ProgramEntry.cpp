@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -88,6 +89,8 @@ int RunProgram(TProgramOptions options) {
     try {
         context = std::make_unique<TKinemoContext>(catalog.CatalogPath, TSpecialFolder(), dialogs);
         context->SetProgramFolder(folder);
+        // Typed numbers are read with the decimal mark of the user's locale.
+        context->ValueFormat().SetDecimalMark(QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.');
         services.Registry = options.Registry ? *options.Registry : TRegistry::ForUser(context->Folders(), folder);
         form = std::make_unique<TFormMain>(*context, std::move(services));
     } catch (const std::exception& e) {

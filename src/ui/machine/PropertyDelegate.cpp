@@ -18,7 +18,9 @@ namespace {
 
 int CoreRow(const QModelIndex& index) { return TPropertyItemModel::CoreRow(index.row()); }
 
-bool IsNumberKey(QChar c) { return c == '-' || c == '.' || c.isDigit(); }
+// The comma passes so that the model sees what was typed: it reads it as the decimal mark
+// or refuses the text, where dropping it would turn "12,5" into 125.
+bool IsNumberKey(QChar c) { return c == '-' || c == '.' || c == ',' || c.isDigit(); }
 
 }  // namespace
 

@@ -88,7 +88,7 @@ int Run(const std::map<std::string, std::string>& o, const std::string& programF
     session.Initialize();
     const std::string project = get("report");
     if (session.LoadProject(project) != TProjectDocument::TLoadResult::Accepted) return 1;
-    if (!session.MachineProblemText().empty()) return 1;  // told while loading
+    if (!session.MachineProblemText().empty() || !session.PatternProblemText().empty()) return 1;  // told while loading
     ctx.Run().CurrentFileName = project;
     TReportJob job(ctx, session);
     const std::time_t now = std::time(nullptr);

@@ -2,12 +2,14 @@
 #include "selection/FormDisplayCondition.h"
 
 #include "app/InterfaceFont.h"
+#include "base/UserDialogs.h"
+#include "pattern/InputPatternGridModel.h"
+#include "pattern/NumberGrid.h"
 #include "selection/DisplayConditionForm.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace kinemo {
@@ -16,8 +18,9 @@ namespace {
 QString Qs(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
-TDisplayConditionGridModel::TDisplayConditionGridModel(TDisplayConditionForm& form, QObject* parent)
-    : QAbstractTableModel(parent), form_(form) {}
+TDisplayConditionGridModel::TDisplayConditionGridModel(TDisplayConditionForm& form, IUserDialogs& dialogs,
+                                                       QObject* parent)
+    : QAbstractTableModel(parent), form_(form), dialogs_(dialogs) {}
 
 int TDisplayConditionGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : TDisplayConditionForm::kThresholds;
@@ -37,8 +40,16 @@ QVariant TDisplayConditionGridModel::data(const QModelIndex& index, int role) co
 }
 
 bool TDisplayConditionGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    // The editor's text on each change (kEditTextRole) counts only when editing ends.
     if (!index.isValid() || index.column() != 1 || role != Qt::EditRole) return false;
-    form_.SetValueText(index.row(), value.toString().toStdString());
+    try {
+        form_.SetValueText(index.row(), value.toString().toStdString());
+    } catch (const std::exception& e) {
+        ++refusals_;
+        dialogs_.ShowMessageDialog(e.what(), TMsgDlgType::Warning, mbOK);
+        emit dataChanged(index, index);  // the kept value is shown again
+        return false;
+    }
     emit dataChanged(index, index);
     return true;
 }
@@ -53,16 +64,18 @@ QVariant TDisplayConditionGridModel::headerData(int section, Qt::Orientation ori
     return Qs(section == 0 ? form_.Corner() : form_.ValueHeader());
 }
 
-TFormDisplayCondition::TFormDisplayCondition(TDisplayConditionForm& form, const std::string& fontName, QWidget* owner)
+TFormDisplayCondition::TFormDisplayCondition(TDisplayConditionForm& form, IUserDialogs& dialogs,
+                                             const std::string& fontName, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       form_(form) {
     setObjectName("FormDisplayCondition");
     setWindowTitle(Qs(form.Title()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
-    grid_ = new QTableView(this);
+    grid_ = new TNumberGrid(&TInputPatternGridModel::AcceptsKey, TDisplayConditionGridModel::kEditTextRole, this);
     grid_->setObjectName("GridDisplayCondition");
-    grid_->setModel(new TDisplayConditionGridModel(form, grid_));
+    model_ = new TDisplayConditionGridModel(form, dialogs, grid_);
+    grid_->setModel(model_);
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setDefaultSectionSize(24);
     grid_->horizontalHeader()->setFixedHeight(24);
@@ -72,8 +85,6 @@ TFormDisplayCondition::TFormDisplayCondition(TDisplayConditionForm& form, const 
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setFixedSize(320, 153);
     layout->addWidget(grid_);
     auto* buttons = new QHBoxLayout;
@@ -97,7 +108,14 @@ void TFormDisplayCondition::showEvent(QShowEvent* event) {
 
 void TFormDisplayCondition::BtnOkClick() {
     // Moving off the cell commits a value still being typed.
+    const QModelIndex at = grid_->currentIndex();
+    const int refusals = model_->Refusals();
     grid_->setCurrentIndex({});
+    if (model_->Refusals() != refusals) {
+        grid_->setCurrentIndex(at);
+        grid_->setFocus();
+        return;
+    }
     form_.Accept();
     accept();
 }

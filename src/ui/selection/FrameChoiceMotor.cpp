@@ -436,10 +436,10 @@ void TFrameChoiceMotor::ChooseLevel(TAdjudicationLevel level) {
 }
 
 void TFrameChoiceMotor::RunCustomDialog() {
-    TDisplayConditionForm form;
+    TDisplayConditionForm form(context_.ValueFormat(), context_.ErrorMessages());
     form.LoadTexts(context_.Query());
     form.SetCondition(session_.Candidates().CustomCondition());
-    TFormDisplayCondition dialog(form, context_.Run().FontName, this);
+    TFormDisplayCondition dialog(form, context_.Dialogs(), context_.Run().FontName, this);
     Exec(dialog);
     session_.Candidates().SetCustomCondition(form.Condition());
     session_.Candidates().SetLevel(TAdjudicationLevel::Custom);

@@ -3,6 +3,7 @@
 #include "support/ExampleSession.h"
 
 #include "app/InputPatternPage.h"
+#include "base/NumberText.h"
 #include "pattern/InputPatternPositionGridData.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +47,47 @@ TEST(InputPatternPageTest, LeavingTheChecksThePatternAndTheModulus) {
         c.repair();
         EXPECT_TRUE(page.OnPageLeft()) << c.name;
     }
+}
+
+// A row whose elapsed time goes back used to be judged as an interval of 0 s, passed over:
+// its step in no time was "OK" for every motor.
+TEST(InputPatternPageTest, ARowWithoutTimeIsRefusedOnLeavingOnJudgingAndToldOnLoading) {
+    ExampleSession ex("04_belt_axis_through_reducer.kjb");  // a speed pattern
+    TInputPatternModel& pattern = ex.session->Pattern();
+    TInputPatternGridModel& grid = pattern.CurrentGrid();
+    int last = 0;
+    while (grid.Data().Cell(last + 1, Data::kTimeInterval).Value() > 0) ++last;
+    ASSERT_GT(last, 1);
+    const double end = grid.Data().Cell(last, Data::kElapsedTime).DisplayValue();
+    const double before = grid.Data().Cell(last - 1, Data::kElapsedTime).DisplayValue();
+    // The last row's end time set before the row before's end: its interval becomes 0.
+    grid.CommitText(last + 2, 1, FloatToText(before - (end - before) / 2));
+    ASSERT_EQ(grid.Data().Cell(last, Data::kTimeInterval).Value(), 0);
+    const std::string row = "row " + std::to_string(last + 1) + ": ";
+    const std::string refusal = "Drive pattern, " + row + ex.ctx->ErrorMessages().GetText("PatternTimeNotIncreasing");
+
+    TInputPatternPage page(pattern, ex.dialogs, &ex.ctx->Chain());
+    ex.dialogs.messages.clear();
+    EXPECT_FALSE(page.OnPageLeft());
+    ASSERT_EQ(ex.dialogs.messages.size(), 1u);
+    EXPECT_EQ(ex.dialogs.messages[0].text, refusal);
+    try {
+        ex.session->PrepareJudgement();
+        ADD_FAILURE() << "judged";
+    } catch (const TKinemoError& e) {
+        EXPECT_EQ(std::string(e.what()), refusal);
+    }
+    EXPECT_EQ(ex.session->PatternProblemText(), refusal);
+
+    // Saved and opened again: the project opens with the pattern as it is, and says why it
+    // cannot be judged.
+    const std::string text = ex.session->ProjectText();
+    ex.dialogs.messages.clear();
+    EXPECT_EQ(ex.session->LoadProjectText(text), TProjectDocument::TLoadResult::Accepted);
+    ASSERT_EQ(ex.dialogs.messages.size(), 1u);
+    EXPECT_EQ(ex.dialogs.messages[0].text,
+              ex.ctx->ErrorMessages().GetText("PatternNotJudgeable") + "\n" + refusal);
+    EXPECT_EQ(pattern.CurrentGrid().Data().Cell(last, Data::kTimeInterval).Value(), 0);
 }
 
 TEST(InputPatternPageTest, EnteringRecomputesOnlyWithoutACommittedMotor) {

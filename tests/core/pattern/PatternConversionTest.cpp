@@ -142,7 +142,7 @@ TEST_F(PatternConversionTest, AReversalIsSplitWhereTheSpeedCrossesZero) {
 TEST_F(PatternConversionTest, APositionPatternThatFailsValidationIsNotExported) {
     EnterPositionRows(position, {{1, 80, 0.2, 0.2}});
     position.SetCellValue(1, Position::kDecelerationTime, 0);
-    EXPECT_EQ(ExportError(position), fx.errors->GetText("NotInputDeceleration"));
+    EXPECT_EQ(ExportError(position), "row 2: " + fx.errors->GetText("NotInputDeceleration"));
 }
 
 TEST_F(PatternConversionTest, MoreIntervalsThanRowsAreReportedAndTheTargetKept) {

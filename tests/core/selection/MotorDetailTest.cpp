@@ -1,6 +1,7 @@
 // The motor detail window's rules: verdict groups, resistor advice, speed ratio, small
 // numbers, the torque chart steps and the display condition dialog's OK.
 #include "selection/DisplayConditionForm.h"
+#include "base/ErrorMessage.h"
 #include "selection/MotorDetailModel.h"
 #include "selection/Verdict.h"
 
@@ -139,10 +140,13 @@ TEST(MotorDetailOnExample, CellsAgainstTheJudgedFigures) {
     EXPECT_NEAR(axis.first, -axis.second, kTol);
 }
 
-TEST(DisplayConditionFormTest, TextsAndOkReadsNumbersOrZero) {
+// A threshold typed as no number used to become 0 on OK, hiding every motor.
+TEST(DisplayConditionFormTest, TextsAndOkReadsNumbersAndRefusesTheRest) {
     TCatalog catalog(test::SampleCatalogPath());
     TCatalogQuery query(catalog);
-    TDisplayConditionForm form;
+    TErrorMessage errors(query);
+    TValueFormat format(4);
+    TDisplayConditionForm form(format, errors);
     form.LoadTexts(query);
     EXPECT_FALSE(form.Title().empty());
     EXPECT_FALSE(form.RowLabel(4).empty());
@@ -154,12 +158,25 @@ TEST(DisplayConditionFormTest, TextsAndOkReadsNumbersOrZero) {
     c.Inertia = 20;
     form.SetCondition(c);
     EXPECT_EQ(form.ValueText(1), "85.5");
-    form.SetValueText(0, "abc");
+    for (const char* bad : {"abc", "12,5", "1,000"}) {
+        try {
+            form.SetValueText(0, bad);
+            ADD_FAILURE() << "accepted " << bad;
+        } catch (const TKinemoError& e) {
+            EXPECT_EQ(std::string(e.what()), errors.GetFormattedText("IllegalThreshold", bad));
+        }
+    }
+    EXPECT_EQ(form.ValueText(0), "90");
     form.SetValueText(4, "12.5");
     form.Accept();
-    EXPECT_EQ(form.Condition().MaxTorque, 0);
+    EXPECT_NEAR(form.Condition().MaxTorque, 90, kTol);
     EXPECT_NEAR(form.Condition().Inertia, 12.5, kTol);
     EXPECT_NEAR(form.Condition().MaxFrequency, 5000, kTol);
+    // With the user's decimal comma the comma is the point.
+    format.SetDecimalMark(',');
+    form.SetValueText(1, "77,5");
+    form.Accept();
+    EXPECT_NEAR(form.Condition().EffectiveTorque, 77.5, kTol);
 }
 
 }  // namespace
