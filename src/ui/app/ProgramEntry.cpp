@@ -10,6 +10,7 @@
 #include "app/MessageDialog.h"
 #include "app/QtFileDialogs.h"
 #include "base/SpecialFolder.h"
+#include "units/ValueFormat.h"
 
 #include <QApplication>
 #include <QIcon>

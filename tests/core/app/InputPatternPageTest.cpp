@@ -3,6 +3,7 @@
 #include "support/ExampleSession.h"
 
 #include "app/InputPatternPage.h"
+#include "base/ErrorMessage.h"
 #include "base/NumberText.h"
 #include "pattern/InputPatternPositionGridData.h"
 

@@ -141,8 +141,9 @@ TEST_F(InputPatternModelTest, FixedSCurvesShowTheirModulusAndTheEditableOneTakes
     page->SetModulusText("2.25");
     EXPECT_EQ(fx.curves->Selected()->Modulus, "2.25");
     EXPECT_NO_THROW(page->CheckModulus());
+    // A text that is no number is refused on leaving; the modulus is not silently 0 meanwhile.
     page->SetModulusText("x");
-    EXPECT_EQ(fx.curves->Selected()->Modulus, "0");
+    EXPECT_EQ(fx.curves->Selected()->Modulus, "2.25");
     try {
         page->CheckModulus();
         FAIL() << "an unreadable modulus passed";

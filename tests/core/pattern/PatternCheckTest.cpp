@@ -71,7 +71,9 @@ TEST(TypedNumberText, ACommaIsTheDecimalMarkOnlyWhereTheUserWritesItSo) {
     for (const Case& c : cases) {
         double v = -1;
         EXPECT_EQ(TryTypedTextToFloat(c.text, c.mark, v), c.read) << c.text << " with " << c.mark;
-        if (c.read) EXPECT_DOUBLE_EQ(v, c.value) << c.text;
+        if (c.read) {
+            EXPECT_DOUBLE_EQ(v, c.value) << c.text;
+        }
     }
     // Files are read with "." whatever the user's mark.
     double v = 0;
