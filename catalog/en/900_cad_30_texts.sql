@@ -30,6 +30,12 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (9022, 'form_vantor', 'GroupBoxDrawing', 'Drawing file', NULL),
   (9023, 'form_vantor', 'LabelHint',
    'The front view and the side views are DXF drawings in millimetres (outlines, centre lines and dimensions on layers of their own); the 3D model is an STL mesh in millimetres.', NULL),
+  (9024, 'form_vantor', 'CadTargetNotWritten', 'The CAD data program could not write the drawing file. Any earlier file of that name is unchanged.', NULL),
+  (9025, 'form_vantor', 'CadPartDataError', 'The CAD data program cannot draw this motor from the part data handed to it.', NULL),
+  (9026, 'form_vantor', 'CadExitStatus', '%s ended with exit status %s.', NULL),
+  (9027, 'form_vantor', 'CadEndedBySignal', '%s was stopped by signal %s.', NULL),
+  (9028, 'form_vantor', 'CadProgramNotRunnable', '%s does not exist or cannot be run.', NULL),
+  (9029, 'form_vantor', 'CadProgramMessage', 'Its message: %s', NULL),
   (9100, 'frame_select_vantor', 'LabelChoiceFunction', 'Motor family', NULL),
   (9101, 'frame_select_vantor', 'LabelChoiceSeries', 'Series', NULL),
   (9102, 'frame_select_vantor', 'LabelChoiceModel', 'Motor model', NULL),
@@ -70,4 +76,6 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (9040, 'form_vantor', 'DimGearHead', 'Gear head', NULL),
   (9041, 'form_vantor', 'DimGearHeadFormat', '%s, flange □%s, pilot ⌀%s, %s long', NULL),
   (9042, 'form_vantor', 'DimOutput', 'Output', NULL),
-  (9043, 'form_vantor', 'DimOutputFlangeFormat', 'flange ⌀%s, %s holes ⌀%s on ⌀%s', NULL);
+  (9043, 'form_vantor', 'DimOutputFlangeFormat', 'flange ⌀%s, %s holes ⌀%s on ⌀%s', NULL),
+  (9044, 'form_vantor', 'NoDrawingData',
+   'No drawing data exists for %s: a user-defined motor has no CAD part data in the catalog, so no drawing can be made of it.', NULL);

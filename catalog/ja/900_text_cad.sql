@@ -33,6 +33,13 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('form_vantor', 'GroupBoxDrawing',   9022, '図面ファイル', NULL),
   ('form_vantor', 'LabelHint',         9023,
    '正面図と側面図はミリメートル単位の DXF 図面です(外形線、中心線、寸法はそれぞれ専用の画層)。3D モデルはミリメートル単位の STL メッシュです。', NULL),
+  ('form_vantor', 'CadTargetNotWritten', 9024,
+   'CAD データプログラムは図面ファイルを書き込めませんでした。同じ名前の既存のファイルは変更されていません。', NULL),
+  ('form_vantor', 'CadPartDataError', 9025, 'CAD データプログラムは渡された部品データからこのモータを描けません。', NULL),
+  ('form_vantor', 'CadExitStatus', 9026, '%s は終了コード %s で終了しました。', NULL),
+  ('form_vantor', 'CadEndedBySignal', 9027, '%s はシグナル %s で停止しました。', NULL),
+  ('form_vantor', 'CadProgramNotRunnable', 9028, '%s が存在しないか、実行できません。', NULL),
+  ('form_vantor', 'CadProgramMessage', 9029, 'プログラムのメッセージ: %s', NULL),
 
   ('form_vantor', 'GroupBoxOutline',       9030, '主要寸法(mm)', NULL),
   ('form_vantor', 'DimFlange',             9031, '取付フランジ', NULL),
@@ -48,6 +55,8 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('form_vantor', 'DimGearHeadFormat',     9041, '減速比 %s、フランジ □%s、インロー ⌀%s、長さ %s', NULL),
   ('form_vantor', 'DimOutput',             9042, '出力部', NULL),
   ('form_vantor', 'DimOutputFlangeFormat', 9043, 'フランジ ⌀%s、取付穴 %s-⌀%s (PCD ⌀%s)', NULL),
+  ('form_vantor', 'NoDrawingData', 9044,
+   '%s の図面データはありません。ユーザ定義モータにはカタログの CAD 部品データがないため、図面を作成できません。', NULL),
 
   ('frame_select_vantor', 'LabelChoiceFunction', 9100, 'モータ系列', NULL),
   ('frame_select_vantor', 'LabelChoiceSeries',   9101, 'シリーズ', NULL),

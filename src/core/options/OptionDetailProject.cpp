@@ -126,11 +126,11 @@ void TOptionDetailModel::LoadSection(pugi::xml_node section) {
                 auto& rows = groups_[static_cast<size_t>(g)];
                 for (size_t r = 0; r < rows.size(); ++r) {
                     if (rows[r].Code != std::to_string(id)) continue;
-                    if (quantity >= 0 && quantity <= maxQuantity_ && rows[r].Enabled) {
+                    if (quantity >= 0 && quantity <= maxQuantity_ && rows[r].Enabled)
                         ApplyQuantity(static_cast<TOptionGroup>(g), static_cast<int>(r), quantity);
-                        // Written again on the next save, also when the quantity equals the preset.
-                        rows[r].Touched = true;
-                    }
+                    // Written again on the next save, also when the quantity equals the preset; a
+                    // row that is not orderable now keeps the user's remembered quantity.
+                    if (quantity >= 0 && quantity <= maxQuantity_) rows[r].Touched = true;
                     break;
                 }
             }
