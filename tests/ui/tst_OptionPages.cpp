@@ -159,7 +159,7 @@ private slots:
         QVERIFY(dialog.SaveCsv());
         const std::string text = ReadWholeFile(csv);
         QVERIFY(text.find("\"Feeder axes, ball screw through gear\"") != std::string::npos);
-        QVERIFY(text.find("\"KBT-36\",\"2\"") != std::string::npos);
+        QVERIFY(text.find("\"KBT-36\",2,") != std::string::npos);
         QVERIFY(dialog.SavePdf());
         QCOMPARE(ReadWholeFile(pdf + ".pdf").substr(0, 5), std::string("%PDF-"));
         QCOMPARE(m.dialogs.messages.back().text, dialog.Quotation().DialogTexts().Value("PdfOutMessage"));
