@@ -47,7 +47,24 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (9108, 'frame_select_vantor', 'MissingMotorNumber', 'Enter a motor model.', NULL),
   (9109, 'frame_select_vantor', 'LabelTitle',
    'No motor is committed. Choose the motor whose drawing you need, or type its model.', NULL),
-  (9110, 'frame_select_vantor', 'LabelFound', 'Found: %s', NULL);
+  (9110, 'frame_select_vantor', 'LabelFound', 'Found: %s', NULL),
+  (9111, 'frame_select_vantor', 'GroupBoxMotorSeries', 'Motor series', NULL),
+  (9112, 'frame_select_vantor', 'GroupBoxSearchItem', 'Search items', NULL),
+  (9113, 'frame_select_vantor', 'LabelOutput', 'Rated output', NULL),
+  (9114, 'frame_select_vantor', 'LabelPhase', 'Supply phase', NULL),
+  (9115, 'frame_select_vantor', 'LabelSupply', 'Supply voltage', NULL),
+  (9116, 'frame_select_vantor', 'LabelBrake', 'Holding brake', NULL),
+  (9117, 'frame_select_vantor', 'LabelEncoder', 'Encoder', NULL),
+  (9118, 'frame_select_vantor', 'LabelGear', 'Gear head', NULL),
+  (9119, 'frame_select_vantor', 'LabelOilSeal', 'Oil seal', NULL),
+  (9120, 'frame_select_vantor', 'LabelMotorShaft', 'Motor shaft', NULL),
+  (9121, 'frame_select_vantor', 'LabelGearType', 'Gear type', NULL),
+  (9122, 'frame_select_vantor', 'LabelGearRate', 'Gear ratio', NULL),
+  (9123, 'frame_select_vantor', 'LabelGearShaft', 'Gear shaft', NULL),
+  (9124, 'frame_select_vantor', 'GroupBoxSearchResult', 'Motor found', NULL),
+  (9125, 'frame_select_vantor', 'ButtonClear', 'Clear', NULL),
+  (9126, 'frame_select_vantor', 'ClearMessage', 'Clear the search items and the motor found?', NULL),
+  (9127, 'frame_select_vantor', 'LabelNothingFound', 'No motor matches these search items.', NULL);
 
 -- Save types: one entry per line, "description (*.ext)"; the 3D view and the flat views.
 -- The window titles are those of Kinemo's own CAD data program (kinemo-cad).

@@ -69,7 +69,24 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('frame_select_vantor', 'MissingMotorNumber',  9108, 'モータ形式を入力してください。', NULL),
   ('frame_select_vantor', 'LabelTitle',          9109,
    'モータが確定していません。図面が必要なモータを一覧から選ぶか、その形式を入力してください。', NULL),
-  ('frame_select_vantor', 'LabelFound',          9110, '該当: %s', NULL);
+  ('frame_select_vantor', 'LabelFound',          9110, '該当: %s', NULL),
+  ('frame_select_vantor', 'GroupBoxMotorSeries', 9111, 'モータシリーズ', NULL),
+  ('frame_select_vantor', 'GroupBoxSearchItem', 9112, '検索条件', NULL),
+  ('frame_select_vantor', 'LabelOutput', 9113, '定格出力', NULL),
+  ('frame_select_vantor', 'LabelPhase', 9114, '電源相', NULL),
+  ('frame_select_vantor', 'LabelSupply', 9115, '電源電圧', NULL),
+  ('frame_select_vantor', 'LabelBrake', 9116, '保持ブレーキ', NULL),
+  ('frame_select_vantor', 'LabelEncoder', 9117, 'エンコーダ', NULL),
+  ('frame_select_vantor', 'LabelGear', 9118, '減速機', NULL),
+  ('frame_select_vantor', 'LabelOilSeal', 9119, 'オイルシール', NULL),
+  ('frame_select_vantor', 'LabelMotorShaft', 9120, 'モータ軸', NULL),
+  ('frame_select_vantor', 'LabelGearType', 9121, '減速機形式', NULL),
+  ('frame_select_vantor', 'LabelGearRate', 9122, '減速比', NULL),
+  ('frame_select_vantor', 'LabelGearShaft', 9123, '減速機軸', NULL),
+  ('frame_select_vantor', 'GroupBoxSearchResult', 9124, '該当するモータ', NULL),
+  ('frame_select_vantor', 'ButtonClear', 9125, 'クリア', NULL),
+  ('frame_select_vantor', 'ClearMessage', 9126, '検索条件と該当モータをクリアしますか?', NULL),
+  ('frame_select_vantor', 'LabelNothingFound', 9127, 'この検索条件に該当するモータはありません。', NULL);
 
 -- The program's name stays as it is.
 INSERT INTO ja_T_VANTOR_COMBOBOX (NAME, VALUE) VALUES
