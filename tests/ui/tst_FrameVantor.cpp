@@ -10,8 +10,10 @@
 #include "cad/FrameSelectVantor.h"
 #include "cad/FrameVantor.h"
 #include "cad/VantorPage.h"
+#include "support/UserMotorSheets.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -108,6 +110,26 @@ private slots:
         QCOMPARE(output->currentIndex(), 0);
         QCOMPARE(found->text(), first);
         QCOMPARE(m.dialogs.messages.back().text, select->Model().Text("ClearMessage"));
+    }
+
+    // A committed user-defined motor has no part data: the export page names it and says
+    // that no drawing data exists, and nothing can be run.
+    void aCommittedUserMotorSaysThatNoDrawingDataExists() {
+        TCadMain m;
+        test::StoreUserMotor(*m.context, "KRS0402ANS0", "MY-400");
+        m.form->CommitMotor(TMotorReference::User("MY-400"));
+        TFrameVantor* page = m.Page()->Export();
+        QVERIFY(!page->isHidden());
+        QCOMPARE(page->findChild<QLineEdit*>("EditMotorNumber")->text(), QString("MY-400"));
+        auto* notice = page->findChild<QLabel*>("LabelNoDrawingData");
+        QVERIFY(notice && !notice->isHidden());
+        QVERIFY(notice->text().contains("MY-400"));
+        QCOMPARE(notice->text().toStdString(), page->Model().NoDrawingNotice());
+        QVERIFY(!page->findChild<QPushButton*>("BtnExecute")->isEnabled());
+        m.form->ReleaseCommit();
+        m.form->CommitMotor(TMotorReference{1001, 101});
+        QVERIFY(notice->isHidden());
+        QCOMPARE(page->findChild<QLineEdit*>("EditMotorNumber")->text(), QString("KRS0101ABS0"));
     }
 
     void directInputFindsTheTypedModel() {

@@ -161,8 +161,11 @@ TEST(Quotation, CsvOfTheOptionPageKeepsValuesAndTotalInTheirColumns) {
         } else if (r.size() == 6 && r[0] == "\"Total\"") {
             ASSERT_TRUE(whole(r[4], total)) << r[4];
         }
-        for (const std::string& f : r)
-            if (f.find('$') != std::string::npos) EXPECT_NE(f.find("($)\""), std::string::npos) << f;
+        for (const std::string& f : r) {
+            if (f.find('$') != std::string::npos) {
+                EXPECT_NE(f.find("($)\""), std::string::npos) << f;
+            }
+        }
     }
     EXPECT_TRUE(heading);
     EXPECT_GE(priced, 4);  // motor, amplifier and the ordered options
