@@ -36,6 +36,8 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (9027, 'form_vantor', 'CadEndedBySignal', '%s was stopped by signal %s.', NULL),
   (9028, 'form_vantor', 'CadProgramNotRunnable', '%s does not exist or cannot be run.', NULL),
   (9029, 'form_vantor', 'CadProgramMessage', 'Its message: %s', NULL),
+  (9100, 'frame_select_vantor', 'LabelMotorFunction', 'Motor family', NULL),
+  (9101, 'frame_select_vantor', 'LabelMotorSeries', 'Series', NULL),
   (9102, 'frame_select_vantor', 'LabelChoiceModel', 'Motor model', NULL),
   (9103, 'frame_select_vantor', 'ButtonSearchItem', 'Choose from the lists', NULL),
   (9104, 'frame_select_vantor', 'ButtonDirectInput', 'Type a model', NULL),

@@ -58,6 +58,8 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('form_vantor', 'NoDrawingData', 9044,
    '%s の図面データはありません。ユーザ定義モータにはカタログの CAD 部品データがないため、図面を作成できません。', NULL),
 
+  ('frame_select_vantor', 'LabelMotorFunction',  9100, 'モータ系列', NULL),
+  ('frame_select_vantor', 'LabelMotorSeries',    9101, 'シリーズ', NULL),
   ('frame_select_vantor', 'LabelChoiceModel',    9102, 'モータ形式', NULL),
   ('frame_select_vantor', 'ButtonSearchItem',    9103, '一覧から選ぶ', NULL),
   ('frame_select_vantor', 'ButtonDirectInput',   9104, '形式を直接入力', NULL),

@@ -42,6 +42,9 @@ TEST(SelectVantor, TheMotorSearchLeadsFromFunctionAndSeriesThroughTheItemsToTheM
     EXPECT_EQ(page.SeriesIndex(), 0);
     for (int i = 0; i < kBrowseItemCount; ++i)
         EXPECT_FALSE(page.Text(kBrowseItems[static_cast<size_t>(i)].LabelControl).empty()) << i;
+    for (const char* caption : {"LabelMotorFunction", "LabelMotorSeries", "GroupBoxMotorSeries", "GroupBoxSearchItem",
+                                "GroupBoxSearchResult", "LabelChoiceModel", "ButtonClear"})
+        EXPECT_FALSE(page.Text(caption).empty()) << caption;
     ASSERT_TRUE(page.Found());
     EXPECT_EQ(page.Chosen()->Model, page.Found()->Model);
     auto choose = [&](int item, const std::string& entry) {
