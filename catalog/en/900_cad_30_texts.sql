@@ -30,8 +30,14 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (9022, 'form_vantor', 'GroupBoxDrawing', 'Drawing file', NULL),
   (9023, 'form_vantor', 'LabelHint',
    'The front view and the side views are DXF drawings in millimetres (outlines, centre lines and dimensions on layers of their own); the 3D model is an STL mesh in millimetres.', NULL),
-  (9100, 'frame_select_vantor', 'LabelChoiceFunction', 'Motor family', NULL),
-  (9101, 'frame_select_vantor', 'LabelChoiceSeries', 'Series', NULL),
+  (9024, 'form_vantor', 'CadTargetNotWritten', 'The CAD data program could not write the drawing file. Any earlier file of that name is unchanged.', NULL),
+  (9025, 'form_vantor', 'CadPartDataError', 'The CAD data program cannot draw this motor from the part data handed to it.', NULL),
+  (9026, 'form_vantor', 'CadExitStatus', '%s ended with exit status %s.', NULL),
+  (9027, 'form_vantor', 'CadEndedBySignal', '%s was stopped by signal %s.', NULL),
+  (9028, 'form_vantor', 'CadProgramNotRunnable', '%s does not exist or cannot be run.', NULL),
+  (9029, 'form_vantor', 'CadProgramMessage', 'Its message: %s', NULL),
+  (9100, 'frame_select_vantor', 'LabelMotorFunction', 'Motor family', NULL),
+  (9101, 'frame_select_vantor', 'LabelMotorSeries', 'Series', NULL),
   (9102, 'frame_select_vantor', 'LabelChoiceModel', 'Motor model', NULL),
   (9103, 'frame_select_vantor', 'ButtonSearchItem', 'Choose from the lists', NULL),
   (9104, 'frame_select_vantor', 'ButtonDirectInput', 'Type a model', NULL),
@@ -41,7 +47,24 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (9108, 'frame_select_vantor', 'MissingMotorNumber', 'Enter a motor model.', NULL),
   (9109, 'frame_select_vantor', 'LabelTitle',
    'No motor is committed. Choose the motor whose drawing you need, or type its model.', NULL),
-  (9110, 'frame_select_vantor', 'LabelFound', 'Found: %s', NULL);
+  (9110, 'frame_select_vantor', 'LabelFound', 'Found: %s', NULL),
+  (9111, 'frame_select_vantor', 'GroupBoxMotorSeries', 'Motor series', NULL),
+  (9112, 'frame_select_vantor', 'GroupBoxSearchItem', 'Search items', NULL),
+  (9113, 'frame_select_vantor', 'LabelOutput', 'Rated output', NULL),
+  (9114, 'frame_select_vantor', 'LabelPhase', 'Supply phase', NULL),
+  (9115, 'frame_select_vantor', 'LabelSupply', 'Supply voltage', NULL),
+  (9116, 'frame_select_vantor', 'LabelBrake', 'Holding brake', NULL),
+  (9117, 'frame_select_vantor', 'LabelEncoder', 'Encoder', NULL),
+  (9118, 'frame_select_vantor', 'LabelGear', 'Gear head', NULL),
+  (9119, 'frame_select_vantor', 'LabelOilSeal', 'Oil seal', NULL),
+  (9120, 'frame_select_vantor', 'LabelMotorShaft', 'Motor shaft', NULL),
+  (9121, 'frame_select_vantor', 'LabelGearType', 'Gear type', NULL),
+  (9122, 'frame_select_vantor', 'LabelGearRate', 'Gear ratio', NULL),
+  (9123, 'frame_select_vantor', 'LabelGearShaft', 'Gear shaft', NULL),
+  (9124, 'frame_select_vantor', 'GroupBoxSearchResult', 'Motor found', NULL),
+  (9125, 'frame_select_vantor', 'ButtonClear', 'Clear', NULL),
+  (9126, 'frame_select_vantor', 'ClearMessage', 'Clear the search items and the motor found?', NULL),
+  (9127, 'frame_select_vantor', 'LabelNothingFound', 'No motor matches these search items.', NULL);
 
 -- Save types: one entry per line, "description (*.ext)"; the 3D view and the flat views.
 -- The window titles are those of Kinemo's own CAD data program (kinemo-cad).
@@ -70,4 +93,6 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (9040, 'form_vantor', 'DimGearHead', 'Gear head', NULL),
   (9041, 'form_vantor', 'DimGearHeadFormat', '%s, flange □%s, pilot ⌀%s, %s long', NULL),
   (9042, 'form_vantor', 'DimOutput', 'Output', NULL),
-  (9043, 'form_vantor', 'DimOutputFlangeFormat', 'flange ⌀%s, %s holes ⌀%s on ⌀%s', NULL);
+  (9043, 'form_vantor', 'DimOutputFlangeFormat', 'flange ⌀%s, %s holes ⌀%s on ⌀%s', NULL),
+  (9044, 'form_vantor', 'NoDrawingData',
+   'No drawing data exists for %s: a user-defined motor has no CAD part data in the catalog, so no drawing can be made of it.', NULL);

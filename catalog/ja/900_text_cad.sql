@@ -33,6 +33,13 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('form_vantor', 'GroupBoxDrawing',   9022, '図面ファイル', NULL),
   ('form_vantor', 'LabelHint',         9023,
    '正面図と側面図はミリメートル単位の DXF 図面です(外形線、中心線、寸法はそれぞれ専用の画層)。3D モデルはミリメートル単位の STL メッシュです。', NULL),
+  ('form_vantor', 'CadTargetNotWritten', 9024,
+   'CAD データプログラムは図面ファイルを書き込めませんでした。同じ名前の既存のファイルは変更されていません。', NULL),
+  ('form_vantor', 'CadPartDataError', 9025, 'CAD データプログラムは渡された部品データからこのモータを描けません。', NULL),
+  ('form_vantor', 'CadExitStatus', 9026, '%s は終了コード %s で終了しました。', NULL),
+  ('form_vantor', 'CadEndedBySignal', 9027, '%s はシグナル %s で停止しました。', NULL),
+  ('form_vantor', 'CadProgramNotRunnable', 9028, '%s が存在しないか、実行できません。', NULL),
+  ('form_vantor', 'CadProgramMessage', 9029, 'プログラムのメッセージ: %s', NULL),
 
   ('form_vantor', 'GroupBoxOutline',       9030, '主要寸法(mm)', NULL),
   ('form_vantor', 'DimFlange',             9031, '取付フランジ', NULL),
@@ -48,9 +55,11 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('form_vantor', 'DimGearHeadFormat',     9041, '減速比 %s、フランジ □%s、インロー ⌀%s、長さ %s', NULL),
   ('form_vantor', 'DimOutput',             9042, '出力部', NULL),
   ('form_vantor', 'DimOutputFlangeFormat', 9043, 'フランジ ⌀%s、取付穴 %s-⌀%s (PCD ⌀%s)', NULL),
+  ('form_vantor', 'NoDrawingData', 9044,
+   '%s の図面データはありません。ユーザ定義モータにはカタログの CAD 部品データがないため、図面を作成できません。', NULL),
 
-  ('frame_select_vantor', 'LabelChoiceFunction', 9100, 'モータ系列', NULL),
-  ('frame_select_vantor', 'LabelChoiceSeries',   9101, 'シリーズ', NULL),
+  ('frame_select_vantor', 'LabelMotorFunction',  9100, 'モータ系列', NULL),
+  ('frame_select_vantor', 'LabelMotorSeries',    9101, 'シリーズ', NULL),
   ('frame_select_vantor', 'LabelChoiceModel',    9102, 'モータ形式', NULL),
   ('frame_select_vantor', 'ButtonSearchItem',    9103, '一覧から選ぶ', NULL),
   ('frame_select_vantor', 'ButtonDirectInput',   9104, '形式を直接入力', NULL),
@@ -60,7 +69,24 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('frame_select_vantor', 'MissingMotorNumber',  9108, 'モータ形式を入力してください。', NULL),
   ('frame_select_vantor', 'LabelTitle',          9109,
    'モータが確定していません。図面が必要なモータを一覧から選ぶか、その形式を入力してください。', NULL),
-  ('frame_select_vantor', 'LabelFound',          9110, '該当: %s', NULL);
+  ('frame_select_vantor', 'LabelFound',          9110, '該当: %s', NULL),
+  ('frame_select_vantor', 'GroupBoxMotorSeries', 9111, 'モータシリーズ', NULL),
+  ('frame_select_vantor', 'GroupBoxSearchItem', 9112, '検索条件', NULL),
+  ('frame_select_vantor', 'LabelOutput', 9113, '定格出力', NULL),
+  ('frame_select_vantor', 'LabelPhase', 9114, '電源相', NULL),
+  ('frame_select_vantor', 'LabelSupply', 9115, '電源電圧', NULL),
+  ('frame_select_vantor', 'LabelBrake', 9116, '保持ブレーキ', NULL),
+  ('frame_select_vantor', 'LabelEncoder', 9117, 'エンコーダ', NULL),
+  ('frame_select_vantor', 'LabelGear', 9118, '減速機', NULL),
+  ('frame_select_vantor', 'LabelOilSeal', 9119, 'オイルシール', NULL),
+  ('frame_select_vantor', 'LabelMotorShaft', 9120, 'モータ軸', NULL),
+  ('frame_select_vantor', 'LabelGearType', 9121, '減速機形式', NULL),
+  ('frame_select_vantor', 'LabelGearRate', 9122, '減速比', NULL),
+  ('frame_select_vantor', 'LabelGearShaft', 9123, '減速機軸', NULL),
+  ('frame_select_vantor', 'GroupBoxSearchResult', 9124, '該当するモータ', NULL),
+  ('frame_select_vantor', 'ButtonClear', 9125, 'クリア', NULL),
+  ('frame_select_vantor', 'ClearMessage', 9126, '検索条件と該当モータをクリアしますか?', NULL),
+  ('frame_select_vantor', 'LabelNothingFound', 9127, 'この検索条件に該当するモータはありません。', NULL);
 
 -- The program's name stays as it is.
 INSERT INTO ja_T_VANTOR_COMBOBOX (NAME, VALUE) VALUES

@@ -87,7 +87,10 @@ int RunQuote(const Arguments& args) {
     if (format == "table") {
         PrintTable(d, lines, texts);
     } else if (format == "csv") {
-        std::printf("kind,item,part,qty,unit_price,subtotal,note\r\n");
+        // Amounts are plain numbers; the money symbol they are in heads their columns.
+        const std::string currency = d.MoneySymbol().empty() ? std::string() : " (" + d.MoneySymbol() + ")";
+        std::printf("kind,item,part,qty,%s,%s,note\r\n", Csv("unit_price" + currency).c_str(),
+                    Csv("subtotal" + currency).c_str());
         for (const QuoteLine& l : lines)
             std::printf("%s,%s,%s,%lld,%lld,%lld,%s\r\n", Csv(l.Kind).c_str(), Csv(l.Title).c_str(), Csv(l.Part).c_str(),
                         l.Qty, l.Price, l.Price * l.Qty, Csv(l.Note).c_str());

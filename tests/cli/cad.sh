@@ -48,6 +48,18 @@ printf '[App Paths\\Zerith.EXE]\n@=%s\n' "$dir/lazy.sh" > "$XDG_CONFIG_HOME/Kine
 grep -q 'ended without saving the drawing' "$dir/err" || fail "message: $(cat "$dir/err")"
 [ "$(cat "$dir/keep.dxf")" = old ] || fail "failed run replaced the file"
 
+# kinemo-cad on part data it cannot draw: the message says so, with its exit status and words.
+CAD=$(dirname "$CLI")/kinemo-cad
+printf '#!/bin/sh\nprintf "format=kinemo-cad-parts 1\\npart=X/F\\n" > "$1"\nexec "%s" "$@"\n' "$CAD" > "$dir/bad.sh"
+chmod +x "$dir/bad.sh"
+printf '[App Paths\\Zerith.EXE]\n@=%s\n' "$dir/bad.sh" > "$XDG_CONFIG_HOME/Kinemo/registry.ini"
+"$CLI" cad "$dir/p.kjb" --catalog "$CATALOG" --out "$dir/keep.dxf" 2>"$dir/err" >/dev/null; rc=$?
+[ $rc -eq 1 ] || fail "undrawable part data exited $rc"
+grep -q 'cannot draw this motor' "$dir/err" || fail "part data message: $(cat "$dir/err")"
+grep -q 'exit status 3' "$dir/err" || fail "exit status: $(cat "$dir/err")"
+grep -q 'no value for flange' "$dir/err" || fail "kinemo-cad's own words: $(cat "$dir/err")"
+[ "$(cat "$dir/keep.dxf")" = old ] || fail "failed run replaced the file"
+
 printf '#!/bin/sh\nsleep 20\n' > "$dir/slow.sh"; chmod +x "$dir/slow.sh"
 printf '[App Paths\\Zerith.EXE]\n@=%s\n' "$dir/slow.sh" > "$XDG_CONFIG_HOME/Kinemo/registry.ini"
 "$CLI" cad "$dir/p.kjb" --catalog "$CATALOG" --out "$dir/slow" --time-limit 0.3 2>"$dir/err" >/dev/null; rc=$?

@@ -21,6 +21,8 @@ parts = {l["part"]: l["qty"] for l in lines}
 assert parts["KBT-36"] == 2 and parts["KCC-232-2"] == 1 and parts["KC-EA-05"] == 1, parts
 PY
 csv=$("$CLI" quote "$ex" --catalog "$DB" --format csv) || fail "csv exited $?"
+head -n1 <<<"$csv" | grep -q '^kind,item,part,qty,unit_price (\$),subtotal (\$),note' || fail "csv header: $(head -n1 <<<"$csv")"
+! tail -n +2 <<<"$csv" | grep -q '\$' || fail "an amount with its money symbol: $csv"
 total_json=$(python3 -c 'import json,sys; print(json.loads(sys.argv[1])["total"])' "$json")
 total_csv=$(tr -d '\r' <<<"$csv" | awk -F, '$1=="total"{print $6}')
 [ "$total_csv" = "$total_json" ] || fail "csv total $total_csv, json $total_json"

@@ -10,8 +10,10 @@
 #include "cad/FrameSelectVantor.h"
 #include "cad/FrameVantor.h"
 #include "cad/VantorPage.h"
+#include "support/UserMotorSheets.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -67,7 +69,7 @@ private slots:
         auto* ret = page->Export()->findChild<QPushButton*>("ButtonReturn");
         QVERIFY(ret->isEnabled());
         QCOMPARE(page->Export()->findChild<QLineEdit*>("EditMotorNumber")->text().toStdString(),
-                 page->Selection()->Model().Models()[0].Model);
+                 page->Selection()->Model().Found()->Model);
         ret->click();
         QVERIFY(!page->Selection()->isHidden());
 
@@ -79,6 +81,55 @@ private slots:
         QVERIFY(page->Export()->findChild<QPushButton*>("BtnExecute")->isEnabled());
         m.form->ReleaseCommit();
         QVERIFY(!page->Selection()->isHidden());
+    }
+
+    // The selection page searches as the option series page does: the search items narrow
+    // the series to the motor shown, and Clear starts over.
+    void theSearchItemsChooseTheMotor() {
+        TCadMain m;
+        TFrameSelectVantor* select = m.Page()->Selection();
+        QVERIFY(!select->findChild<QWidget*>("ListBoxModel"));
+        auto* function = select->findChild<QComboBox*>("ComboBoxMotorFunction");
+        auto* series = select->findChild<QComboBox*>("ComboBoxMotorSeries");
+        auto* output = select->findChild<QComboBox*>("ComboBoxOutput");
+        auto* found = select->findChild<QLineEdit*>("StaticTextMotorNumber");
+        QVERIFY(function && series && output && found);
+        QCOMPARE(function->count(), 3);
+        QVERIFY(output->count() > 1);
+        QVERIFY(!found->text().isEmpty());
+        const QString first = found->text();
+        output->setCurrentIndex(output->count() - 1);
+        QVERIFY(found->text() != first);
+        QCOMPARE(select->Model().Item(biOutput).Selected, output->count() - 1);
+        // The motor shown is the one handed over.
+        select->findChild<QPushButton*>("ButtonSelectOption")->click();
+        QCOMPARE(m.Page()->Export()->findChild<QLineEdit*>("EditMotorNumber")->text(), found->text());
+        m.Page()->Export()->findChild<QPushButton*>("ButtonReturn")->click();
+        m.dialogs.answers = {mrYes};
+        select->findChild<QPushButton*>("ButtonClear")->click();
+        QCOMPARE(output->currentIndex(), 0);
+        QCOMPARE(found->text(), first);
+        QCOMPARE(m.dialogs.messages.back().text, select->Model().Text("ClearMessage"));
+    }
+
+    // A committed user-defined motor has no part data: the export page names it and says
+    // that no drawing data exists, and nothing can be run.
+    void aCommittedUserMotorSaysThatNoDrawingDataExists() {
+        TCadMain m;
+        test::StoreUserMotor(*m.context, "KRS0402ANS0", "MY-400");
+        m.form->CommitMotor(TMotorReference::User("MY-400"));
+        TFrameVantor* page = m.Page()->Export();
+        QVERIFY(!page->isHidden());
+        QCOMPARE(page->findChild<QLineEdit*>("EditMotorNumber")->text(), QString("MY-400"));
+        auto* notice = page->findChild<QLabel*>("LabelNoDrawingData");
+        QVERIFY(notice && !notice->isHidden());
+        QVERIFY(notice->text().contains("MY-400"));
+        QCOMPARE(notice->text().toStdString(), page->Model().NoDrawingNotice());
+        QVERIFY(!page->findChild<QPushButton*>("BtnExecute")->isEnabled());
+        m.form->ReleaseCommit();
+        m.form->CommitMotor(TMotorReference{1001, 101});
+        QVERIFY(notice->isHidden());
+        QCOMPARE(page->findChild<QLineEdit*>("EditMotorNumber")->text(), QString("KRS0101ABS0"));
     }
 
     void directInputFindsTheTypedModel() {
@@ -102,6 +153,13 @@ private slots:
         image->setCurrentIndex(2);
         QVERIFY(file->itemText(0).contains("*.dxf"));
         QCOMPARE(page->Model().ImageType(), 2);
+        // A typed name keeps following the drawing type.
+        auto* name = page->findChild<QLineEdit*>("EditFileName");
+        image->setCurrentIndex(0);
+        name->clear();
+        QTest::keyClicks(name, "motor3d.stl");
+        image->setCurrentIndex(1);
+        QCOMPARE(name->text(), QString("motor3d.dxf"));
     }
 
     void exportWritesTheDrawingThroughKinemoCad() {

@@ -12,6 +12,8 @@
 #include "options/FormPrinterSelectOption.h"
 #include "options/FrameSelectOptionDetail.h"
 #include "options/FrameSelectOptionSeries.h"
+#include "options/Quotation.h"
+#include "options/QuotationDocument.h"
 #include "base/AmountText.h"
 #include "support/ScriptedFileDialogs.h"
 
@@ -159,7 +161,7 @@ private slots:
         QVERIFY(dialog.SaveCsv());
         const std::string text = ReadWholeFile(csv);
         QVERIFY(text.find("\"Feeder axes, ball screw through gear\"") != std::string::npos);
-        QVERIFY(text.find("\"KBT-36\",\"2\"") != std::string::npos);
+        QVERIFY(text.find("\"KBT-36\",2,") != std::string::npos);
         QVERIFY(dialog.SavePdf());
         QCOMPARE(ReadWholeFile(pdf + ".pdf").substr(0, 5), std::string("%PDF-"));
         QCOMPARE(m.dialogs.messages.back().text, dialog.Quotation().DialogTexts().Value("PdfOutMessage"));
@@ -182,6 +184,28 @@ private slots:
         dialog.StartPreview();
         QCOMPARE(page, QString("1 / 1"));
         QVERIFY(!nextEnabled);
+    }
+
+    // On the printed page every amount stands in its column: unit prices under the unit
+    // price heading, subtotals and the grand total under the subtotal heading.
+    void quotationPageKeepsAmountsInTheirColumns() {
+        TMain m;
+        QVERIFY(m.Session().LoadProject(kExample10) == TProjectDocument::TLoadResult::Accepted);
+        const TQuotation quotation(m.context->Query(), m.Session().OptionDetail().PrintData());
+        const TReportDocument doc = QuotationDocument(quotation, "Axis 1");
+        QCOMPARE(doc.Pages.size(), qsizetype(1));
+        const TNameValueList& t = quotation.PageTexts();
+        const TReportTable* options = nullptr;
+        for (const TReportBlock& block : doc.Pages[0].Blocks)
+            if (const auto* table = std::get_if<TReportTable>(&block); table && table->Caption == QString::fromStdString(t.Value("LRLabelOptions")))
+                options = table;
+        QVERIFY(options);
+        QCOMPARE(options->Columns[4].Title.toStdString(), t.Value("LRLabelSubTotal"));
+        const QStringList& last = options->Rows.back();
+        QCOMPARE(last[0].toStdString(), t.Value("LRLabelTotal"));
+        QCOMPARE(last[4].toStdString(), AmountText("$", m.Session().OptionDetail().GrandTotal()));
+        QVERIFY(last[3].isEmpty());
+        QCOMPARE(options->Rows[0][3].toStdString(), AmountText("$", m.Session().OptionDetail().Group(TOptionGroup::Cable)[0].Price));
     }
 };
 

@@ -389,6 +389,18 @@ private slots:
         QVERIFY(uitest::TDxfPreview(ReadWholeFile(side.Target)).Render(900, 500).save(QString(KINEMO_SCREENSHOT_DIR) + "/cad_left_view.png"));
     }
 
+    // The CAD page of a committed user-defined motor: the notice that no drawing data exists.
+    void cadPageOfAUserMotor() {
+        TSampleMain m;
+        test::StoreUserMotor(*m.context, "KRS0402ANS0", "MY-400");
+        m.form->CommitMotor(TMotorReference::User("MY-400"));
+        m.form->PageControlMenu()->setCurrentIndex(2);
+        auto* page = m.form->findChild<TVantorPage*>("VantorPage");
+        QVERIFY(page && !page->Export()->isHidden());
+        QVERIFY(!page->Export()->Model().NoDrawingNotice().empty());
+        QVERIFY(ColourCount(Shoot(*m.form, "main_5_cad_user_motor")) > 8);
+    }
+
     // The CAD pages over the Japanese catalog, rendered for review of their captions: the
     // motor choice, and the export page of a geared motor with brake (every outline row).
     void cadPagesInJapanese() {

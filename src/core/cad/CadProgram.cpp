@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -79,6 +80,56 @@ void Stop(pid_t pid) {
 
 }  // namespace
 
+namespace {
+
+constexpr size_t kMessageLimit = 2000;
+
+// The read end of the pipe the child's error output goes to; closed at the end of the run.
+class TErrorOutput {
+public:
+    TErrorOutput() {
+        if (::pipe2(fds_, O_CLOEXEC) != 0) fds_[0] = fds_[1] = -1;
+        else ::fcntl(fds_[0], F_SETFL, O_NONBLOCK);
+    }
+    ~TErrorOutput() {
+        for (int fd : fds_)
+            if (fd >= 0) ::close(fd);
+    }
+    TErrorOutput(const TErrorOutput&) = delete;
+    TErrorOutput& operator=(const TErrorOutput&) = delete;
+    bool Valid() const { return fds_[0] >= 0; }
+    int WriteEnd() const { return fds_[1]; }
+    void CloseWriteEnd() {
+        if (fds_[1] >= 0) ::close(fds_[1]);
+        fds_[1] = -1;
+    }
+    // Takes what is there without waiting; the text is kept up to the limit.
+    void Drain() {
+        if (fds_[0] < 0) return;
+        char buf[512];
+        while (true) {
+            const ssize_t n = ::read(fds_[0], buf, sizeof buf);
+            if (n <= 0) {
+                if (n < 0 && errno == EINTR) continue;
+                return;
+            }
+            if (text_.size() < kMessageLimit)
+                text_.append(buf, std::min(static_cast<size_t>(n), kMessageLimit - text_.size()));
+        }
+    }
+    std::string Text() const {
+        const size_t b = text_.find_first_not_of(" \t\r\n");
+        if (b == std::string::npos) return {};
+        return text_.substr(b, text_.find_last_not_of(" \t\r\n") - b + 1);
+    }
+
+private:
+    int fds_[2] = {-1, -1};
+    std::string text_;
+};
+
+}  // namespace
+
 TCadRunResult RunCadProgram(const std::string& program, const std::vector<std::string>& arguments,
                             int timeLimitMs, IProgress* progress) {
     TCadRunResult result;
@@ -88,33 +139,45 @@ TCadRunResult RunCadProgram(const std::string& program, const std::vector<std::s
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
+    TErrorOutput errors;
+    posix_spawn_file_actions_t actions;
+    ::posix_spawn_file_actions_init(&actions);
+    if (errors.Valid()) ::posix_spawn_file_actions_adddup2(&actions, errors.WriteEnd(), STDERR_FILENO);
     posix_spawnattr_t attributes;
     ::posix_spawnattr_init(&attributes);
     ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
     ::posix_spawnattr_setpgroup(&attributes, 0);
     pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, program.c_str(), nullptr, &attributes, argv.data(), environ);
+    const int spawned = ::posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
     ::posix_spawnattr_destroy(&attributes);
+    ::posix_spawn_file_actions_destroy(&actions);
+    errors.CloseWriteEnd();
     if (spawned != 0) return result;
 
     const auto start = Clock::now();
     int status = 0;
     while (true) {
+        errors.Drain();
         if (Reap(pid, status, false)) break;
         const int elapsed = ElapsedMs(start);
         if (elapsed >= timeLimitMs) {
             Stop(pid);
             ::kill(-pid, SIGKILL);  // helpers of a program that ended on the request
+            errors.Drain();
             result.Status = TCadRunStatus::TimedOut;
+            result.Message = errors.Text();
             if (progress) progress->Progress(timeLimitMs, timeLimitMs, "");
             return result;
         }
         if (progress) progress->Progress(elapsed, timeLimitMs, "");
         std::this_thread::sleep_for(std::chrono::milliseconds(25));
     }
+    errors.Drain();
     if (progress) progress->Progress(timeLimitMs, timeLimitMs, "");
     result.Status = TCadRunStatus::Finished;
     result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.Signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    result.Message = errors.Text();
     // posix_spawn reports an exec failure of the child as exit status 127.
     if (result.ExitCode == 127) result.Status = TCadRunStatus::NotStarted;
     return result;

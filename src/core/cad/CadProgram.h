@@ -23,14 +23,26 @@ enum class TCadRunStatus {
     Finished,    // ended by itself (see ExitCode)
 };
 
+// Exit statuses of a CAD data program that the link tells apart (kinemo-cad's own).
+enum TCadExitStatus {
+    cadExitDone = 0,
+    cadExitTargetNotWritable = 1,
+    cadExitArguments = 2,
+    cadExitPartData = 3,      // the hand-over file does not describe a motor it can draw
+    cadExitPartLibrary = 4,   // the program's own part library is missing
+};
+
 struct TCadRunResult {
     TCadRunStatus Status = TCadRunStatus::NotStarted;
     int ExitCode = -1;  // the exit status when Finished normally; -1 when killed by a signal
+    int Signal = 0;     // the signal that ended it, when one did
+    std::string Message;  // what the program wrote to its error output (trimmed, at most 2000 bytes)
 };
 
 // Starts program with the arguments (no shell), waits up to timeLimitMs, reports the elapsed
 // time to progress (position and count in milliseconds, then position = count when done).
-// A program still running at the limit is terminated and reaped.
+// A program still running at the limit is terminated and reaped. The program's error output
+// is collected into Message.
 TCadRunResult RunCadProgram(const std::string& program, const std::vector<std::string>& arguments,
                             int timeLimitMs, IProgress* progress);
 

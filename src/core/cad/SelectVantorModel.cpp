@@ -3,6 +3,7 @@
 
 #include "base/Catalog.h"
 #include "base/CatalogText.h"
+#include "base/UserDialogs.h"
 
 #include <cctype>
 
@@ -21,53 +22,29 @@ TCadMotor MotorOfRow(const TCatalogQuery& q) {
 
 }  // namespace
 
-TSelectVantorModel::TSelectVantorModel(TCatalogQuery& query) : query_(query) {
+TSelectVantorModel::TSelectVantorModel(TCatalogQuery& query, IUserDialogs* dialogs, IBusyCursor* busy)
+    : query_(query), dialogs_(dialogs), browser_(query, busy) {
     texts_ = ReadMessageClass(query, "frame_select_vantor");
-    query.Close();
-    query.SetSQL("SELECT * FROM m_motor_function WHERE mmf_hide = 0 ORDER BY mmf_order");
-    query.Open();
-    for (; !query.Eof(); query.Next())
-        functions_.push_back({static_cast<int>(query.AsInteger("mmf_cd")), query.AsString("mmf_name")});
-    query.Close();
-    SelectFunction(0);
+    browser_.LoadFunctions();
+    browser_.SelectFunction(0);
 }
 
-void TSelectVantorModel::SelectFunction(int index) {
-    series_.clear();
-    function_ = index >= 0 && index < static_cast<int>(functions_.size()) ? index : -1;
-    if (function_ >= 0) {
-        query_.Close();
-        query_.SetSQL("SELECT * FROM t_motor_series WHERE tms_mmf_cd=:MOTOR_FUNCTION_ID ORDER BY tms_orderby");
-        query_.SetParam("MOTOR_FUNCTION_ID", static_cast<long long>(functions_[function_].Code));
-        query_.Open();
-        for (; !query_.Eof(); query_.Next())
-            series_.push_back({static_cast<int>(query_.AsInteger("tms_cd")), query_.AsString("tms_name")});
-        query_.Close();
-    }
-    SelectSeries(0);
+void TSelectVantorModel::SelectEntry(int item, int entry) { browser_.SelectEntry(item, entry); }
+
+std::optional<TCadMotor> TSelectVantorModel::Found() const {
+    const TMotor* m = browser_.SelectedRecord();
+    if (!m) return std::nullopt;
+    return TCadMotor{m->msv_model_all, m->mmp_cd, m->msv_msmg_cd == 1, {m->msv_cd, m->mxc_cd, ""}};
 }
 
-void TSelectVantorModel::SelectSeries(int index) {
-    models_.clear();
-    seriesIndex_ = index >= 0 && index < static_cast<int>(series_.size()) ? index : -1;
-    if (seriesIndex_ >= 0) {
-        // One entry per model name: the drawing does not depend on the amplifier or phase.
-        query_.Close();
-        query_.SetSQL(std::vector<std::string>{
-            // The other columns come from the row with the smallest mmp_cd.
-            "SELECT mmp_model AS msv_model_all, MIN(mmp_cd) AS mmp_cd, msv_msmg_cd, msv_cd, mmp_mxc_cd AS mxc_cd ",
-            " FROM m_motor_price AS mmp INNER JOIN t_motor_value AS msv ON msv.msv_cd = mmp.mmp_msv_cd ",
-            " WHERE msv.msv_tms_cd = :SERIES GROUP BY mmp_model, msv_msmg_cd ORDER BY mmp_model"});
-        query_.SetParam("SERIES", static_cast<long long>(series_[seriesIndex_].Code));
-        query_.Open();
-        for (; !query_.Eof(); query_.Next()) models_.push_back(MotorOfRow(query_));
-        query_.Close();
-    }
-    SelectModel(0);
-}
-
-void TSelectVantorModel::SelectModel(int index) {
-    modelIndex_ = index >= 0 && index < static_cast<int>(models_.size()) ? index : -1;
+bool TSelectVantorModel::Clear() {
+    if (!dialogs_ ||
+        dialogs_->ShowMessageDialog(Text("ClearMessage"), TMsgDlgType::Confirmation, mbYes | mbNo | mbCancel) != mrYes)
+        return false;
+    browser_.Reset(true);
+    browser_.SelectFunction(0);
+    directInput_ = false;
+    return true;
 }
 
 void TSelectVantorModel::SetDirectInput(bool on) { directInput_ = on; }
@@ -94,10 +71,6 @@ int TSelectVantorModel::CheckDirectInput(const std::string& typed) {
     return directRecord_ ? 7 : 0;
 }
 
-std::optional<TCadMotor> TSelectVantorModel::Chosen() const {
-    if (directInput_) return directRecord_;
-    if (modelIndex_ < 0) return std::nullopt;
-    return models_[modelIndex_];
-}
+std::optional<TCadMotor> TSelectVantorModel::Chosen() const { return directInput_ ? directRecord_ : Found(); }
 
 }  // namespace kinemo

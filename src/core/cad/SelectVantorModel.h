@@ -1,10 +1,12 @@
-// The selection page of the CAD tab (no motor committed): motor family, series and model
-// lists, and the direct input of a motor model; the chosen record goes to the export page.
+// The selection page of the CAD tab (no motor committed): the motor search of the option
+// series page (function, series, search items, Clear) without prices and amplifier choices,
+// and the direct input of a motor model; the motor found goes to the export page.
 #pragma once
 
 #include "base/ModelName.h"
 #include "base/NameValueList.h"
 #include "cad/Vantor.h"
+#include "selection/MotorCatalogBrowser.h"
 
 #include <optional>
 #include <string>
@@ -12,31 +14,34 @@
 
 namespace kinemo {
 
+class IBusyCursor;
+class IUserDialogs;
 class TCatalogQuery;
 
 class TSelectVantorModel {
 public:
-    struct TItem {
-        int Code = 0;
-        std::string Name;
-    };
-
     // Reads the texts (s_message "frame_select_vantor") and the function list, selects the
-    // first function.
-    explicit TSelectVantorModel(TCatalogQuery& query);
+    // first function (its first series is searched). dialogs asks the Clear question.
+    TSelectVantorModel(TCatalogQuery& query, IUserDialogs* dialogs = nullptr, IBusyCursor* busy = nullptr);
 
     const TNameValueList& Texts() const { return texts_; }
     std::string Text(const std::string& key) const { return texts_.Value(key); }
 
-    const std::vector<TItem>& Functions() const { return functions_; }
-    int Function() const { return function_; }
-    void SelectFunction(int index);  // loads its series, selects the first
-    const std::vector<TItem>& Series() const { return series_; }
-    int SeriesIndex() const { return seriesIndex_; }
-    void SelectSeries(int index);  // loads its motor models, selects the first
-    const std::vector<TCadMotor>& Models() const { return models_; }
-    int ModelIndex() const { return modelIndex_; }
-    void SelectModel(int index);
+    // The motor search.
+    const TMotorCatalogBrowser& Browser() const { return browser_; }
+    const std::vector<TMotorFunction>& Functions() const { return browser_.Functions(); }
+    int Function() const { return browser_.CurrentFunction(); }
+    int SeriesIndex() const { return browser_.CurrentSeriesIndex(); }
+    void SelectFunction(int index) { browser_.SelectFunction(index); }
+    void SelectSeries(int index) { browser_.SelectSeries(index); }
+    const TBrowseItem& Item(int i) const { return browser_.Item(i); }
+    void SelectEntry(int item, int entry);
+    // The motor of the current choices (the drawing does not depend on the amplifier); none
+    // when nothing matches.
+    std::optional<TCadMotor> Found() const;
+    // ButtonClear: asks first ("ClearMessage"); on Yes the items are reset, the function list
+    // is loaded again and its first function chosen. True when cleared.
+    bool Clear();
 
     // Direct input mode: the typed model decides, not the lists.
     bool DirectInput() const { return directInput_; }
@@ -51,10 +56,9 @@ public:
 
 private:
     TCatalogQuery& query_;
+    IUserDialogs* dialogs_;
     TNameValueList texts_;
-    std::vector<TItem> functions_, series_;
-    std::vector<TCadMotor> models_;
-    int function_ = -1, seriesIndex_ = -1, modelIndex_ = -1;
+    TMotorCatalogBrowser browser_;
     bool directInput_ = false;
     std::string directModel_;
     std::optional<TCadMotor> directRecord_;

@@ -10,7 +10,9 @@
 #include "cad/CadTarget.h"
 #include "cad/HandOverFile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace kinemo {
@@ -47,12 +49,30 @@ std::string FileNameOf(const std::string& path) {
 TVantor::TVantor(TCatalogQuery& query, const TNameValueList& texts, const TCadLinkServices& services)
     : query_(query), texts_(texts), services_(services) {}
 
-TCadExportResult TVantor::Fail(TCadExportResult r, const std::string& key, const std::string& argument) {
+TCadExportResult TVantor::Fail(TCadExportResult r, const std::string& key, const std::string& argument,
+                               const std::string& detail) {
     r.Outcome = TCadExportOutcome::Failed;
     r.MessageKey = key;
-    const std::string text = argument.empty() ? texts_.Value(key) : FormatText(texts_.Value(key), {argument});
+    r.Detail = detail;
+    std::string text = argument.empty() ? texts_.Value(key) : FormatText(texts_.Value(key), {argument});
+    if (!detail.empty()) text += "\n\n" + detail;
     if (services_.Dialogs) services_.Dialogs->ShowMessageDialog(text, TMsgDlgType::Error, mbOK);
     return r;
+}
+
+std::string TVantor::RunDetail(const std::string& program, const TCadRunResult& run) const {
+    std::string detail;
+    if (run.Status == TCadRunStatus::Finished) {
+        detail = run.Signal ? FormatText(texts_.Value("CadEndedBySignal"), {program, std::to_string(run.Signal)})
+                            : FormatText(texts_.Value("CadExitStatus"), {program, std::to_string(run.ExitCode)});
+    } else if (run.Status == TCadRunStatus::NotStarted && !program.empty()) {
+        detail = FormatText(texts_.Value("CadProgramNotRunnable"), {program});
+    }
+    if (!run.Message.empty()) {
+        if (!detail.empty()) detail += "\n";
+        detail += FormatText(texts_.Value("CadProgramMessage"), {run.Message});
+    }
+    return detail;
 }
 
 TCadExportResult TVantor::Execute(const TCadExportRequest& request) {
@@ -96,20 +116,30 @@ TCadExportResult TVantor::RunProgram(TCadExportResult r, const TCadExportRequest
     std::remove(passing.c_str());
     TRemoveOnExit passingGuard(passing);
     TCadRunResult run;
+    const std::string program =
+        services_.Registry ? FindCadProgram(*services_.Registry, services_.ProgramFolder) : std::string();
     {
         TBusyScope busy(services_.Busy);
-        const std::string program =
-            services_.Registry ? FindCadProgram(*services_.Registry, services_.ProgramFolder) : std::string();
         run = RunCadProgram(program, {services_.VantorFile, passing, ImageTypeSwitch(request.ImageType)},
                             services_.TimeLimitMs, services_.Wait);
     }
+    const std::string detail = RunDetail(program, run);
     switch (run.Status) {
-    case TCadRunStatus::NotStarted: return Fail(r, "NotExecVantorError");
-    case TCadRunStatus::TimedOut: return Fail(r, "NotSelectMenuError");
+    case TCadRunStatus::NotStarted: return Fail(r, "NotExecVantorError", "", detail);
+    case TCadRunStatus::TimedOut: return Fail(r, "NotSelectMenuError", "", detail);
     case TCadRunStatus::Finished: break;
     }
-    if (run.ExitCode != 0 || !FileExists(passing) || std::rename(passing.c_str(), r.Target.c_str()) != 0)
-        return Fail(r, "NotFindSaveDialogError");
+    // Each failure the program reports by its exit status gets its own message.
+    if (run.Signal == 0) switch (run.ExitCode) {
+        case cadExitDone: break;
+        case cadExitTargetNotWritable: return Fail(r, "CadTargetNotWritten", "", detail);
+        case cadExitPartData: return Fail(r, "CadPartDataError", "", detail);
+        case cadExitPartLibrary: return Fail(r, "NotFindCDRomError", "", detail);
+        default: return Fail(r, "NotFindSaveDialogError", "", detail);
+        }
+    if (run.Signal != 0 || !FileExists(passing)) return Fail(r, "NotFindSaveDialogError", "", detail);
+    if (std::rename(passing.c_str(), r.Target.c_str()) != 0)
+        return Fail(r, "CadTargetNotWritten", "", r.Target + ": " + std::strerror(errno));
     r.Outcome = TCadExportOutcome::Done;
     r.MessageKey = "Done";
     if (services_.Dialogs) services_.Dialogs->ShowMessageDialog(texts_.Value("Done"), TMsgDlgType::Information, mbOK);

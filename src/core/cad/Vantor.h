@@ -15,6 +15,7 @@ class IProgress;
 class IUserDialogs;
 class TCatalogQuery;
 class TRegistry;
+struct TCadRunResult;
 
 // What the run needs from its surroundings.
 struct TCadLinkServices {
@@ -40,6 +41,7 @@ enum class TCadExportOutcome { Done, Cancelled, Failed };
 struct TCadExportResult {
     TCadExportOutcome Outcome = TCadExportOutcome::Failed;
     std::string MessageKey;  // the form_vantor key of the message shown
+    std::string Detail;      // why, below that message: the program's exit status and own words
     std::string Target;      // the drawing's full name, once known
 };
 
@@ -52,7 +54,10 @@ public:
     TCadExportResult Execute(const TCadExportRequest& request);
 
 private:
-    TCadExportResult Fail(TCadExportResult r, const std::string& key, const std::string& argument = "");
+    TCadExportResult Fail(TCadExportResult r, const std::string& key, const std::string& argument = "",
+                          const std::string& detail = "");
+    // The lines that say how the program ended and what it wrote.
+    std::string RunDetail(const std::string& program, const TCadRunResult& run) const;
     TCadExportResult RunProgram(TCadExportResult r, const TCadExportRequest& request);
 
     TCatalogQuery& query_;

@@ -8,6 +8,7 @@
 #include "base/KinemoError.h"
 #include "base/TextFormat.h"
 
+#include <cctype>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -24,6 +25,13 @@ std::string ComboBoxValue(TCatalogQuery& query, const std::string& name) {
     std::string value = query.Eof() ? std::string() : query.AsString(0);
     query.Close();
     return value;
+}
+
+bool SameExtension(const std::string& a, const std::string& b) {
+    if (a.size() != b.size() || a.empty()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+    return true;
 }
 
 // Clears a flag when the scope ends, also on error.
@@ -44,8 +52,24 @@ TVantorExportModel::TVantorExportModel(TCatalogQuery& query) : query_(query) {
 
 void TVantorExportModel::SetMotor(const std::optional<TCadMotor>& motor, bool returnEnabled) {
     motor_ = motor;
+    reference_ = motor ? std::optional<TMotorReference>(motor->Reference) : std::nullopt;
+    noDataModel_.clear();
+    noDrawingNotice_.clear();
     returnEnabled_ = returnEnabled;
     ReadOutline();
+}
+
+void TVantorExportModel::ShowMotor(const std::optional<TMotorReference>& reference, bool returnEnabled) {
+    if (reference == reference_ && returnEnabled == returnEnabled_) return;
+    std::optional<TCadMotor> motor;
+    if (reference && !reference->IsUser()) motor = CadMotorOf(query_, *reference);
+    SetMotor(motor, returnEnabled);
+    reference_ = reference;
+    if (reference && !motor) {
+        // A user-defined motor has no part data; name it rather than show an empty page.
+        noDataModel_ = reference->UserModel;
+        noDrawingNotice_ = FormatText(texts_.Value("NoDrawingData"), {noDataModel_});
+    }
 }
 
 namespace {
@@ -113,9 +137,22 @@ std::vector<std::string> TVantorExportModel::ImageTypeItems() const {
 
 void TVantorExportModel::SetImageType(int index) {
     if (index < 0 || index >= kCadImageTypeCount) return;
+    const std::vector<std::string> previous = fileTypes_;
     imageType_ = index;
     fileTypes_ = index == 0 ? types3d_ : typesFlat_;
     fileType_ = 0;
+    if (fileTypes_.empty()) return;
+    // "motor.stl" becomes "motor.dxf" with the switch to a flat view; a name whose extension
+    // is not one of the old type's is the user's choice and stays.
+    const std::string now = SaveTypeExtension(fileTypes_[0]);
+    const size_t dot = fileName_.find_last_of('.');
+    if (now.empty() || !HasExtension(fileName_) || dot == std::string::npos) return;
+    const std::string current = fileName_.substr(dot);
+    for (const std::string& entry : previous)
+        if (SameExtension(SaveTypeExtension(entry), current)) {
+            fileName_ = fileName_.substr(0, dot) + now;
+            return;
+        }
 }
 
 void TVantorExportModel::SetFileType(int index) {

@@ -309,7 +309,10 @@ void TOptionDetailModel::InterfaceRule() {
     if (List(TChoiceList::CableConector).CurrentCode() == kTerminalBlockCableChoice) {
         if (second.Enabled) return;
         second.Enabled = true;
-        ApplyQuantity(TOptionGroup::Interface, 1, std::min(std::max(backUp_.Interface, 0), maxQuantity_));
+        // A quantity the user (or the project) gave the row comes back; a row nobody has
+        // ordered yet starts with its catalog preset, like every other row.
+        const int quantity = second.Touched ? backUp_.Interface : second.Preset;
+        ApplyQuantity(TOptionGroup::Interface, 1, std::min(std::max(quantity, 0), maxQuantity_));
         return;
     }
     // Remember the user's quantity only from an enabled row: a second switch away must not

@@ -25,6 +25,11 @@ struct TOptionKindTables;
 struct TQuotationData {
     TNameValueList Header;
     std::vector<TNameValueList> Parts;
+    // The amounts of Header and of each part again as plain numbers (the lists above hold
+    // them as amount texts with the money symbol), for the CSV; none while prices are hidden.
+    TNameValueList HeaderNumbers;
+    std::vector<TNameValueList> PartNumbers;  // parallel to Parts
+    std::string MoneySymbol;
 };
 
 class TOptionDetailModel : public IProjectSectionHandler {

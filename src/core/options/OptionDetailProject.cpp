@@ -126,11 +126,11 @@ void TOptionDetailModel::LoadSection(pugi::xml_node section) {
                 auto& rows = groups_[static_cast<size_t>(g)];
                 for (size_t r = 0; r < rows.size(); ++r) {
                     if (rows[r].Code != std::to_string(id)) continue;
-                    if (quantity >= 0 && quantity <= maxQuantity_ && rows[r].Enabled) {
+                    if (quantity >= 0 && quantity <= maxQuantity_ && rows[r].Enabled)
                         ApplyQuantity(static_cast<TOptionGroup>(g), static_cast<int>(r), quantity);
-                        // Written again on the next save, also when the quantity equals the preset.
-                        rows[r].Touched = true;
-                    }
+                    // Written again on the next save, also when the quantity equals the preset; a
+                    // row that is not orderable now keeps the user's remembered quantity.
+                    if (quantity >= 0 && quantity <= maxQuantity_) rows[r].Touched = true;
                     break;
                 }
             }
@@ -170,12 +170,17 @@ TQuotationData TOptionDetailModel::PrintData() const {
     put("PanelAmpNumber", m.msv_amplifier1);
     put("ComboBoxAmpQty", std::to_string(ampQty_));
     put("EditComment", comment_);
+    data.MoneySymbol = moneySymbol_;
     if (priceVisible_) {
-        put("PanelMotorPrice", Amount(MotorPrice()));
-        put("PanelMotorSubTotal", Amount(MotorPrice() * motorQty_));
-        put("PanelAmpPrice", Amount(AmpPrice()));
-        put("PanelAmpSubTotal", Amount(AmpPrice() * ampQty_));
-        put("PanelAllPrice", Amount(grandTotal_));
+        const std::pair<const char*, long long> amounts[] = {{"PanelMotorPrice", MotorPrice()},
+                                                             {"PanelMotorSubTotal", MotorPrice() * motorQty_},
+                                                             {"PanelAmpPrice", AmpPrice()},
+                                                             {"PanelAmpSubTotal", AmpPrice() * ampQty_},
+                                                             {"PanelAllPrice", grandTotal_}};
+        for (const auto& [name, amount] : amounts) {
+            put(name, Amount(amount));
+            data.HeaderNumbers.Add(std::string(name) + "=" + std::to_string(amount));
+        }
     }
     put("ComboBoxCableLength", List(TChoiceList::CableLength).CurrentName());
     put("ComboBoxCableConector", List(TChoiceList::CableConector).CurrentName());
@@ -189,7 +194,7 @@ TQuotationData TOptionDetailModel::PrintData() const {
     for (const auto& rows : groups_) {
         for (const TOptionRow& row : rows) {
             if (row.Quantity == 0) continue;
-            TNameValueList part;
+            TNameValueList part, numbers;
             part.Add("Title=" + row.Title);
             part.Add("PartsName=" + row.PartsName);
             part.Add("Qty=" + std::to_string(row.Quantity));
@@ -197,8 +202,11 @@ TQuotationData TOptionDetailModel::PrintData() const {
             if (priceVisible_) {
                 part.Add("Price=" + Amount(row.Price));
                 part.Add("SubTotal=" + Amount(row.SubTotal()));
+                numbers.Add("Price=" + std::to_string(row.Price));
+                numbers.Add("SubTotal=" + std::to_string(row.SubTotal()));
             }
             data.Parts.push_back(std::move(part));
+            data.PartNumbers.push_back(std::move(numbers));
         }
     }
     return data;

@@ -6,7 +6,7 @@
 #include "base/ModelName.h"
 #include "base/NameValueList.h"
 #include "base/ProjectSection.h"
-#include "selection/MotorChoiceModel.h"
+#include "selection/MotorCatalogBrowser.h"
 #include "torque/Motor.h"
 
 #include <array>
@@ -22,12 +22,6 @@ class IUserDialogs;
 class TCatalogQuery;
 class TErrorMessage;
 
-constexpr int kOptionSearchItemCount = 11;
-// The search items in their order; index 5 (Gear) plays the gear role of the motor search.
-extern const std::array<TSearchItemDescriptor, kOptionSearchItemCount> kOptionSearchItems;
-enum TOptionSearchItemIndex { osiOutput, osiPhase, osiSupply, osiBrake, osiEncoder, osiGear, osiOilSeal,
-                              osiMotorShaft, osiGearType, osiGearRate, osiGearShaft };
-
 // One supply choice of the amplifier (RadioGroupAmp).
 struct TAmpSupplyChoice {
     std::string Caption;
@@ -41,15 +35,6 @@ enum TDirectInputResult { diMotorNumber = 0, diAmpNumber = 1, diAssortment = 2, 
 // The error key of a result (empty for found and missing input).
 std::string DirectInputErrorKey(int result);
 
-struct TOptionSearchItem {
-    std::vector<std::string> Codes, Entries;
-    int Selected = -1, WantedCode = -1;
-    std::array<int, kOptionSearchItemCount> Restrictions{};
-    bool Chosen() const { return Selected >= 0 && Selected < static_cast<int>(Entries.size()); }
-    int CurrentCode() const;
-    int IndexOfCode(int code) const;
-};
-
 class TOptionSeriesModel : public IProjectSectionHandler {
 public:
     TOptionSeriesModel(TCatalogQuery& query, IUserDialogs& dialogs, const TErrorMessage& errors,
@@ -62,25 +47,27 @@ public:
     bool PriceVisible() const { return priceVisible_; }
     std::string Amount(long long amount) const;
 
-    const std::vector<TMotorFunction>& Functions() const { return functions_; }
-    int CurrentFunction() const { return currentFunction_; }
-    int CurrentSeriesIndex() const { return currentSeries_; }
-    const TMotorSeries* CurrentSeries() const;
+    // Function, series and search items: the catalog browsing shared with the CAD page.
+    const TMotorCatalogBrowser& Browser() const { return browser_; }
+    const std::vector<TMotorFunction>& Functions() const { return browser_.Functions(); }
+    int CurrentFunction() const { return browser_.CurrentFunction(); }
+    int CurrentSeriesIndex() const { return browser_.CurrentSeriesIndex(); }
+    const TMotorSeries* CurrentSeries() const { return browser_.CurrentSeries(); }
     void SelectFunction(int index);
     void SelectSeries(int index);
 
-    const TOptionSearchItem& Item(int i) const { return items_.at(static_cast<size_t>(i)); }
+    const TBrowseItem& Item(int i) const { return browser_.Item(i); }
     void SelectEntry(int item, int entry);
-    std::string ListQuery(int item) const;
-    std::string SearchQuery() const;
-    void Search();
+    std::string ListQuery(int item) const { return browser_.ListQuery(item); }
+    std::string SearchQuery() const { return browser_.SearchQuery(); }
+    void Search() { browser_.Search(); }
 
     // Search results: the records found and the one shown (by the amplifier list).
-    const std::vector<std::unique_ptr<TMotor>>& Records() const { return records_; }
-    const TMotor* SelectedRecord() const;
-    int SelectedIndex() const { return selected_; }
+    const std::vector<std::unique_ptr<TMotor>>& Records() const { return browser_.Records(); }
+    const TMotor* SelectedRecord() const { return browser_.SelectedRecord(); }
+    int SelectedIndex() const { return browser_.SelectedIndex(); }
     void SelectAmp(int index);
-    bool AmpAlertVisible() const { return records_.size() > 1; }
+    bool AmpAlertVisible() const { return Records().size() > 1; }
 
     // Direct input.
     bool DirectInputMode() const { return directInput_; }
@@ -110,33 +97,22 @@ public:
     std::function<void()> OnChanged;
 
 private:
-    void LoadFunctions();
-    std::vector<TMotorFunction> ReadFunctions(const std::string& sql);
-    void SeriesChanged();
-    void SearchItemChanged(int i);
-    void RefillSearchItems();
     void ResetAll(bool loadFunctions);
     void ResetDirectInput();
-    void ResetRestrictions();
     void Changed();
     int ClassifyDirectInputFailure();
 
     TCatalogQuery& query_;
     IUserDialogs& dialogs_;
     const TErrorMessage& errors_;
-    IBusyCursor* busy_;
     TNameValueList texts_;
     bool priceVisible_ = true;
     std::string moneySymbol_;
-    std::vector<TMotorFunction> functions_;
-    int currentFunction_ = -1, currentSeries_ = -1, currentSeriesCode_ = 0;
-    std::array<TOptionSearchItem, kOptionSearchItemCount> items_;
-    std::vector<std::unique_ptr<TMotor>> records_, diRecords_;
-    int selected_ = -1;
+    TMotorCatalogBrowser browser_;
+    std::vector<std::unique_ptr<TMotor>> diRecords_;
     std::vector<TAmpSupplyChoice> ampChoices_;
     int ampChoice_ = 0;
     bool directInput_ = false;
-    bool loading_ = false;
 };
 
 }  // namespace kinemo

@@ -27,14 +27,14 @@ void TOptionSeriesModel::SaveSection(pugi::xml_node section) {
     put("CurrentSelectAmp", shown ? shown->msv_amplifier1 : std::string());
     put("CurrentInputMotor", InputMotor);
     put("CurrentInputAmp", InputAmp);
-    put("Function", currentFunction_ >= 0 ? std::to_string(functions_[static_cast<size_t>(currentFunction_)].Code) : "");
-    put("Series", std::to_string(currentSeriesCode_));
+    put("Function", CurrentFunction() >= 0 ? std::to_string(Functions()[static_cast<size_t>(CurrentFunction())].Code) : "");
+    put("Series", std::to_string(browser_.CurrentSeriesCode()));
     pugi::xml_node conditions = section.append_child("SearchCondition");
-    for (int i = 0; i < kOptionSearchItemCount; ++i) {
-        const TOptionSearchItem& item = items_[static_cast<size_t>(i)];
-        pugi::xml_node node = conditions.append_child(kOptionSearchItems[static_cast<size_t>(i)].Key);
+    for (int i = 0; i < kBrowseItemCount; ++i) {
+        const TBrowseItem& item = Item(i);
+        pugi::xml_node node = conditions.append_child(kBrowseItems[static_cast<size_t>(i)].Key);
         if (item.WantedCode != -1) node.append_child("CurrentID").text().set(std::to_string(item.WantedCode).c_str());
-        for (int j = 0; j < kOptionSearchItemCount; ++j) {
+        for (int j = 0; j < kBrowseItemCount; ++j) {
             if (item.Restrictions[static_cast<size_t>(j)] == 0) continue;
             pugi::xml_node where = node.append_child("Where");
             where.append_attribute("id").set_value(std::to_string(j).c_str());
@@ -44,7 +44,7 @@ void TOptionSeriesModel::SaveSection(pugi::xml_node section) {
 }
 
 void TOptionSeriesModel::LoadSection(pugi::xml_node section) {
-    loading_ = true;
+    browser_.SetLoading(true);
     try {
         ResetAll(true);
         ResetDirectInput();
@@ -52,51 +52,42 @@ void TOptionSeriesModel::LoadSection(pugi::xml_node section) {
         bool haveSeries = false;
         if (ParseWhole(section.child("Function").text().as_string(), code)) {
             size_t i = 0;
-            for (; i < functions_.size() && functions_[i].Code != code; ++i) {
+            for (; i < Functions().size() && Functions()[i].Code != code; ++i) {
             }
-            if (i == functions_.size()) {
-                std::vector<TMotorFunction> hidden = ReadFunctions("SELECT * FROM m_motor_function WHERE mmf_cd = " + std::to_string(code));
+            if (i == Functions().size()) {
+                std::vector<TMotorFunction> hidden =
+                    browser_.ReadFunctions("SELECT * FROM m_motor_function WHERE mmf_cd = " + std::to_string(code));
                 if (!hidden.empty()) {
-                    functions_ = std::move(hidden);
+                    browser_.SetFunctions(std::move(hidden));
                     i = 0;
                 }
             }
-            if (i < functions_.size()) {
-                currentFunction_ = static_cast<int>(i);
-                const auto& series = functions_[i].Series;
+            if (i < Functions().size()) {
+                const auto& series = Functions()[i].Series;
                 int seriesCode = 0;
                 size_t s = 0;
                 if (ParseWhole(section.child("Series").text().as_string(), seriesCode))
                     for (; s < series.size() && series[s].Code != seriesCode; ++s) {
                     }
                 if (!series.empty()) {
-                    currentSeries_ = static_cast<int>(s < series.size() ? s : 0);
-                    currentSeriesCode_ = series[static_cast<size_t>(currentSeries_)].Code;
+                    browser_.SetCurrent(static_cast<int>(i), static_cast<int>(s < series.size() ? s : 0));
                     haveSeries = true;
-                    RefillSearchItems();
                 }
             }
         }
-        if (!haveSeries && !functions_.empty()) {
-            currentFunction_ = 0;
-            if (!functions_[0].Series.empty()) {
-                currentSeries_ = 0;
-                currentSeriesCode_ = functions_[0].Series[0].Code;
-                RefillSearchItems();
-            }
-        }
+        if (!haveSeries && !Functions().empty() && !Functions()[0].Series.empty()) browser_.SetCurrent(0, 0);
         bool applied = false;
         if (pugi::xml_node conditions = section.child("SearchCondition")) {
-            for (int i = 0; i < kOptionSearchItemCount; ++i) {
-                pugi::xml_node node = conditions.child(kOptionSearchItems[static_cast<size_t>(i)].Key);
+            for (int i = 0; i < kBrowseItemCount; ++i) {
+                pugi::xml_node node = conditions.child(kBrowseItems[static_cast<size_t>(i)].Key);
                 // An item without its own CurrentID takes none (no carried-over code).
                 int wanted = -1;
                 for (pugi::xml_node child : node.children()) {
-                    TOptionSearchItem& item = items_[static_cast<size_t>(i)];
+                    TBrowseItem& item = browser_.MutableItem(i);
                     const std::string name = child.name();
                     if (name == "Where") {
                         int id = -1;
-                        if (ParseWhole(child.attribute("id").as_string(), id) && id >= 0 && id < kOptionSearchItemCount) {
+                        if (ParseWhole(child.attribute("id").as_string(), id) && id >= 0 && id < kBrowseItemCount) {
                             int v = 0;
                             item.Restrictions[static_cast<size_t>(id)] = ParseWhole(child.text().as_string(), v) ? v : 0;
                         }
@@ -108,7 +99,7 @@ void TOptionSeriesModel::LoadSection(pugi::xml_node section) {
                         item.Selected = index;
                         if (item.CurrentCode() != item.WantedCode) {
                             item.WantedCode = item.CurrentCode();
-                            RefillSearchItems();
+                            browser_.RefillSearchItems();
                         }
                         applied = true;
                     } else if (wanted != -1) {
@@ -117,10 +108,10 @@ void TOptionSeriesModel::LoadSection(pugi::xml_node section) {
                 }
             }
         }
-        if (!applied && currentSeriesCode_ != 0) RefillSearchItems();
-        loading_ = false;
-        Search();
-        loading_ = true;
+        if (!applied && browser_.CurrentSeriesCode() != 0) browser_.RefillSearchItems();
+        browser_.SetLoading(false);
+        browser_.Search();
+        browser_.SetLoading(true);
         const std::string button = section.child("CurrentSelectButton").text().as_string();
         directInput_ = button == "DirectInput";
         int radio = 0;
@@ -128,15 +119,15 @@ void TOptionSeriesModel::LoadSection(pugi::xml_node section) {
             radio < static_cast<int>(ampChoices_.size()))
             ampChoice_ = radio;
         const std::string amp = section.child("CurrentSelectAmp").text().as_string();
-        for (size_t i = 0; i < records_.size(); ++i)
-            if (!amp.empty() && records_[i]->msv_amplifier1 == amp) selected_ = static_cast<int>(i);
+        for (size_t i = 0; i < Records().size(); ++i)
+            if (!amp.empty() && Records()[i]->msv_amplifier1 == amp) browser_.Select(static_cast<int>(i));
         InputMotor = NormalizeModel(section.child("CurrentInputMotor").text().as_string());
         InputAmp = NormalizeModel(section.child("CurrentInputAmp").text().as_string());
     } catch (...) {
-        loading_ = false;
+        browser_.SetLoading(false);
         throw;
     }
-    loading_ = false;
+    browser_.SetLoading(false);
     Changed();
 }
 

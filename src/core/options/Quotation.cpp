@@ -109,12 +109,25 @@ std::vector<const TNameValueList*> TQuotation::PageParts(int page) const {
 
 namespace {
 
+// A copy of list with the values of numbers put over its own.
+TNameValueList WithNumbers(const TNameValueList& list, const TNameValueList* numbers) {
+    TNameValueList out = list;
+    if (numbers)
+        for (size_t i = 0; i < numbers->Count(); ++i) out.SetValue(numbers->Name(i), numbers->ValueAt(i));
+    return out;
+}
+
+// A spreadsheet reads the CSV's amounts as numbers: they go in without the money symbol or
+// thousands separators, and the symbol heads the columns ("Currency").
 TCSVTemplate Csv(const TNameValueList& texts, const TQuotationData& data, const std::string& title) {
-    TNameValueList header = data.Header;
+    TNameValueList header = WithNumbers(data.Header, &data.HeaderNumbers);
     header.SetValue("InputTitle", title);
+    header.SetValue("Currency", data.MoneySymbol);
     TCSVTemplate csv;
     csv.Add(texts.Value("CsvTemplateHead"), header);
-    for (const TNameValueList& part : data.Parts) csv.Add(texts.Value("CsvTemplateBody"), part);
+    for (size_t i = 0; i < data.Parts.size(); ++i)
+        csv.Add(texts.Value("CsvTemplateBody"),
+                WithNumbers(data.Parts[i], i < data.PartNumbers.size() ? &data.PartNumbers[i] : nullptr));
     csv.Add(texts.Value("CsvTemplateFoot"), header);
     return csv;
 }

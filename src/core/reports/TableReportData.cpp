@@ -98,8 +98,10 @@ std::unique_ptr<TPrintData> BuildTorqueData(TReportEnvironment& env, const TMoto
             row.SetValue("EpigeneConservation", f.Display(v.EpigeneConservation));
             row.SetValue("IntervalTorque", f.Display(v.IntervalTorque));
         }
-        data->FooterPairs.SetValue("EffectiveTorque", f.Display(list.EffectiveTorque));
-        data->FooterPairs.SetValue("NecessityMaxTorque", f.Display(list.NecessityMaxTorque));
+        // The figures the judgement used (the peak with the S-curve), so that each stands
+        // beside the percentage and verdict made from it, as on the summary page.
+        data->FooterPairs.SetValue("EffectiveTorque", f.Display(motor.MotorEffectiveTorque));
+        data->FooterPairs.SetValue("NecessityMaxTorque", f.Display(motor.MotorNecessityMaxTorque));
     }
     TNameValueList& foot = data->FooterPairs;
     foot.SetValue("EffectiveTorqueLoadFactor", f.Display(motor.MotorEffectiveTorquePercent));

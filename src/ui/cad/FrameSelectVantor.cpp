@@ -1,18 +1,18 @@
 // The CAD selection page's widgets.
 #include "cad/FrameSelectVantor.h"
 
+#include "app/KinemoApplication.h"
 #include "app/KinemoContext.h"
 #include "base/TextFormat.h"
 #include "base/UserDialogs.h"
+#include "selection/MotorBrowsePanel.h"
 
-#include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace kinemo {
@@ -21,79 +21,86 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
+template <class T>
+T* Named(QWidget* parent, const char* name) {
+    auto* w = new T(parent);
+    w->setObjectName(name);
+    return w;
+}
+
 }  // namespace
 
 TFrameSelectVantor::TFrameSelectVantor(TKinemoContext& context, THost host, QWidget* parent)
-    : QWidget(parent), context_(context), host_(std::move(host)), model_(context.Query()) {
+    : QWidget(parent),
+      context_(context),
+      host_(std::move(host)),
+      model_(context.Query(), &context.Dialogs(), context.BusyCursor()) {
     setObjectName("FrameSelectVantor");
-    auto label = [this](const char* name, QWidget* parent) {
-        auto* l = new QLabel(parent);
-        l->setObjectName(name);
-        labels_.push_back(l);
-        return l;
-    };
-    auto button = [](const char* name, QWidget* parent) {
-        auto* b = new QPushButton(parent);
-        b->setObjectName(name);
-        return b;
-    };
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(12, 12, 12, 12);
     outer->setSpacing(10);
-    QLabel* title = label("LabelTitle", this);
+    QLabel* title = Named<QLabel>(this, "LabelTitle");
     title->setWordWrap(true);
     outer->addWidget(title);
-    auto* modes = new QHBoxLayout;
-    buttonSearchItem_ = button("ButtonSearchItem", this);
-    buttonDirectInput_ = button("ButtonDirectInput", this);
-    modes->addWidget(buttonSearchItem_);
-    modes->addWidget(buttonDirectInput_);
-    modes->addStretch(1);
-    outer->addLayout(modes);
 
-    listGroup_ = new QWidget(this);
-    auto* grid = new QGridLayout(listGroup_);
-    grid->setContentsMargins(0, 0, 0, 0);
-    comboFunction_ = new QComboBox(listGroup_);
-    comboFunction_->setObjectName("ComboBoxFunction");
-    comboSeries_ = new QComboBox(listGroup_);
-    comboSeries_->setObjectName("ComboBoxSeries");
-    listModels_ = new QListWidget(listGroup_);
-    listModels_->setObjectName("ListBoxModel");
-    grid->addWidget(label("LabelChoiceFunction", listGroup_), 0, 0);
-    grid->addWidget(comboFunction_, 0, 1);
-    grid->addWidget(label("LabelChoiceSeries", listGroup_), 1, 0);
-    grid->addWidget(comboSeries_, 1, 1);
-    grid->addWidget(label("LabelChoiceModel", listGroup_), 2, 0, Qt::AlignTop);
-    grid->addWidget(listModels_, 2, 1);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(2, 1);
-    outer->addWidget(listGroup_, 1);
+    panel_ = new TMotorBrowsePanel(context.ProgramFolder(), this);
+    QWidget* items = panel_->findChild<QWidget*>("GroupBoxSearchItem");
+    buttonSearchItem_ = Named<QPushButton>(items, "ButtonSearchItem");
+    buttonDirectInput_ = Named<QPushButton>(items, "ButtonDirectInput");
+    auto* clear = Named<QPushButton>(items, "ButtonClear");
+    panel_->ButtonRow()->addWidget(buttonSearchItem_);
+    panel_->ButtonRow()->addWidget(buttonDirectInput_);
+    panel_->ButtonRow()->addWidget(clear);
+    outer->addWidget(panel_);
+
+    resultGroup_ = Named<QGroupBox>(this, "GroupBoxSearchResult");
+    auto* result = new QGridLayout(resultGroup_);
+    motorNumber_ = Named<QLineEdit>(resultGroup_, "StaticTextMotorNumber");
+    motorNumber_->setReadOnly(true);
+    labelNothingFound_ = Named<QLabel>(resultGroup_, "LabelNothingFound");
+    result->addWidget(Named<QLabel>(resultGroup_, "LabelChoiceModel"), 0, 0);
+    result->addWidget(motorNumber_, 0, 1);
+    result->addWidget(labelNothingFound_, 1, 1);
+    result->setColumnStretch(2, 1);
+    outer->addWidget(resultGroup_);
 
     directGroup_ = new QWidget(this);
     auto* direct = new QGridLayout(directGroup_);
     direct->setContentsMargins(0, 0, 0, 0);
-    editInputMotor_ = new QLineEdit(directGroup_);
-    editInputMotor_->setObjectName("EditInputMotor");
-    buttonDICheck_ = button("ButtonDICheck", directGroup_);
-    labelFound_ = new QLabel(directGroup_);
-    labelFound_->setObjectName("LabelFound");
-    direct->addWidget(label("LabelInputMotor", directGroup_), 0, 0);
+    editInputMotor_ = Named<QLineEdit>(directGroup_, "EditInputMotor");
+    buttonDICheck_ = Named<QPushButton>(directGroup_, "ButtonDICheck");
+    labelFound_ = Named<QLabel>(directGroup_, "LabelFound");
+    direct->addWidget(Named<QLabel>(directGroup_, "LabelInputMotor"), 0, 0);
     direct->addWidget(editInputMotor_, 0, 1);
     direct->addWidget(buttonDICheck_, 0, 2);
     direct->addWidget(labelFound_, 1, 1, 1, 2);
     direct->setColumnStretch(1, 1);
-    direct->setRowStretch(2, 1);
-    outer->addWidget(directGroup_, 1);
+    outer->addWidget(directGroup_);
 
     auto* bottom = new QHBoxLayout;
-    buttonSelectOption_ = button("ButtonSelectOption", this);
+    buttonSelectOption_ = Named<QPushButton>(this, "ButtonSelectOption");
     bottom->addStretch(1);
     bottom->addWidget(buttonSelectOption_);
     outer->addLayout(bottom);
+    outer->addStretch(1);
 
     ApplyTexts();
-    FillLists();
+    connect(panel_, &TMotorBrowsePanel::FunctionChosen, this, [this](int i) {
+        Guarded([&] { model_.SelectFunction(i); })();
+        Refresh();
+    });
+    connect(panel_, &TMotorBrowsePanel::SeriesChosen, this, [this](int i) {
+        Guarded([&] { model_.SelectSeries(i); })();
+        Refresh();
+    });
+    connect(panel_, &TMotorBrowsePanel::EntryChosen, this, [this](int item, int entry) {
+        Guarded([&] { model_.SelectEntry(item, entry); })();
+        Refresh();
+    });
+    connect(clear, &QPushButton::clicked, this, [this] {
+        Guarded([&] { model_.Clear(); })();
+        Refresh();
+    });
     connect(buttonSearchItem_, &QPushButton::clicked, this, [this] {
         model_.SetDirectInput(false);
         Refresh();
@@ -102,18 +109,6 @@ TFrameSelectVantor::TFrameSelectVantor(TKinemoContext& context, THost host, QWid
         model_.SetDirectInput(true);
         Refresh();
         editInputMotor_->setFocus();
-    });
-    connect(comboFunction_, &QComboBox::currentIndexChanged, this, [this](int i) {
-        model_.SelectFunction(i);
-        FillLists();
-    });
-    connect(comboSeries_, &QComboBox::currentIndexChanged, this, [this](int i) {
-        model_.SelectSeries(i);
-        FillLists();
-    });
-    connect(listModels_, &QListWidget::currentRowChanged, this, [this](int row) {
-        model_.SelectModel(row);
-        Refresh();
     });
     connect(buttonDICheck_, &QPushButton::clicked, this, [this] { CheckDirectInput(); });
     connect(editInputMotor_, &QLineEdit::returnPressed, this, [this] { CheckDirectInput(); });
@@ -124,22 +119,12 @@ TFrameSelectVantor::TFrameSelectVantor(TKinemoContext& context, THost host, QWid
 }
 
 void TFrameSelectVantor::ApplyTexts() {
-    for (QLabel* l : labels_) l->setText(Q(model_.Text(l->objectName().toStdString())));
+    for (QLabel* l : findChildren<QLabel*>()) {
+        const std::string name = l->objectName().toStdString();
+        if (name != "LabelFound" && name != "LabelFeature" && name != "ImageSeries") l->setText(Q(model_.Text(name)));
+    }
     for (QPushButton* b : findChildren<QPushButton*>()) b->setText(Q(model_.Text(b->objectName().toStdString())));
-}
-
-void TFrameSelectVantor::FillLists() {
-    const QSignalBlocker b1(comboFunction_), b2(comboSeries_), b3(listModels_);
-    comboFunction_->clear();
-    for (const auto& f : model_.Functions()) comboFunction_->addItem(Q(f.Name));
-    comboFunction_->setCurrentIndex(model_.Function());
-    comboSeries_->clear();
-    for (const auto& s : model_.Series()) comboSeries_->addItem(Q(s.Name));
-    comboSeries_->setCurrentIndex(model_.SeriesIndex());
-    listModels_->clear();
-    for (const auto& m : model_.Models()) listModels_->addItem(Q(m.Model));
-    listModels_->setCurrentRow(model_.ModelIndex());
-    Refresh();
+    for (QGroupBox* g : findChildren<QGroupBox*>()) g->setTitle(Q(model_.Text(g->objectName().toStdString())));
 }
 
 int TFrameSelectVantor::CheckDirectInput() {
@@ -153,10 +138,14 @@ int TFrameSelectVantor::CheckDirectInput() {
 
 void TFrameSelectVantor::Refresh() {
     const bool direct = model_.DirectInput();
-    listGroup_->setVisible(!direct);
+    panel_->Show(model_.Browser(), !direct);
+    resultGroup_->setVisible(!direct);
     directGroup_->setVisible(direct);
     buttonSearchItem_->setEnabled(direct);
     buttonDirectInput_->setEnabled(!direct);
+    const auto found = model_.Found();
+    motorNumber_->setText(found ? Q(found->Model) : QString());
+    labelNothingFound_->setVisible(!found);
     const auto chosen = model_.Chosen();
     labelFound_->setText(direct && chosen ? Q(FormatText(model_.Text("LabelFound"), {chosen->Model})) : QString());
     buttonSelectOption_->setEnabled(chosen.has_value());

@@ -1,5 +1,6 @@
-// The CAD selection page (no motor committed): motor family, series and model lists or a
-// typed model; its select button hands the chosen motor to the export page.
+// The CAD selection page (no motor committed): the motor search of the option series page
+// (function, series, search items, Clear) with the motor it finds, or a typed model; its
+// select button hands the motor to the export page.
 #pragma once
 
 #include "cad/SelectVantorModel.h"
@@ -8,16 +9,16 @@
 
 #include <functional>
 
-class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QWidget;
 
 namespace kinemo {
 
 class TKinemoContext;
+class TMotorBrowsePanel;
 
 class TFrameSelectVantor : public QWidget {
     Q_OBJECT
@@ -35,23 +36,21 @@ public:
 
 private:
     void ApplyTexts();
-    void FillLists();
 
     TKinemoContext& context_;
     THost host_;
     TSelectVantorModel model_;
+    TMotorBrowsePanel* panel_;
     QPushButton* buttonSearchItem_;
     QPushButton* buttonDirectInput_;
-    QWidget* listGroup_;
+    QGroupBox* resultGroup_;
+    QLineEdit* motorNumber_;
+    QLabel* labelNothingFound_;
     QWidget* directGroup_;
-    QComboBox* comboFunction_;
-    QComboBox* comboSeries_;
-    QListWidget* listModels_;
     QLineEdit* editInputMotor_;
     QPushButton* buttonDICheck_;
     QLabel* labelFound_;
     QPushButton* buttonSelectOption_;
-    std::vector<QLabel*> labels_;
 };
 
 }  // namespace kinemo

@@ -47,6 +47,10 @@ TFrameVantor::TFrameVantor(TKinemoContext& context, const TRegistry& registry, I
     editMotorNumber_->setMinimumWidth(220);
     motorGrid->addWidget(label("LabelMotorNumber", motorBox), 0, 0);
     motorGrid->addWidget(editMotorNumber_, 0, 1);
+    labelNoDrawing_ = new QLabel(motorBox);
+    labelNoDrawing_->setObjectName("LabelNoDrawingData");
+    labelNoDrawing_->setWordWrap(true);
+    motorGrid->addWidget(labelNoDrawing_, 1, 0, 1, 3);
     motorGrid->setColumnStretch(2, 1);
     outer->addWidget(motorBox);
 
@@ -118,6 +122,8 @@ void TFrameVantor::ApplyTexts() {
 
 void TFrameVantor::Refresh() {
     editMotorNumber_->setText(Q(model_.MotorNumber()));
+    labelNoDrawing_->setText(Q(model_.NoDrawingNotice()));
+    labelNoDrawing_->setVisible(!model_.NoDrawingNotice().empty());
     {
         const QSignalBlocker block(comboBoxImageType_);
         comboBoxImageType_->setCurrentIndex(model_.ImageType());

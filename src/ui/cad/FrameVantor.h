@@ -46,6 +46,7 @@ private:
     std::function<void()> onReturn_;
     int timeLimitMs_ = 60000;
     QLineEdit* editMotorNumber_;
+    QLabel* labelNoDrawing_;
     QComboBox* comboBoxImageType_;
     QComboBox* comboBoxFileType_;
     QLineEdit* editFileName_;

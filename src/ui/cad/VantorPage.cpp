@@ -5,7 +5,6 @@
 #include "app/KinemoContext.h"
 #include "app/MainWindowModel.h"
 #include "app/PageTabs.h"
-#include "cad/CadMotor.h"
 #include "cad/FrameSelectVantor.h"
 #include "cad/FrameVantor.h"
 
@@ -31,13 +30,7 @@ TVantorPage::TVantorPage(TFormMain& form, TKinemoContext& context, QWidget* pare
 
 void TVantorPage::Refresh() {
     const TCommitState& commit = form_.Model().Commit();
-    const auto reference = commit.CadDetailMotor();
-    std::optional<TCadMotor> motor;
-    if (reference) motor = CadMotorOf(context_.Query(), *reference);
-    const bool keep = export_->Model().Motor().has_value() == motor.has_value() &&
-                      (!motor || export_->Model().Motor()->MmpCd == motor->MmpCd) &&
-                      export_->Model().ReturnEnabled() == commit.CadReturnEnabled();
-    if (!keep) export_->Model().SetMotor(motor, commit.CadReturnEnabled());
+    export_->Model().ShowMotor(commit.CadDetailMotor(), commit.CadReturnEnabled());
     export_->Refresh();
     const bool detail = commit.CadDetailShown();
     select_->setVisible(!detail);

@@ -5,16 +5,14 @@
 #include "app/KinemoApplication.h"
 #include "app/KinemoContext.h"
 #include "app/SizingSession.h"
+#include "selection/MotorBrowsePanel.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -69,10 +67,7 @@ TFrameSelectOptionSeries::TFrameSelectOptionSeries(TKinemoContext& context, TSiz
 void TFrameSelectOptionSeries::BuildWidgets() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    auto* top = new QHBoxLayout;
-    top->addWidget(BuildSeries());
-    top->addWidget(BuildSearchItems(), 1);
-    layout->addLayout(top);
+    layout->addWidget(BuildSearch());
     groupResult_ = BuildResult();
     groupDirect_ = BuildDirectInput();
     layout->addWidget(groupResult_);
@@ -80,63 +75,19 @@ void TFrameSelectOptionSeries::BuildWidgets() {
     layout->addStretch();
 }
 
-QWidget* TFrameSelectOptionSeries::BuildSeries() {
-    auto* box = Named<QGroupBox>(this, "GroupBoxMotorSeries");
-    box->setFixedWidth(330);
-    auto* grid = new QGridLayout(box);
-    grid->addWidget(Named<QLabel>(box, "LabelMotorFunction"), 0, 0);
-    comboFunction_ = Named<QComboBox>(box, "ComboBoxMotorFunction");
-    grid->addWidget(comboFunction_, 0, 1);
-    grid->addWidget(Named<QLabel>(box, "LabelMotorSeries"), 1, 0);
-    comboSeries_ = Named<QComboBox>(box, "ComboBoxMotorSeries");
-    grid->addWidget(comboSeries_, 1, 1);
-    memoFunction_ = Named<QPlainTextEdit>(box, "MemoFunctionFeatue");
-    memoFunction_->setReadOnly(true);
-    memoFunction_->setFixedHeight(70);
-    grid->addWidget(memoFunction_, 2, 0, 1, 2);
-    image_ = Named<QLabel>(box, "ImageSeries");
-    image_->setFixedSize(300, 110);
-    image_->setAlignment(Qt::AlignCenter);
-    grid->addWidget(image_, 3, 0, 1, 2);
-    labelFeature_ = Named<QLabel>(box, "LabelFeature");
-    labelFeature_->setWordWrap(true);
-    labelFeature_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    labelFeature_->setMinimumHeight(90);
-    grid->addWidget(labelFeature_, 4, 0, 1, 2);
-    grid->setRowStretch(5, 1);
-    connect(comboFunction_, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (!refreshing_) Guarded([&] { ChooseFunction(i); })();
-    });
-    connect(comboSeries_, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (!refreshing_) Guarded([&] { ChooseSeries(i); })();
-    });
-    return box;
-}
-
-QWidget* TFrameSelectOptionSeries::BuildSearchItems() {
-    auto* box = Named<QGroupBox>(this, "GroupBoxSearchItem");
-    auto* grid = new QGridLayout(box);
-    for (int i = 0; i < kOptionSearchItemCount; ++i) {
-        const TSearchItemDescriptor& d = kOptionSearchItems[static_cast<size_t>(i)];
-        const int row = i % 6, col = (i / 6) * 2;
-        grid->addWidget(Named<QLabel>(box, d.LabelControl), row, col);
-        combos_[static_cast<size_t>(i)] = Named<QComboBox>(box, d.ComboControl);
-        combos_[static_cast<size_t>(i)]->setMinimumWidth(150);
-        grid->addWidget(combos_[static_cast<size_t>(i)], row, col + 1);
-        connect(combos_[static_cast<size_t>(i)], &QComboBox::currentIndexChanged, this, [this, i](int entry) {
-            if (!refreshing_) Guarded([&] { ChooseSearchEntry(i, entry); })();
-        });
-    }
-    auto* buttons = new QHBoxLayout;
+QWidget* TFrameSelectOptionSeries::BuildSearch() {
+    panel_ = new TMotorBrowsePanel(context_.ProgramFolder(), this);
+    connect(panel_, &TMotorBrowsePanel::FunctionChosen, this, [this](int i) { Guarded([&] { ChooseFunction(i); })(); });
+    connect(panel_, &TMotorBrowsePanel::SeriesChosen, this, [this](int i) { Guarded([&] { ChooseSeries(i); })(); });
+    connect(panel_, &TMotorBrowsePanel::EntryChosen, this,
+            [this](int item, int entry) { Guarded([&] { ChooseSearchEntry(item, entry); })(); });
+    QWidget* box = panel_->findChild<QWidget*>("GroupBoxSearchItem");
     buttonDirect_ = Named<QPushButton>(box, "ButtonDirectInput");
     buttonSearch_ = Named<QPushButton>(box, "ButtonSearchItem");
     auto* clear = Named<QPushButton>(box, "ButtonClear");
-    buttons->addStretch();
-    buttons->addWidget(buttonSearch_);
-    buttons->addWidget(buttonDirect_);
-    buttons->addWidget(clear);
-    grid->addLayout(buttons, 6, 0, 1, 4);
-    grid->setRowStretch(7, 1);
+    panel_->ButtonRow()->addWidget(buttonSearch_);
+    panel_->ButtonRow()->addWidget(buttonDirect_);
+    panel_->ButtonRow()->addWidget(clear);
     connect(buttonDirect_, &QPushButton::clicked, this, Guarded([this] {
                 session_.OptionSeries().SetDirectInputMode(true);
                 editMotor_->setFocus();
@@ -144,7 +95,7 @@ QWidget* TFrameSelectOptionSeries::BuildSearchItems() {
     connect(buttonSearch_, &QPushButton::clicked, this,
             Guarded([this] { session_.OptionSeries().SetDirectInputMode(false); }));
     connect(clear, &QPushButton::clicked, this, Guarded([this] { session_.OptionSeries().Clear(); }));
-    return box;
+    return panel_;
 }
 
 QGroupBox* TFrameSelectOptionSeries::BuildResult() {
@@ -247,6 +198,7 @@ void TFrameSelectOptionSeries::ApplyTexts() {
             group->setTitle(Qs(m.Text(name)));
         }
     }
+    panel_->ApplyTexts([&m](const std::string& name) { return m.Text(name); });
     for (size_t i = 0; i < radios_.size() && i < m.AmpChoices().size(); ++i) radios_[i]->setText(Qs(m.AmpChoices()[i].Caption));
     // Prices are shown only when the catalog says so.
     for (const char* name : {"LabelMotorPrice", "StaticTextMotorPrice", "LabelAmpPrice", "StaticTextAmpPrice",
@@ -257,32 +209,7 @@ void TFrameSelectOptionSeries::ApplyTexts() {
 void TFrameSelectOptionSeries::Refresh() {
     TRefreshing guard(refreshing_);
     const TOptionSeriesModel& m = session_.OptionSeries();
-    QStringList functions, series;
-    for (const TMotorFunction& f : m.Functions()) functions << Qs(f.Name);
-    Fill(comboFunction_, functions, m.CurrentFunction());
-    if (m.CurrentFunction() >= 0) {
-        const TMotorFunction& f = m.Functions()[static_cast<size_t>(m.CurrentFunction())];
-        for (const TMotorSeries& s : f.Series) series << Qs(s.Name);
-        if (memoFunction_->toPlainText() != Qs(f.Feature)) memoFunction_->setPlainText(Qs(f.Feature));
-    } else {
-        memoFunction_->clear();
-    }
-    Fill(comboSeries_, series, m.CurrentSeriesIndex());
-    const TMotorSeries* s = m.CurrentSeries();
-    labelFeature_->setText(s ? Qs(s->Feature) : QString());
-    const QString picture = s ? Qs(context_.ProgramFolder() + "/" + s->OptionImage) : QString();
-    if (s && QFileInfo::exists(picture))
-        image_->setPixmap(QPixmap(picture).scaled(image_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    else
-        image_->clear();
-    for (int i = 0; i < kOptionSearchItemCount; ++i) {
-        const TOptionSearchItem& item = m.Item(i);
-        QStringList entries;
-        for (const std::string& e : item.Entries) entries << Qs(e);
-        QComboBox* combo = combos_[static_cast<size_t>(i)];
-        Fill(combo, entries, item.Selected);
-        combo->setEnabled(!entries.isEmpty() && !m.DirectInputMode());
-    }
+    panel_->Show(m.Browser(), !m.DirectInputMode());
     const TMotor* shown = m.SelectedRecord();
     motorNumber_->setText(shown ? Qs(shown->msv_model_all) : QString());
     motorPrice_->setText(shown ? Qs(m.Amount(shown->msv_motor_price)) : QString());

@@ -11,13 +11,13 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace kinemo {
 
 class TKinemoContext;
+class TMotorBrowsePanel;
 class TSizingSession;
 
 class TFrameSelectOptionSeries : public QWidget {
@@ -40,8 +40,7 @@ signals:
 
 private:
     void BuildWidgets();
-    QWidget* BuildSeries();
-    QWidget* BuildSearchItems();
+    QWidget* BuildSearch();
     QGroupBox* BuildResult();
     QGroupBox* BuildDirectInput();
     void ApplyTexts();
@@ -49,12 +48,7 @@ private:
     TKinemoContext& context_;
     TSizingSession& session_;
     bool refreshing_ = false;
-    QComboBox* comboFunction_ = nullptr;
-    QComboBox* comboSeries_ = nullptr;
-    QPlainTextEdit* memoFunction_ = nullptr;
-    QLabel* image_ = nullptr;
-    QLabel* labelFeature_ = nullptr;
-    std::array<QComboBox*, 11> combos_{};
+    TMotorBrowsePanel* panel_ = nullptr;
     QGroupBox* groupResult_ = nullptr;
     QGroupBox* groupDirect_ = nullptr;
     QLineEdit* motorNumber_ = nullptr;

@@ -49,11 +49,10 @@ TReportDocument QuotationDocument(const TQuotation& quotation, const std::string
                                     Qs(part->Value("Price")), Qs(part->Value("SubTotal")), Qs(part->Value("PrintMessage"))});
         // Empty rows keep the grid at 22 rows on every page.
         while (options.Rows.size() < TQuotation::kRowsPerPage) options.Rows.push_back(QStringList(6, QString()));
+        // The grand total closes the grid in its subtotal column.
+        options.Rows.push_back({Qs(t.Value("LRLabelTotal")), QString(), QString(), QString(),
+                                Qs(bottom.Value("LRItemTotalPrice")), QString()});
         sheet.Blocks.push_back(options);
-        TReportFields total;
-        total.Columns = 1;
-        total.Items = {{Qs(t.Value("LRLabelTotal")), Qs(bottom.Value("LRItemTotalPrice"))}};
-        sheet.Blocks.push_back(total);
         const QString comment = Qs(bottom.Value("LRVariableTextComment")).replace("\r\n", "\n");
         sheet.Blocks.push_back(TReportText{Qs(t.Value("LRLabelComment")) + ":\n" + comment, 9, false});
         doc.Pages.push_back(sheet);

@@ -30,20 +30,63 @@ TEST(SelectVantor, DirectInputFindsTheModelOrSaysWhy) {
     EXPECT_FALSE(page.Text("MissingMotorNumber").empty());
 }
 
-TEST(SelectVantor, ListsLeadFromFamilyToSeriesToModel) {
+// The page repeats the motor search of the option series page: function, series and the
+// eleven search items narrow the catalog to one motor; Clear asks first and starts over.
+TEST(SelectVantor, TheMotorSearchLeadsFromFunctionAndSeriesThroughTheItemsToTheMotor) {
     TCatalog catalog(test::SampleCatalogPath());
     TCatalogQuery query(catalog);
-    TSelectVantorModel page(query);
+    test::TRecordingDialogs dialogs;
+    TSelectVantorModel page(query, &dialogs);
     ASSERT_EQ(page.Functions().size(), 3u);
-    ASSERT_FALSE(page.Series().empty());
-    ASSERT_FALSE(page.Models().empty());
-    EXPECT_EQ(page.Chosen()->Model, page.Models()[0].Model);
+    EXPECT_EQ(page.Function(), 0);
+    EXPECT_EQ(page.SeriesIndex(), 0);
+    for (int i = 0; i < kBrowseItemCount; ++i)
+        EXPECT_FALSE(page.Text(kBrowseItems[static_cast<size_t>(i)].LabelControl).empty()) << i;
+    for (const char* caption : {"LabelMotorFunction", "LabelMotorSeries", "GroupBoxMotorSeries", "GroupBoxSearchItem",
+                                "GroupBoxSearchResult", "LabelChoiceModel", "ButtonClear"})
+        EXPECT_FALSE(page.Text(caption).empty()) << caption;
+    ASSERT_TRUE(page.Found());
+    EXPECT_EQ(page.Chosen()->Model, page.Found()->Model);
+    auto choose = [&](int item, const std::string& entry) {
+        const auto& entries = page.Item(item).Entries;
+        for (size_t i = 0; i < entries.size(); ++i)
+            if (entries[i] == entry) return page.SelectEntry(item, static_cast<int>(i));
+        FAIL() << "no entry " << entry;
+    };
+    for (size_t f = 0; f < page.Functions().size(); ++f)
+        for (size_t s = 0; s < page.Functions()[f].Series.size(); ++s)
+            if (page.Functions()[f].Series[s].Code == 3) {  // Kestrel L
+                page.SelectFunction(static_cast<int>(f));
+                page.SelectSeries(static_cast<int>(s));
+            }
+    choose(biOutput, "1.0 kW");
+    choose(biEncoder, "23-bit absolute (multi-turn)");
+    choose(biBrake, "With brake");
+    // Two amplifiers fit this motor; the drawing is the motor's, so the page names it once.
+    ASSERT_EQ(page.Browser().Records().size(), 2u);
+    ASSERT_TRUE(page.Found());
+    EXPECT_EQ(page.Found()->Model.substr(0, 8), "KRL1002B");
+    const TMotor& record = *page.Browser().Records()[0];
+    EXPECT_EQ(page.Found()->MmpCd, record.mmp_cd);
+    EXPECT_EQ(page.Found()->Reference, (TMotorReference{record.msv_cd, record.mxc_cd, ""}));
+    EXPECT_FALSE(page.Found()->Geared);
+
+    dialogs.answers = {mrNo};
+    EXPECT_FALSE(page.Clear());
+    EXPECT_EQ(page.Item(biOutput).WantedCode, page.Item(biOutput).CurrentCode());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, page.Text("ClearMessage"));
+    EXPECT_FALSE(page.Text("ClearMessage").empty());
+    dialogs.answers = {mrYes};
+    EXPECT_TRUE(page.Clear());
+    EXPECT_EQ(page.Function(), 0);
+    EXPECT_EQ(page.SeriesIndex(), 0);
+    EXPECT_EQ(page.Item(biOutput).WantedCode, -1);
+    EXPECT_TRUE(page.Found());
+
     page.SelectFunction(2);  // geared motors
-    for (const auto& m : page.Models()) EXPECT_TRUE(m.Geared) << m.Model;
-    // Each model once, whatever amplifiers and phases it is sold with.
-    for (size_t i = 1; i < page.Models().size(); ++i) EXPECT_LT(page.Models()[i - 1].Model, page.Models()[i].Model);
-    page.SelectModel(1);
-    EXPECT_EQ(page.Chosen()->Model, page.Models()[1].Model);
+    ASSERT_TRUE(page.Found());
+    EXPECT_TRUE(page.Found()->Geared);
 }
 
 }  // namespace

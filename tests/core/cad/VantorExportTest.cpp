@@ -69,15 +69,21 @@ struct FailureCase {
     const char* program;  // script body; "" registers nothing
     const char* expectedKey;
     int timeLimitMs;
+    const char* detail;  // a piece of the text below the message: how the program ended, its words
 };
 
-TEST_F(VantorExport, EachFailureShowsItsMessageKeepsTheTargetAndRemovesTheHandOverFile) {
+TEST_F(VantorExport, EachFailureSaysWhyKeepsTheTargetAndRemovesTheHandOverFile) {
     const FailureCase cases[] = {
-        {"no program registered", "", "NotExecVantorError", 5000},
-        {"ends without writing the drawing", "exit 0", "NotFindSaveDialogError", 5000},
-        {"writes half a drawing and fails", "echo partial > \"$2\"; exit 1", "NotFindSaveDialogError", 5000},
-        {"crashes", "kill -SEGV $$", "NotFindSaveDialogError", 5000},
-        {"runs past the time limit", "sleep 30", "NotSelectMenuError", 300},
+        {"no program registered", "", "NotExecVantorError", 5000, ""},
+        {"ends without writing the drawing", "exit 0", "NotFindSaveDialogError", 5000, "exit status 0"},
+        {"cannot write the target", "echo partial > \"$2\"; echo 'cad: disk full' >&2; exit 1", "CadTargetNotWritten",
+         5000, "exit status 1.\nIts message: cad: disk full"},
+        {"cannot draw the part data", "echo 'cad: no flange size' >&2; exit 3", "CadPartDataError", 5000,
+         "Its message: cad: no flange size"},
+        {"misses its part library", "exit 4", "NotFindCDRomError", 5000, "exit status 4"},
+        {"refuses its arguments", "echo 'usage: cad' >&2; exit 2", "NotFindSaveDialogError", 5000, "usage: cad"},
+        {"crashes", "kill -SEGV $$", "NotFindSaveDialogError", 5000, "signal 11"},
+        {"runs past the time limit", "sleep 30", "NotSelectMenuError", 300, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -91,7 +97,10 @@ TEST_F(VantorExport, EachFailureShowsItsMessageKeepsTheTargetAndRemovesTheHandOv
         EXPECT_EQ(r.Outcome, TCadExportOutcome::Failed);
         EXPECT_EQ(r.MessageKey, c.expectedKey);
         ASSERT_EQ(dialogs_.messages.size(), 2u);
-        EXPECT_EQ(dialogs_.messages[1].text, texts_.Value(c.expectedKey));
+        const std::string& shown = dialogs_.messages[1].text;
+        EXPECT_EQ(shown.rfind(texts_.Value(c.expectedKey), 0), 0u) << shown;
+        EXPECT_NE(shown.find(c.detail), std::string::npos) << shown;
+        EXPECT_EQ(r.Detail.empty(), *c.detail == 0) << r.Detail;
         EXPECT_EQ(dialogs_.messages[1].type, TMsgDlgType::Error);
         EXPECT_FALSE(texts_.Value(c.expectedKey).empty());
         EXPECT_EQ(ReadWholeFile(dir_.File("old.dxf")), "earlier drawing");
@@ -104,7 +113,9 @@ TEST_F(VantorExport, ProgramsThatCannotStartAreNotExecVantorError) {
     Register("exit 0", false);  // not executable
     EXPECT_EQ(Run("a").MessageKey, "NotExecVantorError");
     RegisterPath(dir_.File("missing-program"));
-    EXPECT_EQ(Run("a").MessageKey, "NotExecVantorError");
+    const TCadExportResult r = Run("a");
+    EXPECT_EQ(r.MessageKey, "NotExecVantorError");
+    EXPECT_NE(r.Detail.find(dir_.File("missing-program") + " does not exist"), std::string::npos) << r.Detail;
     EXPECT_FALSE(FileExists(services_.VantorFile));
 }
 
@@ -237,6 +248,47 @@ TEST_F(VantorExport, ExportPageFollowsTheImageTypeAndItsSaveTypes) {
     EXPECT_EQ(page.ImageType(), 3);
     page.SetMotor(std::nullopt, false);
     EXPECT_FALSE(page.CanExecute());
+}
+
+TEST_F(VantorExport, TheFileNameFollowsTheDrawingType) {
+    TVantorExportModel page(query_);
+    page.SetMotor(kPlain, true);
+    page.SetFileName("/tmp/drawings/motor3d.stl");
+    page.SetImageType(1);
+    EXPECT_EQ(page.FileName(), "/tmp/drawings/motor3d.dxf");
+    page.SetImageType(2);  // another flat view: the same save types
+    EXPECT_EQ(page.FileName(), "/tmp/drawings/motor3d.dxf");
+    page.SetImageType(0);
+    EXPECT_EQ(page.FileName(), "/tmp/drawings/motor3d.stl");
+    page.SetFileName("outline.STL");
+    page.SetImageType(3);
+    EXPECT_EQ(page.FileName(), "outline.dxf");
+    // A name without an extension, or with one of the user's own, is left as typed.
+    for (const char* typed : {"motor", "motor.step", "dir.v2/motor"}) {
+        page.SetFileName(typed);
+        page.SetImageType(0);
+        page.SetImageType(1);
+        EXPECT_EQ(page.FileName(), typed);
+    }
+}
+
+TEST_F(VantorExport, AUserMotorIsShownWithTheNoticeThatNoDrawingDataExists) {
+    TVantorExportModel page(query_);
+    page.ShowMotor(TMotorReference::User("MY400"), false);
+    EXPECT_EQ(page.MotorNumber(), "MY400");
+    EXPECT_FALSE(page.CanExecute());
+    EXPECT_TRUE(page.OutlineData().empty());
+    EXPECT_NE(page.NoDrawingNotice().find("MY400"), std::string::npos) << page.NoDrawingNotice();
+    EXPECT_NE(page.NoDrawingNotice(), "MY400");  // the catalog's words around the name
+    // A catalog motor replaces it, and the notice goes.
+    page.ShowMotor(TMotorReference{1034, 105, ""}, false);
+    EXPECT_EQ(page.MotorNumber(), "KRS0402BNS0");
+    EXPECT_TRUE(page.CanExecute());
+    EXPECT_TRUE(page.NoDrawingNotice().empty());
+    EXPECT_FALSE(page.OutlineData().empty());
+    page.ShowMotor(std::nullopt, false);
+    EXPECT_TRUE(page.MotorNumber().empty());
+    EXPECT_TRUE(page.NoDrawingNotice().empty());
 }
 
 }  // namespace

@@ -119,8 +119,16 @@ TEST(OptionDetail, TheTerminalBlockRowIsOrderableOnlyWithItsCableSetAndKeepsItsQ
     const auto second = [&] { return p.d().Group(TOptionGroup::Interface).at(1); };
     EXPECT_FALSE(second().Enabled);
     EXPECT_EQ(second().Quantity, 0);
+    const long long withoutTerminalBlock = p.d().GrandTotal() - p.d().Group(TOptionGroup::Interface).at(0).SubTotal();
     p.Choose(TChoiceList::CableConector, kTerminalBlockSet);
     EXPECT_TRUE(second().Enabled);
+    // The set is quoted with its terminal block unit: the row takes its catalog preset.
+    EXPECT_EQ(second().PartsName, "KTB-50");
+    EXPECT_EQ(second().Quantity, second().Preset);
+    EXPECT_EQ(second().Quantity, 1);
+    EXPECT_EQ(p.d().GrandTotal(),
+              withoutTerminalBlock + p.d().Group(TOptionGroup::Interface).at(0).SubTotal() + second().Price);
+    EXPECT_EQ(second().Price, 118);
     // The cable set also replaces the I/O connector kit by the terminal block's I/O cable.
     EXPECT_EQ(p.d().Group(TOptionGroup::Interface).at(0).PartsName, "KIO-TB-1");
     ASSERT_TRUE(p.d().SetRowQuantity(TOptionGroup::Interface, 1, 2));
@@ -129,9 +137,17 @@ TEST(OptionDetail, TheTerminalBlockRowIsOrderableOnlyWithItsCableSetAndKeepsItsQ
     EXPECT_EQ(second().Quantity, 0);
     EXPECT_EQ(p.d().Group(TOptionGroup::Interface).at(0).PartsName, "KIO-CN-50");
     p.Choose(TChoiceList::CableConector, kFlexCables);  // a second choice away keeps the memory
-    p.Choose(TChoiceList::CableConector, kTerminalBlockSet);
-    EXPECT_EQ(second().Quantity, 2);
-    EXPECT_EQ(p.d().GrandTotal(), p.d().SumOfSubTotals());
+    // The memory survives the project file while the row is not orderable.
+    pugi::xml_document doc;
+    p.d().SaveSection(doc.append_child("FrameSelectOptionDetail"));
+    Page q;
+    q.Show();
+    q.d().LoadSection(doc.first_child());
+    for (Page* page : {&p, &q}) {
+        page->Choose(TChoiceList::CableConector, kTerminalBlockSet);
+        EXPECT_EQ(page->d().Group(TOptionGroup::Interface).at(1).Quantity, 2);
+        EXPECT_EQ(page->d().GrandTotal(), page->d().SumOfSubTotals());
+    }
 }
 
 TEST(OptionDetail, TheBatteryCaseSwitchReplacesTheEncoderCableAndTheBatteryAndRemembersQuantities) {

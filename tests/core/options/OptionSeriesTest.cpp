@@ -105,11 +105,11 @@ TEST(OptionSeries, EveryDirectInputResultCode) {
 TEST(OptionSeries, SearchFindsTheMotorsOfTheChosenItems) {
     SeriesPage p;
     ASSERT_FALSE(p.s().Records().empty());
-    EXPECT_STREQ(kOptionSearchItems[0].Key, "Output");
+    EXPECT_STREQ(kBrowseItems[0].Key, "Output");
     p.ChooseSeries(3);  // Kestrel L: 1 kW motors with a pulse and a network amplifier
-    p.ChooseEntry(osiOutput, "1.0 kW");
-    p.ChooseEntry(osiEncoder, "23-bit absolute (multi-turn)");
-    p.ChooseEntry(osiBrake, "With brake");
+    p.ChooseEntry(biOutput, "1.0 kW");
+    p.ChooseEntry(biEncoder, "23-bit absolute (multi-turn)");
+    p.ChooseEntry(biBrake, "With brake");
     for (const auto& r : p.s().Records()) {
         EXPECT_EQ(r->mso_name, "1.0 kW");
         EXPECT_EQ(r->msv_model_all.substr(0, 8), "KRL1002B");
@@ -129,7 +129,7 @@ TEST(OptionSeries, SearchFindsTheMotorsOfTheChosenItems) {
 TEST(OptionSeries, TheSectionComesBackAsItWasSaved) {
     SeriesPage a;
     a.ChooseSeries(6);
-    a.ChooseEntry(osiGearRate, "1/9");
+    a.ChooseEntry(biGearRate, "1/9");
     a.s().SetDirectInputMode(true);
     a.s().InputMotor = "KRS0101ABS0";
     a.s().SetAmpChoice(2);

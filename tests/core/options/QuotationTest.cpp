@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 using namespace kinemo;
 
 namespace {
@@ -22,14 +24,24 @@ struct Catalog {
         data.Header.Add("LabelPhase=Three-phase");
         data.Header.Add("LabelSupply=200 V");
         data.Header.Add("EditComment=one\ntwo");
-        if (prices) data.Header.Add("PanelAllPrice=$1,234");
+        data.MoneySymbol = "$";
+        if (prices) {
+            data.Header.Add("PanelAllPrice=$1,234");
+            data.HeaderNumbers.Add("PanelAllPrice=1234");
+        }
         for (int i = 0; i < parts; ++i) {
-            TNameValueList p;
+            TNameValueList p, n;
             p.Add("Title=Part " + std::to_string(i));
             p.Add("PartsName=P" + std::to_string(i));
             p.Add("Qty=1");
-            if (prices) p.Add("Price=$1,000");
+            if (prices) {
+                p.Add("Price=$1,000");
+                p.Add("SubTotal=$1,000");
+                n.Add("Price=1000");
+                n.Add("SubTotal=1000");
+            }
             data.Parts.push_back(p);
+            data.PartNumbers.push_back(n);
         }
         return TQuotation(ctx->Query(), data);
     }
@@ -86,9 +98,11 @@ TEST(Quotation, CsvHasTheTemplatesHeadOneLinePerPartAndTheFoot) {
         const std::vector<std::string> lines = q.CsvLines("Axis 1");
         ASSERT_EQ(lines.size(), static_cast<size_t>(parts + 2));
         EXPECT_NE(lines.front().find("\"Axis 1\""), std::string::npos);
-        EXPECT_NE(lines.back().find("\"$1,234\""), std::string::npos);  // amounts quoted: they hold commas
+        // Amounts are numbers; the money symbol heads their columns.
+        EXPECT_NE(lines.back().find(",1234,"), std::string::npos) << lines.back();
+        EXPECT_NE(lines.front().find("\"Unit price ($)\",\"Subtotal ($)\""), std::string::npos) << lines.front();
         if (parts) {
-            EXPECT_EQ(lines[1], "\"Part 0\",\"P0\",\"1\",\"$1,000\",\"\",\"\"");
+            EXPECT_EQ(lines[1], "\"Part 0\",\"P0\",1,1000,1000,\"\"");
         }
         const std::string path = c.dir.File("q.csv");
         q.SaveCsv(path, "Axis 1");
@@ -96,5 +110,65 @@ TEST(Quotation, CsvHasTheTemplatesHeadOneLinePerPartAndTheFoot) {
         EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
     }
     // Hidden prices: the price columns are empty.
-    EXPECT_EQ(c.Make(1, false).CsvLines("")[1], "\"Part 0\",\"P0\",\"1\",\"\",\"\",\"\"");
+    EXPECT_EQ(c.Make(1, false).CsvLines("")[1], "\"Part 0\",\"P0\",1,,,\"\"");
+}
+
+// The option page's own quotation: every line has its six columns, the amounts are whole
+// numbers, each subtotal is quantity times unit price, and the total sits in the subtotal
+// column and is their sum.
+TEST(Quotation, CsvOfTheOptionPageKeepsValuesAndTotalInTheirColumns) {
+    Catalog c;
+    TSizingSession session(*c.ctx);
+    session.Initialize();
+    ASSERT_EQ(session.LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/18_feeder_committed_with_options.kjb"),
+              TProjectDocument::TLoadResult::Accepted);
+    ASSERT_TRUE(session.OptionDetail().Motor());
+    const TQuotation q(c.ctx->Query(), session.OptionDetail().PrintData());
+    // Fields of a CSV row; quoted fields may hold commas.
+    auto split = [](const std::string& row) {
+        std::vector<std::string> fields(1);
+        bool quoted = false;
+        for (char ch : row) {
+            if (ch == '"') quoted = !quoted;
+            if (ch == ',' && !quoted) fields.emplace_back();
+            else fields.back() += ch;
+        }
+        return fields;
+    };
+    std::vector<std::vector<std::string>> rows;
+    for (const std::string& line : q.CsvLines("Axis 1")) {
+        std::istringstream in(line);
+        for (std::string row; std::getline(in, row);) {
+            if (!row.empty() && row.back() == '\r') row.pop_back();
+            rows.push_back(split(row));
+        }
+    }
+    auto whole = [](const std::string& text, long long& value) {
+        if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
+        value = std::stoll(text);
+        return true;
+    };
+    long long sum = 0, total = -1;
+    int priced = 0;
+    bool heading = false;
+    for (const auto& r : rows) {
+        if (r.size() == 6 && r[3] == "\"Unit price ($)\"") heading = true;
+        long long qty = 0, price = 0, subtotal = 0;
+        if (r.size() == 6 && whole(r[2], qty) && whole(r[3], price) && whole(r[4], subtotal)) {
+            EXPECT_EQ(subtotal, qty * price) << r[1];
+            sum += subtotal;
+            ++priced;
+        } else if (r.size() == 6 && r[0] == "\"Total\"") {
+            ASSERT_TRUE(whole(r[4], total)) << r[4];
+        }
+        for (const std::string& f : r) {
+            if (f.find('$') != std::string::npos) {
+                EXPECT_NE(f.find("($)\""), std::string::npos) << f;
+            }
+        }
+    }
+    EXPECT_TRUE(heading);
+    EXPECT_GE(priced, 4);  // motor, amplifier and the ordered options
+    EXPECT_EQ(total, session.OptionDetail().GrandTotal());
+    EXPECT_EQ(sum, total);
 }

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 
 namespace kinemo {
@@ -220,6 +221,27 @@ TEST_F(ReportBuilders, UnknownMotorModelIsNamed) {
     } catch (const TFormatErrorMessageException& e) {
         EXPECT_STREQ(e.what(), "No motor with the model name \"NO-SUCH-MOTOR\" in the catalog.");
     }
+}
+
+// With an S-curve the judged peak (the S-curve's) is above the trapezoid's: the torque
+// report prints the figures its load factors, its verdicts and the summary are made from.
+TEST(ReportTorqueFigures, AreTheJudgedOnesBesideTheirPercentages) {
+    test::ExampleSession example("05_rotary_disc_through_reducer.kjb");
+    TReportJob job(*example.ctx, *example.session);
+    ASSERT_TRUE(job.OpenModel("KRS0402ANS0", FixedTime()));
+    const TMotor& m = job.Motor();
+    ASSERT_TRUE(m.Torques);
+    // The case is only a test while the two peaks differ at the shown precision.
+    ASSERT_GT(std::fabs(m.Torques->NecessityMaxTorqueS - m.Torques->NecessityMaxTorque), 1e-3);
+    const TNameValueList& torque = job.Menu().Data(TReportPage::Torque).FooterPairs;
+    const TNameValueList& summary = job.Menu().Data(TReportPage::Summary).HeaderPairs;
+    EXPECT_EQ(torque.Value("NecessityMaxTorque"), summary.Value("MaxTorqueResult"));
+    EXPECT_EQ(torque.Value("NecessityMaxTorqueLoadFactor"), summary.Value("MaxTorquePercent"));
+    EXPECT_EQ(torque.Value("EffectiveTorque"), summary.Value("EffectiveTorqueResult"));
+    EXPECT_EQ(torque.Value("EffectiveTorqueLoadFactor"), summary.Value("EffectiveTorquePercent"));
+    const double peak = std::stod(torque.Value("NecessityMaxTorque"));
+    const double percent = std::stod(torque.Value("NecessityMaxTorqueLoadFactor"));
+    EXPECT_NEAR(peak / m.MotorMaxTorque * 100, percent, 0.01);
 }
 
 // A catalog whose torque template names a key the torque report does not have.
