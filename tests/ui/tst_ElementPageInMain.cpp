@@ -23,6 +23,7 @@
 #include "machine/FormUserFactor.h"
 #include "machine/FrameChoiceFactor.h"
 #include "machine/MachineServices.h"
+#include "machine/PropertyDelegate.h"
 #include "machine/PropertyItemModel.h"
 #include "machine/UserFactorFile.h"
 #include "base/UserSettings.h"

@@ -71,6 +71,7 @@ TSizingSession::TSizingSession(TKinemoContext& ctx) : context_(ctx), document_(c
         candidates_->SetCandidates(std::move(list));
     };
     search_->OnInputSupplyChanged = [this] { candidates_->MarkAllUnjudged(); };
+    candidates_->PrepareSavedJudgement = [this] { return PrepareLoadedJudgement(); };
     machine_->OnBrakePreset = [this](int code) { search_->SetBrakeWanted(code); };
     machine_->OnModified = [this] { MarkInputsChanged(); };
     pattern_->OnModified = [this] { MarkInputsChanged(); };
@@ -464,8 +465,6 @@ void TSizingSession::RestoreMotors(const std::optional<TMotorReference>& savedCo
     const std::optional<TMotorReference> cad = present(savedCad);
     for (const std::string& model : missing)
         context_.Dialogs().ShowMessageDialog(UserMotorNotFoundText(model), TMsgDlgType::Warning, mbOK);
-    // The motor section that follows judges the motors the project was saved with judged.
-    candidates_->JudgeSavedMotors = PrepareLoadedJudgement();
     if (commit) {
         CommitMotor(*commit);
         // The later sections are read as by an editable page; the end makes them read-only.
@@ -480,7 +479,7 @@ void TSizingSession::RestoreMotors(const std::optional<TMotorReference>& savedCo
 }
 
 void TSizingSession::EndProjectLoad() {
-    candidates_->JudgeSavedMotors = true;
+    PointJudgementAtPattern();
     TCalcCarryValue& chain = context_.Chain();
     for (int i = chain.Count() - 1; i >= 1; --i) {
         TFactor* element = chain.GetFactor(i);

@@ -155,8 +155,9 @@ private:
     void SetModified(bool modified);
     // The judgement reads the intervals of the pattern shown.
     void PointJudgementAtPattern();
-    // A loaded project's carry outputs and intervals, before its judged motors are judged
-    // again; false when its machine or pattern cannot be calculated.
+    // A project being loaded, before the motors it was saved with judged are judged again:
+    // its carry outputs and intervals; false when its machine or pattern cannot be
+    // calculated (those motors then stay unjudged, the user's judgement reports why).
     bool PrepareLoadedJudgement();
     TProjectDocument::TLoadResult LoadParsed(const std::string& text, IProjectLoadHost* window,
                                              const std::string& source);

@@ -299,8 +299,8 @@ void TFormMain::CaptionChanged() { setWindowTitle(QString::fromStdString(model_.
 void TFormMain::FinishEdits() {
     // An open cell editor hands its text over as when the user leaves the cell.
     for (QAbstractItemView* view : findChildren<QAbstractItemView*>()) {
-        if (view->state() != QAbstractItemView::EditingState) continue;
         const QModelIndex cell = view->currentIndex();
+        if (!cell.isValid() || view->isPersistentEditorOpen(cell)) continue;
         QWidget* editor = view->indexWidget(cell);
         QAbstractItemDelegate* delegate = view->itemDelegateForIndex(cell);
         if (!editor || !delegate) continue;

@@ -195,10 +195,10 @@ TEST(SizingSession, TheDebugCommandJudgesTheCommittedMotorAgain) {
     EXPECT_NE(text.find("=================="), std::string::npos);  // the hand-over log
     EXPECT_NE(text.find(committed->JudgementLog.back()), std::string::npos);
     EXPECT_NE(text.find(job.session->Pattern().PatternText()), std::string::npos);
-    TMotor* same = nullptr;
-    for (const auto& m : job.session->Candidates().FullList())
-        if (m->msv_cd == committed->msv_cd && m->mxc_cd == committed->mxc_cd) same = m.get();
+    std::unique_ptr<TMotor> same = LoadMotorByReference(job.ctx->Query(), static_cast<int>(committed->msv_cd),
+                                                        static_cast<int>(committed->mxc_cd));
     ASSERT_NE(same, nullptr);
+    job.session->PrepareJudgement();
     ASSERT_TRUE(job.session->Candidates().JudgeOneMotor(*same));
     EXPECT_NEAR(committed->MotorMaxTorquePercent, same->MotorMaxTorquePercent, 1e-9);
     EXPECT_NEAR(committed->MotorEffectiveTorquePercent, same->MotorEffectiveTorquePercent, 1e-9);
