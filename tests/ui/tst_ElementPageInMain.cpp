@@ -190,7 +190,10 @@ private slots:
         m.files.saveNames = {path};
         m.form->Action("ActionMenuFileSaveAs")->trigger();
         QCOMPARE(m.context->Chain().GetFactor(tableColumn)->FindInputItemByID(40101)->Value, 12.5);
-        QVERIFY(ReadWholeFile(path).find("InputDataID=\"40101\">12.5<") != std::string::npos);
+        const std::string written = ReadWholeFile(path);
+        const size_t at = written.find("InputDataID=\"40101\"");
+        QVERIFY2(written.find("InputDataID=\"40101\">12.5<") != std::string::npos,
+                 written.substr(at == std::string::npos ? 0 : at, 40).c_str());
         QVERIFY(!m.form->Model().Modified());
         QVERIFY(!m.form->windowTitle().startsWith('*'));
 

@@ -297,15 +297,17 @@ void TFormMain::SubPageChanged(int index) {
 void TFormMain::CaptionChanged() { setWindowTitle(QString::fromStdString(model_.Caption())); }
 
 void TFormMain::FinishEdits() {
-    // An open cell editor hands its text over as when the user leaves the cell.
+    // An open cell editor hands its text over as when the user leaves the cell. It sits on
+    // its cell in the view's viewport (the view's current cell need not be the edited one).
     for (QAbstractItemView* view : findChildren<QAbstractItemView*>()) {
-        const QModelIndex cell = view->currentIndex();
-        if (!cell.isValid() || view->isPersistentEditorOpen(cell)) continue;
-        QWidget* editor = view->indexWidget(cell);
-        QAbstractItemDelegate* delegate = view->itemDelegateForIndex(cell);
-        if (!editor || !delegate) continue;
-        emit delegate->commitData(editor);
-        emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+        for (QWidget* editor : view->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QModelIndex cell = view->indexAt(editor->geometry().center());
+            if (!cell.isValid() || view->indexWidget(cell) != editor) continue;
+            QAbstractItemDelegate* delegate = view->itemDelegateForIndex(cell);
+            if (!delegate) continue;
+            emit delegate->commitData(editor);
+            emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
     }
 }
 
