@@ -39,6 +39,8 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (55, 'main_window', 'BaseCaptionFormat',      '%s %s - catalog %s',       NULL),
   (56, 'main_window', 'FileCaptionFormat',      '%%s - %s %s - catalog %s', NULL),
   (57, 'main_window', 'DirUserFactorExt',       '.kuf', NULL),
+  -- The caption while the project has unsaved changes; "%s" is the caption above.
+  (58, 'main_window', 'ModifiedCaptionFormat',  '*%s', NULL),
 
   (60, 'main_window', 'vantor_language_mismatch',
    'The installed CAD data program is set to a language other than the one this catalog was made for, so the CAD data page is not available.', NULL),

@@ -37,6 +37,7 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('main_window', 'BaseCaptionFormat',      55, '%s %s - カタログ %s', NULL),
   ('main_window', 'FileCaptionFormat',      56, '%%s - %s %s - カタログ %s', NULL),
   ('main_window', 'DirUserFactorExt',       57, NULL, NULL),
+  ('main_window', 'ModifiedCaptionFormat',  58, '*%s', NULL),
 
   ('main_window', 'vantor_language_mismatch', 60,
    'インストールされている CAD データプログラムの言語がこのカタログの言語と異なるため、CAD データページは使用できません。', NULL),

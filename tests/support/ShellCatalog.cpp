@@ -55,6 +55,7 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
  (27, 'main_window', 'BaseCaptionFormat', '%s %s [catalog %s]', NULL),
  (28, 'main_window', 'FileCaptionFormat', '%s %s [catalog %s] - %%s', NULL),
  (29, 'main_window', 'DirUserFactorExt', '.kuf', NULL),
+ (37, 'main_window', 'ModifiedCaptionFormat', '*%s', NULL),
  (30, 'main_window', 'MdbVersion_Application_1', 'Catalog for another major version.', NULL),
  (31, 'main_window', 'MdbVersion_Application_2', 'Catalog for another minor version.', NULL),
  (32, 'main_window', 'MdbVersion_Application_3', 'Catalog for another release. Continue?', NULL),

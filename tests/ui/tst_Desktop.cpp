@@ -88,9 +88,10 @@ private slots:
         const QList<QAction*> items = f.Form().findChild<QMenu*>("MenuFile")->actions();
         QVERIFY(items.indexOf(f.Action("ActionMenuFileSaveAs")) < items.indexOf(Recent(f, 1)));
         QVERIFY(items.indexOf(Recent(f, 2)) < items.indexOf(f.Action("ActionMenuFileExit")));
-        // The dialogs start where the last project went.
+        // The dialogs keep starting in the folder chosen for projects.
         f.Action("ActionMenuFileOpen")->trigger();
-        QCOMPARE(f.files.openRequests.back().InitialFolder, f.folder.Path());
+        QCOMPARE(f.files.openRequests.back().InitialFolder, f.Run().Settings.SaveFileFolder);
+        QVERIFY(f.Run().Settings.SaveFileFolder != f.folder.Path());
 
         std::remove(f.File("first.kjb").c_str());
         Recent(f, 2)->trigger();
@@ -163,18 +164,19 @@ private slots:
         f.files.saveNames = {f.File("job")};
         f.Action("ActionMenuFileSaveAs")->trigger();
         f.Form().MarkModified();
-        // Restart now: yes; save the changed project first: yes, under a new name.
+        // Restart now: yes; save the changed project first: yes, to its own file.
         f.dialogs.answers = {mrYes, mrYes};
-        f.files.saveNames = {f.File("job changed")};
+        const size_t saveDialogs = f.files.saveRequests.size();
         f.onDialog = [](QDialog& d) {
             d.findChild<QPushButton*>("SaveButton")->click();
             return d.result();
         };
         f.Action("ActionMenuOptionMeasure")->trigger();
         QCOMPARE(f.restarts, 1);
-        QCOMPARE(f.restartArguments, std::vector<std::string>{f.File("job changed.kjb")});
+        QCOMPARE(f.files.saveRequests.size(), saveDialogs);
+        QCOMPARE(f.restartArguments, std::vector<std::string>{f.File("job.kjb")});
         f.RestartWindow(f.restartArguments);
-        QCOMPARE(f.Run().CurrentFileName, f.File("job changed.kjb"));
+        QCOMPARE(f.Run().CurrentFileName, f.File("job.kjb"));
 
         // A project that was never saved has nothing to reopen.
         f.Action("ActionMenuFileCreate")->trigger();

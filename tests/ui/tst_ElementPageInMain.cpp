@@ -23,10 +23,15 @@
 #include "machine/FormUserFactor.h"
 #include "machine/FrameChoiceFactor.h"
 #include "machine/MachineServices.h"
+#include "machine/PropertyDelegate.h"
+#include "machine/PropertyItemModel.h"
+#include "machine/UserFactorFile.h"
+#include "base/UserSettings.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include <filesystem>
 
@@ -55,6 +60,14 @@ struct TMainWithElements {
     std::unique_ptr<TFormMain> form;
     TFrameChoiceFactor* frame = nullptr;
 };
+
+int RowOf(TPopertyGrid* grid, const std::function<bool(TCustomInputData&)>& wanted) {
+    for (int r = 0; r < grid->Items().rowCount(); ++r) {
+        TCustomInputData* item = grid->Grid().ItemAt(TPropertyItemModel::CoreRow(r));
+        if (item && wanted(*item)) return r;
+    }
+    return -1;
+}
 
 }  // namespace
 
@@ -152,6 +165,74 @@ private slots:
         QCOMPARE(m.frame->BlockGrid(0)->Items().FactorAt(before)->Name, std::string("Coupling 28 mm"));
         QCOMPARE(m.form->PageControlMotorSelect()->currentIndex(), 0);
         std::filesystem::remove(file);
+    }
+
+    // A value still being typed is what Save As writes; a memo edit alone is a change the
+    // close asks about, and Yes saves it to the project's own file. The caption marks
+    // the unsaved change.
+    void editsAreNeverLost() {
+        TMainWithElements m;
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("press.kjb").toStdString();
+        int tableColumn = -1;
+        for (int c = 0; c < m.context->Chain().Count(); ++c)
+            if (m.context->Chain().GetFactor(c)->ID == 401) tableColumn = c;
+        QVERIFY(tableColumn > 0);
+        m.frame->ChoicedFactorGrid()->SelectColumn(tableColumn);
+        TPopertyGrid* grid = m.frame->PropertyGrid();
+        const int massRow = RowOf(grid, [](TCustomInputData& i) { return i.ID == 40101; });
+        QVERIFY(grid->EditCell(massRow, 1));
+        auto* edit = qobject_cast<QLineEdit*>(grid->Delegate().ActiveEditor());
+        QVERIFY(edit);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, "12.5");  // no Enter: the cell is still being edited
+        m.files.saveNames = {path};
+        m.form->Action("ActionMenuFileSaveAs")->trigger();
+        QCOMPARE(m.context->Chain().GetFactor(tableColumn)->FindInputItemByID(40101)->Value, 12.5);
+        const std::string written = ReadWholeFile(path);
+        const size_t at = written.find("InputDataID=\"40101\"");
+        QVERIFY2(written.find("InputDataID=\"40101\">12.5<") != std::string::npos,
+                 written.substr(at == std::string::npos ? 0 : at, 40).c_str());
+        QVERIFY(!m.form->Model().Modified());
+        QVERIFY(!m.form->windowTitle().startsWith('*'));
+
+        const int memoRow = RowOf(grid, [](TCustomInputData& i) { return i.Kind() == TInputKind::Memo; });
+        QVERIFY(memoRow > 0);
+        QVERIFY(grid->EditCell(memoRow, 1));
+        edit = qobject_cast<QLineEdit*>(grid->Delegate().ActiveEditor());
+        QVERIFY(edit);
+        QTest::keyClicks(edit, "left side");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(m.form->Model().Modified());
+        QVERIFY(m.form->windowTitle().startsWith('*'));
+        m.dialogs.messages.clear();
+        m.dialogs.answers = {mrYes};
+        QVERIFY(m.form->close());
+        QCOMPARE(m.dialogs.messages.size(), size_t(1));  // the save question
+        QCOMPARE(m.files.saveRequests.size(), size_t(1));  // no Save As for a project with a name
+        QVERIFY(ReadWholeFile(path).find("left side") != std::string::npos);
+    }
+
+    // The folder dialog's OK shows the user elements of the folder chosen at once, and the
+    // page starts over at the first block and its first row.
+    void theFolderDialogShowsTheChosenFoldersElementsAtOnce() {
+        TMainWithElements m;
+        QTemporaryDir other;
+        const std::string folder = other.path().toStdString() + "/";
+        const TFactor& owner = *m.context->Blocks().Blocks()[0]->Factors()[0];
+        WriteUserFactorFile(folder + "Mine.kuf", owner, owner.ID, {}, m.context->Run().ApplicationVersionText,
+                            m.context->Run().MdbVersionText);
+        const int before = m.frame->BlockGrid(0)->Items().rowCount();
+        m.frame->PageControlBlock()->setCurrentIndex(2);
+        m.frame->BlockGrid(0)->SelectRow(1);
+        TUserSettings settings = m.context->Run().Settings;
+        settings.UserFactorFileFolder = folder;
+        m.form->Model().ApplyFolders(settings);
+        QCOMPARE(m.frame->BlockGrid(0)->Items().rowCount(), before + 1);
+        QCOMPARE(m.frame->BlockGrid(0)->Items().FactorAt(before)->Name, std::string("Mine"));
+        QCOMPARE(m.frame->PageControlBlock()->currentIndex(), 0);
+        QCOMPARE(m.frame->BlockGrid(0)->Items().SelectedRow(), 0);
     }
 };
 

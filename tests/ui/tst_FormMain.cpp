@@ -8,6 +8,8 @@
 #include "base/AtomicFile.h"
 #include "app/FormDebug.h"
 #include "app/PageControl.h"
+#include "app/SizingSession.h"
+#include "torque/Motor.h"
 
 #include <QAction>
 #include <QLabel>
@@ -182,23 +184,41 @@ private slots:
         TFormDebug debug(f.files, "");
         f.Form().SetDebugWindow(&debug);
         f.Form().SetDebugTextSource("ActionMenuOptionDrivePattern", [] { return std::string("row 1\r\nrow 2"); });
-        f.Form().SetDebugTextSource("ActionMenuOptionCommitMotorValue", [] { return std::string("motor 12"); });
         f.Action("ActionMenuOptionDrivePattern")->trigger();
         QCOMPARE(debug.Text(), std::string("row 1\nrow 2"));
         QVERIFY(debug.isVisible());
         f.Form().CommitMotor({6001, 601});
-        f.Action("ActionMenuOptionCommitMotorValue")->trigger();
-        QCOMPARE(debug.Text(), std::string("row 1\nrow 2\nmotor 12"));
         f.Form().ReleaseCommit();
         f.Action("ActionMenuOptionCommitMotorValue")->trigger();  // disabled: nothing
         QVERIFY(f.dialogs.messages.empty());
+        QCOMPARE(debug.Text(), std::string("row 1\nrow 2"));
         QCOMPARE(debug.windowTitle(), QString("Debug Window"));
         f.files.saveNames = {f.File("trace")};
         QTest::mouseClick(debug.findChild<QPushButton*>("ButtonSaveToFile"), Qt::LeftButton);
-        QCOMPARE(ReadWholeFile(f.File("trace.txt")), std::string("row 1\nrow 2\nmotor 12"));
+        QCOMPARE(ReadWholeFile(f.File("trace.txt")), std::string("row 1\nrow 2"));
         QCOMPARE(f.files.saveRequests[0].Filter, std::string("Text(*.txt)|*.txt|All(*.*)|*.*"));
         QTest::mouseClick(debug.findChild<QPushButton*>("ButtonClear"), Qt::LeftButton);
         QCOMPARE(debug.Text(), std::string());
+    }
+
+    // The committed-motor command judges the committed motor again with the project's
+    // pattern and appends its debug text and the pattern text.
+    void theCommittedMotorCommandJudgesItAgain() {
+        TMainFixture f({.MdbVersion = "1.0.0.0", .DebugMode = 1});  // the catalog the examples were saved with
+        TFormDebug debug(f.files, "");
+        f.Form().SetDebugWindow(&debug);
+        f.files.openNames = {std::string(KINEMO_SOURCE_DIR) + "/examples/18_feeder_committed_with_options.kjb"};
+        f.Action("ActionMenuFileOpen")->trigger();
+        const TMotor* committed = f.Form().Model().Session().CommittedMotor();
+        QVERIFY(committed);
+        QVERIFY(!committed->Judged);
+        f.Action("ActionMenuOptionCommitMotorValue")->trigger();
+        QVERIFY(committed->Judged);
+        QVERIFY(!committed->JudgementLog.empty());
+        const std::string text = debug.Text();
+        QVERIFY(text.find(committed->JudgementLog.back()) != std::string::npos);
+        QVERIFY(debug.isVisible());
+        QVERIFY2(f.dialogs.messages.empty(), f.Messages().c_str());
     }
 
     void missingCommittedMotorIsSaid() {

@@ -481,6 +481,107 @@ private slots:
         QVERIFY(!reopened.Find<QWidget>("BtnAdjudication")->isEnabled());
         QVERIFY(reopened.Find<QPushButton>("ButtonMotorCommit")->isEnabled());
     }
+
+    // In the main window a level button, the position range, a commitment and its release
+    // are no input of the judgement: the detail window and the next visit of the page
+    // keep every other candidate's verdicts. The caption marks the unsaved changes.
+    void verdictsStayThroughEditsThatAreNoInput() {
+        QTemporaryDir dir;
+        test::TRecordingDialogs dialogs;
+        test::TScriptedFileDialogs files;
+        TKinemoContext context(test::SampleCatalogPath(), TSpecialFolder(dir.filePath("cfg").toStdString()), dialogs);
+        TFormMainServices services;
+        services.FileDialogs = &files;
+        services.Arguments = {kExample02};
+        TFormMain form(context, std::move(services));
+        auto* frame = form.TabSheet(TTabSheet::ChoiceMotor)->findChild<TFrameChoiceMotor*>();
+        QVERIFY(frame);
+        form.show();
+        form.PageControlMotorSelect()->setCurrentIndex(2);
+        QApplication::processEvents();
+        TSizingSession& session = form.Model().Session();
+        QVERIFY(!form.windowTitle().startsWith('*'));
+        frame->findChild<QAbstractButton*>("BtnAdjudicationAll")->click();
+        QVERIFY(frame->JudgeAllCandidates());
+        auto judged = [&] {
+            int n = 0;
+            for (const auto& m : session.Candidates().FullList()) n += m->Judged ? 1 : 0;
+            return n;
+        };
+        const int all = int(session.Candidates().FullList().size());
+        QCOMPARE(judged(), all);
+        frame->findChild<QAbstractButton*>("BtnAdjudication60")->click();
+        auto* range = frame->findChild<QLineEdit*>("EditPositionRange");
+        range->selectAll();
+        QTest::keyClicks(range, "20");
+        frame->SetDialogRunner([](QDialog& d) {
+            if (auto* detail = qobject_cast<TFormMotorDetail*>(&d)) detail->BtnCommit()->click();
+            return d.result();
+        });
+        frame->OpenMotorDetail(1);
+        QVERIFY(session.CommittedMotor());
+        QCOMPARE(judged(), all);
+        frame->findChild<QPushButton*>("ButtonMotorCommit")->click();
+        QVERIFY(!session.CommittedMotor());
+        uitest::ClickTab(form.PageControlMotorSelect()->Tabs(), 0);
+        uitest::ClickTab(form.PageControlMotorSelect()->Tabs(), 2);
+        QCOMPARE(form.PageControlMotorSelect()->currentIndex(), 2);
+        QCOMPARE(judged(), all);
+        frame->SetDialogRunner([](QDialog&) { return 0; });
+        frame->OpenMotorDetail(0);
+        QCOMPARE(judged(), all);
+        QVERIFY(form.Model().Modified());
+        QVERIFY(form.windowTitle().startsWith('*'));
+        QVERIFY2(dialogs.messages.empty(), dialogs.messages.empty() ? "" : dialogs.messages[0].text.c_str());
+    }
+
+    // A project saved with judged motors and a committed one opens, on the first open
+    // after the start, with the same verdicts, the committed row highlighted and no message.
+    void judgedProjectReopensWithItsVerdicts() {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("judged.kjb").toStdString();
+        QStringList judgedRows;
+        {
+            TPage page;
+            page.Level("BtnAdjudication100")->click();
+            QVERIFY(page.frame->JudgeAllCandidates());
+            judgedRows = GridRows(page);
+            QVERIFY(judgedRows.size() >= 2);
+            page.onDialog = [](QDialog& d) {
+                if (auto* detail = qobject_cast<TFormMotorDetail*>(&d)) detail->BtnCommit()->click();
+                return d.result();
+            };
+            page.frame->OpenMotorDetail(1);
+            QVERIFY(page.session->CommittedMotor());
+            page.session->SaveProject(path);
+        }
+        test::TRecordingDialogs dialogs;
+        test::TScriptedFileDialogs files;
+        TKinemoContext context(test::SampleCatalogPath(), TSpecialFolder(dir.filePath("cfg").toStdString()), dialogs);
+        TFormMainServices services;
+        services.FileDialogs = &files;
+        services.Arguments = {path};
+        TFormMain form(context, std::move(services));
+        auto* frame = form.TabSheet(TTabSheet::ChoiceMotor)->findChild<TFrameChoiceMotor*>();
+        form.show();
+        form.PageControlMotorSelect()->setCurrentIndex(2);
+        QApplication::processEvents();
+        QVERIFY2(dialogs.messages.empty(), dialogs.messages.empty() ? "" : dialogs.messages[0].text.c_str());
+        QAbstractItemModel* grid = frame->Grid()->model();
+        QStringList shown;
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < kCandidateColumns; ++c) cells << grid->index(r, c).data().toString();
+            if (judgedRows.contains(cells.join(','))) shown << cells.join(',');
+        }
+        QCOMPARE(shown, judgedRows);
+        const int locked = form.Model().Session().Candidates().LockedRow();
+        QVERIFY(locked >= 0);
+        QCOMPARE(grid->index(locked, 0).data().toString(), judgedRows[1].section(',', 0, 0));
+        QCOMPARE(grid->index(locked, 8).data(Qt::BackgroundRole).value<QColor>(),
+                 QApplication::palette().color(QPalette::Highlight));
+        QVERIFY(!form.Model().Modified());
+    }
 };
 
 KINEMO_UI_TEST_MAIN(FrameChoiceMotorTest)

@@ -99,6 +99,7 @@ void TMainWindowModel::LoadTexts() {
     run.MdbVersionText = ReadMdbVersionText(q);
     captions_ = TWindowCaptions(texts_.Value("BaseCaptionFormat"), texts_.Value("FileCaptionFormat"),
                                 kApplicationTitle, run.ApplicationVersionText, run.MdbVersionText);
+    captions_.SetModifiedFormat(texts_.Value("ModifiedCaptionFormat"));
     if (projects_) projects_->SetTexts(texts_);
 }
 
@@ -110,6 +111,7 @@ void TMainWindowModel::LoadCatalogTables() {
     context_->Measures();
     context_->Materials();
     session_ = std::make_unique<TSizingSession>(*context_);
+    session_->OnModifiedChanged = [this] { view_->CaptionChanged(); };
     IProjectCommandHost& host = *this;
     projects_ = std::make_unique<TProjectCommands>(*context_, *session_, *files_, host);
     projects_->SetTexts(texts_);
@@ -136,7 +138,9 @@ void TMainWindowModel::OpenCommandLineProject(const std::vector<std::string>& ar
     Projects().OpenCommandLine(arguments);
 }
 
-std::string TMainWindowModel::Caption() const { return captions_.Caption(context_->Run().CurrentFileName); }
+std::string TMainWindowModel::Caption() const {
+    return captions_.Caption(context_->Run().CurrentFileName, Modified());
+}
 
 bool TMainWindowModel::CommandVisible(const std::string& name) const {
     const TMainCommand* c = FindMainCommand(name);
@@ -253,6 +257,7 @@ void TMainWindowModel::SetPrintTexts(const std::string& header, const std::strin
 }
 
 bool TMainWindowModel::CloseRequest() {
+    if (session_) FinishEdits();
     const std::string question = Modified() ? texts_.Value("FormCloseFileSave") : std::string();
     auto writeSettings = [this] {
         try {
@@ -262,7 +267,7 @@ bool TMainWindowModel::CloseRequest() {
         }
     };
     return ConfirmClose(writeSettings, question,
-                        context_->Dialogs(), [this] { return Projects().SaveAs(); });
+                        context_->Dialogs(), [this] { return Projects().Save(); });
 }
 
 void TMainWindowModel::RequestRestart() { context_->Run().RestartRequested = true; }
@@ -286,5 +291,7 @@ void TMainWindowModel::EndProjectLoad() { view_->MainWindowChanged(); }
 void TMainWindowModel::ProjectFileChanged() { view_->MainWindowChanged(); }
 
 void TMainWindowModel::SetWindowEnabled(bool enabled) { view_->SetWindowEnabled(enabled); }
+
+void TMainWindowModel::FinishEdits() { view_->FinishEdits(); }
 
 }  // namespace kinemo

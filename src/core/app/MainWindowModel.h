@@ -37,6 +37,11 @@ public:
     // Show the first page of both page controls without the page-change rules.
     virtual void ShowFirstPages() = 0;
     virtual void SetWindowEnabled(bool enabled) = 0;
+    // An edit still open in a screen (a cell being typed) is finished: its value reaches
+    // the model before the project is saved or the save question is asked.
+    virtual void FinishEdits() = 0;
+    // Only the caption changed (the mark of unsaved changes).
+    virtual void CaptionChanged() = 0;
 };
 
 class TMainWindowModel : private IProjectCommandHost {
@@ -79,7 +84,8 @@ public:
     void OpenHelp(const std::string& command, const std::function<bool(const THelpTarget&)>& open);
     // A help message: the text of key with what it names, or the name alone without a text.
     void ShowHelpMessage(const std::string& key, const std::string& named) const;
-    // The commit-value debug command needs a committed motor; without one the user is told.
+    // The commit-value debug command needs a committed motor; without one the user is
+    // told. It then runs the session's JudgeCommittedMotorAgain.
     bool CheckCommittedMotorForDebug();
 
     // The one sizing session behind the pages; it exists once the catalog tables are loaded.
@@ -137,6 +143,7 @@ private:
     void EndProjectLoad() override;
     void ProjectFileChanged() override;
     void SetWindowEnabled(bool enabled) override;
+    void FinishEdits() override;
 
     TKinemoContext* context_;
     IFileDialogs* files_;

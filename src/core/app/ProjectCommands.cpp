@@ -60,8 +60,9 @@ void TProjectCommands::SetTexts(const TNameValueList& texts) {
 }
 
 bool TProjectCommands::ConfirmDiscard() {
+    host_->FinishEdits();
     if (!session_->Modified()) return true;
-    return AskToSave(saveQuestion_, context_->Dialogs(), [this] { return SaveAs(); });
+    return AskToSave(saveQuestion_, context_->Dialogs(), [this] { return Save(); });
 }
 
 TFileDialogRequest TProjectCommands::OpenRequest() const {
@@ -113,12 +114,10 @@ void TProjectCommands::LoadFile(const std::string& path) {
     host_->ProjectFileChanged();
 }
 
-void TProjectCommands::Save() {
+bool TProjectCommands::Save() {
     const std::string path = context_->Run().CurrentFileName;
-    if (path.empty()) {
-        SaveAs();
-        return;
-    }
+    if (path.empty()) return SaveAs();
+    host_->FinishEdits();
     TBusyScope busy(context_->BusyCursor());
     {
         TWindowDisabled disabled(*host_);
@@ -126,9 +125,11 @@ void TProjectCommands::Save() {
     }
     Remember(path);
     host_->ProjectFileChanged();
+    return true;
 }
 
 bool TProjectCommands::SaveAs() {
+    host_->FinishEdits();
     std::optional<std::string> name = files_->SaveFileName(SaveRequest());
     if (!name) return false;
     const std::string path = WithDefaultExtension(*name, saveExt_);
@@ -175,7 +176,6 @@ void TProjectCommands::OpenRecent(const std::string& path) {
 void TProjectCommands::Remember(const std::string& path) {
     const std::filesystem::path absolute = std::filesystem::absolute(path).lexically_normal();
     TUserSettings& settings = context_->Run().Settings;
-    settings.SaveFileFolder = IncludeTrailingDelimiter(absolute.parent_path().string());
     settings.RecentProjects.Add(absolute.string());
     try {
         settings.WriteRecentProjects(context_->Folders());

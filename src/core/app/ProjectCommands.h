@@ -21,6 +21,9 @@ public:
     virtual void ProjectFileChanged() = 0;
     // Save keeps the window disabled while it writes.
     virtual void SetWindowEnabled(bool enabled) = 0;
+    // An edit still open in a screen (a cell being typed) is finished, so that what the
+    // user sees is what is saved or asked about.
+    virtual void FinishEdits() = 0;
 };
 
 class TProjectCommands {
@@ -33,8 +36,9 @@ public:
     // apply, and unsaved changes are discarded without a question.
     void SetTexts(const TNameValueList& mainWindowTexts);
 
-    // Unsaved changes: asks whether to save them first (Yes saves, No discards, Cancel
-    // keeps everything). True when the caller may go on. Nothing is asked without changes.
+    // Unsaved changes (an edit still open counts): asks whether to save them first (Yes
+    // saves, to the open file when there is one, No discards, Cancel keeps everything).
+    // True when the caller may go on. Nothing is asked without changes.
     bool ConfirmDiscard();
 
     // An empty project, after the save question.
@@ -42,9 +46,9 @@ public:
     // The save question, then the open dialog, again for a name that does not exist. A file
     // that cannot be read is reported and the open project stays as it was.
     void Open();
-    // Save As without a file name; otherwise writes it (errors reach the caller).
-    void Save();
-    // True when the project was written.
+    // Save As without a file name; otherwise writes it (errors reach the caller). Both
+    // finish an open edit first. True when the project was written.
+    bool Save();
     bool SaveAs();
     // The first argument, when it names an existing file, is opened like Open.
     void OpenCommandLine(const std::vector<std::string>& arguments);
@@ -56,8 +60,8 @@ private:
     TFileDialogRequest OpenRequest() const;
     TFileDialogRequest SaveRequest() const;
     void LoadFile(const std::string& path);
-    // A project opened or saved: its folder is where the dialogs start next, and it heads
-    // the recent-projects list.
+    // A project opened or saved heads the recent-projects list. The dialogs keep starting
+    // in the folder the user chose for projects.
     void Remember(const std::string& path);
 
     TKinemoContext* context_;

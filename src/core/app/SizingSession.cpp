@@ -71,9 +71,10 @@ TSizingSession::TSizingSession(TKinemoContext& ctx) : context_(ctx), document_(c
         candidates_->SetCandidates(std::move(list));
     };
     search_->OnInputSupplyChanged = [this] { candidates_->MarkAllUnjudged(); };
+    candidates_->PrepareSavedJudgement = [this] { return PrepareLoadedJudgement(); };
     machine_->OnBrakePreset = [this](int code) { search_->SetBrakeWanted(code); };
-    machine_->OnModified = [this] { MarkModified(); };
-    pattern_->OnModified = [this] { MarkModified(); };
+    machine_->OnModified = [this] { MarkInputsChanged(); };
+    pattern_->OnModified = [this] { MarkInputsChanged(); };
     optionSeries_ = std::make_unique<TOptionSeriesModel>(q, ctx.Dialogs(), ctx.ErrorMessages(), ctx.BusyCursor());
     optionDetail_ = std::make_unique<TOptionDetailModel>(q, ctx.Dialogs(), ctx.BusyCursor());
     document_.RegisterSection(TProjectSection::FrameChoiceFactor, machineSection_.get());
@@ -93,8 +94,55 @@ TSizingSession::~TSizingSession() {
 void TSizingSession::MarkModified() {
     // Loading a project replays edits into the pages; they are not the user's.
     if (loading_) return;
-    modified_ = true;
+    SetModified(true);
+}
+
+void TSizingSession::MarkInputsChanged() {
+    if (loading_) return;
+    SetModified(true);
     judgementStale_ = true;
+}
+
+void TSizingSession::SetModified(bool modified) {
+    if (modified_ == modified) return;
+    modified_ = modified;
+    if (OnModifiedChanged) OnModifiedChanged();
+}
+
+void TSizingSession::SelectFunction(int index) {
+    search_->SelectFunction(index);
+    MarkInputsChanged();
+}
+
+void TSizingSession::SelectSeries(int index) {
+    search_->SelectSeries(index);
+    MarkInputsChanged();
+}
+
+void TSizingSession::SelectSearchEntry(int item, int entry) {
+    search_->SelectEntry(item, entry);
+    MarkInputsChanged();
+}
+
+void TSizingSession::SetInputSupply(const std::string& text) {
+    search_->SetInputSupplyText(text);  // drops the verdicts at once
+    MarkInputsChanged();
+}
+
+void TSizingSession::SetPositionRange(const std::string& text) {
+    search_->SetPositionRangeText(text);
+    MarkModified();
+}
+
+void TSizingSession::SetLevel(TAdjudicationLevel level) {
+    candidates_->SetLevel(level);
+    MarkModified();
+}
+
+void TSizingSession::SetCustomLevel(const TDisplayCondition& condition) {
+    candidates_->SetCustomCondition(condition);
+    candidates_->SetLevel(TAdjudicationLevel::Custom);
+    MarkModified();
 }
 
 void TSizingSession::Initialize() {
@@ -104,6 +152,7 @@ void TSizingSession::Initialize() {
     search_->Initialize();
     search_->EndSetup();
     MachineChanged();
+    PointJudgementAtPattern();
     optionSeries_->Initialize();
     optionDetail_->Initialize();
     optionSeries_->OnChanged = [this] { OptionsChanged(); };
@@ -112,7 +161,7 @@ void TSizingSession::Initialize() {
 
 void TSizingSession::OptionsChanged() {
     // A quotation edit changes the project, not the judgements.
-    if (!loading_) modified_ = true;
+    MarkModified();
     if (OnOptionsChanged) OnOptionsChanged();
 }
 
@@ -175,15 +224,32 @@ void TSizingSession::PrepareJudgement() {
         throw TKinemoError(text);
     }
     if (!committed_) pattern_->RecalculateCurrentAxis();
-    TInputPatternGridModel& grid = pattern_->CurrentGrid();
     // A row without time or a move without its ramps would be passed over, not judged.
-    grid.Data().Validate();
+    pattern_->CurrentGrid().Data().Validate();
     pattern_->CheckModulus();
-    torqueSource_->SetPattern(&grid.Data(), &grid.ExternalForce());
+    PointJudgementAtPattern();
     if (judgementStale_) {
         candidates_->MarkAllUnjudged();
         judgementStale_ = false;
     }
+}
+
+void TSizingSession::PointJudgementAtPattern() {
+    TInputPatternGridModel& grid = pattern_->CurrentGrid();
+    torqueSource_->SetPattern(&grid.Data(), &grid.ExternalForce());
+}
+
+bool TSizingSession::PrepareLoadedJudgement() {
+    PointJudgementAtPattern();
+    if (!MachineProblemText().empty()) return false;
+    try {
+        pattern_->RefreshCarryOutputs();
+        pattern_->RecalculateCurrentAxis();
+    } catch (const std::exception&) {
+        // The same failure is reported when the user judges; the load goes on without verdicts.
+        return false;
+    }
+    return true;
 }
 
 long long TSizingSession::OptionSetPrice(const TMotor& motor) const {
@@ -214,6 +280,18 @@ bool TSizingSession::JudgeAll(TAdjudicationLevel level, IProgress* progress) {
     PrepareJudgement();
     candidates_->SetLevel(level);
     return candidates_->JudgeAllCandidates(progress);
+}
+
+std::string TSizingSession::JudgeCommittedMotorAgain() {
+    if (!committed_) return {};
+    pattern_->RefreshCarryOutputs();
+    pattern_->RecalculateCurrentAxis();
+    PointJudgementAtPattern();
+    double voltage = 0;
+    if (!TryTextToFloat(search_->InputSupplyText(), voltage)) voltage = 0;
+    const std::unique_ptr<TTorqueList> torques = discharge_->BuildMotorTorques(*committed_);
+    if (torques->Count() > 0) discharge_->JudgeMotor(*committed_, *torques, voltage);
+    return committed_->GetDebugText() + pattern_->PatternText();
 }
 
 void TSizingSession::CommitMotor(const TMotor& motor) {
@@ -281,7 +359,7 @@ std::string TSizingSession::ProjectText() const { return document_.Build(Header(
 
 void TSizingSession::SaveProject(const std::string& path) {
     WriteFileAtomically(path, document_.Build(Header()), context_.ErrorMessages());
-    modified_ = false;
+    SetModified(false);
 }
 
 TProjectDocument::TLoadResult TSizingSession::LoadProject(const std::string& path, IProjectLoadHost* window) {
@@ -295,7 +373,7 @@ TProjectDocument::TLoadResult TSizingSession::LoadProjectText(const std::string&
     const bool previousModified = modified_;
     auto restore = [&] {
         LoadParsed(previous, window, "Project file");
-        modified_ = previousModified;
+        SetModified(previousModified);
     };
     TProjectDocument::TLoadResult result;
     try {
@@ -346,6 +424,9 @@ void TSizingSession::NewProject(IProjectLoadHost* window) {
 
 void TSizingSession::BeginProjectLoad() {
     loading_ = true;
+    // The verdicts belong to the project that was open; the load brings its own.
+    candidates_->MarkAllUnjudged();
+    judgementStale_ = false;
     if (window_) window_->BeginProjectLoad();
     ReleaseCommit();
     commit_ = TCommitState();
@@ -384,10 +465,16 @@ void TSizingSession::RestoreMotors(const std::optional<TMotorReference>& savedCo
                                    const std::optional<TMotorReference>& savedOption,
                                    const std::optional<TMotorReference>& savedCad) {
     // A user-defined motor deleted since the save is dropped with one message: the project
-    // opens with no motor committed rather than with a motor the user no longer has.
+    // opens with no motor committed rather than with a motor the user no longer has. A
+    // catalog motor that a newer catalog no longer has is dropped without a word.
     std::vector<std::string> missing;
     auto present = [&](const std::optional<TMotorReference>& ref) -> std::optional<TMotorReference> {
-        if (!ref || !ref->IsUser() || LoadUserMotor(ref->UserModel)) return ref;
+        if (!ref) return ref;
+        if (!ref->IsUser())
+            return LoadMotorByReference(context_.Query(), static_cast<int>(ref->MsvID), static_cast<int>(ref->MxcID))
+                       ? ref
+                       : std::nullopt;
+        if (LoadUserMotor(ref->UserModel)) return ref;
         if (std::find(missing.begin(), missing.end(), ref->UserModel) == missing.end())
             missing.push_back(ref->UserModel);
         return std::nullopt;
@@ -411,6 +498,7 @@ void TSizingSession::RestoreMotors(const std::optional<TMotorReference>& savedCo
 }
 
 void TSizingSession::EndProjectLoad() {
+    PointJudgementAtPattern();
     TCalcCarryValue& chain = context_.Chain();
     for (int i = chain.Count() - 1; i >= 1; --i) {
         TFactor* element = chain.GetFactor(i);
@@ -429,8 +517,7 @@ void TSizingSession::EndProjectLoad() {
         pattern_->SetEditable(false);
     }
     loading_ = false;
-    modified_ = false;
-    judgementStale_ = true;
+    SetModified(false);
     if (window_) window_->EndProjectLoad();
 }
 

@@ -73,14 +73,35 @@ public:
 
     // Entering the motor page and before any judgement: the machine checked
     // (CheckMachine), carry outputs, recalculation, the pattern shown validated and the
-    // judgement pointed at it; stale judgements dropped after edits.
+    // judgement pointed at it; verdicts dropped when an input of the judgement changed since
+    // they were made.
     void PrepareJudgement();
 
     // Unsaved changes: set by real edits of the pages and by commitment, cleared by loading
     // and saving.
     bool Modified() const { return modified_; }
+    // An edit that changes the project but no input of the judgement (a memo, a level, the
+    // position range, a commitment, a detail screen's motor): the verdicts stay.
     void MarkModified();
-    void ClearModified() { modified_ = false; }
+    // An edit of an input of the judgement (machine, pattern, input supply, search): the
+    // verdicts are dropped at the next preparation.
+    void MarkInputsChanged();
+    void ClearModified() { SetModified(false); }
+    // Called whenever Modified changes (the window's caption marks unsaved changes).
+    std::function<void()> OnModifiedChanged;
+
+    // The motor page's edits. A new search condition or input supply changes the
+    // judgement's inputs; a level, the custom condition and the position range change only
+    // what is shown (the position range: the stopping accuracy), so verdicts stay.
+    void SelectFunction(int index);
+    void SelectSeries(int index);
+    void SelectSearchEntry(int item, int entry);
+    void SetInputSupply(const std::string& text);
+    void SetPositionRange(const std::string& text);
+    // A level button other than Custom.
+    void SetLevel(TAdjudicationLevel level);
+    // The display condition dialog closed: its condition becomes the custom and active one.
+    void SetCustomLevel(const TDisplayCondition& condition);
 
     // What the motor detail window (and a comparison) shows besides the motor: the
     // position range, gear type and shaft chosen in the search, the motor's stopping
@@ -89,6 +110,12 @@ public:
 
     // Judges every candidate with the level given and keeps those that pass.
     bool JudgeAll(TAdjudicationLevel level, IProgress* progress = nullptr);
+
+    // The debug command on the committed motor: it is judged again with the carry outputs
+    // and intervals recalculated and the typed input supply (0 when that is not a number;
+    // an empty pattern leaves it as it was); returns its debug text and the pattern text.
+    // Empty without a committed motor.
+    std::string JudgeCommittedMotorAgain();
 
     // The committed motor, an owned copy: the first page becomes read-only, the option and
     // CAD pages show it.
@@ -130,6 +157,13 @@ private:
     class MachineSection;
     void RefreshOptionDetail();
     void OptionsChanged();
+    void SetModified(bool modified);
+    // The judgement reads the intervals of the pattern shown.
+    void PointJudgementAtPattern();
+    // A project being loaded, before the motors it was saved with judged are judged again:
+    // its carry outputs and intervals; false when its machine or pattern cannot be
+    // calculated (those motors then stay unjudged, the user's judgement reports why).
+    bool PrepareLoadedJudgement();
     TProjectDocument::TLoadResult LoadParsed(const std::string& text, IProjectLoadHost* window,
                                              const std::string& source);
     void BeginProjectLoad() override;

@@ -10,9 +10,11 @@ TWindowCaptions::TWindowCaptions(std::string baseFormat, std::string fileFormat,
     : base_(FormatText(baseFormat, {title, applicationVersion, mdbVersion})),
       fileFormat_(FormatText(fileFormat, {title, applicationVersion, mdbVersion})) {}
 
-std::string TWindowCaptions::Caption(const std::string& currentFileName) const {
-    if (currentFileName.empty()) return base_;
-    return FormatText(fileFormat_, {ExtractFileName(currentFileName)});
+std::string TWindowCaptions::Caption(const std::string& currentFileName, bool modified) const {
+    const std::string caption =
+        currentFileName.empty() ? base_ : FormatText(fileFormat_, {ExtractFileName(currentFileName)});
+    if (!modified || modifiedFormat_.empty()) return caption;
+    return FormatText(modifiedFormat_, {caption});
 }
 
 std::string ExtractFileName(const std::string& path) {

@@ -134,7 +134,10 @@ void TPropertyGridModel::CommitText(int row, const std::string& text) {
         d->Value = v;
         Changed();
     } else if (item->Kind() == TInputKind::Memo) {
-        static_cast<TMemoInputData*>(item)->Text = text;
+        auto* memo = static_cast<TMemoInputData*>(item);
+        if (memo->Text == text) return;
+        memo->Text = text;
+        if (!userEditor_ && OnProjectChanged) OnProjectChanged();
     } else {
         return;
     }

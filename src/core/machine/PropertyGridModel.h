@@ -69,7 +69,9 @@ public:
     std::vector<std::string> Choices(int row) const;
     void ChooseChoice(int row, int index);
 
+    // An edit of a value the calculation reads; a memo edit changes only the project.
     std::function<void()> OnModified;
+    std::function<void()> OnProjectChanged;
     std::function<bool(TFactor&, int)> OnExternalForceChoice;  // element grid: the chain's rule
 
 private:

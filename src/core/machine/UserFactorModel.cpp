@@ -203,7 +203,7 @@ bool TUserFactorModel::Insert(TField& focus) {
         return false;
     }
     for (int i = 0; i < 3; ++i) CopyPicture(prefix, kKinds[i], Pictures[static_cast<size_t>(i)]);
-    edited_->LoadInputItems();
+    // The editor goes on with the values just saved, not with the catalog element's.
     edited_->RecalcCalcItems();
     Refill();
     Show("UserFactorCommitCheck", mbOK);

@@ -316,7 +316,12 @@ void TCandidateListModel::LoadSection(pugi::xml_node section) {
     }
     TAdjudicationLevel level;
     if (ParseLevel(section.child("AdjudicationLevel").text().get(), level)) SetLevel(level);
+    bool prepared = false;
     for (pugi::xml_node motor : section.child("AdjudicateMotor").children("Motor")) {
+        if (!prepared) {
+            prepared = true;
+            if (PrepareSavedJudgement && !PrepareSavedJudgement()) break;
+        }
         pugi::xml_node msv = motor.child("MsvID"), mxc = motor.child("MxcID");
         int msvCd = 0, mxcCd = 0;
         if (!msv || !mxc || !ParseInt(msv.text().get(), msvCd) || !ParseInt(mxc.text().get(), mxcCd)) continue;

@@ -81,6 +81,9 @@ public:
     void LoadSection(pugi::xml_node section) override;
 
     std::function<void(const TMotor&)> OnJudged;  // the debug text of a judged motor
+    // Asked once before reading the section judges the motors it lists as judged (their
+    // verdicts are not saved); false leaves them unjudged.
+    std::function<bool()> PrepareSavedJudgement;
 
 private:
     void Lock();

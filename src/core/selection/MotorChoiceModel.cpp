@@ -304,6 +304,8 @@ void TMotorChoiceModel::SetBrakeWanted(int code) {
     if (brake.WantedCode == code) return;
     brake.WantedCode = code;
     if (currentSeriesCode_ == 0) return;
+    // As a series change: the lists start free, so the brake wanted is offered again.
+    ResetRestrictions();
     SeriesChanged();
 }
 

@@ -14,6 +14,7 @@
 #include "options/OptionPage.h"
 #include "selection/MotorChoicePage.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -293,8 +294,25 @@ void TFormMain::SubPageChanged(int index) {
     if (shown != index) pageControlMotorSelect_->ShowPage(shown);
 }
 
+void TFormMain::CaptionChanged() { setWindowTitle(QString::fromStdString(model_.Caption())); }
+
+void TFormMain::FinishEdits() {
+    // An open cell editor hands its text over as when the user leaves the cell. It sits on
+    // its cell in the view's viewport (the view's current cell need not be the edited one).
+    for (QAbstractItemView* view : findChildren<QAbstractItemView*>()) {
+        for (QWidget* editor : view->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QModelIndex cell = view->indexAt(editor->geometry().center());
+            if (!cell.isValid() || view->indexWidget(cell) != editor) continue;
+            QAbstractItemDelegate* delegate = view->itemDelegateForIndex(cell);
+            if (!delegate) continue;
+            emit delegate->commitData(editor);
+            emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
+}
+
 void TFormMain::MainWindowChanged() {
-    setWindowTitle(QString::fromStdString(model_.Caption()));
+    CaptionChanged();
     labelMotorCommitState_->setVisible(model_.Commit().CommitLabelVisible());
     for (auto& [name, action] : actions_) action->setEnabled(model_.CommandEnabled(name));
     UpdateRecentMenu();
@@ -306,6 +324,7 @@ void TFormMain::MainWindowChanged() {
 void TFormMain::ShowFirstPages() {
     pageControlMenu_->ShowPage(0);
     pageControlMotorSelect_->ShowPage(0);
+    if (frameChoiceFactor_) frameChoiceFactor_->ShowFirstBlock();
 }
 
 void TFormMain::SetWindowEnabled(bool enabled) { setEnabled(enabled); }

@@ -107,6 +107,8 @@ private:
     void MainWindowChanged() override;
     void ShowFirstPages() override;
     void SetWindowEnabled(bool enabled) override;
+    void FinishEdits() override;
+    void CaptionChanged() override;
 
     void BuildWindow();
     void BuildToolPanel(QWidget* panel);

@@ -100,7 +100,16 @@ void TFormMain::ShowDebugText(const std::string& command) {
 }
 
 void TFormMain::ActionMenuOptionCommitMotorValueExecute() {
-    if (model_.CheckCommittedMotorForDebug()) ShowDebugText("ActionMenuOptionCommitMotorValue");
+    if (!model_.CheckCommittedMotorForDebug()) return;
+    std::string text;
+    {
+        TBusyScope busy(context_.BusyCursor());
+        text = model_.Session().JudgeCommittedMotorAgain();
+    }
+    if (!debug_) return;
+    debug_->Append(text);
+    debug_->show();
+    debug_->raise();
 }
 
 void TFormMain::OpenHelp(const std::string& command) {

@@ -49,7 +49,8 @@ TFrameChoiceFactor::TFrameChoiceFactor(TKinemoContext& context, TSizingSession& 
     setAcceptDrops(true);  // a chain element dropped on the page leaves the chain
     propertyModel_ = std::make_unique<TPropertyGridModel>(context.Materials(), context.Measures(), context.ValueFormat());
     propertyModel_->SetErrorMessages(&context.ErrorMessages());
-    propertyModel_->OnModified = [this] { session_.MarkModified(); };
+    propertyModel_->OnModified = [this] { session_.MarkInputsChanged(); };
+    propertyModel_->OnProjectChanged = [this] { session_.MarkModified(); };
     propertyModel_->OnExternalForceChoice = [this](TFactor& e, int choice) {
         return machine_.SetExternalForceChoice(e, choice);
     };
@@ -219,6 +220,12 @@ void TFrameChoiceFactor::SetEditable(bool editable) {
 void TFrameChoiceFactor::RefreshBlocks() {
     for (TBlockGrid* g : blockGrids_) g->RefreshBlock();
     chain_->Items().SelectionChanged();
+}
+
+void TFrameChoiceFactor::ShowFirstBlock() {
+    RefreshBlocks();
+    pageControlBlock_->setCurrentIndex(0);
+    if (TBlockGrid* g = BlockGrid(0)) g->SelectRow(0);
 }
 
 void TFrameChoiceFactor::FocusBlockGrid() {

@@ -45,6 +45,9 @@ public:
     void SetEditable(bool editable);
     // Every block list re-reads its elements (after the user element editor).
     void RefreshBlocks();
+    // The pages start over: the block lists re-read (the user elements may have changed),
+    // the first block shown with its first row selected.
+    void ShowFirstBlock();
     void FocusBlockGrid();
     // Shows the chain as the model holds it (after loading, a new project, a commit).
     void Refresh();

@@ -377,34 +377,29 @@ void TFrameChoiceMotor::OnPageEntered(bool committed) {
 
 void TFrameChoiceMotor::ChooseFunction(int index) {
     SetBusy(true);
-    session_.Search().SelectFunction(index);
-    if (host_.MarkModified) host_.MarkModified();
+    session_.SelectFunction(index);
     Refresh();
 }
 
 void TFrameChoiceMotor::ChooseSeries(int index) {
     SetBusy(true);
-    session_.Search().SelectSeries(index);
-    if (host_.MarkModified) host_.MarkModified();
+    session_.SelectSeries(index);
     Refresh();
 }
 
 void TFrameChoiceMotor::ChooseSearchEntry(int item, int entry) {
     SetBusy(true);
-    session_.Search().SelectEntry(item, entry);
-    if (host_.MarkModified) host_.MarkModified();
+    session_.SelectSearchEntry(item, entry);
     Refresh();
 }
 
 void TFrameChoiceMotor::SetInputSupply(const QString& text) {
-    session_.Search().SetInputSupplyText(text.toStdString());
-    if (host_.MarkModified) host_.MarkModified();
+    session_.SetInputSupply(text.toStdString());
     grid_->GridModel().Repaint();
 }
 
 void TFrameChoiceMotor::SetPositionRange(const QString& text) {
-    session_.Search().SetPositionRangeText(text.toStdString());
-    if (host_.MarkModified) host_.MarkModified();
+    session_.SetPositionRange(text.toStdString());
     const QModelIndex current = grid_->currentIndex();
     ShowStoppingAccuracy(current.isValid() ? current.row() : -1);
 }
@@ -431,8 +426,7 @@ void TFrameChoiceMotor::ChooseLevel(TAdjudicationLevel level) {
         if (!session_.Search().Loading()) RunCustomDialog();
         return;
     }
-    session_.Candidates().SetLevel(level);
-    if (host_.MarkModified) host_.MarkModified();
+    session_.SetLevel(level);
 }
 
 void TFrameChoiceMotor::RunCustomDialog() {
@@ -441,9 +435,7 @@ void TFrameChoiceMotor::RunCustomDialog() {
     form.SetCondition(session_.Candidates().CustomCondition());
     TFormDisplayCondition dialog(form, context_.Dialogs(), context_.Run().FontName, this);
     Exec(dialog);
-    session_.Candidates().SetCustomCondition(form.Condition());
-    session_.Candidates().SetLevel(TAdjudicationLevel::Custom);
-    if (host_.MarkModified) host_.MarkModified();
+    session_.SetCustomLevel(form.Condition());
 }
 
 int TFrameChoiceMotor::Exec(QDialog& dialog) {

@@ -40,7 +40,6 @@ struct TFrameChoiceMotorHost {
     std::function<void()> Release;                       // default: the session releases
     std::function<void()> BringPatternUpToDate;          // the drive pattern page's data
     std::function<int(QDialog&)> ExecDialog;             // default: modal exec
-    std::function<void()> MarkModified;                  // the project changed
     IFileDialogs* FileDialogs = nullptr;                 // saving a comparison
     IProjectLoadHost* LoadHost = nullptr;                // the window's part when a variant is shown
 };

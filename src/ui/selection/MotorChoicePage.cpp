@@ -22,7 +22,6 @@ TFrameChoiceMotor* AddMotorChoicePage(TFormMain& form, TKinemoContext& context, 
     };
     host.Commit = [&form](const TMotor& motor) { form.CommitMotor(motor); };
     host.Release = [&form] { form.ReleaseCommit(); };
-    host.MarkModified = [&form] { form.MarkModified(); };
     host.FileDialogs = &form.FileDialogs();
     host.LoadHost = &form.Model().LoadHost();
     QWidget* sheet = form.TabSheet(TTabSheet::ChoiceMotor);

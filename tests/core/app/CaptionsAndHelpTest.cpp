@@ -19,6 +19,15 @@ TEST(WindowCaptions, PercentSignsInFileNamesAreNotDirectives) {
     EXPECT_EQ(c.Caption("/tmp/50%d.kjb"), "Kinemo 1.0.0.0 2: 50%d.kjb");
 }
 
+TEST(WindowCaptions, UnsavedChangesAreMarkedByTheCatalogsFormat) {
+    TWindowCaptions c("%s %s (%s)", "%%s - %s %s (%s)", "Kinemo", "1.0.0.0", "2.5.0.1");
+    EXPECT_EQ(c.Caption("/a/50%d.kjb", true), "50%d.kjb - Kinemo 1.0.0.0 (2.5.0.1)");  // no format: no mark
+    c.SetModifiedFormat("*%s");
+    EXPECT_EQ(c.Caption("", true), "*Kinemo 1.0.0.0 (2.5.0.1)");
+    EXPECT_EQ(c.Caption("/a/50%d.kjb", true), "*50%d.kjb - Kinemo 1.0.0.0 (2.5.0.1)");
+    EXPECT_EQ(c.Caption("/a/50%d.kjb", false), "50%d.kjb - Kinemo 1.0.0.0 (2.5.0.1)");
+}
+
 TEST(WindowCaptions, MissingFormatsGiveEmptyCaptions) {
     TWindowCaptions c("", "", "Kinemo", "1.0.0.0", "2");
     EXPECT_EQ(c.Caption(""), "");

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include <cstdio>
 #include <sys/stat.h>
@@ -31,6 +32,13 @@ public:
     void MainWindowChanged() override { ++changes; }
     void ShowFirstPages() override { ++firstPages; }
     void SetWindowEnabled(bool e) override { enabled.push_back(e); }
+    void FinishEdits() override {
+        ++finishedEdits;
+        if (onFinishEdits) onFinishEdits();
+    }
+    std::function<void()> onFinishEdits;  // what an editor still open hands over
+    void CaptionChanged() override { ++captionChanges; }
+    int finishedEdits = 0, captionChanges = 0;
 };
 
 class TCountingCursor : public IBusyCursor {
@@ -171,8 +179,8 @@ TEST_F(MainWindowModel, SaveAsOpenRoundTripKeepsMotorsAndReportTexts) {
     EXPECT_EQ(context->Run().CurrentFileName, dir.File("job.kjb"));
     EXPECT_EQ(files.saveRequests[0].InitialFolder, dir.File("home/Documents/"));
     EXPECT_EQ(files.saveRequests[0].Filter, "Project (*.kjb)|*.kjb|All files|*.*");
-    // The next dialog starts where the project went, which heads the recent projects.
-    EXPECT_EQ(context->Run().Settings.SaveFileFolder, dir.Path() + "/");
+    // The project heads the recent projects; the folder chosen for projects stays.
+    EXPECT_EQ(context->Run().Settings.SaveFileFolder, dir.File("home/Documents/"));
     EXPECT_EQ(context->Run().Settings.RecentProjects.Files().front(), dir.File("job.kjb"));
     EXPECT_NE(model->Caption().find("- job.kjb"), std::string::npos);
 
@@ -336,4 +344,59 @@ TEST_F(MainWindowModel, NewAsksBeforeDiscardingChangesAndCancelKeepsEverything) 
     model->Projects().New();
     EXPECT_EQ(model->PrintHeaderText(), "");
     EXPECT_FALSE(model->Modified());
+}
+
+TEST_F(MainWindowModel, YesToTheSaveQuestionSavesToTheOpenFile) {
+    Start();
+    files.saveNames = {dir.File("named.kjb")};
+    ASSERT_TRUE(model->Projects().SaveAs());
+    model->SetPrintTexts("before closing", "");
+    dialogs.answers = {mrYes};
+    EXPECT_TRUE(model->CloseRequest());
+    EXPECT_EQ(files.saveRequests.size(), 1u);  // no Save As dialog for a project with a name
+    EXPECT_NE(ReadWholeFile(dir.File("named.kjb")).find("before closing"), std::string::npos);
+    EXPECT_FALSE(model->Modified());
+    model->SetPrintTexts("before new", "");
+    dialogs.answers = {mrYes};
+    model->Projects().New();
+    EXPECT_EQ(files.saveRequests.size(), 1u);
+    EXPECT_NE(ReadWholeFile(dir.File("named.kjb")).find("before new"), std::string::npos);
+}
+
+TEST_F(MainWindowModel, AnEditStillOpenIsFinishedBeforeSavingOrAsking) {
+    Start();
+    view.onFinishEdits = [this] { model->SetPrintTexts("typed", ""); };
+    files.saveNames = {dir.File("typed.kjb")};
+    ASSERT_TRUE(model->Projects().Save());  // Save As: no file yet
+    EXPECT_NE(ReadWholeFile(dir.File("typed.kjb")).find("typed"), std::string::npos);
+    view.onFinishEdits = [this] { model->SetPrintTexts("typed again", ""); };
+    ASSERT_TRUE(model->Projects().Save());
+    EXPECT_NE(ReadWholeFile(dir.File("typed.kjb")).find("typed again"), std::string::npos);
+    EXPECT_FALSE(model->Modified());
+    // Closing with nothing saved yet but a value being typed: the question comes.
+    view.onFinishEdits = [this] { model->SetPrintTexts("typed at the close", ""); };
+    dialogs.answers = {mrCancel};
+    EXPECT_FALSE(model->CloseRequest());
+    EXPECT_EQ(Messages(), "Save the project?|");
+    view.onFinishEdits = [this] { model->SetPrintTexts("typed before opening", ""); };
+    dialogs.answers = {mrCancel};
+    model->Projects().Open();
+    EXPECT_EQ(Messages(), "Save the project?|Save the project?|");
+    EXPECT_TRUE(files.openRequests.empty());
+}
+
+TEST_F(MainWindowModel, TheCaptionMarksUnsavedChanges) {
+    Start();
+    const std::string clean = model->Caption();
+    ASSERT_NE(clean.front(), '*');
+    const int before = view.captionChanges;
+    model->SetPrintTexts("a change", "");
+    EXPECT_EQ(model->Caption(), "*" + clean);
+    EXPECT_GT(view.captionChanges, before);
+    files.saveNames = {dir.File("marked.kjb")};
+    ASSERT_TRUE(model->Projects().SaveAs());
+    EXPECT_EQ(model->Caption().front(), 'K');
+    EXPECT_NE(model->Caption().find("- marked.kjb"), std::string::npos);
+    model->CommitMotor({1001, 101});
+    EXPECT_EQ(model->Caption().front(), '*');
 }

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -89,15 +90,119 @@ TEST(SizingSession, CommittedMotorReloadsCommitted) {
     EXPECT_EQ(b.session->Candidates().LockedRow(), -1);
 }
 
-TEST(SizingSession, EditsDropStaleJudgementsAtTheNextPreparation) {
+// Verdicts go only with an input of the judgement: the level, the custom condition, the
+// position range, commitment, release and the CAD page's motor leave them; an edit of the
+// machine or pattern drops them at the next preparation, the input supply at once.
+TEST(SizingSession, VerdictsStayWithTheirInputs) {
     Job a;
     a.Load("01_ball_screw_horizontal.kjb");
     ASSERT_TRUE(a.session->JudgeAll(TAdjudicationLevel::All));
+    const std::vector<std::string> judged = a.Rows();
+    auto allJudged = [&] {
+        for (const auto& m : a.session->Candidates().FullList())
+            if (!m->Judged) return false;
+        return true;
+    };
+    auto noneJudged = [&] {
+        for (const auto& m : a.session->Candidates().FullList())
+            if (m->Judged) return false;
+        return true;
+    };
+    a.session->SetLevel(TAdjudicationLevel::L60);
+    TDisplayCondition custom = a.session->Candidates().CustomCondition();
+    custom.MaxTorque = 50;
+    a.session->SetCustomLevel(custom);
+    a.session->SetPositionRange("20");
+    const TMotor chosen = *a.session->Candidates().DisplayList().front();
+    a.session->CommitMotor(chosen);
+    a.session->ReleaseCommit();
+    a.session->ShowCadDetail(TMotorReference{chosen.msv_cd, chosen.mxc_cd});
+    EXPECT_TRUE(a.session->Modified());
     a.session->PrepareJudgement();
-    EXPECT_TRUE(a.session->Candidates().FullList().front()->Judged);  // nothing changed
-    a.session->MarkModified();
+    EXPECT_TRUE(allJudged());
+    EXPECT_EQ(a.Rows(), judged);  // a level filters at the next judgement run only
+    EXPECT_EQ(a.session->Candidates().Level(), TAdjudicationLevel::Custom);
+
+    a.session->MarkInputsChanged();  // an element or pattern edit
+    EXPECT_TRUE(allJudged());
     a.session->PrepareJudgement();
-    EXPECT_FALSE(a.session->Candidates().FullList().front()->Judged);
+    EXPECT_TRUE(noneJudged());
+
+    ASSERT_TRUE(a.session->JudgeAll(TAdjudicationLevel::All));
+    a.session->SetInputSupply("230");
+    EXPECT_TRUE(noneJudged());
+}
+
+// A saved project opens with the motors it was saved with judged, the same verdicts and
+// the committed row locked, on the first open after the start and without any message.
+TEST(SizingSession, AReopenedProjectShowsItsVerdicts) {
+    Job a;
+    a.Load("02_ball_screw_through_gear.kjb");
+    ASSERT_TRUE(a.session->JudgeAll(TAdjudicationLevel::L100));
+    const std::vector<std::string> judged = a.Rows();
+    ASSERT_EQ(judged.size(), 2u);
+    const TMotor chosen = *a.session->Candidates().DisplayList().back();
+    a.session->CommitMotor(chosen);
+    const std::string path = a.dir.File("judged.kjb");
+    a.session->SaveProject(path);
+
+    Job b;
+    ASSERT_EQ(b.session->LoadProject(path), TProjectDocument::TLoadResult::Accepted);
+    EXPECT_TRUE(b.dialogs.messages.empty());
+    EXPECT_FALSE(b.session->Modified());
+    std::vector<std::string> shown;
+    for (const std::string& row : b.Rows())
+        if (std::find(judged.begin(), judged.end(), row) != judged.end()) shown.push_back(row);
+    EXPECT_EQ(shown, judged);
+    const auto& list = b.session->Candidates().DisplayList();
+    const int locked = b.session->Candidates().LockedRow();
+    ASSERT_GE(locked, 0);
+    EXPECT_EQ(list[static_cast<size_t>(locked)]->msv_model_all, chosen.msv_model_all);
+    EXPECT_TRUE(list[static_cast<size_t>(locked)]->Judged);
+    b.session->ReleaseCommit();
+    b.session->PrepareJudgement();  // entering the motor page keeps them
+    EXPECT_TRUE(list[static_cast<size_t>(locked)]->Judged);
+}
+
+// A catalog motor that a later catalog dropped: the project opens with no motor committed
+// and without a message.
+TEST(SizingSession, ACommittedMotorTheCatalogLacksOpensUncommitted) {
+    Job a;
+    a.Load("01_ball_screw_horizontal.kjb");
+    a.session->CommitMotor(TMotorReference{6001, 601});
+    std::string text = a.session->ProjectText();
+    const std::string commit = "<Commit>\n    <MsvID>6001</MsvID>";
+    ASSERT_NE(text.find(commit), std::string::npos);
+    text.replace(text.find(commit), commit.size(), "<Commit>\n    <MsvID>987654</MsvID>");
+    Job b;
+    ASSERT_EQ(b.session->LoadProjectText(text), TProjectDocument::TLoadResult::Accepted);
+    EXPECT_EQ(b.session->CommittedMotor(), nullptr);
+    EXPECT_FALSE(b.session->Commit().Committed());
+    EXPECT_TRUE(b.session->Machine().Editable());
+    EXPECT_TRUE(b.dialogs.messages.empty());
+}
+
+// The committed-motor debug command judges the committed motor again, as the candidate
+// list judges the same motor, and gives its debug text with the pattern's.
+TEST(SizingSession, TheDebugCommandJudgesTheCommittedMotorAgain) {
+    Job job;
+    job.Load("18_feeder_committed_with_options.kjb");
+    const TMotor* committed = job.session->CommittedMotor();
+    ASSERT_NE(committed, nullptr);
+    EXPECT_FALSE(committed->Judged);
+    const std::string text = job.session->JudgeCommittedMotorAgain();
+    EXPECT_TRUE(committed->Judged);
+    EXPECT_NE(text.find("=================="), std::string::npos);  // the hand-over log
+    EXPECT_NE(text.find(committed->JudgementLog.back()), std::string::npos);
+    EXPECT_NE(text.find(job.session->Pattern().PatternText()), std::string::npos);
+    std::unique_ptr<TMotor> same = LoadMotorByReference(job.ctx->Query(), static_cast<int>(committed->msv_cd),
+                                                        static_cast<int>(committed->mxc_cd));
+    ASSERT_NE(same, nullptr);
+    job.session->PrepareJudgement();
+    ASSERT_TRUE(job.session->Candidates().JudgeOneMotor(*same));
+    EXPECT_NEAR(committed->MotorMaxTorquePercent, same->MotorMaxTorquePercent, 1e-9);
+    EXPECT_NEAR(committed->MotorEffectiveTorquePercent, same->MotorEffectiveTorquePercent, 1e-9);
+    EXPECT_EQ(committed->Result, same->Result);
 }
 
 TEST(SizingSession, GearedCommittedMotorKeepsItsRatio) {

@@ -48,8 +48,9 @@ TEST(PropertyGrid, RowsShowNameValuesUnitsAndCalculatedItems) {
 TEST(PropertyGrid, TypedValuesCommitOnceAndRecomputeCalculatedItems) {
     MachineFixture fx;
     Grid g(fx);
-    int modified = 0;
+    int modified = 0, projectChanged = 0;
     g.model.OnModified = [&] { ++modified; };
+    g.model.OnProjectChanged = [&] { ++projectChanged; };
     fx.Add(30);
     TFactor& table = fx.Add(40);
     g.model.SetElement(&table);
@@ -63,6 +64,9 @@ TEST(PropertyGrid, TypedValuesCommitOnceAndRecomputeCalculatedItems) {
     g.model.CommitText(5, "note");
     EXPECT_EQ(g.model.CellText(5, 1), "note");
     EXPECT_EQ(modified, 1);  // a memo is no change to the machine
+    EXPECT_EQ(projectChanged, 1);  // but one to the project, which must ask before closing
+    g.model.CommitText(5, "note");
+    EXPECT_EQ(projectChanged, 1);
 }
 
 TEST(PropertyGrid, MaterialValuesAreConvertedIntoTheShownUnit) {
@@ -101,8 +105,9 @@ TEST(PropertyGrid, UserEditorKeepsDefaultsPlain) {
 TEST(PropertyGrid, OnlyARepeatedReportCommits) {
     MachineFixture fx;
     Grid g(fx);
-    int modified = 0;
+    int modified = 0, projectChanged = 0;
     g.model.OnModified = [&] { ++modified; };
+    g.model.OnProjectChanged = [&] { ++projectChanged; };
     fx.Add(30);
     TFactor& table = fx.Add(40);
     g.model.SetElement(&table);

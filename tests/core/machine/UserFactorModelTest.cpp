@@ -148,6 +148,9 @@ TEST(UserFactorEditor, SavingCopiesThePicturesWritesTheFileAndReloads) {
     EXPECT_EQ(user->ImagePath, e.images + "Gear1Default.bmp");
     EXPECT_EQ(e.model->Factors()[static_cast<size_t>(e.model->FactorIndex())], user);
     EXPECT_TRUE(e.model->CanDelete());
+    // The editor shows what was saved, not the catalog gear's value.
+    EXPECT_DOUBLE_EQ(e.model->Edited()->FindInputItemByID(200)->GetValue(), 7);
+    EXPECT_EQ(e.model->Name, "Gear1");
 
     // A copy of the user element belongs to the catalog gear, and re-saving it keeps its pictures.
     e.Select("Rotary", "Gear1");

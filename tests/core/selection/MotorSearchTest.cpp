@@ -79,8 +79,6 @@ TEST(MotorSearch, ALaterChoiceRestrictsTheEarlierLists) {
 
 TEST(MotorSearch, FallBackKeepsTheWantedCode) {
     Search s;
-    // Lists narrow with every refill until a choice resets the restrictions; start free.
-    s.model->ResetRestrictions();
     s.model->SetBrakeWanted(1);  // a braked element entered the chain
     EXPECT_EQ(s.Selected(siBrake), "Without brake");  // no braked 100 V motor: first entry
     EXPECT_EQ(s.model->Item(siBrake).WantedCode, 1);
@@ -90,6 +88,26 @@ TEST(MotorSearch, FallBackKeepsTheWantedCode) {
     EXPECT_EQ(s.Selected(siBrake), "With brake");
     EXPECT_EQ(s.Models(), (std::vector<std::string>{"P100-B"}));
     EXPECT_EQ(s.model->InputSupplyText(), "200");
+}
+
+// A braked element entering or leaving the chain starts the lists over as a series
+// change does: no earlier choice keeps narrowing them.
+TEST(MotorSearch, ABrakeFromTheChainResetsTheRestrictionsAsASeriesChange) {
+    Search s;
+    s.Choose(siSupply, "100 V");
+    ASSERT_EQ(s.Entries(siPhase), (std::vector<std::string>{"Single-phase"}));
+    s.model->SetBrakeWanted(1);
+    EXPECT_EQ(s.Entries(siPhase), (std::vector<std::string>{"Single-phase", "Three-phase"}));
+    Search fresh;
+    fresh.Choose(siSupply, "100 V");
+    fresh.model->MutableItem(siBrake).WantedCode = 1;
+    fresh.model->SelectSeries(1);
+    fresh.model->SelectSeries(0);  // a series change with the same wanted codes
+    for (int i = 0; i < kSearchItemCount; ++i) {
+        EXPECT_EQ(s.Entries(i), fresh.Entries(i)) << i;
+        EXPECT_EQ(s.Selected(i), fresh.Selected(i)) << i;
+    }
+    EXPECT_EQ(s.Models(), fresh.Models());
 }
 
 TEST(MotorSearch, TypedSupplySurvivesRefillsOfTheSameRatedVoltage) {
