@@ -106,6 +106,14 @@ void TMainWindowModel::LoadCatalogTables() {
     // The tables held for the run that exist so far, in the order of start-up; each later
     // loader joins here. The element catalog comes first, with the user's own elements.
     context_->ReloadUserFactors();
+    // Files skipped on the way (elements or motors from others, a bad setting) are named
+    // once, together; the start goes on without them.
+    const std::vector<std::string> skipped = context_->FileProblems();
+    if (!skipped.empty()) {
+        std::string text;
+        for (const std::string& line : skipped) text += (text.empty() ? "" : "\n") + line;
+        context_->Dialogs().ShowMessageDialog(text, TMsgDlgType::Warning, mbOK);
+    }
     context_->Constants();
     context_->Measures();
     context_->Materials();

@@ -20,7 +20,7 @@ class TRegistry;
 struct TCadLinkServices {
     const TRegistry* Registry = nullptr;
     std::string ProgramFolder;  // relative program paths of the registry are taken from here
-    std::string VantorFile;     // the hand-over file
+    std::string HandOverFolder; // each run makes its own hand-over file here (the temporary folder)
     int TimeLimitMs = 60000;
     IUserDialogs* Dialogs = nullptr;
     IBusyCursor* Busy = nullptr;
@@ -53,7 +53,7 @@ public:
 
 private:
     TCadExportResult Fail(TCadExportResult r, const std::string& key, const std::string& argument = "");
-    TCadExportResult RunProgram(TCadExportResult r, const TCadExportRequest& request);
+    TCadExportResult RunProgram(TCadExportResult r, const TCadExportRequest& request, const std::string& handOver);
 
     TCatalogQuery& query_;
     TNameValueList texts_;
