@@ -8,6 +8,7 @@ INSERT INTO s_message (msg_cd, msg_class, msg_control, msg_value, msg_symbol) VA
   (3302, 'error', 'FileNotUserFactor', 'it is not a user element file (%s).', NULL),
   (3303, 'error', 'UserFactorOwnerUnknown', 'its base element %s is not in this catalog.', NULL),
   (3311, 'error', 'UserFactorValueNotNumber', 'the value "%s" of %s is not a number the element can show.', NULL),
+  (3312, 'error', 'PictureUnreadable', 'it is not a picture the program can show.', NULL),
   (3304, 'error', 'SettingIgnored',
    'The settings file "%s" holds %s=%s, which is not a valid value; %s is used instead.', NULL),
   (3305, 'error', 'UserMotorNameMismatch',

@@ -6,6 +6,7 @@ INSERT INTO ja_s_message (msg_class, msg_control, msg_cd, msg_value, msg_symbol)
   ('error', 'FileNotUserFactor', 3302, 'ユーザー要素ファイルではありません(%s)。', NULL),
   ('error', 'UserFactorOwnerUnknown', 3303, '元の要素 %s がこのカタログにありません。', NULL),
   ('error', 'UserFactorValueNotNumber', 3311, '値「%s」(%s)は要素が表示できる数値ではありません。', NULL),
+  ('error', 'PictureUnreadable', 3312, 'このプログラムで表示できる画像ではありません。', NULL),
   ('error', 'SettingIgnored', 3304,
    '設定ファイル「%s」の %s=%s は有効な値ではありません。代わりに %s を使います。', NULL),
   ('error', 'UserMotorNameMismatch', 3305,

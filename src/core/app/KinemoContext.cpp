@@ -137,6 +137,12 @@ std::vector<std::string> TKinemoContext::FileProblems() {
     for (const TSettingProblem& p : run_.Settings.Problems)
         list.push_back(format.empty() ? p.File + ": " + p.Key + "=" + p.Value
                                       : FormatText(format, {p.File, p.Key, p.Value, p.Default}));
+    if (images_) {
+        const std::string skipped = ErrorMessages().GetText("FileSkipped");
+        const std::string reason = ErrorMessages().GetText("PictureUnreadable");
+        for (const std::string& path : images_->Unreadable())
+            list.push_back(skipped.empty() ? path : FormatText(skipped, {path, reason}));
+    }
     const TUserMotorTexts texts = TUserMotorTexts::Load(*query_, ErrorMessages());
     TUserMotorStore motors(folders_.UserMotorFolder(), texts);
     motors.Reload();

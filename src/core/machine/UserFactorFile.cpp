@@ -78,8 +78,10 @@ std::unique_ptr<TUserFactor> ReadUserFactorFile(const std::string& path, int n, 
     auto pictureOf = [&](const char* key, const std::string& ownerPath) {
         const std::string text = root.child(key).text().get();
         if (text.empty() || !IsSafeRelativePictureName(text)) return ownerPath;
+        // A picture that is there but cannot be shown is skipped (the image cache names it).
         const std::string candidate = prefix + text;
-        return FileExists(candidate) ? candidate : ownerPath;
+        return FileExists(candidate) && (!services.Images || services.Images->GetPicture(candidate)) ? candidate
+                                                                                                  : ownerPath;
     };
     const std::string imagePath = pictureOf("DefaultImage", owner->ImagePath);
     const std::string selectedPath = pictureOf("SelectImage", owner->SelectedImagePath);
