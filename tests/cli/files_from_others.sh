@@ -12,7 +12,9 @@ ex=$SRC/examples/02_ball_screw_through_gear.kjb
 elements=$XDG_CONFIG_HOME/Kinemo/custom_factor
 motors=$XDG_CONFIG_HOME/Kinemo/custom_motor
 mkdir -p "$elements" "$motors"
-printf '<KinemoUserFactorFile><OwnerFactorID>101</OwnerFactorID><InputData><Factor><InputData><Value InputDataID="10101">abc</Value></InputData></Factor></InputData></KinemoUserFactorFile>' >"$elements/Broken.kuf"
+info=$("$CLI" info --catalog "$DB") || fail "info exited $?"
+app=$(sed -n 's/^ApplicationVersion=//p' <<<"$info" | tr -d '\r'); mdb=$(sed -n 's/^MDBVersion=//p' <<<"$info" | tr -d '\r')
+printf '<KinemoUserFactorFile ApplicationVersion="%s" MDBVersion="%s"><OwnerFactorID>101</OwnerFactorID><InputData><Factor><InputData><Value InputDataID="10101">abc</Value></InputData></Factor></InputData></KinemoUserFactorFile>' "$app" "$mdb" >"$elements/Broken.kuf"
 echo "not xml" >"$elements/Garbage.kuf"
 printf '[Print]\nPaperSize=abc\n' >"$elements/kinemo.ini"
 

@@ -8,11 +8,16 @@
 #include "base/ApplicationVersion.h"
 #include "base/AtomicFile.h"
 #include "app/PageControl.h"
+#include "app/KinemoContext.h"
 #include "app/ProgramEntry.h"
+#include "machine/Block.h"
+#include "machine/Factor.h"
+#include "machine/UserFactorFile.h"
 #include "cad/FrameVantor.h"
 #include "cad/VantorPage.h"
 #include "base/SpecialFolder.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -216,6 +221,7 @@ private slots:
         run.whileOpen = [&](TFormMain& form) {
             form.CommitMotor(TMotorReference{1001, 101});
             TFrameVantor* page = form.findChild<TVantorPage*>("VantorPage")->Export();
+            page->findChild<QComboBox*>("ComboBoxImageType")->setCurrentIndex(1);  // the front view, DXF
             page->findChild<QLineEdit*>("EditFileName")->setText(theirs.filePath("drawing"));
             result = page->Execute();
         };
@@ -230,9 +236,18 @@ private slots:
     // program starts with everything else.
     void badUserFilesAreNamedOnceAndStartUpGoesOn() {
         const std::string folder = TSpecialFolder().UserFactorFolder();
-        test::WriteFile(folder + "Broken.kuf",
-                        "<KinemoUserFactorFile><OwnerFactorID>101</OwnerFactorID><InputData><Factor><InputData>"
-                        "<Value InputDataID=\"10101\">abc</Value></InputData></Factor></InputData></KinemoUserFactorFile>");
+        {
+            // A colleague's element file of this program and catalog with a value that is no number.
+            test::TRecordingDialogs quiet;
+            TKinemoContext ctx(std::string(KINEMO_BIN_DIR) + "/Kinemo.db", TSpecialFolder(), quiet);
+            QVERIFY(ctx.ReadCatalogConfig());
+            WriteUserFactorFile(folder + "Broken.kuf", *ctx.Blocks().FindFactorByID(101)->Clone(), 101, {},
+                                ctx.Run().ApplicationVersionText, ctx.Run().MdbVersionText);
+            std::string text = ReadWholeFile(folder + "Broken.kuf");
+            const size_t start = text.find('>', text.find("InputDataID=\"10101\"")) + 1;
+            text.replace(start, text.find('<', start) - start, "abc");
+            test::WriteFile(folder + "Broken.kuf", text);
+        }
         test::WriteFile(folder + "kinemo.ini", "[Print]\nPaperSize=abc\n");
         TRun run;
         run.Go(KINEMO_BIN_DIR);

@@ -20,9 +20,6 @@ TEST(FileProblems, EachBadFileIsSkippedAndNamedOnceWithItsReason) {
     test::TRecordingDialogs dialogs;
     TSpecialFolder folders(dir.File("cfg"));
     const std::string elements = folders.UserFactorFolder(), motors = folders.UserMotorFolder();
-    test::WriteFile(elements + "Broken.kuf",
-                    "<KinemoUserFactorFile><OwnerFactorID>101</OwnerFactorID><InputData><Factor><InputData>"
-                    "<Value InputDataID=\"10101\">abc</Value></InputData></Factor></InputData></KinemoUserFactorFile>");
     test::WriteFile(elements + "PicturedDefault.png", "");  // a picture nothing can show
     test::WriteFile(folders.SettingsFile(), "[Print]\nPaperSize=abc\n");
     std::filesystem::copy_file(std::string(KINEMO_SOURCE_DIR) + "/examples/user_motor_MY400.kmt",
@@ -33,6 +30,13 @@ TEST(FileProblems, EachBadFileIsSkippedAndNamedOnceWithItsReason) {
     std::unique_ptr<TFactor> coupling = ctx.Blocks().FindFactorByID(101)->Clone();
     WriteUserFactorFile(elements + "Pictured.kuf", *coupling, 101, {"Default.png", "", ""},
                         ctx.Run().ApplicationVersionText, ctx.Run().MdbVersionText);
+    // A colleague's file of the same versions with a value that is no number.
+    std::string broken = ReadWholeFile(elements + "Pictured.kuf");
+    const size_t value = broken.find("InputDataID=\"10101\"");
+    ASSERT_NE(value, std::string::npos) << broken;
+    const size_t start = broken.find('>', value) + 1;
+    broken.replace(start, broken.find('<', start) - start, "abc");
+    test::WriteFile(elements + "Broken.kuf", broken);
     ASSERT_NO_THROW(ctx.ReloadUserFactors());
 
     const TFactor* pictured = ctx.Blocks().FindFactorByName("Pictured");
