@@ -56,7 +56,8 @@ int RunMotor(const Arguments& args) {
     throw UsageError{"unknown motor command " + verb};
 }
 
-const CommandRegistrar kRegister({"motor", "motor add FILE [--answer yes|no] | motor list | motor remove MODEL [--catalog PATH]",
+const CommandRegistrar kRegister({"motor",
+                                  "motor add FILE [--answer yes|no] | motor list | motor remove MODEL [--catalog PATH]",
                                   RunMotor, {}});
 
 }  // namespace

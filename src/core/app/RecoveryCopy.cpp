@@ -60,8 +60,8 @@ void TRecoveryCopy::Keep(bool modified, const std::function<std::string()>& text
     }
     // The copy first, then the note that names it: a note always has a whole copy.
     WriteFileAtomically(copyFile_, text());
-    WriteFileAtomically(infoFile_, "Pid=" + std::to_string(pid_) + "\nTime=" + std::to_string(static_cast<long long>(now)) +
-                                       "\nProject=" + projectFile + "\n");
+    WriteFileAtomically(infoFile_, "Pid=" + std::to_string(pid_) + "\nTime=" +
+                                       std::to_string(static_cast<long long>(now)) + "\nProject=" + projectFile + "\n");
 }
 
 void TRecoveryCopy::Remove() {

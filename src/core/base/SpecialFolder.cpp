@@ -43,7 +43,8 @@ TSpecialFolder::TSpecialFolder() {
         throw TKinemoError("The per-user application data folder can not be determined: neither "
                            "XDG_CONFIG_HOME nor HOME is set.");
     appData_ = IncludeTrailingDelimiter(EnvOr("XDG_CONFIG_HOME", home + "/.config"));
-    state_ = IncludeTrailingDelimiter(EnvOr("XDG_STATE_HOME", home.empty() ? appData_ + "state" : home + "/.local/state"));
+    state_ = IncludeTrailingDelimiter(
+        EnvOr("XDG_STATE_HOME", home.empty() ? appData_ + "state" : home + "/.local/state"));
     temp_ = IncludeTrailingDelimiter(EnvOr("TMPDIR", "/tmp"));
     home_ = home.empty() ? std::string() : IncludeTrailingDelimiter(home);
 }

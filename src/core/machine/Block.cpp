@@ -208,7 +208,8 @@ void TBlockManager::ReloadUserFactors(const std::string& folder, const std::stri
         if (!f) {
             if (!reason.empty()) {
                 const std::string format = services_.Errors ? services_.Errors->GetText("FileSkipped") : std::string();
-                userFactorProblems_.push_back(format.empty() ? path + ": " + reason : FormatText(format, {path, reason}));
+                userFactorProblems_.push_back(format.empty() ? path + ": " + reason
+                                                             : FormatText(format, {path, reason}));
             }
             continue;
         }
