@@ -64,7 +64,7 @@ int RunCad(const Arguments& args) {
     TCadLinkServices services;
     services.Registry = &registry;
     services.ProgramFolder = programFolder;
-    services.VantorFile = ctx->Run().VantorFile;
+    services.HandOverFolder = ctx->Run().TempFolder;
     services.TimeLimitMs = static_cast<int>(seconds * 1000);
     services.Dialogs = &dialogs;
     TCliProgress wait;

@@ -41,6 +41,8 @@ std::unique_ptr<TKinemoContext> OpenContext(const Arguments& args, TCliDialogs& 
 
 std::unique_ptr<TSizingSession> OpenSession(TKinemoContext& ctx, const std::string& project) {
     ctx.ReloadUserFactors();
+    // A skipped file is named, never fatal: the command goes on without it.
+    for (const std::string& problem : ctx.FileProblems()) std::fprintf(stderr, "%s\n", problem.c_str());
     auto session = std::make_unique<TSizingSession>(ctx);
     session->Initialize();
     if (session->LoadProject(project) != TProjectDocument::TLoadResult::Accepted)

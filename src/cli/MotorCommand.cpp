@@ -5,6 +5,8 @@
 #include "app/KinemoContext.h"
 #include "base/ErrorMessage.h"
 #include "base/KinemoError.h"
+#include "base/TextFormat.h"
+#include "base/UserDialogs.h"
 #include "torque/UserMotorSheet.h"
 
 #include <cstdio>
@@ -24,6 +26,13 @@ int RunMotor(const Arguments& args) {
     if (verb == "add") {
         if (args.positional.size() != 2) throw UsageError{"motor add FILE: one data sheet file expected"};
         const TUserMotorSheet sheet = TUserMotorSheet::Read(args.positional[1], texts);
+        sheet.Validate(texts);
+        // Replacing a motor the user has is asked first: --answer yes replaces, else nothing changes.
+        TCliDialogs replace(args.Get("answer", "no") == "yes");
+        if (store.Replaces(sheet) &&
+            replace.ShowMessageDialog(FormatText(texts.Label("ReplaceConfirm"), {sheet.Model()}),
+                                      TMsgDlgType::Confirmation, mbYes | mbNo) != mrYes)
+            return 1;
         const std::string path = store.Add(sheet);
         std::printf("%s\n", path.c_str());
         return 0;
@@ -47,7 +56,8 @@ int RunMotor(const Arguments& args) {
     throw UsageError{"unknown motor command " + verb};
 }
 
-const CommandRegistrar kRegister({"motor", "motor add FILE | motor list | motor remove MODEL [--catalog PATH]",
+const CommandRegistrar kRegister({"motor",
+                                  "motor add FILE [--answer yes|no] | motor list | motor remove MODEL [--catalog PATH]",
                                   RunMotor, {}});
 
 }  // namespace

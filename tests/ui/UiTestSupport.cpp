@@ -23,6 +23,7 @@ void PrepareEnvironment() {
     qputenv("XDG_CONFIG_DIRS", h + "/etc");
     qputenv("XDG_DATA_HOME", h + "/data");
     qputenv("XDG_CACHE_HOME", h + "/cache");
+    qputenv("XDG_STATE_HOME", h + "/state");
     qputenv("XDG_RUNTIME_DIR", h + "/runtime");
     qputenv("TMPDIR", h.constData());
     std::filesystem::create_directories(std::string(h.constData()) + "/runtime");

@@ -8,10 +8,22 @@
 #include "base/ApplicationVersion.h"
 #include "base/AtomicFile.h"
 #include "app/PageControl.h"
+#include "app/KinemoContext.h"
 #include "app/ProgramEntry.h"
+#include "machine/Block.h"
+#include "machine/Factor.h"
+#include "machine/UserFactorFile.h"
+#include "cad/FrameVantor.h"
+#include "cad/VantorPage.h"
 #include "base/SpecialFolder.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
+
+#include <filesystem>
+#include <sys/stat.h>
 
 using namespace kinemo;
 
@@ -28,6 +40,7 @@ struct TRun {
     std::string currentFile;
     bool cadTabVisible = false;
     int exitCode = -1;
+    std::function<void(TFormMain&)> whileOpen;  // runs in the started window before it closes
 
     void Go(const std::string& folder, std::vector<std::string> args = {},
             std::optional<TRegistry> registry = TRegistry()) {
@@ -43,6 +56,7 @@ struct TRun {
             caption = form.windowTitle().toStdString();
             currentFile = form.Model().Context().Run().CurrentFileName;
             cadTabVisible = form.PageControlMenu()->isTabVisible(2);
+            if (whileOpen) whileOpen(form);
             dialogs.answers.push_back(mrNo);
             form.close();
         };
@@ -187,6 +201,68 @@ private slots:
         same.Go(folder.Path(), {}, TRegistry({folder.File("registry.ini")}));
         QVERIFY(same.cadTabVisible);
         QVERIFY(same.dialogs.messages.empty());
+    }
+
+    // A catalog folder given by someone else brings pictures, a registry.ini and a program
+    // of its own: the drawing is still made by the installed CAD data program.
+    void aCatalogFolderNeverChoosesWhatRuns() {
+        QTemporaryDir theirs;
+        const std::string folder = theirs.path().toStdString();
+        std::filesystem::copy_file(std::string(KINEMO_BIN_DIR) + "/Kinemo.db", folder + "/Kinemo.db");
+        std::filesystem::create_directory(folder + "/picture");
+        test::WriteFile(folder + "/registry.ini", "[Software\\Kinemo\\CadLink]\nLanguage=en\n"
+                                                  "[App Paths\\Zerith.EXE]\n@=kinemo-cad\n");
+        const std::string marker = folder + "/their-program-ran";
+        test::WriteFile(folder + "/kinemo-cad", "#!/bin/sh\necho ran > '" + marker + "'\ncp \"$1\" \"$2\"\n");
+        ::chmod((folder + "/kinemo-cad").c_str(), 0755);
+
+        TRun run;
+        TCadExportResult result;
+        run.whileOpen = [&](TFormMain& form) {
+            form.CommitMotor(TMotorReference{1001, 101});
+            TFrameVantor* page = form.findChild<TVantorPage*>("VantorPage")->Export();
+            page->findChild<QComboBox*>("ComboBoxImageType")->setCurrentIndex(1);  // the front view, DXF
+            page->findChild<QLineEdit*>("EditFileName")->setText(theirs.filePath("drawing"));
+            result = page->Execute();
+        };
+        run.Go(KINEMO_BIN_DIR, {"--catalog", folder + "/Kinemo.db"}, std::nullopt);
+        QVERIFY(run.started);
+        QVERIFY(!FileExists(marker));
+        QCOMPARE(static_cast<int>(result.Outcome), static_cast<int>(TCadExportOutcome::Done));
+        QVERIFY(ReadWholeFile(result.Target).rfind("0\nSECTION\n", 0) == 0);  // a drawing of kinemo-cad
+    }
+
+    // A broken user element file and a bad settings value: named together, once, and the
+    // program starts with everything else.
+    void badUserFilesAreNamedOnceAndStartUpGoesOn() {
+        const std::string folder = TSpecialFolder().UserFactorFolder();
+        {
+            // A colleague's element file of this program and catalog with a value that is no number.
+            test::TRecordingDialogs quiet;
+            TKinemoContext ctx(std::string(KINEMO_BIN_DIR) + "/Kinemo.db", TSpecialFolder(), quiet);
+            QVERIFY(ctx.ReadCatalogConfig());
+            WriteUserFactorFile(folder + "Broken.kuf", *ctx.Blocks().FindFactorByID(101)->Clone(), 101, {},
+                                ctx.Run().ApplicationVersionText, ctx.Run().MdbVersionText);
+            std::string text = ReadWholeFile(folder + "Broken.kuf");
+            const size_t start = text.find('>', text.find("InputDataID=\"10101\"")) + 1;
+            text.replace(start, text.find('<', start) - start, "abc");
+            test::WriteFile(folder + "Broken.kuf", text);
+        }
+        test::WriteFile(folder + "kinemo.ini", "[Print]\nPaperSize=abc\n");
+        TRun run;
+        run.Go(KINEMO_BIN_DIR);
+        std::filesystem::remove(folder + "Broken.kuf");
+        std::filesystem::remove(folder + "kinemo.ini");
+        QVERIFY(run.started);
+        QCOMPARE(run.exitCode, 0);
+        int warnings = 0;
+        for (const auto& m : run.dialogs.messages) {
+            if (m.text.find("Broken.kuf") == std::string::npos) continue;
+            ++warnings;
+            QCOMPARE(m.type, TMsgDlgType::Warning);
+            QVERIFY2(m.text.find("PaperSize=abc") != std::string::npos, m.text.c_str());
+        }
+        QCOMPARE(warnings, 1);
     }
 
     void aProjectOnTheCommandLineIsOpened() {

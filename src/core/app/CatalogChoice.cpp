@@ -57,6 +57,7 @@ TCatalogChoice ChooseCatalog(const std::string& programFolder, const std::vector
         }
     }
     const std::string data = FindDataFolder(programFolder);
+    choice.InstallFolder = data;
     if (!named.empty()) {
         choice.CatalogPath = named;
         const std::string own = FolderOf(named);

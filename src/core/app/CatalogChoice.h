@@ -26,6 +26,9 @@ struct TCatalogChoice {
     // Pictures are relative to this folder (trailing "/"): the catalog's own folder when it
     // has a picture/ folder (a catalog of one's own), else the data folder.
     std::string PictureFolder;
+    // What runs and every default of the registry come from here (trailing "/"): the data
+    // folder of the installed program, never a catalog's folder, which may come from others.
+    std::string InstallFolder;
     std::vector<std::string> Arguments;  // the command line without --catalog and its path
 };
 

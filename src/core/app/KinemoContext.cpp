@@ -8,6 +8,7 @@
 #include "base/CatalogText.h"
 #include "base/ConfigFile.h"
 #include "base/ErrorMessage.h"
+#include "base/TextFormat.h"
 #include "base/UserDialogs.h"
 #include "machine/Block.h"
 #include "machine/CalcCarryValue.h"
@@ -16,6 +17,7 @@
 #include "machine/MachineServices.h"
 #include "pattern/DrivePatternFormulas.h"
 #include "pattern/SigmoidalCurves.h"
+#include "torque/UserMotorSheet.h"
 #include "units/Material.h"
 #include "units/Measure.h"
 #include "units/PhysicalConstant.h"
@@ -33,12 +35,15 @@ TKinemoContext::TKinemoContext(const std::string& catalogPath, TSpecialFolder fo
     programFolder_ = slash == std::string::npos ? "./" : catalogPath.substr(0, slash + 1);
     run_.ApplicationVersionText = ApplicationVersionText();
     run_.TempFolder = folders_.TempFolder();
-    run_.VantorFile = run_.TempFolder + "tmp.vtg";
 }
 
 TKinemoContext::~TKinemoContext() = default;
 
 void TKinemoContext::SetProgramFolder(const std::string& folder) { programFolder_ = IncludeTrailingDelimiter(folder); }
+
+void TKinemoContext::SetInstallFolder(const std::string& folder) {
+    installFolder_ = folder.empty() ? std::string() : IncludeTrailingDelimiter(folder);
+}
 
 TErrorMessage& TKinemoContext::ErrorMessages() {
     if (!errors_) errors_ = std::make_unique<TErrorMessage>(*query_);
@@ -124,6 +129,25 @@ void TKinemoContext::ReloadUserFactors() {
     if (run_.Settings.UserFactorFileFolder.empty()) run_.Settings = TUserSettings::Read(folders_);
     const std::string extension = ReadMessageText(*query_, "main_window", "DirUserFactorExt");
     Blocks().ReloadUserFactors(run_.Settings.UserFactorFileFolder, extension, run_.Settings.UserFactorImageFolder);
+}
+
+std::vector<std::string> TKinemoContext::FileProblems() {
+    std::vector<std::string> list = Blocks().UserFactorProblems();
+    const std::string format = ErrorMessages().GetText("SettingIgnored");
+    for (const TSettingProblem& p : run_.Settings.Problems)
+        list.push_back(format.empty() ? p.File + ": " + p.Key + "=" + p.Value
+                                      : FormatText(format, {p.File, p.Key, p.Value, p.Default}));
+    if (images_) {
+        const std::string skipped = ErrorMessages().GetText("FileSkipped");
+        const std::string reason = ErrorMessages().GetText("PictureUnreadable");
+        for (const std::string& path : images_->Unreadable())
+            list.push_back(skipped.empty() ? path : FormatText(skipped, {path, reason}));
+    }
+    const TUserMotorTexts texts = TUserMotorTexts::Load(*query_, ErrorMessages());
+    TUserMotorStore motors(folders_.UserMotorFolder(), texts);
+    motors.Reload();
+    list.insert(list.end(), motors.Problems().begin(), motors.Problems().end());
+    return list;
 }
 
 TDrivePatternFormulas& TKinemoContext::DrivePatternFormulas() {

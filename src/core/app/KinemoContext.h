@@ -49,7 +49,6 @@ struct TRunValues {
     std::string ApplicationVersionText;
     bool VantorAvailable = false;
     std::string TempFolder;
-    std::string VantorFile;
     bool RestartRequested = false;
     bool StartupDone = false;
     TUserSettings Settings;
@@ -75,6 +74,10 @@ public:
     // The folder of the program file (for pictures and the default save folder).
     const std::string& ProgramFolder() const { return programFolder_; }
     void SetProgramFolder(const std::string& folder);
+    // The installed program's data folder: its registry defaults and the CAD data program
+    // named relative to it. Empty (the default): only the user's registry and the PATH.
+    const std::string& InstallFolder() const { return installFolder_; }
+    void SetInstallFolder(const std::string& folder);
 
     TRunValues& Run() { return run_; }
 
@@ -94,6 +97,11 @@ public:
     void SetPictureLoader(IPictureLoader& loader) { pictureLoader_ = &loader; }
     // Re-reads the user element files of the user's folder.
     void ReloadUserFactors();
+    // Files of the user's folders that were skipped (user elements and user motors, with
+    // path and reason) and settings values replaced by their defaults, in the catalog's
+    // words; read after ReloadUserFactors. The desktop shows them once at start-up, the
+    // command line on stderr.
+    std::vector<std::string> FileProblems();
 
     // Parsed formula texts and recent results of the run's calculations.
     TCalculationCaches& Caches() { return *caches_; }
@@ -115,6 +123,7 @@ private:
     IProgress* progress_ = nullptr;
     IBusyCursor* busy_ = nullptr;
     std::string programFolder_;
+    std::string installFolder_;
     TRunValues run_;
     std::unique_ptr<TCalculationCaches> caches_;
     std::unique_ptr<TErrorMessage> errors_;

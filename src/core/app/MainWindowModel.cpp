@@ -9,6 +9,7 @@
 #include "base/KinemoError.h"
 #include "app/KinemoContext.h"
 #include "app/MainCommands.h"
+#include "app/RecoveryCopy.h"
 #include "base/Registry.h"
 #include "base/TextFormat.h"
 #include "base/UserDialogs.h"
@@ -16,6 +17,8 @@
 #include "units/Material.h"
 #include "units/Measure.h"
 #include "units/PhysicalConstant.h"
+
+#include <unistd.h>
 
 namespace kinemo {
 
@@ -107,11 +110,24 @@ void TMainWindowModel::LoadCatalogTables() {
     // The tables held for the run that exist so far, in the order of start-up; each later
     // loader joins here. The element catalog comes first, with the user's own elements.
     context_->ReloadUserFactors();
+    // Files skipped on the way (elements or motors from others, a bad setting) are named
+    // once, together; the start goes on without them.
+    const std::vector<std::string> skipped = context_->FileProblems();
+    if (!skipped.empty()) {
+        std::string text;
+        for (const std::string& line : skipped) text += (text.empty() ? "" : "\n") + line;
+        context_->Dialogs().ShowMessageDialog(text, TMsgDlgType::Warning, mbOK);
+    }
     context_->Constants();
     context_->Measures();
     context_->Materials();
     session_ = std::make_unique<TSizingSession>(*context_);
     session_->OnModifiedChanged = [this] { view_->CaptionChanged(); };
+    try {
+        recovery_ = std::make_unique<TRecoveryCopy>(context_->Folders().StateFolder(), static_cast<int>(::getpid()));
+    } catch (const std::exception&) {
+        // No state folder to be had: the run goes on without recovery copies.
+    }
     IProjectCommandHost& host = *this;
     projects_ = std::make_unique<TProjectCommands>(*context_, *session_, *files_, host);
     projects_->SetTexts(texts_);
@@ -266,8 +282,55 @@ bool TMainWindowModel::CloseRequest() {
             throw TKinemoError(FileWriteErrorText(e, context_->ErrorMessages()));
         }
     };
-    return ConfirmClose(writeSettings, question,
-                        context_->Dialogs(), [this] { return Projects().Save(); });
+    const bool mayClose =
+        ConfirmClose(writeSettings, question, context_->Dialogs(), [this] { return Projects().Save(); });
+    if (mayClose && recovery_) recovery_->Remove();
+    return mayClose;
+}
+
+void TMainWindowModel::KeepRecoveryCopy(std::time_t now) {
+    if (!recovery_ || !session_) return;
+    try {
+        recovery_->Keep(Modified(), [this] { return session_->ProjectText(); }, context_->Run().CurrentFileName, now);
+    } catch (const std::exception&) {
+        // A full disk or a lost state folder: the next call tries again; the project itself
+        // is untouched and the user's work goes on.
+    }
+}
+
+bool TMainWindowModel::OfferRecovery() {
+    if (!recovery_ || !session_) return false;
+    const std::optional<TRecoverable> left = recovery_->FindLeftBehind();
+    if (!left) return false;
+    const std::string& file = left->ProjectFile;
+    const size_t slash = file.rfind('/');
+    const std::string name = file.empty() ? ReadMessageText(context_->Query(), "recovery", "Untitled")
+                                          : file.substr(slash == std::string::npos ? 0 : slash + 1);
+    std::tm local{};
+    localtime_r(&left->Time, &local);
+    char when[40];
+    std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", &local);
+    const std::string format = ReadMessageText(context_->Query(), "recovery", "RestoreQuestion");
+    const std::string question = format.empty() ? name + " " + when : FormatText(format, {name, std::string(when)});
+    if (context_->Dialogs().ShowMessageDialog(question, TMsgDlgType::Confirmation, mbYes | mbNo) != mrYes) {
+        TRecoveryCopy::Discard(*left);
+        return false;
+    }
+    try {
+        const std::string text = ReadWholeFile(left->CopyFile);
+        if (session_->LoadProjectText(text, &LoadHost(), left->CopyFile) != TProjectDocument::TLoadResult::Accepted)
+            return false;
+    } catch (const std::exception& e) {
+        // The copy stays for another try; the project opened so far is as it was.
+        context_->Dialogs().ShowMessageDialog(e.what(), TMsgDlgType::Warning, mbOK);
+        return false;
+    }
+    context_->Run().CurrentFileName = file;
+    MarkModified();
+    TRecoveryCopy::Discard(*left);
+    KeepRecoveryCopy(std::time(nullptr));  // the restored work is this run's copy from now on
+    ProjectFileChanged();
+    return true;
 }
 
 void TMainWindowModel::RequestRestart() { context_->Run().RestartRequested = true; }

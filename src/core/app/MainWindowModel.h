@@ -16,6 +16,7 @@
 #include "app/SubPageNavigator.h"
 #include "app/WindowCaptions.h"
 
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,6 +26,7 @@ namespace kinemo {
 
 class IFileDialogs;
 class TKinemoContext;
+class TRecoveryCopy;
 class TRegistry;
 struct TUserSettings;
 
@@ -122,8 +124,17 @@ public:
     TProjectCommands& Projects();
 
     // Settings first, then the save question when the project has unsaved changes; true
-    // when the window may close.
+    // when the window may close (the recovery copy is then removed).
     bool CloseRequest();
+
+    // The recovery copy of a modified project, in the user's state folder: the window calls
+    // this every two minutes and on each page change; an unmodified project keeps none.
+    // A copy that cannot be written is left for the next call.
+    void KeepRecoveryCopy(std::time_t now);
+    // At start-up: a copy left by a run that ended without closing (a crash) is offered
+    // with its project's name and time; Yes loads it as the modified project under its
+    // file name, No discards it. True when a copy was restored.
+    bool OfferRecovery();
     // The unit options asked for a restart: the window closes and the program starts again.
     void RequestRestart();
     bool RestartRequested() const;
@@ -156,6 +167,7 @@ private:
     TSubPageNavigator navigator_;
     std::unique_ptr<TSizingSession> session_;
     std::unique_ptr<TProjectCommands> projects_;
+    std::unique_ptr<TRecoveryCopy> recovery_;
     bool terminate_ = false;
 };
 

@@ -68,7 +68,14 @@ bool TUserMotorListModel::AddFromFile() {
     const std::optional<std::string> path = files_.OpenFileName(request);
     if (!path) return false;
     try {
-        store_->Add(TUserMotorSheet::Read(*path, texts_));
+        const TUserMotorSheet sheet = TUserMotorSheet::Read(*path, texts_);
+        sheet.Validate(texts_);
+        // A sheet of a model the user already has replaces it only on the user's yes.
+        if (store_->Replaces(sheet) &&
+            context_.Dialogs().ShowMessageDialog(FormatText(texts_.Label("ReplaceConfirm"), {sheet.Model()}),
+                                                 TMsgDlgType::Confirmation, mbYes | mbNo) != mrYes)
+            return false;
+        store_->Add(sheet);
     } catch (const TKinemoError& e) {
         // The sheet is refused as a whole: the stored motors stay as they were.
         refusal_ = e.what();

@@ -29,8 +29,9 @@ public:
     // A dialog text of class "user_motor" (caption, buttons).
     std::string Text(const std::string& control) const { return texts_.Label(control); }
 
-    // Asks for a data sheet file and stores it; false when the user cancels or the sheet
-    // is refused (Messages starts with the reason).
+    // Asks for a data sheet file and stores it, asking first when it would replace a
+    // motor the user has; false when the user cancels or says no, or the sheet is refused
+    // (Messages starts with the reason).
     bool AddFromFile();
     // Removes the motor of row once the user confirms; false otherwise.
     bool Remove(int row);

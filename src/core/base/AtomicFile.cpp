@@ -3,7 +3,10 @@
 
 #include "base/ErrorMessage.h"
 
+#include <cctype>
 #include <cerrno>
+#include <cstdlib>
+#include <dirent.h>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -65,42 +68,175 @@ TWriteFault::~TWriteFault() {
     currentHook = previous_ ? &previous_->hook_ : nullptr;
 }
 
-void WriteFileAtomically(const std::string& path, const std::string& bytes) {
-    std::string tmp = path + ".tmpXXXXXX";
-    int injected = InjectedError(TWriteStep::Create, path);
-    int fd = injected ? -1 : ::mkstemp(tmp.data());
-    if (fd < 0) Fail(path, TWriteStep::Create, injected ? injected : errno, "");
+namespace {
 
-    // An injected write fault lets half of the bytes through first, as a full disk does.
-    injected = InjectedError(TWriteStep::Write, path);
-    const size_t limit = injected ? bytes.size() / 2 : bytes.size();
+const char* const kTemporaryMark = ".tmp";
+constexpr size_t kTemporaryTail = 6;  // the random letters of a temporary name
+
+std::string BaseNameOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a path finally names: symbolic links are followed (also to a target that does
+// not exist yet), so a save replaces the linked file and keeps the link.
+std::string FollowLinks(const std::string& path) {
+    std::string current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        std::string target(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
+        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+        if (n <= 0) return current;
+        target.resize(static_cast<size_t>(n));
+        current = target.front() == '/' ? target : FolderOf(current) + "/" + target;
+    }
+    return current;
+}
+
+// A name the writer itself gives its temporary files: name + ".tmp" + six letters.
+bool IsOwnTemporaryName(const std::string& entry, const std::string& name) {
+    const std::string prefix = name + kTemporaryMark;
+    if (entry.size() != prefix.size() + kTemporaryTail || entry.compare(0, prefix.size(), prefix) != 0) return false;
+    for (size_t i = prefix.size(); i < entry.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(entry[i]))) return false;
+    return true;
+}
+
+// Temporary files of this target left by a save that was killed: ours (same user, plain
+// files) are removed before the next save of the same file.
+void RemoveStaleTemporaries(const std::string& path) {
+    const std::string folder = FolderOf(path), name = BaseNameOf(path);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* e = ::readdir(dir)) {
+        if (!IsOwnTemporaryName(e->d_name, name)) continue;
+        const std::string stale = folder + "/" + e->d_name;
+        struct stat st {};
+        if (::lstat(stale.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+            ::unlink(stale.c_str());
+    }
+    ::closedir(dir);
+}
+
+void WriteAll(int fd, const std::string& bytes, size_t limit, off_t offset, int& error) {
     size_t done = 0;
+    error = 0;
     while (done < limit) {
-        ssize_t n = ::write(fd, bytes.data() + done, limit - done);
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, limit - done, offset + static_cast<off_t>(done));
         if (n < 0) {
             if (errno == EINTR) continue;
-            const int error = errno;
-            ::close(fd);
-            Fail(path, TWriteStep::Write, error, tmp);
+            error = errno;
+            return;
         }
         done += static_cast<size_t>(n);
     }
-    if (injected) {
+}
+
+// A file with other hard links is written in place, so every name keeps showing the
+// same file; a failed write puts the previous bytes back.
+void WriteInPlace(const std::string& shown, const std::string& path, const std::string& bytes) {
+    const std::string previous = ReadWholeFile(path);
+    int injected = InjectedError(TWriteStep::Create, shown);
+    const int fd = injected ? -1 : ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) Fail(shown, TWriteStep::Create, injected ? injected : errno, "");
+    auto restoreAndFail = [&](TWriteStep step, int error) {
+        int ignored = 0;
+        WriteAll(fd, previous, previous.size(), 0, ignored);
+        if (::ftruncate(fd, static_cast<off_t>(previous.size())) == 0) ::fsync(fd);
         ::close(fd);
-        Fail(path, TWriteStep::Write, injected, tmp);
+        Fail(shown, step, error, "");
+    };
+    injected = InjectedError(TWriteStep::Write, shown);
+    int error = 0;
+    WriteAll(fd, bytes, injected ? bytes.size() / 2 : bytes.size(), 0, error);
+    if (injected || error) restoreAndFail(TWriteStep::Write, injected ? injected : error);
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) restoreAndFail(TWriteStep::Write, errno);
+    injected = InjectedError(TWriteStep::Flush, shown);
+    if (injected || ::fsync(fd) != 0) restoreAndFail(TWriteStep::Flush, injected ? injected : errno);
+    if (::close(fd) != 0) Fail(shown, TWriteStep::Flush, errno, "");
+}
+
+// Gives the unnamed file of fd a temporary name beside path; empty when that fails.
+std::string LinkTemporary(int fd, const std::string& path) {
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    const std::string source = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string tmp = path + kTemporaryMark;
+        for (size_t i = 0; i < kTemporaryTail; ++i) {
+            unsigned char c = 0;
+            if (::getentropy(&c, 1) != 0) c = static_cast<unsigned char>(std::rand());
+            tmp.push_back(letters[c % (sizeof letters - 1)]);
+        }
+        if (::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, tmp.c_str(), AT_SYMLINK_FOLLOW) == 0) return tmp;
+        if (errno != EEXIST) return {};
     }
-    // A replaced file keeps the permissions the user gave the old one.
-    struct stat st {};
-    ::fchmod(fd, ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
-    injected = InjectedError(TWriteStep::Flush, path);
+    return {};
+}
+
+}  // namespace
+
+void WriteFileAtomically(const std::string& shown, const std::string& bytes) {
+    const std::string path = FollowLinks(shown);
+    struct stat old {};
+    const bool replacing = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // A file the user may not write (or marked read-only for everybody) is not replaced
+    // behind its back, as a folder the user may not write is not written into.
+    if (replacing && (::access(path.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0))
+        Fail(shown, TWriteStep::Create, EACCES, "");
+    RemoveStaleTemporaries(path);
+    if (replacing && old.st_nlink > 1) {
+        WriteInPlace(shown, path, bytes);
+        return;
+    }
+
+    // The new file is written unnamed where the system allows it, so a save killed before
+    // the rename leaves nothing behind; it gets its temporary name only for the rename.
+    int injected = InjectedError(TWriteStep::Create, shown);
+    std::string tmp;
+    int fd = -1;
+    if (!injected) {
+        fd = ::open(FolderOf(path).c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+            tmp = path + kTemporaryMark + std::string(kTemporaryTail, 'X');
+            fd = ::mkstemp(tmp.data());
+            if (fd < 0) tmp.clear();
+        }
+    }
+    if (fd < 0) Fail(shown, TWriteStep::Create, injected ? injected : errno, "");
+
+    // An injected write fault lets half of the bytes through first, as a full disk does.
+    injected = InjectedError(TWriteStep::Write, shown);
+    int error = 0;
+    WriteAll(fd, bytes, injected ? bytes.size() / 2 : bytes.size(), 0, error);
+    if (injected || error) {
+        ::close(fd);
+        Fail(shown, TWriteStep::Write, injected ? injected : error, tmp);
+    }
+    // A replaced file keeps the permissions and, where allowed, the owner the user gave it.
+    ::fchmod(fd, replacing ? (old.st_mode & 07777) : 0644);
+    if (replacing && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        // not our file to give away: it becomes ours, with its permissions
+    }
+    injected = InjectedError(TWriteStep::Flush, shown);
     if (injected || ::fsync(fd) != 0) {
-        const int error = injected ? injected : errno;
+        const int e = injected ? injected : errno;
         ::close(fd);
-        Fail(path, TWriteStep::Flush, error, tmp);
+        Fail(shown, TWriteStep::Flush, e, tmp);
     }
-    if (::close(fd) != 0) Fail(path, TWriteStep::Flush, errno, tmp);
-    injected = InjectedError(TWriteStep::Rename, path);
-    if (injected || ::rename(tmp.c_str(), path.c_str()) != 0) Fail(path, TWriteStep::Rename, injected ? injected : errno, tmp);
+    injected = InjectedError(TWriteStep::Rename, shown);
+    if (!injected && tmp.empty()) {
+        tmp = LinkTemporary(fd, path);
+        if (tmp.empty()) injected = errno ? errno : EIO;
+    }
+    if (injected || ::rename(tmp.c_str(), path.c_str()) != 0) {
+        const int e = injected ? injected : errno;
+        ::close(fd);
+        Fail(shown, TWriteStep::Rename, e, tmp);
+    }
+    if (::close(fd) != 0) {
+        // the data reached the disk with fsync above; a late close error changes nothing
+    }
     // The rename itself reaches the disk with the folder's entry.
     const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {

@@ -29,7 +29,12 @@ private:
     int error_;
 };
 
-// Raises TFileWriteError when the file cannot be written.
+// Raises TFileWriteError when the file cannot be written. An existing file the user may
+// not write (or that nobody may write) is refused (EACCES at Create); a symbolic link is
+// followed and its target replaced; a file with other hard links is written in place so
+// that every name still shows it. The new bytes are written to an unnamed file that gets
+// its temporary name only for the rename, and temporary files of the same target left by
+// a killed save are removed first.
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 // The same, with the failure told in the catalog's words: "FileNotWrittenDiskFull" for a
 // full disk, "FileNotWrittenReadOnly" for a folder or file the user may not write, else

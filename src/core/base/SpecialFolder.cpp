@@ -43,12 +43,15 @@ TSpecialFolder::TSpecialFolder() {
         throw TKinemoError("The per-user application data folder can not be determined: neither "
                            "XDG_CONFIG_HOME nor HOME is set.");
     appData_ = IncludeTrailingDelimiter(EnvOr("XDG_CONFIG_HOME", home + "/.config"));
+    state_ = IncludeTrailingDelimiter(
+        EnvOr("XDG_STATE_HOME", home.empty() ? appData_ + "state" : home + "/.local/state"));
     temp_ = IncludeTrailingDelimiter(EnvOr("TMPDIR", "/tmp"));
     home_ = home.empty() ? std::string() : IncludeTrailingDelimiter(home);
 }
 
 TSpecialFolder::TSpecialFolder(std::string appDataFolder, std::string tempFolder, std::string homeFolder)
     : appData_(IncludeTrailingDelimiter(appDataFolder)),
+      state_(appData_),
       temp_(IncludeTrailingDelimiter(tempFolder.empty() ? EnvOr("TMPDIR", "/tmp") : tempFolder)) {
     const std::string home = homeFolder.empty() ? EnvOr("HOME", "") : homeFolder;
     home_ = home.empty() ? std::string() : IncludeTrailingDelimiter(home);
@@ -63,6 +66,14 @@ std::string TSpecialFolder::UserFactorFolder() const {
 std::string TSpecialFolder::UserMotorFolder() const {
     std::string folder = appData_ + kApplicationTitle + "/custom_motor/";
     if (!ForceDirectories(folder)) throw TKinemoError("Can not create folder." + folder);
+    return folder;
+}
+
+std::string TSpecialFolder::StateFolder() const {
+    std::string folder = state_ + kApplicationTitle + "/";
+    if (!ForceDirectories(folder)) throw TKinemoError("Can not create folder." + folder);
+    // It holds copies of the user's projects.
+    ::chmod(folder.c_str(), 0700);
     return folder;
 }
 

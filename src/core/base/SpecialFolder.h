@@ -7,7 +7,8 @@ namespace kinemo {
 
 class TSpecialFolder {
 public:
-    // Reads $XDG_CONFIG_HOME (default $HOME/.config) and $TMPDIR (default /tmp).
+    // Reads $XDG_CONFIG_HOME (default $HOME/.config), $XDG_STATE_HOME (default
+    // $HOME/.local/state) and $TMPDIR (default /tmp).
     TSpecialFolder();
     // A fixed application data folder (tests, a portable install); an empty home folder
     // reads $HOME.
@@ -23,6 +24,10 @@ public:
     std::string UserMotorFolder() const;
     // The settings file inside UserFactorFolder.
     std::string SettingsFile() const;
+    // The user's state folder + "Kinemo/" ($XDG_STATE_HOME, default ~/.local/state; the
+    // application data folder of a fixed one), created readable by the user only on every
+    // request. Raises "Can not create folder." + path when it cannot be created.
+    std::string StateFolder() const;
     // The system temporary folder with a trailing "/".
     const std::string& TempFolder() const { return temp_; }
     // The user's home folder with a trailing "/" (empty when $HOME is not set).
@@ -34,6 +39,7 @@ public:
 
 private:
     std::string appData_;
+    std::string state_;
     std::string temp_;
     std::string home_;
 };

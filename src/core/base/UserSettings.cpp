@@ -12,7 +12,13 @@ TUserSettings TUserSettings::Read(const TSpecialFolder& folders) {
     s.SaveFileFolder = ini.ReadString("Dir", "SaveFile", "");
     s.UserFactorFileFolder = ini.ReadString("Dir", "UserFactorFile", "");
     s.UserFactorImageFolder = ini.ReadString("Dir", "UserFactorImage", "");
-    s.PaperSize = ini.ReadIntegerStrict("Print", "PaperSize", 0);
+    // A value that is not one falls back to its default, named, rather than stop the start.
+    const std::string paper = ini.ReadString("Print", "PaperSize", "");
+    s.PaperSize = paper.empty() ? 0 : ini.ReadInteger("Print", "PaperSize", -1);
+    if (s.PaperSize < 0) {
+        s.Problems.push_back({folders.SettingsFile(), "PaperSize", paper, "0"});
+        s.PaperSize = 0;
+    }
     s.RecentProjects = TRecentProjects::Read(ini);
     s.Window = TWindowPlacement::Read(ini);
     if (!IsWritableFolder(s.SaveFileFolder)) s.SaveFileFolder = folders.DocumentsFolder();

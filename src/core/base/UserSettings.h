@@ -6,10 +6,16 @@
 #include "base/WindowPlacement.h"
 
 #include <string>
+#include <vector>
 
 namespace kinemo {
 
 class TSpecialFolder;
+
+// A value of the settings file that was not valid and the default used instead.
+struct TSettingProblem {
+    std::string File, Key, Value, Default;
+};
 
 struct TUserSettings {
     std::string SaveFileFolder;
@@ -18,12 +24,14 @@ struct TUserSettings {
     int PaperSize = 0;
     TRecentProjects RecentProjects;
     TWindowPlacement Window;
+    // Values read that were not valid (their defaults are used); shown once by the caller.
+    std::vector<TSettingProblem> Problems;
 
     // Reads "Dir", "Print", the recent projects and the window placement, and applies the defaults of empty
     // folders: the user's documents folder for SaveFile, the user element folder for the
     // other two. A SaveFile folder that is gone or not writable counts as empty: the
     // dialogs never start where nothing can be saved. A PaperSize that is not an integer
-    // raises an error naming the file.
+    // from 0 up is read as 0 and listed in Problems.
     static TUserSettings Read(const TSpecialFolder& folders);
     // Writes the values and the file.
     void Write(const TSpecialFolder& folders) const;

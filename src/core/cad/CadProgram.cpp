@@ -43,7 +43,9 @@ std::string FindCadProgram(const TRegistry& registry, const std::string& program
                 start = colon + 1;
             }
         }
-    return programFolder.empty() ? path : IncludeTrailingDelimiter(programFolder) + path;
+    // Without an installation folder a relative name would be looked up in whatever folder
+    // the program was started from: it names no program then.
+    return programFolder.empty() ? std::string() : IncludeTrailingDelimiter(programFolder) + path;
 }
 
 namespace {

@@ -13,8 +13,9 @@ class TRegistry;
 // The key whose default value names the CAD data program.
 extern const char* const kCadProgramKey;
 
-// The registered program's path; a relative path is taken from programFolder. Empty when no
-// program is registered.
+// The registered program's path; a relative path is taken from programFolder (the
+// installation's, never a catalog's), else from the PATH. Empty when no program is
+// registered, or a relative one is found nowhere and there is no programFolder.
 std::string FindCadProgram(const TRegistry& registry, const std::string& programFolder);
 
 enum class TCadRunStatus {

@@ -3,7 +3,12 @@
 
 #include "base/AtomicFile.h"
 #include "base/Catalog.h"
+#include "base/SpecialFolder.h"
 #include "cad/PartsTemplate.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <unistd.h>
 
 namespace kinemo {
 
@@ -47,11 +52,34 @@ std::string HandOverText(TNameValueList row, const std::string& imageSwitch) {
     return ExpandPartsTemplate(row.Value("mvtv_value"), row);
 }
 
-bool WriteHandOverFile(TCatalogQuery& query, int mmpCd, bool geared, int imageType, const std::string& path) {
+std::string WriteHandOverFile(TCatalogQuery& query, int mmpCd, bool geared, int imageType,
+                              const std::string& folder) {
     std::optional<TNameValueList> row = ReadPartsRow(query, mmpCd, geared);
-    if (!row) return false;
-    WriteFileAtomically(path, HandOverText(*row, ImageTypeSwitch(imageType)));
-    return true;
+    if (!row) return {};
+    const std::string text = HandOverText(*row, ImageTypeSwitch(imageType));
+    // A new file of our own each time (O_EXCL, mode 0600): nothing another user placed in
+    // the shared temporary folder is ever written through or handed on.
+    std::string path = IncludeTrailingDelimiter(folder) + "kinemo-XXXXXX.vtg";
+    const int fd = ::mkstemps(path.data(), 4);
+    if (fd < 0) throw TFileWriteError(path, TWriteStep::Create, errno);
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            const int error = n < 0 ? errno : EIO;
+            ::close(fd);
+            ::unlink(path.c_str());
+            throw TFileWriteError(path, TWriteStep::Write, error);
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(path.c_str());
+        throw TFileWriteError(path, TWriteStep::Flush, error);
+    }
+    return path;
 }
 
 }  // namespace kinemo

@@ -1,5 +1,5 @@
 // The hand-over file of the CAD link: the motor's parts row read from the catalog, its
-// template expanded and written at VantorFile.
+// template expanded and written to a new file of its own in the temporary folder.
 #pragma once
 
 #include "base/NameValueList.h"
@@ -25,8 +25,11 @@ std::optional<TNameValueList> ReadPartsRow(TCatalogQuery& query, int mmpCd, bool
 // The file's text: mvtv_value expanded with the row, mmp_vantor_id followed by the switch.
 std::string HandOverText(TNameValueList row, const std::string& imageSwitch);
 
-// Writes the hand-over file for a motor; false (and nothing written) when the motor has no
-// parts row, so the export stops with the missing hand-over file message.
-bool WriteHandOverFile(TCatalogQuery& query, int mmpCd, bool geared, int imageType, const std::string& path);
+// Writes the hand-over file for a motor as a new file with a unique name in folder
+// ("kinemo-XXXXXX.vtg", readable by the user only) and returns its path, for the caller
+// to remove; empty (nothing written) when the motor has no parts row, so the export stops
+// with the missing hand-over file message. Raises TFileWriteError when it cannot be made.
+std::string WriteHandOverFile(TCatalogQuery& query, int mmpCd, bool geared, int imageType,
+                              const std::string& folder);
 
 }  // namespace kinemo

@@ -80,16 +80,16 @@ TCadExportResult TVantor::Execute(const TCadExportRequest& request) {
     const std::string typed = Trimmed(request.FileName);
     if (typed.empty()) return Fail(r, "FMissingFileName");
 
-    // From here on the hand-over file exists at most until the run ends.
-    TRemoveOnExit handOver(services_.VantorFile);
-    std::remove(services_.VantorFile.c_str());  // never hand over a file left by an earlier run
+    // The hand-over file exists only until the run ends, whatever way it ends.
+    std::string handOverPath;
     try {
-        WriteHandOverFile(query_, request.Motor.MmpCd, request.Motor.Geared, request.ImageType,
-                          services_.VantorFile);
+        handOverPath = WriteHandOverFile(query_, request.Motor.MmpCd, request.Motor.Geared, request.ImageType,
+                                         services_.HandOverFolder);
     } catch (const TKinemoError&) {
         // An unwritable temporary folder: reported as the missing hand-over file below.
     }
-    if (!FileExists(services_.VantorFile)) return Fail(r, "MissingConfigFileError");
+    TRemoveOnExit handOver(handOverPath);
+    if (handOverPath.empty()) return Fail(r, "MissingConfigFileError");
 
     r.Target = CadTargetFileName(typed, request.SaveTypeEntry, request.BaseFolder);
     const std::string folder = FolderOf(r.Target);
@@ -106,10 +106,11 @@ TCadExportResult TVantor::Execute(const TCadExportRequest& request) {
             return r;
         }
     }
-    return RunProgram(r, request);
+    return RunProgram(r, request, handOverPath);
 }
 
-TCadExportResult TVantor::RunProgram(TCadExportResult r, const TCadExportRequest& request) {
+TCadExportResult TVantor::RunProgram(TCadExportResult r, const TCadExportRequest& request,
+                                      const std::string& handOver) {
     // The program writes beside the target under a passing name; only a complete drawing
     // replaces the target, so a failed run never destroys an earlier drawing.
     const std::string passing = FolderOf(r.Target) + "/.~" + FileNameOf(r.Target);
@@ -120,7 +121,7 @@ TCadExportResult TVantor::RunProgram(TCadExportResult r, const TCadExportRequest
         services_.Registry ? FindCadProgram(*services_.Registry, services_.ProgramFolder) : std::string();
     {
         TBusyScope busy(services_.Busy);
-        run = RunCadProgram(program, {services_.VantorFile, passing, ImageTypeSwitch(request.ImageType)},
+        run = RunCadProgram(program, {handOver, passing, ImageTypeSwitch(request.ImageType)},
                             services_.TimeLimitMs, services_.Wait);
     }
     const std::string detail = RunDetail(program, run);

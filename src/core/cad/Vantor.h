@@ -21,7 +21,7 @@ struct TCadRunResult;
 struct TCadLinkServices {
     const TRegistry* Registry = nullptr;
     std::string ProgramFolder;  // relative program paths of the registry are taken from here
-    std::string VantorFile;     // the hand-over file
+    std::string HandOverFolder; // each run makes its own hand-over file here (the temporary folder)
     int TimeLimitMs = 60000;
     IUserDialogs* Dialogs = nullptr;
     IBusyCursor* Busy = nullptr;
@@ -58,7 +58,8 @@ private:
                           const std::string& detail = "");
     // The lines that say how the program ended and what it wrote.
     std::string RunDetail(const std::string& program, const TCadRunResult& run) const;
-    TCadExportResult RunProgram(TCadExportResult r, const TCadExportRequest& request);
+    TCadExportResult RunProgram(TCadExportResult r, const TCadExportRequest& request,
+                                const std::string& handOver);
 
     TCatalogQuery& query_;
     TNameValueList texts_;

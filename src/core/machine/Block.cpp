@@ -10,6 +10,8 @@
 #include "machine/UserFactorFile.h"
 #include "base/AtomicFile.h"
 #include "base/Catalog.h"
+#include "base/ErrorMessage.h"
+#include "base/TextFormat.h"
 
 #include <algorithm>
 #include <dirent.h>
@@ -174,6 +176,7 @@ bool TBlockManager::CanAttach(const TBlock* a, const TBlock* b) {
 void TBlockManager::ReloadUserFactors(const std::string& folder, const std::string& extension,
                                       const std::string& imageFolder) {
     for (auto& b : Blocks()) b->RemoveUserFactors();
+    userFactorProblems_.clear();
     if (extension.empty()) return;
     std::vector<std::string> files;
     if (DIR* dir = ::opendir(folder.c_str())) {
@@ -194,8 +197,22 @@ void TBlockManager::ReloadUserFactors(const std::string& folder, const std::stri
             ++n;  // listed names that are no files still take their number
             continue;
         }
-        std::unique_ptr<TUserFactor> f = ReadUserFactorFile(path, n++, imageFolder, extension, services_);
-        if (!f) continue;
+        // One bad file (perhaps from a colleague) is skipped and named; the others still load.
+        std::string reason;
+        std::unique_ptr<TUserFactor> f;
+        try {
+            f = ReadUserFactorFile(path, n++, imageFolder, extension, services_, &reason);
+        } catch (const std::exception& e) {
+            reason = e.what();
+        }
+        if (!f) {
+            if (!reason.empty()) {
+                const std::string format = services_.Errors ? services_.Errors->GetText("FileSkipped") : std::string();
+                userFactorProblems_.push_back(format.empty() ? path + ": " + reason
+                                                             : FormatText(format, {path, reason}));
+            }
+            continue;
+        }
         TBlock* owner = f->Block;
         owner->AddUserFactor(std::move(f));
     }

@@ -59,8 +59,11 @@ public:
     static bool CanAttach(const TBlock* a, const TBlock* b);
 
     // Re-reads every user element file of folder (files ending with extension).
+    // A file that cannot be read is skipped and listed in UserFactorProblems ("FileSkipped":
+    // its path and the reason); a file refused by its version check is skipped silently.
     void ReloadUserFactors(const std::string& folder, const std::string& extension,
                            const std::string& imageFolder);
+    const std::vector<std::string>& UserFactorProblems() const { return userFactorProblems_; }
     // Gives every user element (in the blocks and in chain) the pictures of its catalog
     // counterpart, re-read from disk.
     void RefreshUserFactorImages(const std::vector<TFactor*>& chain);
@@ -69,6 +72,7 @@ private:
     TMachineServices& services_;
     bool loaded_ = false;
     std::vector<std::unique_ptr<TBlock>> blocks_;
+    std::vector<std::string> userFactorProblems_;
     std::vector<std::pair<int, std::string>> formulas_;
     struct TTextFacts {
         bool whole;   // RunsAsOneText

@@ -384,7 +384,12 @@ TMotorFactor::TMotorFactor(TMachineServices& services) : TFactor(services, nullp
                                          std::tuple{"picture\\\\0-on.jpg", &GearedSelectedImage, &gearedSelectedImage_}}) {
             const std::string path = NormalizePicturePath(folder, file);
             std::shared_ptr<const void> data = services.Images->Loader().Load(path);
-            if (!data) throw TKinemoError("Can not read the geared motor picture " + path);
+            if (!data) {
+                // Named with the other skipped files; the plain motor's picture stands in.
+                services.Images->NoteUnreadable(path);
+                *slot = slot == &GearedImage ? Image : SelectedImage;
+                continue;
+            }
             *owned = std::make_unique<TPicture>(path, std::move(data));
             *slot = owned->get();
         }

@@ -31,7 +31,10 @@ TPicture* TFactorImage::GetPicture(const std::string& path) {
     if (it != cache_.end()) return it->second.get();
     if (!FileExists(path)) return nullptr;
     std::shared_ptr<const void> data = loader_->Load(path);
-    if (!data) return nullptr;
+    if (!data) {
+        unreadable_.insert(path);
+        return nullptr;
+    }
     auto picture = std::make_unique<TPicture>(path, std::move(data));
     TPicture* raw = picture.get();
     cache_.emplace(path, std::move(picture));
@@ -43,7 +46,10 @@ TPicture* TFactorImage::ReloadPicture(const std::string& path) {
     if (it == cache_.end()) return GetPicture(path);
     if (!FileExists(path)) return nullptr;
     std::shared_ptr<const void> data = loader_->Load(path);
-    if (!data) return nullptr;
+    if (!data) {
+        unreadable_.insert(path);
+        return nullptr;
+    }
     it->second->SetData(std::move(data));
     return it->second.get();
 }

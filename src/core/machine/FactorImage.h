@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace kinemo {
@@ -50,10 +51,15 @@ public:
     // Re-reads a cached picture from its file (null when the file is gone; the cached
     // picture stays); acts as GetPicture when not cached.
     TPicture* ReloadPicture(const std::string& path);
+    // Notes a file that is there but cannot be shown (GetPicture notes its own).
+    void NoteUnreadable(const std::string& path) { unreadable_.insert(path); }
+    // Files that are there but could not be shown, by path: each was skipped.
+    const std::set<std::string>& Unreadable() const { return unreadable_; }
 
 private:
     IPictureLoader* loader_;
     std::map<std::string, std::unique_ptr<TPicture>> cache_;
+    std::set<std::string> unreadable_;
 };
 
 }  // namespace kinemo

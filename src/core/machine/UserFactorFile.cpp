@@ -7,6 +7,8 @@
 #include "machine/FactorImage.h"
 #include "machine/MachineServices.h"
 #include "base/AtomicFile.h"
+#include "base/ErrorMessage.h"
+#include "base/TextFormat.h"
 
 #include <pugixml.hpp>
 
@@ -51,23 +53,35 @@ bool IsSafeRelativePictureName(const std::string& name) {
 }
 
 std::unique_ptr<TUserFactor> ReadUserFactorFile(const std::string& path, int n, const std::string& imageFolder,
-                                                const std::string& extension, TMachineServices& services) {
+                                                const std::string& extension, TMachineServices& services,
+                                                std::string* reason) {
+    auto refuse = [&](const char* key, const FormatArgs& args) -> std::unique_ptr<TUserFactor> {
+        if (reason) {
+            const std::string format = services.Errors ? services.Errors->GetText(key) : std::string();
+            *reason = format.empty() ? key : FormatText(format, args);
+        }
+        return nullptr;
+    };
     const std::string name = BaseName(path, extension);
     const std::string prefix = imageFolder + name;
     pugi::xml_document doc;
-    if (!doc.load_file(path.c_str())) return nullptr;
+    const pugi::xml_parse_result parsed = doc.load_file(path.c_str());
+    if (!parsed) return refuse("FileNotUserFactor", {std::string(parsed.description())});
     pugi::xml_node root = doc.child(kRoot);
-    if (!root) return nullptr;
+    if (!root) return refuse("FileNotUserFactor", {std::string(kRoot)});
     int ownerID = 0;
-    if (!root.child("OwnerFactorID") || !ParseInt(root.child("OwnerFactorID").text().get(), ownerID)) return nullptr;
+    if (!root.child("OwnerFactorID") || !ParseInt(root.child("OwnerFactorID").text().get(), ownerID))
+        return refuse("FileNotUserFactor", {std::string("OwnerFactorID")});
     TFactor* owner = services.Blocks->FindFactorByID(ownerID);
-    if (!owner) return nullptr;
+    if (!owner) return refuse("UserFactorOwnerUnknown", {std::string(root.child("OwnerFactorID").text().get())});
 
     auto pictureOf = [&](const char* key, const std::string& ownerPath) {
         const std::string text = root.child(key).text().get();
         if (text.empty() || !IsSafeRelativePictureName(text)) return ownerPath;
+        // A picture that is there but cannot be shown is skipped (the image cache names it).
         const std::string candidate = prefix + text;
-        return FileExists(candidate) ? candidate : ownerPath;
+        return FileExists(candidate) && (!services.Images || services.Images->GetPicture(candidate)) ? candidate
+                                                                                                  : ownerPath;
     };
     const std::string imagePath = pictureOf("DefaultImage", owner->ImagePath);
     const std::string selectedPath = pictureOf("SelectImage", owner->SelectedImagePath);
@@ -94,7 +108,13 @@ std::unique_ptr<TUserFactor> ReadUserFactorFile(const std::string& path, int n, 
     }
     f->FormulaText = owner->GetFormula();
     f->Owner = owner->Clone();
-    if (pugi::xml_node factor = root.child("InputData").child("Factor")) f->Owner->LoadFromXML(factor);
+    if (pugi::xml_node factor = root.child("InputData").child("Factor")) {
+        try {
+            f->Owner->LoadFromXML(factor);
+        } catch (const TInputValueError& e) {
+            return refuse("UserFactorValueNotNumber", {e.Text(), e.Item()});
+        }
+    }
     for (auto& item : f->Owner->InputItems()) f->DefaultItems.push_back(item->Clone());
     // Values outside their range are kept, so that the user can correct them in the
     // editor; the chain refuses to calculate with them until then.

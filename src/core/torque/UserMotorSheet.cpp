@@ -9,6 +9,7 @@
 #include "base/CatalogText.h"
 #include "base/ErrorMessage.h"
 #include "base/KinemoError.h"
+#include "base/NameValueList.h"
 #include "base/NumberText.h"
 #include "base/TextFormat.h"
 
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
 
@@ -249,6 +251,7 @@ TUserMotorStore::TUserMotorStore(std::string folder, const TUserMotorTexts& text
 
 void TUserMotorStore::Reload() {
     sheets_.clear();
+    paths_.clear();
     problems_.clear();
     std::vector<std::string> paths;
     std::error_code ec;
@@ -256,14 +259,23 @@ void TUserMotorStore::Reload() {
         if (entry.is_regular_file() && entry.path().extension() == TUserMotorSheet::Extension())
             paths.push_back(entry.path().string());
     std::sort(paths.begin(), paths.end());
+    // A sheet counts only under its own name: one received under another file name must not
+    // stand in for the user's motor of that model, nor be removed in its place.
     for (const std::string& path : paths) {
         try {
             TUserMotorSheet sheet = TUserMotorSheet::Read(path, texts_);
             sheet.Validate(texts_);
-            if (Find(sheet.Model())) continue;  // the first file of a model wins
+            const std::string model = sheet.Model();
+            const std::string fileName = model + TUserMotorSheet::Extension();
+            if (std::filesystem::path(path).filename().string() != fileName)
+                throw TKinemoError(ErrorText(texts_, "UserMotorNameMismatch", {model, fileName}));
+            for (const TUserMotorSheet& other : sheets_)
+                if (SameText(other.Model(), model))
+                    throw TKinemoError(ErrorText(texts_, "UserMotorDuplicate", {other.Model()}));
             sheets_.push_back(std::move(sheet));
-        } catch (const TKinemoError& e) {
-            problems_.push_back(e.what());
+            paths_.push_back(path);
+        } catch (const std::exception& e) {
+            problems_.push_back(ErrorText(texts_, "FileSkipped", {path, std::string(e.what())}));
         }
     }
 }
@@ -274,6 +286,12 @@ const TUserMotorSheet* TUserMotorStore::Find(const std::string& model) const {
     return nullptr;
 }
 
+bool TUserMotorStore::Replaces(const TUserMotorSheet& sheet) const {
+    for (const TUserMotorSheet& s : sheets_)
+        if (SameText(s.Model(), sheet.Model())) return true;
+    return FileExists(PathOf(sheet.Model()));
+}
+
 std::string TUserMotorStore::PathOf(const std::string& model) const {
     return folder_ + model + TUserMotorSheet::Extension();
 }
@@ -282,16 +300,23 @@ std::string TUserMotorStore::Add(const TUserMotorSheet& sheet) {
     sheet.Validate(texts_);
     const std::string path = PathOf(sheet.Model());
     sheet.Write(path);
+    // The same model under another spelling is the sheet replaced.
+    for (size_t i = 0; i < sheets_.size(); ++i)
+        if (SameText(sheets_[i].Model(), sheet.Model()) && paths_[i] != path) std::remove(paths_[i].c_str());
     Reload();
     return path;
 }
 
 bool TUserMotorStore::Remove(const std::string& model) {
-    if (!Find(model)) return false;
-    std::error_code ec;
-    std::filesystem::remove(PathOf(model), ec);
-    Reload();
-    return !Find(model);
+    for (size_t i = 0; i < sheets_.size(); ++i) {
+        if (sheets_[i].Model() != model) continue;
+        // The file the sheet was read from, not a name made from the model.
+        std::error_code ec;
+        std::filesystem::remove(paths_[i], ec);
+        Reload();
+        return !Find(model);
+    }
+    return false;
 }
 
 }  // namespace kinemo

@@ -73,22 +73,27 @@ private:
     std::map<std::string, std::string> values_;
 };
 
-// The user's motors: every valid sheet of the user motor folder, by model name.
+// The user's motors: every valid sheet of the user motor folder, by model name. A sheet's
+// file is <Model>.kmt; a sheet under another name, or a second sheet of a model (also one
+// spelled in other case), is a problem and not used.
 class TUserMotorStore {
 public:
     TUserMotorStore(std::string folder, const TUserMotorTexts& texts);
 
-    // Sheets in file name order; files that fail to read or validate are listed in
-    // Problems (their messages) and left out.
+    // Sheets in file name order; files that fail to read, to validate or to match their
+    // model are listed in Problems ("FileSkipped": the path and the reason) and left out.
     void Reload();
     const std::vector<TUserMotorSheet>& Sheets() const { return sheets_; }
     const std::vector<std::string>& Problems() const { return problems_; }
     // The sheet of model, null when there is none.
     const TUserMotorSheet* Find(const std::string& model) const;
+    // True when adding sheet would replace a stored sheet (or a file) of its model: the
+    // caller asks first.
+    bool Replaces(const TUserMotorSheet& sheet) const;
     // Validates sheet and writes it as <model>.kmt (replacing a sheet of that model);
     // returns the path written.
     std::string Add(const TUserMotorSheet& sheet);
-    // Removes the sheet of model; false when there is none.
+    // Removes the file the sheet of model was read from; false when there is none.
     bool Remove(const std::string& model);
 
 private:
@@ -97,6 +102,7 @@ private:
     std::string folder_;
     const TUserMotorTexts& texts_;
     std::vector<TUserMotorSheet> sheets_;
+    std::vector<std::string> paths_;  // the file of each sheet
     std::vector<std::string> problems_;
 };
 

@@ -29,6 +29,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <ctime>
+
 namespace kinemo {
 
 namespace {
@@ -168,6 +170,7 @@ void TFormMain::BuildPages(QWidget* central) {
     central->layout()->addWidget(pageControlMenu_);
     pageControlMotorSelect_->Tabs()->SetChangingHandler([this](int, int) { return model_.Navigator().BeforeChange(); });
     pageControlMotorSelect_->SetChangeHandler([this](int index) { SubPageChanged(index); });
+    pageControlMenu_->SetChangeHandler([this](int) { model_.KeepRecoveryCopy(std::time(nullptr)); });
 }
 
 void TFormMain::BuildMenus() {
@@ -226,7 +229,13 @@ void TFormMain::RunStartup() {
     UpdateTabWidth();
     model_.ShowVantorLanguageMismatch();
     model_.OpenCommandLineProject(services_.Arguments);
+    model_.OfferRecovery();
     MainWindowChanged();
+    // The recovery copy follows the project every two minutes (and on each page change).
+    auto* recovery = new QTimer(this);
+    recovery->setInterval(2 * 60 * 1000);
+    connect(recovery, &QTimer::timeout, this, Guarded([this] { model_.KeepRecoveryCopy(std::time(nullptr)); }));
+    recovery->start();
 }
 
 // The drive pattern screen on its sub-page, over the session's pattern.
@@ -292,6 +301,7 @@ void TFormMain::ReleaseCommit() {
 void TFormMain::SubPageChanged(int index) {
     const int shown = model_.Navigator().AfterChange(index, model_.Commit().Committed());
     if (shown != index) pageControlMotorSelect_->ShowPage(shown);
+    model_.KeepRecoveryCopy(std::time(nullptr));
 }
 
 void TFormMain::CaptionChanged() { setWindowTitle(QString::fromStdString(model_.Caption())); }

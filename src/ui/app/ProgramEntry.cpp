@@ -92,7 +92,11 @@ int RunProgram(TProgramOptions options) {
         context->SetProgramFolder(folder);
         // Typed numbers are read with the decimal mark of the user's locale.
         context->ValueFormat().SetDecimalMark(QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.');
-        services.Registry = options.Registry ? *options.Registry : TRegistry::ForUser(context->Folders(), folder);
+        // A catalog's folder supplies pictures and help pages only; what runs comes from the
+        // user's settings and the installation.
+        context->SetInstallFolder(catalog.InstallFolder);
+        services.Registry = options.Registry ? *options.Registry
+                                             : TRegistry::ForUser(context->Folders(), catalog.InstallFolder);
         form = std::make_unique<TFormMain>(*context, std::move(services));
     } catch (const std::exception& e) {
         splash.close();

@@ -161,8 +161,8 @@ TCadExportResult TFrameVantor::Execute() {
     model_.SetFileName(editFileName_->text().toStdString());
     TCadLinkServices services;
     services.Registry = &registry_;
-    services.ProgramFolder = context_.ProgramFolder();
-    services.VantorFile = context_.Run().VantorFile;
+    services.ProgramFolder = context_.InstallFolder();
+    services.HandOverFolder = context_.Run().TempFolder;
     services.TimeLimitMs = timeLimitMs_;
     services.Dialogs = &context_.Dialogs();
     services.Busy = context_.BusyCursor();

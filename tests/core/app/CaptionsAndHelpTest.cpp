@@ -2,8 +2,12 @@
 #include "app/HelpTarget.h"
 #include "base/KinemoError.h"
 #include "app/WindowCaptions.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
 
 using namespace kinemo;
 
@@ -58,4 +62,25 @@ TEST(HelpTargets, OtherTargetsLieBelowTheProgramFolder) {
 TEST(HelpTargets, NoSymbolOpensNothing) {
     // Without this the bare program folder would be opened.
     EXPECT_EQ(ResolveHelpTarget("", "/opt/kinemo/").Target, "");
+}
+
+// A catalog folder from someone else supplies help pages only: nothing outside the folder,
+// also not through ".." or a link, and nothing a desktop would run when it is opened.
+TEST(HelpTargets, TargetsOutsideTheFolderOrNoHelpPagesAreRefused) {
+    test::TempDir dir;
+    const std::string folder = dir.File("catalog");
+    std::filesystem::create_directories(folder + "/doc");
+    test::WriteFile(folder + "/doc/help.html", "<p>help</p>");
+    test::WriteFile(dir.File("outside.html"), "<p>not the catalog's</p>");
+    ASSERT_EQ(::symlink(dir.File("outside.html").c_str(), (folder + "/doc/linked.html").c_str()), 0);
+    test::WriteFile(folder + "/doc/setup.sh", "#!/bin/sh\n");
+    test::WriteFile(folder + "/doc/start.desktop", "[Desktop Entry]\n");
+
+    EXPECT_FALSE(ResolveHelpTarget("doc\\help.html", folder).Refused);
+    EXPECT_FALSE(ResolveHelpTarget("doc/missing.PDF", folder).Refused);  // missing is told later
+    for (const char* symbol : {"..\\outside.html", "doc\\..\\..\\outside.html", "doc/linked.html",
+                               "doc\\setup.sh", "doc\\start.desktop", "doc"}) {
+        SCOPED_TRACE(symbol);
+        EXPECT_TRUE(ResolveHelpTarget(symbol, folder).Refused);
+    }
 }

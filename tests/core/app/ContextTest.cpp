@@ -38,7 +38,6 @@ TEST(Context, ReadsConfigAndAcceptsAMatchingCatalog) {
     EXPECT_EQ(ctx.Run().MaxFactorCount, 8);
     EXPECT_EQ(ctx.Run().FontName, "");  // missing key
     EXPECT_EQ(ctx.Run().MdbVersionText, "5.6.7.8");
-    EXPECT_EQ(ctx.Run().VantorFile, ctx.Run().TempFolder + "tmp.vtg");
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

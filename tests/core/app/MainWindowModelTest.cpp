@@ -103,7 +103,7 @@ TEST_F(MainWindowModel, StartsWithDefaultsCaptionAndTabsFromTheCatalog) {
     EXPECT_EQ(model->TabCaptions().Caption(TTabSheet::ChoiceMotor), "Motor          ");
     EXPECT_EQ(model->DialogTexts().Caption(TMsgDlgType::Confirmation, "Kinemo"), "Confirm");
     EXPECT_FALSE(model->Cad().Available);
-    EXPECT_TRUE(dialogs.messages.empty());  // no CAD program installed: no message
+    EXPECT_TRUE(dialogs.messages.empty()) << Messages();  // no CAD program installed: no message
 }
 
 TEST_F(MainWindowModel, ARefusedCatalogAsksToEndTheRunButStartUpGoesOn) {

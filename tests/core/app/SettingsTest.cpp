@@ -49,17 +49,26 @@ TEST(Settings, GarbageLinesAreSkippedAndKnownKeysStillRead) {
     EXPECT_EQ(TValueFormat(folders.SettingsFile()).Precision(), 6);
 }
 
-TEST(Settings, NonIntegerPaperSizeIsAClearError) {
+// A bad value never stops the start: its default is used and the value is named once.
+TEST(Settings, ABadPaperSizeFallsBackToItsDefaultAndIsNamed) {
     TempDir dir;
     TSpecialFolder folders(dir.File("config"));
-    test::WriteFile(folders.SettingsFile(), "[Print]\nPaperSize=A4\n");
-    try {
-        TUserSettings::Read(folders);
-        FAIL();
-    } catch (const TKinemoError& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Settings file " + folders.SettingsFile() + ": [Print] PaperSize is not an integer: 'A4'");
+    for (const char* bad : {"A4", "abc", "-1", "99999999999999999999"}) {
+        SCOPED_TRACE(bad);
+        test::WriteFile(folders.SettingsFile(), std::string("[Print]\nPaperSize=") + bad + "\n[Dir]\nSaveFile=" +
+                                                    dir.Path() + "/\n");
+        TUserSettings s;
+        ASSERT_NO_THROW(s = TUserSettings::Read(folders));
+        EXPECT_EQ(s.PaperSize, 0);
+        EXPECT_EQ(s.SaveFileFolder, dir.Path() + "/");  // the rest is read as usual
+        ASSERT_EQ(s.Problems.size(), 1u);
+        EXPECT_EQ(s.Problems[0].File, folders.SettingsFile());
+        EXPECT_EQ(s.Problems[0].Key, "PaperSize");
+        EXPECT_EQ(s.Problems[0].Value, bad);
+        EXPECT_EQ(s.Problems[0].Default, "0");
     }
+    test::WriteFile(folders.SettingsFile(), "[Print]\nPaperSize=1\n");
+    EXPECT_TRUE(TUserSettings::Read(folders).Problems.empty());
 }
 
 TEST(Settings, UncreatableFolderRaisesCanNotCreateFolderWithThePath) {

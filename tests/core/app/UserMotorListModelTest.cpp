@@ -101,3 +101,30 @@ TEST(UserMotorListModel, AddsRefusesAndRemoves) {
     EXPECT_EQ(model.CellText(0, 0), "MY-ADD");
     EXPECT_FALSE(model.Remove(5));
 }
+
+// Adding a sheet of a model the user already has replaces it only on the user's yes.
+TEST(UserMotorListModel, AddAsksBeforeReplacingAMotorTheUserHas) {
+    test::ExampleSession job("01_ball_screw_horizontal.kjb");
+    test::TScriptedFileDialogs files;
+    test::StoreUserMotor(job, "KRS0402ANS0", "MY-400");
+    TUserMotorListModel model(*job.ctx, files);
+    const std::string before = model.CellText(0, 2);
+    const std::string newer = SheetFile(job, "MY-400", "MY-400", "RatedTorque", "1.1");
+    for (int answer : {mrNo, mrYes}) {
+        job.dialogs.messages.clear();
+        job.dialogs.answers = {answer};
+        files.openNames.push_back(newer);
+        EXPECT_EQ(model.AddFromFile(), answer == mrYes);
+        ASSERT_EQ(job.dialogs.messages.size(), 1u);
+        EXPECT_EQ(job.dialogs.messages[0].text, "You already have a data sheet of the motor \"MY-400\". Replace it?");
+        EXPECT_EQ(job.dialogs.messages[0].type, TMsgDlgType::Confirmation);
+        ASSERT_EQ(model.RowCount(), 1);
+        EXPECT_EQ(model.CellText(0, 2), answer == mrYes ? "1.1" : before);
+        EXPECT_EQ(model.Changed(), answer == mrYes);
+    }
+    // A new model is added without a question.
+    job.dialogs.messages.clear();
+    files.openNames.push_back(SheetFile(job, "MY-400", "MY-500"));
+    EXPECT_TRUE(model.AddFromFile());
+    EXPECT_TRUE(job.dialogs.messages.empty());
+}

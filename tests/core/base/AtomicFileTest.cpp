@@ -161,6 +161,8 @@ TEST(AtomicFile, AProcessKilledDuringASaveLeavesTheOldOrTheNewFile) {
         ASSERT_EQ(::waitpid(pid, &status, 0), pid);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
         EXPECT_EQ(ReadWholeFile(path), oldText) << "killed before step " << static_cast<int>(step);
+        EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"project.kjb"})
+            << "killed before step " << static_cast<int>(step);
     }
     std::mt19937 random(20);
     std::uniform_int_distribution<int> delayMicroseconds(0, 40000);
@@ -175,4 +177,74 @@ TEST(AtomicFile, AProcessKilledDuringASaveLeavesTheOldOrTheNewFile) {
         const std::string now = ReadWholeFile(path);
         EXPECT_TRUE(now == oldText || now == newText) << "round " << round << ": " << now.size() << " bytes";
     }
+    // Whatever a kill left behind goes with the next save of the same file.
+    WriteFileAtomically(path, "saved again");
+    EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"project.kjb"});
+}
+
+// Temporary files of a killed save are ours to remove; look-alikes of other files and other
+// names are not.
+TEST(AtomicFile, TheNextSaveRemovesStaleTemporaryFilesOfItsTargetOnly) {
+    test::TempDir dir;
+    const std::string path = dir.File("project.kjb");
+    WriteFileAtomically(path, "one");
+    test::WriteFile(dir.File("project.kjb.tmpA1b2C3"), "left by a killed save");
+    test::WriteFile(dir.File("project.kjb.tmpnotes"), "the user's own file");
+    test::WriteFile(dir.File("other.kjb.tmpA1b2C3"), "another target's");
+    WriteFileAtomically(path, "two");
+    EXPECT_EQ(ReadWholeFile(path), "two");
+    EXPECT_EQ(FolderEntries(dir.Path()),
+              (std::vector<std::string>{"other.kjb.tmpA1b2C3", "project.kjb", "project.kjb.tmpnotes"}));
+}
+
+// A read-only file is not replaced behind the user's back, as a read-only folder is not
+// written into: the catalog's message, the file as it was.
+TEST(AtomicFile, AFileTheUserMayNotWriteIsNotReplaced) {
+    test::ExampleSession job("01_ball_screw_horizontal.kjb");
+    const std::string path = job.dir.File("job.kjb");
+    test::WriteFile(path, "the colleague's file");
+    ::chmod(path.c_str(), 0444);
+    job.session->MarkModified();
+    try {
+        job.session->SaveProject(path);
+        ADD_FAILURE() << "the save replaced a read-only file";
+    } catch (const TFormatErrorMessageException& e) {
+        EXPECT_EQ(e.Key(), "FileNotWrittenReadOnly");
+    }
+    EXPECT_EQ(ReadWholeFile(path), "the colleague's file");
+    EXPECT_TRUE(job.session->Modified());
+    EXPECT_EQ(FolderEntries(job.dir.Path()), (std::vector<std::string>{"cfg", "job.kjb"}));
+}
+
+// A symbolic link leads the save to its target (the link stays a link); a file with a
+// second hard link is changed under both names.
+TEST(AtomicFile, LinksAreKeptSymbolicLinksFollowedHardLinksShared) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.File("real"));
+    const std::string target = dir.File("real/project.kjb");
+    WriteFileAtomically(target, "first");
+    ASSERT_EQ(::symlink("real/project.kjb", dir.File("link.kjb").c_str()), 0);
+    WriteFileAtomically(dir.File("link.kjb"), "through the link");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.kjb")));
+    EXPECT_EQ(ReadWholeFile(target), "through the link");
+    EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"link.kjb", "real"}));
+
+    // A link to a file not there yet makes the file.
+    ASSERT_EQ(::symlink("real/new.kjb", dir.File("ahead.kjb").c_str()), 0);
+    WriteFileAtomically(dir.File("ahead.kjb"), "new");
+    EXPECT_EQ(ReadWholeFile(dir.File("real/new.kjb")), "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("ahead.kjb")));
+
+    ASSERT_EQ(::link(target.c_str(), dir.File("second.kjb").c_str()), 0);
+    WriteFileAtomically(dir.File("second.kjb"), "shared by both names, and longer");
+    EXPECT_EQ(ReadWholeFile(target), "shared by both names, and longer");
+    WriteFileAtomically(target, "short");
+    EXPECT_EQ(ReadWholeFile(dir.File("second.kjb")), "short");
+    EXPECT_EQ(std::filesystem::hard_link_count(target), 2u);
+    // A failed write in place leaves the previous bytes under both names.
+    {
+        TWriteFault fault(TWriteStep::Write, ENOSPC);
+        EXPECT_THROW(WriteFileAtomically(target, std::string(100000, 'x')), TFileWriteError);
+    }
+    EXPECT_EQ(ReadWholeFile(dir.File("second.kjb")), "short");
 }

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <set>
 #include <sys/stat.h>
 
 namespace kinemo {
@@ -23,7 +25,8 @@ class VantorExport : public ::testing::Test {
 protected:
     VantorExport() : catalog_(test::SampleCatalogPath()), query_(catalog_) {
         texts_ = ReadMessageClass(query_, "form_vantor");
-        services_.VantorFile = dir_.File("tmp.vtg");
+        std::filesystem::create_directory(dir_.File("tmp"));
+        services_.HandOverFolder = dir_.File("tmp");
         services_.ProgramFolder = dir_.Path();
         services_.Dialogs = &dialogs_;
         services_.TimeLimitMs = 5000;
@@ -54,6 +57,8 @@ protected:
         r.BaseFolder = dir_.Path();
         return vantor.Execute(r);
     }
+
+    bool HandOverFolderEmpty() const { return std::filesystem::is_empty(services_.HandOverFolder); }
 
     test::TempDir dir_;
     TCatalog catalog_;
@@ -104,7 +109,7 @@ TEST_F(VantorExport, EachFailureSaysWhyKeepsTheTargetAndRemovesTheHandOverFile) 
         EXPECT_EQ(dialogs_.messages[1].type, TMsgDlgType::Error);
         EXPECT_FALSE(texts_.Value(c.expectedKey).empty());
         EXPECT_EQ(ReadWholeFile(dir_.File("old.dxf")), "earlier drawing");
-        EXPECT_FALSE(FileExists(services_.VantorFile));
+        EXPECT_TRUE(HandOverFolderEmpty());
         EXPECT_FALSE(FileExists(dir_.File(".~old.dxf")));
     }
 }
@@ -116,7 +121,7 @@ TEST_F(VantorExport, ProgramsThatCannotStartAreNotExecVantorError) {
     const TCadExportResult r = Run("a");
     EXPECT_EQ(r.MessageKey, "NotExecVantorError");
     EXPECT_NE(r.Detail.find(dir_.File("missing-program") + " does not exist"), std::string::npos) << r.Detail;
-    EXPECT_FALSE(FileExists(services_.VantorFile));
+    EXPECT_TRUE(HandOverFolderEmpty());
 }
 
 TEST_F(VantorExport, ADrawingIsHandedOverWithTargetAndSwitchAndSavedUnderTheTarget) {
@@ -131,10 +136,12 @@ TEST_F(VantorExport, ADrawingIsHandedOverWithTargetAndSwitchAndSavedUnderTheTarg
         const std::string handedOver = ReadWholeFile(r.Target);
         EXPECT_NE(handedOver.find(std::string("part=KRS0101ABS0") + switches[type] + "\n"), std::string::npos);
         EXPECT_NE(handedOver.find("flange=40\n"), std::string::npos);
-        EXPECT_EQ(ReadWholeFile(dir_.File("log")), services_.VantorFile + "|" + switches[type] + "|handover\n");
+        const std::string log = ReadWholeFile(dir_.File("log"));
+        EXPECT_EQ(log.substr(log.find('|')), std::string("|") + switches[type] + "|handover\n");
+        EXPECT_EQ(log.rfind(dir_.File("tmp/kinemo-"), 0), 0u) << log;
         ASSERT_EQ(dialogs_.messages.size(), 1u);
         EXPECT_EQ(dialogs_.messages[0].text, texts_.Value("Done"));
-        EXPECT_FALSE(FileExists(services_.VantorFile));
+        EXPECT_TRUE(HandOverFolderEmpty());
         std::remove(r.Target.c_str());
     }
 }
@@ -155,7 +162,7 @@ TEST_F(VantorExport, OverwriteQuestionOnlyYesReplacesAndNoAnswerLeavesAHandOverF
         EXPECT_EQ(ReadWholeFile(dir_.File("m.dxf")), answer == mrYes ? "new\n" : "old");
         EXPECT_EQ(r.Outcome, answer == mrYes ? TCadExportOutcome::Done : TCadExportOutcome::Cancelled);
         EXPECT_EQ(FileExists(dir_.File("log")), answer == mrYes);  // the program runs only after Yes
-        EXPECT_FALSE(FileExists(services_.VantorFile));
+        EXPECT_TRUE(HandOverFolderEmpty());
     }
 }
 
@@ -181,16 +188,38 @@ TEST_F(VantorExport, BadInputStopsBeforeTheProgramRuns) {
         ASSERT_EQ(dialogs_.messages.size(), 1u);
         EXPECT_FALSE(dialogs_.messages[0].text.empty());
         EXPECT_FALSE(FileExists(dir_.File("log")));
-        EXPECT_FALSE(FileExists(services_.VantorFile));
+        EXPECT_TRUE(HandOverFolderEmpty());
     }
 }
 
-TEST_F(VantorExport, AHandOverFileLeftByAnEarlierRunIsNeverHandedOn) {
-    Register("cp \"$1\" \"$2\"");
-    test::WriteFile(services_.VantorFile, "stale");
-    const TCadExportResult r = Run("m", 1, TCadMotor{"NONE", 1, false});
-    EXPECT_EQ(r.MessageKey, "MissingConfigFileError");
-    EXPECT_FALSE(FileExists(services_.VantorFile));
+// The shared temporary folder is open to every user: each export makes a new hand-over file
+// of its own (unique name, readable by the user only) and removes it; a file planted under
+// the old fixed name, or a link there, is neither read nor written through.
+TEST_F(VantorExport, EachRunHandsOverAFreshPrivateFileAndNothingPlantedInTheTemporaryFolder) {
+    const std::string planted = dir_.File("tmp/tmp.vtg");
+    test::WriteFile(dir_.File("victim"), "not to be overwritten");
+    ASSERT_EQ(::symlink(dir_.File("victim").c_str(), planted.c_str()), 0);
+    Register("stat -c %a \"$1\" > " + dir_.File("mode") + "; echo \"$1\" >> " + dir_.File("names") +
+             "; cp \"$1\" \"$2\"");
+    std::set<std::string> names;
+    for (int run = 0; run < 3; ++run) {
+        const TCadExportResult r = Run("m" + std::to_string(run));
+        ASSERT_EQ(r.Outcome, TCadExportOutcome::Done);
+        EXPECT_NE(ReadWholeFile(r.Target).find("part=KRS0101ABS0/F\n"), std::string::npos);
+        EXPECT_EQ(ReadWholeFile(dir_.File("mode")), "600\n");
+    }
+    const std::string list = ReadWholeFile(dir_.File("names"));
+    for (size_t start = 0; start < list.size();) {
+        const size_t nl = list.find('\n', start);
+        names.insert(list.substr(start, nl - start));
+        start = nl + 1;
+    }
+    EXPECT_EQ(names.size(), 3u);
+    EXPECT_EQ(names.count(planted), 0u);
+    EXPECT_EQ(ReadWholeFile(dir_.File("victim")), "not to be overwritten");
+    EXPECT_EQ(std::filesystem::directory_iterator(dir_.File("tmp"))->path().string(), planted);  // only the plant
+    EXPECT_EQ(Run("m", 1, TCadMotor{"NONE", 1, false}).MessageKey, "MissingConfigFileError");
+    EXPECT_EQ(ReadWholeFile(dir_.File("victim")), "not to be overwritten");
 }
 
 // Every motor of the sample catalog has complete CAD part data: its parts row exists and

@@ -71,6 +71,31 @@ TEST(UserElements, UnknownOwnersAreSkippedButKeepTheirNumber) {
     EXPECT_EQ(count, 1);
 }
 
+// One bad file (a colleague's, a half-copied one) is skipped and named with its reason; the
+// others still load and nothing stops.
+TEST(UserElements, ABadFileIsSkippedAndNamedTheOthersStillLoad) {
+    MachineFixture fx;
+    UserFolders u(fx);
+    kinemo::test::WriteFile(u.files + "A_value" + kExt,
+                            "<KinemoUserFactorFile><OwnerFactorID>20</OwnerFactorID><InputData><Factor><InputData>"
+                            "<Value InputDataID=\"200\">abc</Value></InputData></Factor></InputData></KinemoUserFactorFile>");
+    kinemo::test::WriteFile(u.files + "B_garbage" + kExt, "not xml at all");
+    kinemo::test::WriteFile(u.files + "C_orphan" + kExt,
+                            "<KinemoUserFactorFile><OwnerFactorID>999</OwnerFactorID></KinemoUserFactorFile>");
+    SaveGear(fx, u, "D_gear", 4);
+    ASSERT_NO_THROW(fx.blocks->ReloadUserFactors(u.files, kExt, u.images));
+    EXPECT_EQ(fx.blocks->FindFactorByName("A_value"), nullptr);
+    ASSERT_NE(fx.blocks->FindFactorByName("D_gear"), nullptr);
+    const std::vector<std::string>& problems = fx.blocks->UserFactorProblems();
+    ASSERT_EQ(problems.size(), 3u);
+    const char* const names[] = {"A_value", "B_garbage", "C_orphan"};
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(problems[i].rfind(u.files + names[i] + kExt + ": ", 0), 0u) << problems[i];
+    SaveGear(fx, u, "A_value", 3);  // mended: the list empties with the next reading
+    fx.blocks->ReloadUserFactors(u.files, kExt, u.images);
+    EXPECT_EQ(fx.blocks->UserFactorProblems().size(), 2u);
+    EXPECT_NE(fx.blocks->FindFactorByName("A_value"), nullptr);
+}
+
 TEST(UserElements, PictureNamesStayInsideTheImageFolder) {
     MachineFixture fx;
     UserFolders u(fx);

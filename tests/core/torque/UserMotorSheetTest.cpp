@@ -4,6 +4,7 @@
 #include "torque/UserMotorSheet.h"
 
 #include "app/KinemoContext.h"
+#include "base/AtomicFile.h"
 #include "base/Catalog.h"
 #include "base/KinemoError.h"
 #include "base/ErrorMessage.h"
@@ -265,6 +266,45 @@ TEST(UserMotorSheet, StoreAddsListsAndRemoves) {
     EXPECT_TRUE(store.Remove("MY400"));
     EXPECT_FALSE(store.Remove("MY400"));
     EXPECT_EQ(store.Find("MY400"), nullptr);
+}
+
+// A sheet received under another file name must not stand in for the user's own motor of
+// that model, nor be removed in its place; a second sheet of a model is not used either.
+TEST(UserMotorSheet, OnlyASheetNamedAfterItsModelCountsAndRemoveDeletesItsOwnFile) {
+    test::ExampleSession job("01_ball_screw_horizontal.kjb");
+    const TUserMotorTexts texts = TUserMotorTexts::Load(job.ctx->Query(), job.ctx->ErrorMessages());
+    const std::string folder = job.ctx->Folders().UserMotorFolder();
+    TUserMotorStore store(folder, texts);
+    TUserMotorSheet own = SheetOf(job.ctx->Query(), "KRS0402ANS0");
+    own.SetValue("Model", "MY400");
+    store.Add(own);
+    TUserMotorSheet received = own;
+    received.SetValue("RatedTorque", "9.5");
+    received.SetValue("MaxTorque", "20");
+    received.Write(folder + "A-from-supplier.kmt");  // sorts before MY400.kmt
+    TUserMotorSheet otherCase = own;
+    otherCase.SetValue("Model", "my400");
+    otherCase.Write(folder + "my400.kmt");
+    store.Reload();
+    ASSERT_EQ(store.Sheets().size(), 1u);
+    ASSERT_NE(store.Find("MY400"), nullptr);
+    EXPECT_EQ(store.Find("MY400")->Value("RatedTorque"), own.Value("RatedTorque"));
+    EXPECT_EQ(store.Problems(),
+              (std::vector<std::string>{
+                  "The file \"" + folder + "A-from-supplier.kmt\" was skipped: the data sheet is for the motor "
+                  "\"MY400\", so its file must be named MY400.kmt; it is not used.",
+                  "The file \"" + folder + "my400.kmt\" was skipped: it is a second data sheet of the motor "
+                  "\"MY400\"; it is not used."}));
+    EXPECT_TRUE(store.Replaces(own));
+    EXPECT_TRUE(store.Replaces(otherCase));
+
+    EXPECT_TRUE(store.Remove("MY400"));
+    EXPECT_FALSE(FileExists(folder + "MY400.kmt"));
+    EXPECT_TRUE(FileExists(folder + "A-from-supplier.kmt"));  // not the user's to lose
+    EXPECT_EQ(store.Find("MY400"), nullptr);
+    // Once alone, the sheet of the other spelling counts under its own name.
+    ASSERT_NE(store.Find("my400"), nullptr);
+    EXPECT_FALSE(store.Remove("A-from-supplier"));
 }
 
 }  // namespace
