@@ -23,6 +23,12 @@ std::string FitNumberText(const std::string& text, size_t width);
 // optional exponent, surrounding blanks allowed). Returns false for anything else.
 bool TryTextToFloat(const std::string& text, double& value);
 
+// x truncated toward zero into value, when x is finite and the result fits; false (value
+// unchanged) otherwise. Every number read from a file passes here before it becomes an
+// integer: converting one out of range is undefined.
+bool TruncateToInteger(double x, long long& value);
+bool TruncateToInteger(double x, int& value);
+
 // x rounded to 12 decimal places, ties to even; magnitudes that would overflow the
 // 64-bit intermediate are returned unchanged.
 double Round12(double x);

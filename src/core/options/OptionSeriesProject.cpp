@@ -1,6 +1,8 @@
 // Option series page: its project section.
 #include "options/OptionSeriesModel.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
 
 namespace kinemo {
@@ -11,8 +13,9 @@ namespace {
 bool ParseWhole(const std::string& text, int& value) {
     if (text.empty()) return false;
     char* end = nullptr;
+    errno = 0;
     const long v = std::strtol(text.c_str(), &end, 10);
-    if (*end != '\0') return false;
+    if (*end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX) return false;
     value = static_cast<int>(v);
     return true;
 }
