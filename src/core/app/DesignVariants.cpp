@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <string_view>
 
 namespace kinemo {
 
@@ -170,19 +171,56 @@ TVariantFigures TDesignVariants::Figures(const std::string& name) {
     return f;
 }
 
+std::string TDesignVariants::TextOfOne(const pugi::xml_document& project, int shown, int index,
+                                       const std::string& name) const {
+    pugi::xml_document one;
+    for (pugi::xml_node node : project.children()) {
+        if (std::string_view(node.name()) != "KINEMO") {
+            one.append_copy(node);
+            continue;
+        }
+        pugi::xml_node kept;
+        if (index != shown) {
+            kept = node.child("Variants").find_child_by_attribute("Variant", "Name", name.c_str());
+            if (!kept) throw TKinemoError(Text("NoVariantError"));
+        }
+        pugi::xml_node root = one.append_child("KINEMO");
+        for (pugi::xml_attribute a : node.attributes()) root.append_copy(a);
+        for (pugi::xml_node child : node.children()) {
+            const std::string_view tag = child.name();
+            if (tag == "Variants") continue;
+            const bool section = std::find(std::begin(kSections), std::end(kSections), tag) != std::end(kSections);
+            if (!section || index == shown) {
+                root.append_copy(child);
+            } else if (pugi::xml_node own = kept.child(child.name())) {
+                root.append_copy(own);
+            } else {
+                root.append_child(child.name());
+            }
+        }
+    }
+    std::ostringstream out;
+    one.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
+    return out.str();
+}
+
 std::vector<TVariantFigures> TDesignVariants::Evaluate(IProjectLoadHost* window, IProgress* progress) {
     const std::string original = session_.ProjectText();
     const bool modified = session_.Modified();
     const TAdjudicationLevel level = session_.Candidates().Level();
     const std::vector<std::string> names = Names();
-    // Every variant's text first: loading one changes what the others are made from.
-    std::vector<std::string> texts;
-    for (int i = 0; i < static_cast<int>(names.size()); ++i) texts.push_back(TextWithCurrent(original, i));
+    const int shown = current_;
+    // The project is parsed once, and each variant's text made from it when its turn comes,
+    // holding that variant alone: loading one changes what the others would be made from,
+    // and every variant's text at once, each holding all variants, grows with the square
+    // of their number.
+    pugi::xml_document project;
+    if (!project.load_string(original.c_str())) throw TKinemoError(Text("NoVariantError"));
     std::vector<TVariantFigures> table;
     for (int i = 0; i < static_cast<int>(names.size()); ++i) {
         if (progress) progress->Progress(i, static_cast<int>(names.size()), names[static_cast<size_t>(i)]);
         try {
-            session_.LoadProjectText(texts[static_cast<size_t>(i)], nullptr);
+            session_.LoadProjectText(TextOfOne(project, shown, i, names[static_cast<size_t>(i)]), nullptr);
             session_.JudgeAll(level);
             table.push_back(Figures(names[static_cast<size_t>(i)]));
         } catch (const TKinemoError& e) {

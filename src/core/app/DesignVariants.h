@@ -69,6 +69,9 @@ private:
     void CheckNotCommitted() const;
     // The project text with variant index on the pages.
     std::string TextWithCurrent(const std::string& projectText, int index) const;
+    // The project (variant shown on its pages) with variant index, named name, on the
+    // pages and no other variant.
+    std::string TextOfOne(const pugi::xml_document& project, int shown, int index, const std::string& name) const;
     TVariantFigures Figures(const std::string& name);
 
     TSizingSession& session_;
