@@ -132,7 +132,7 @@ void TPropertyGridModel::CommitText(int row, const std::string& text) {
         d->Value = v;
         Changed();
     } else if (item->Kind() == TInputKind::Memo) {
-        static_cast<TMemoInputData*>(item)->Text = text;
+        static_cast<TMemoInputData*>(item)->Text = TMemoInputData::Limited(text);
     } else {
         return;
     }

@@ -7,6 +7,7 @@
 #include "machine/FactorImage.h"
 #include "machine/MachineServices.h"
 #include "base/AtomicFile.h"
+#include "base/FileLimits.h"
 
 #include <pugixml.hpp>
 
@@ -55,6 +56,7 @@ std::unique_ptr<TUserFactor> ReadUserFactorFile(const std::string& path, int n, 
     const std::string name = BaseName(path, extension);
     const std::string prefix = imageFolder + name;
     pugi::xml_document doc;
+    CheckFileSize(path, kMaxSheetFileBytes);  // an element file is a few kilobytes: refused before parsing
     if (!doc.load_file(path.c_str())) return nullptr;
     pugi::xml_node root = doc.child(kRoot);
     if (!root) return nullptr;

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <vector>
 
 namespace kinemo {
 
@@ -94,16 +95,24 @@ void TOptionSeriesModel::LoadSection(pugi::xml_node section) {
                 pugi::xml_node node = conditions.child(kOptionSearchItems[static_cast<size_t>(i)].Key);
                 // An item without its own CurrentID takes none (no carried-over code).
                 int wanted = -1;
+                // The program writes one CurrentID and one Where per id: a repeated entry is
+                // read once (a selection refills every item from the catalog).
+                bool currentRead = false;
+                std::vector<bool> whereRead(static_cast<size_t>(kOptionSearchItemCount), false);
                 for (pugi::xml_node child : node.children()) {
                     TOptionSearchItem& item = items_[static_cast<size_t>(i)];
                     const std::string name = child.name();
                     if (name == "Where") {
                         int id = -1;
-                        if (ParseWhole(child.attribute("id").as_string(), id) && id >= 0 && id < kOptionSearchItemCount) {
+                        if (ParseWhole(child.attribute("id").as_string(), id) && id >= 0 && id < kOptionSearchItemCount &&
+                            !whereRead[static_cast<size_t>(id)]) {
+                            whereRead[static_cast<size_t>(id)] = true;
                             int v = 0;
                             item.Restrictions[static_cast<size_t>(id)] = ParseWhole(child.text().as_string(), v) ? v : 0;
                         }
                     } else if (name == "CurrentID") {
+                        if (currentRead) continue;
+                        currentRead = true;
                         if (!ParseWhole(child.text().as_string(), wanted)) wanted = -1;
                     }
                     const int index = wanted == -1 ? -1 : item.IndexOfCode(wanted);
