@@ -208,7 +208,7 @@ TUserMotorSheet TUserMotorSheet::Read(const std::string& path, const TUserMotorT
     try {
         CheckFileSize(path, kMaxSheetFileBytes);
     } catch (const TFileTooLarge& e) {
-        throw TKinemoError(ErrorText(texts, "UserMotorFileUnreadable", {path, std::string(e.what())}));
+        throw TKinemoError(texts.Errors ? FileTooLargeText(*texts.Errors, e) : std::string(e.what()));
     }
     const pugi::xml_parse_result parsed = doc.load_file(path.c_str());
     if (!parsed) throw TKinemoError(ErrorText(texts, "UserMotorFileUnreadable", {path, std::string(parsed.description())}));
