@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <sstream>
-#include <string_view>
 
 namespace kinemo {
 
@@ -171,33 +170,17 @@ TVariantFigures TDesignVariants::Figures(const std::string& name) {
     return f;
 }
 
-std::string TDesignVariants::TextOfOne(const pugi::xml_document& project, int shown, int index,
-                                       const std::string& name) const {
+std::string TDesignVariants::TextOfOne(const pugi::xml_document& shown, const pugi::xml_document& sections) {
     pugi::xml_document one;
-    for (pugi::xml_node node : project.children()) {
-        if (std::string_view(node.name()) != "KINEMO") {
-            one.append_copy(node);
-            continue;
-        }
-        pugi::xml_node kept;
-        if (index != shown) {
-            kept = node.child("Variants").find_child_by_attribute("Variant", "Name", name.c_str());
-            if (!kept) throw TKinemoError(Text("NoVariantError"));
-        }
-        pugi::xml_node root = one.append_child("KINEMO");
-        for (pugi::xml_attribute a : node.attributes()) root.append_copy(a);
-        for (pugi::xml_node child : node.children()) {
-            const std::string_view tag = child.name();
-            if (tag == "Variants") continue;
-            const bool section = std::find(std::begin(kSections), std::end(kSections), tag) != std::end(kSections);
-            if (!section || index == shown) {
-                root.append_copy(child);
-            } else if (pugi::xml_node own = kept.child(child.name())) {
-                root.append_copy(own);
-            } else {
-                root.append_child(child.name());
-            }
-        }
+    one.reset(shown);
+    pugi::xml_node root = one.child("KINEMO");
+    for (const char* s : kSections) {
+        pugi::xml_node old = root.child(s);
+        if (!old) continue;
+        pugi::xml_node own = sections.child(s);
+        if (own) root.insert_copy_after(own, old);
+        else root.insert_child_after(s, old);
+        root.remove_child(old);
     }
     std::ostringstream out;
     one.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
@@ -205,32 +188,45 @@ std::string TDesignVariants::TextOfOne(const pugi::xml_document& project, int sh
 }
 
 std::vector<TVariantFigures> TDesignVariants::Evaluate(IProjectLoadHost* window, IProgress* progress) {
-    const std::string original = session_.ProjectText();
     const bool modified = session_.Modified();
     const TAdjudicationLevel level = session_.Candidates().Level();
     const std::vector<std::string> names = Names();
-    const int shown = current_;
-    // The project is parsed once, and each variant's text made from it when its turn comes,
-    // holding that variant alone: loading one changes what the others would be made from,
-    // and every variant's text at once, each holding all variants, grows with the square
-    // of their number.
-    pugi::xml_document project;
-    if (!project.load_string(original.c_str())) throw TKinemoError(Text("NoVariantError"));
+    // The kept variants stay here while each is loaded alone: a variant's text holds its
+    // own sections only, so the memory needed grows with the number of variants, not with
+    // its square (every variant's text holding every variant), and nothing holds the
+    // whole project twice. Loading a text without variants makes this object a single
+    // variant; the guard puts the variants back however the table ends.
+    struct TKeep {
+        TDesignVariants& self;
+        std::vector<std::unique_ptr<TVariant>> variants;
+        int current;
+        ~TKeep() {
+            self.variants_ = std::move(variants);
+            self.current_ = current;
+        }
+    } keep{*this, std::move(variants_), current_};
+    variants_.clear();
+    const std::string shownText = session_.ProjectText();  // the pages, no variants
+    pugi::xml_document shown;
+    if (!shown.load_string(shownText.c_str())) throw TKinemoError(Text("NoVariantError"));
     std::vector<TVariantFigures> table;
     for (int i = 0; i < static_cast<int>(names.size()); ++i) {
-        if (progress) progress->Progress(i, static_cast<int>(names.size()), names[static_cast<size_t>(i)]);
+        const std::string& name = names[static_cast<size_t>(i)];
+        if (progress) progress->Progress(i, static_cast<int>(names.size()), name);
         try {
-            session_.LoadProjectText(TextOfOne(project, shown, i, names[static_cast<size_t>(i)]), nullptr);
+            session_.LoadProjectText(i == keep.current ? shownText
+                                                       : TextOfOne(shown, keep.variants[static_cast<size_t>(i)]->Sections),
+                                     nullptr);
             session_.JudgeAll(level);
-            table.push_back(Figures(names[static_cast<size_t>(i)]));
+            table.push_back(Figures(name));
         } catch (const TKinemoError& e) {
             TVariantFigures f;
-            f.Name = names[static_cast<size_t>(i)];
+            f.Name = name;
             f.Error = e.what();
             table.push_back(f);
         }
     }
-    session_.LoadProjectText(original, window);
+    session_.LoadProjectText(shownText, window);
     if (modified) session_.MarkModified();
     return table;
 }

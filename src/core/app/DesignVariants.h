@@ -69,9 +69,9 @@ private:
     void CheckNotCommitted() const;
     // The project text with variant index on the pages.
     std::string TextWithCurrent(const std::string& projectText, int index) const;
-    // The project (variant shown on its pages) with variant index, named name, on the
-    // pages and no other variant.
-    std::string TextOfOne(const pugi::xml_document& project, int shown, int index, const std::string& name) const;
+    // The project of the pages, without variants (shown), with a kept variant's sections
+    // on the pages instead.
+    static std::string TextOfOne(const pugi::xml_document& shown, const pugi::xml_document& sections);
     TVariantFigures Figures(const std::string& name);
 
     TSizingSession& session_;

@@ -48,13 +48,13 @@ TCatalog::TCatalog(std::string path) : path_(std::move(path)) {
     // join would otherwise keep the program busy for hours).
     sqlite3_progress_handler(db_, 10000, &TCatalog::Progress, this);
     // The catalog is tables only: a view where a table belongs is refused, named.
-    sqlite3_stmt* st = nullptr;
+    sqlite3_stmt* views = nullptr;
     std::string view;
-    if (sqlite3_prepare_v2(db_, "select name from sqlite_master where type='view' order by name", -1, &st, nullptr) ==
-                SQLITE_OK &&
-        (StartDeadline(), sqlite3_step(st) == SQLITE_ROW))
-        view = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
-    sqlite3_finalize(st);
+    if (sqlite3_prepare_v2(db_, "select name from sqlite_master where type='view' order by name", -1, &views,
+                           nullptr) == SQLITE_OK &&
+        (StartDeadline(), sqlite3_step(views) == SQLITE_ROW))
+        view = reinterpret_cast<const char*>(sqlite3_column_text(views, 0));
+    sqlite3_finalize(views);
     if (!view.empty()) {
         const std::string format = Message("CatalogViewRefused");
         if (format.empty()) Refuse(view + " is a view, not a table");
