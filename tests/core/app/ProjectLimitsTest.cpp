@@ -111,9 +111,9 @@ TEST(ProjectLimits, ARepeatedSearchEntryIsReadOnce) {
     ASSERT_EQ(job.session->LoadProjectText(example), TProjectDocument::TLoadResult::Accepted);
     const std::vector<std::string> codes = job.session->Search().Item(2).Codes;
     ASSERT_FALSE(codes.empty());
-    const std::string entry = "<CurrentID>" + codes.back() + "</CurrentID>";
+    const std::string entry = "<CurrentID>" + codes.back() + "</CurrentID><Where id=\"1\">0</Where>";
     std::string repeated;
-    for (int i = 0; i < 300; ++i) repeated += entry + "<Where id=\"1\">0</Where>";
+    for (int i = 0; i < 300; ++i) repeated += entry;
     const std::string once = ReplaceBetween(example, "<Brake>", "</Brake>", entry);
     const std::string often = ReplaceBetween(example, "<Brake>", "</Brake>", repeated);
     TCatalog& catalog = job.ctx->Catalog();
