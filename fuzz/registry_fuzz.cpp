@@ -3,7 +3,9 @@
 #include "FuzzSupport.h"
 
 #include "app/CadAvailability.h"
+#include "base/ConfigFile.h"
 #include "base/Registry.h"
+#include "base/WindowPlacement.h"
 
 #include <string>
 
@@ -24,5 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             registry.ReadString(k, n);
         CheckCadAvailability(registry, k, name);
     }
+    // The same bytes as an ini file read for numbers (the settings reader's integers and the
+    // window place): every number is range-checked before it becomes an int.
+    const TConfigFile ini(path);
+    ini.ReadInteger(key, name, 0);
+    const TWindowPlacement place = TWindowPlacement::Read(ini);
+    if (place.Normal) PlaceWithinScreens(*place.Normal, {{0, 0, 1920, 1040}}, 640, 480);
     return 0;
 }

@@ -6,9 +6,11 @@
 #include "base/KinemoError.h"
 #include "base/SpecialFolder.h"
 #include "base/UserSettings.h"
+#include "base/WindowPlacement.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 using namespace kinemo;
 
@@ -21,6 +23,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         settings = TUserSettings::Read(folders);
     } catch (const TKinemoError&) {
         return 0;
+    }
+    // The window's place from the file, brought onto two screens: numbers near the end of
+    // int must not overflow on the way, and the place ends inside one of the screens.
+    if (settings.Window.Normal) {
+        const std::vector<TScreenRect> screens = {{0, 0, 1920, 1040}, {-1280, 200, 1280, 984}};
+        const TScreenRect r = PlaceWithinScreens(*settings.Window.Normal, screens, 640, 480);
+        bool inside = false;
+        for (const TScreenRect& s : screens)
+            inside = inside || (r.Left >= s.Left && r.Top >= s.Top && r.Right() <= s.Right() && r.Bottom() <= s.Bottom());
+        if (!inside) {
+            std::fprintf(stderr, "The window was placed outside every screen\n");
+            std::abort();
+        }
+    }
+    for (const auto& [name, sizes] : settings.Window.Splitters) {
+        long long total = 0;
+        for (int size : sizes) total += size;  // what the splitter adds up
+        if (total < 0) std::abort();
     }
     // The file as the program writes it: every other line kept, the four values replaced.
     settings.Write(folders);

@@ -11,4 +11,6 @@ INSERT INTO s_config (cfg_class, cfg_value, cfg_name) VALUES
   ('true_application_version', NULL, '1.0.0.0'),
   ('money_symbol', NULL, '$'),
   ('price_visible', 1, NULL),
-  ('option_select_combobox_max', 20, NULL);
+  ('option_select_combobox_max', 20, NULL),
+  -- Wall-clock time one formula run may take, in milliseconds, before it is stopped as runaway.
+  ('formula_time_limit_ms', 2000, NULL);

@@ -41,10 +41,13 @@ int RunMotor(const Arguments& args) {
         if (args.positional.size() != 1) throw UsageError{"motor list takes no argument"};
         for (const std::string& problem : store.Problems()) std::fprintf(stderr, "%s\n", problem.c_str());
         std::printf("%s\n", texts.Label("ListHeading").c_str());
-        for (const TUserMotorSheet& s : store.Sheets())
-            std::printf("%s,%s,%s,%s,%s,%s,%s\n", s.Model().c_str(), s.Value("Amplifier").c_str(),
-                        s.Value("RatedTorque").c_str(), s.Value("MaxTorque").c_str(), s.Value("RatedSpeed").c_str(),
-                        s.Value("RotorInertia").c_str(), s.Value("SupplyVoltage").c_str());
+        for (const TUserMotorSheet& s : store.Sheets()) {
+            // Sheets come from others: every value is one CSV field, never a formula.
+            std::string line = CsvField(s.Model());
+            for (const char* key : {"Amplifier", "RatedTorque", "MaxTorque", "RatedSpeed", "RotorInertia", "SupplyVoltage"})
+                line += "," + CsvField(s.Value(key));
+            std::printf("%s\n", line.c_str());
+        }
         return 0;
     }
     if (verb == "remove") {

@@ -34,12 +34,7 @@ std::vector<QuoteLine> Lines(const TOptionDetailModel& d, const TNameValueList& 
     return lines;
 }
 
-std::string Csv(const std::string& s) {
-    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-    std::string out = "\"";
-    for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
-}
+std::string Csv(const std::string& s) { return CsvField(s); }
 
 std::string Json(const std::string& s) {
     std::string out = "\"";

@@ -170,29 +170,63 @@ TVariantFigures TDesignVariants::Figures(const std::string& name) {
     return f;
 }
 
+std::string TDesignVariants::TextOfOne(const pugi::xml_document& shown, const pugi::xml_document& sections) {
+    pugi::xml_document one;
+    one.reset(shown);
+    pugi::xml_node root = one.child("KINEMO");
+    for (const char* s : kSections) {
+        pugi::xml_node old = root.child(s);
+        if (!old) continue;
+        pugi::xml_node own = sections.child(s);
+        if (own) root.insert_copy_after(own, old);
+        else root.insert_child_after(s, old);
+        root.remove_child(old);
+    }
+    std::ostringstream out;
+    one.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
+    return out.str();
+}
+
 std::vector<TVariantFigures> TDesignVariants::Evaluate(IProjectLoadHost* window, IProgress* progress) {
-    const std::string original = session_.ProjectText();
     const bool modified = session_.Modified();
     const TAdjudicationLevel level = session_.Candidates().Level();
     const std::vector<std::string> names = Names();
-    // Every variant's text first: loading one changes what the others are made from.
-    std::vector<std::string> texts;
-    for (int i = 0; i < static_cast<int>(names.size()); ++i) texts.push_back(TextWithCurrent(original, i));
+    // The kept variants stay here while each is loaded alone: a variant's text holds its
+    // own sections only, so the memory needed grows with the number of variants, not with
+    // its square (every variant's text holding every variant), and nothing holds the
+    // whole project twice. Loading a text without variants makes this object a single
+    // variant; the guard puts the variants back however the table ends.
+    struct TKeep {
+        TDesignVariants& self;
+        std::vector<std::unique_ptr<TVariant>> variants;
+        int current;
+        ~TKeep() {
+            self.variants_ = std::move(variants);
+            self.current_ = current;
+        }
+    } keep{*this, std::move(variants_), current_};
+    variants_.clear();
+    const std::string shownText = session_.ProjectText();  // the pages, no variants
+    pugi::xml_document shown;
+    if (!shown.load_string(shownText.c_str())) throw TKinemoError(Text("NoVariantError"));
     std::vector<TVariantFigures> table;
     for (int i = 0; i < static_cast<int>(names.size()); ++i) {
-        if (progress) progress->Progress(i, static_cast<int>(names.size()), names[static_cast<size_t>(i)]);
+        const std::string& name = names[static_cast<size_t>(i)];
+        if (progress) progress->Progress(i, static_cast<int>(names.size()), name);
         try {
-            session_.LoadProjectText(texts[static_cast<size_t>(i)], nullptr);
+            session_.LoadProjectText(i == keep.current ? shownText
+                                                       : TextOfOne(shown, keep.variants[static_cast<size_t>(i)]->Sections),
+                                     nullptr);
             session_.JudgeAll(level);
-            table.push_back(Figures(names[static_cast<size_t>(i)]));
+            table.push_back(Figures(name));
         } catch (const TKinemoError& e) {
             TVariantFigures f;
-            f.Name = names[static_cast<size_t>(i)];
+            f.Name = name;
             f.Error = e.what();
             table.push_back(f);
         }
     }
-    session_.LoadProjectText(original, window);
+    session_.LoadProjectText(shownText, window);
     if (modified) session_.MarkModified();
     return table;
 }

@@ -69,6 +69,9 @@ private:
     void CheckNotCommitted() const;
     // The project text with variant index on the pages.
     std::string TextWithCurrent(const std::string& projectText, int index) const;
+    // The project of the pages, without variants (shown), with a kept variant's sections
+    // on the pages instead.
+    static std::string TextOfOne(const pugi::xml_document& shown, const pugi::xml_document& sections);
     TVariantFigures Figures(const std::string& name);
 
     TSizingSession& session_;

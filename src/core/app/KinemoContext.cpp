@@ -10,6 +10,7 @@
 #include "base/ErrorMessage.h"
 #include "base/TextFormat.h"
 #include "base/UserDialogs.h"
+#include "formula/FormulaEngine.h"
 #include "machine/Block.h"
 #include "machine/CalcCarryValue.h"
 #include "machine/FactorImage.h"
@@ -171,6 +172,10 @@ bool TKinemoContext::ReadCatalogConfig() {
     run_.VantorLanguage = ReadConfigText(q, "vantor_language");
     run_.TrueApplicationVersion = ReadConfigText(q, "true_application_version");
     run_.MdbVersionText = ReadMdbVersionText(q);
+    // A catalog without the setting, or with a nonsensical one, keeps the 2 s default: a
+    // catalog can tighten the limit or allow a slow formula more time, never switch it off.
+    const long long limitMs = ReadConfigInteger(q, "formula_time_limit_ms");
+    TFormulaEngine::SetDefaultTimeLimit(std::chrono::milliseconds(limitMs >= 10 && limitMs <= 600'000 ? limitMs : 2000));
     return CheckApplicationVersion(run_.ApplicationVersionText, run_.TrueApplicationVersion, "MdbVersion",
                                    std::nullopt, q, *dialogs_);
 }

@@ -5,6 +5,8 @@
 #include "base/AtomicFile.h"
 #include "app/KinemoContext.h"
 #include "base/KinemoError.h"
+#include "base/FileLimits.h"
+#include "machine/InputData.h"
 
 #include <charconv>
 #include <sstream>
@@ -127,7 +129,13 @@ TProjectDocument::TLoadResult TProjectDocument::Load(const std::string& text, IP
 
 TProjectDocument::TLoadResult TProjectDocument::LoadFile(const std::string& path, IProjectLoadHost& host,
                                                          TProjectHeader& header) {
-    pugi::xml_document doc = Parse(ReadWholeFile(path), path);
+    std::string text;
+    try {
+        text = ReadLimitedFile(path, kMaxProjectFileBytes);
+    } catch (const TFileTooLarge& e) {
+        throw TKinemoError(FileTooLargeText(context_->ErrorMessages(), e));
+    }
+    pugi::xml_document doc = Parse(text, path);
     return LoadDocument(doc, host, header);
 }
 
@@ -160,8 +168,10 @@ TProjectDocument::TLoadResult TProjectDocument::LoadRoot(pugi::xml_node root, IP
     host.RestoreMotors(commit, option, cad);
     for (TProjectSection s : kReadAfterMotors) LoadSection(root, s);
     if (extension_) extension_->LoadSection(root.child(extensionName_.c_str()));
-    header = TProjectHeader{commit, option, cad, root.child("PrintHeader").text().as_string(),
-                            CrLfLines(root.child("PrintComment").text().as_string())};
+    // The report's header and comment from a file are held to what their fields take.
+    header = TProjectHeader{commit, option, cad,
+                            TMemoInputData::Limited(root.child("PrintHeader").text().as_string()),
+                            CrLfLines(TMemoInputData::Limited(root.child("PrintComment").text().as_string()))};
     return TLoadResult::Accepted;
 }
 

@@ -23,6 +23,7 @@
 #include "units/ValueFormat.h"
 #include "base/NumberText.h"
 #include "app/DesignVariants.h"
+#include "base/FileLimits.h"
 
 #include <algorithm>
 #include <vector>
@@ -363,7 +364,13 @@ void TSizingSession::SaveProject(const std::string& path) {
 }
 
 TProjectDocument::TLoadResult TSizingSession::LoadProject(const std::string& path, IProjectLoadHost* window) {
-    return LoadProjectText(ReadWholeFile(path), window, path);
+    std::string text;
+    try {
+        text = ReadLimitedFile(path, kMaxProjectFileBytes);
+    } catch (const TFileTooLarge& e) {
+        throw TKinemoError(FileTooLargeText(context_.ErrorMessages(), e));
+    }
+    return LoadProjectText(text, window, path);
 }
 
 TProjectDocument::TLoadResult TSizingSession::LoadProjectText(const std::string& text, IProjectLoadHost* window,

@@ -3,6 +3,8 @@
 
 #include "base/KinemoError.h"
 #include "base/NameValueList.h"
+#include "base/NumberText.h"
+#include "base/TextFormat.h"
 
 #include <sqlite3.h>
 
@@ -39,11 +41,63 @@ TCatalog::TCatalog(std::string path) : path_(std::move(path)) {
         throw TKinemoError("Not a Kinemo catalog: " + path_ + " (" + why + ")");
     }
     for (const char* table : {"s_config", "m_db_version", "s_message"})
-        if (!HasTable(table)) {
-            sqlite3_close(db_);
-            db_ = nullptr;
-            throw TKinemoError("Not a Kinemo catalog: " + path_ + " (table " + table + " is missing)");
-        }
+        if (!HasTable(table)) Refuse(std::string("table ") + table + " is missing");
+    // A function with side effects is never run from the schema of a file from others.
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    // Every step of a query is checked against its deadline (a recursive view or a huge
+    // join would otherwise keep the program busy for hours).
+    sqlite3_progress_handler(db_, 10000, &TCatalog::Progress, this);
+    // The catalog is tables only: a view where a table belongs is refused, named.
+    sqlite3_stmt* views = nullptr;
+    std::string view;
+    if (sqlite3_prepare_v2(db_, "select name from sqlite_master where type='view' order by name", -1, &views,
+                           nullptr) == SQLITE_OK &&
+        (StartDeadline(), sqlite3_step(views) == SQLITE_ROW))
+        view = reinterpret_cast<const char*>(sqlite3_column_text(views, 0));
+    sqlite3_finalize(views);
+    if (!view.empty()) {
+        const std::string format = Message("CatalogViewRefused");
+        if (format.empty()) Refuse(view + " is a view, not a table");
+        const std::string text = FormatText(format, {path_, view});
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw TKinemoError(text);
+    }
+}
+
+void TCatalog::Refuse(const std::string& why) {
+    sqlite3_close(db_);
+    db_ = nullptr;
+    throw TKinemoError("Not a Kinemo catalog: " + path_ + " (" + why + ")");
+}
+
+int TCatalog::Progress(void* self) {
+    const auto* catalog = static_cast<const TCatalog*>(self);
+    return std::chrono::steady_clock::now() > catalog->deadline_ ? 1 : 0;
+}
+
+std::string TCatalog::Message(const std::string& key) const {
+    sqlite3_stmt* st = nullptr;
+    std::string text;
+    if (sqlite3_prepare_v2(db_, "select msg_value from s_message where msg_class='error' and msg_control=?1", -1, &st,
+                           nullptr) == SQLITE_OK) {
+        sqlite3_bind_text(st, 1, key.c_str(), -1, SQLITE_TRANSIENT);
+        StartDeadline();
+        if (sqlite3_step(st) == SQLITE_ROW && sqlite3_column_text(st, 0))
+            text = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+    }
+    sqlite3_finalize(st);
+    return text;
+}
+
+void TCatalog::FailStatement(int rc, const std::string& why, const std::string& sql) const {
+    if ((rc & 0xff) == SQLITE_INTERRUPT) {
+        const std::string format = Message("CatalogQueryTimeLimit");
+        const std::string limit = FloatToText(static_cast<double>(queryTimeLimit_.count()) / 1000.0);
+        if (!format.empty()) throw TKinemoError(FormatText(format, {path_, limit, sql}));
+        Fail("query stopped after " + limit + " s\nSQL: " + sql);
+    }
+    Fail(why + "\nSQL: " + sql);
 }
 
 TCatalog::~TCatalog() {
@@ -60,6 +114,7 @@ bool TCatalog::HasTable(const std::string& name) const {
     sqlite3_prepare_v2(db_, "select 1 from sqlite_master where type='table' and lower(name)=lower(?1)", -1, &st,
                        nullptr);
     sqlite3_bind_text(st, 1, name.c_str(), -1, SQLITE_TRANSIENT);
+    StartDeadline();
     bool found = sqlite3_step(st) == SQLITE_ROW;
     sqlite3_finalize(st);
     return found;
@@ -69,20 +124,25 @@ std::vector<std::string> TCatalog::TableNames() const {
     std::vector<std::string> out;
     sqlite3_stmt* st = nullptr;
     sqlite3_prepare_v2(db_, "select name from sqlite_master where type='table' order by name", -1, &st, nullptr);
+    StartDeadline();
     while (sqlite3_step(st) == SQLITE_ROW) out.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
     sqlite3_finalize(st);
     return out;
 }
 
-long long TCatalog::RowCount(const std::string& table) const {
+long long TCatalog::RowCount(const std::string& table) {
     std::string sql = "select count(*) from \"" + table + "\"";
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) {
         sqlite3_finalize(st);
         Fail(sqlite3_errmsg(db_));
     }
-    long long n = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : 0;
+    StartDeadline();
+    const int rc = sqlite3_step(st);
+    const long long n = rc == SQLITE_ROW ? sqlite3_column_int64(st, 0) : 0;
+    const std::string why = sqlite3_errmsg(db_);
     sqlite3_finalize(st);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) FailStatement(rc, why, sql);
     return n;
 }
 
@@ -170,13 +230,15 @@ void TCatalogQuery::Open() {
 
 void TCatalogQuery::Next() {
     if (!stmt_ || eof_) return;
+    catalog_->StartDeadline();
     int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return;
     eof_ = true;
     if (rc != SQLITE_DONE) {
-        std::string why = sqlite3_errmsg(sqlite3_db_handle(stmt_));
+        const std::string why = sqlite3_errmsg(sqlite3_db_handle(stmt_));
+        const std::string sql = sql_;
         Close();
-        catalog_->Fail(why + "\nSQL: " + sql_);
+        catalog_->FailStatement(rc, why, sql);
     }
 }
 

@@ -1,6 +1,7 @@
 // The read-only catalog database and the one query object every reader uses.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -17,7 +18,9 @@ namespace kinemo {
 class TCatalog {
 public:
     // Opens path read-only and checks that it is an SQLite database holding the catalog's
-    // system tables; raises TKinemoError naming the file otherwise.
+    // system tables and no views (a view standing in for a table can make every query
+    // endless); raises TKinemoError naming the file otherwise. The schema is not trusted:
+    // it may call no function that has side effects.
     explicit TCatalog(std::string path);
     ~TCatalog();
     TCatalog(const TCatalog&) = delete;
@@ -26,7 +29,7 @@ public:
     const std::string& Path() const { return path_; }
     bool HasTable(const std::string& name) const;
     std::vector<std::string> TableNames() const;
-    long long RowCount(const std::string& table) const;
+    long long RowCount(const std::string& table);
 
     // Number of queries opened so far: lets tests prove that a path reads no catalog.
     long long OpenCount() const { return openCount_; }
@@ -37,10 +40,25 @@ public:
     void Release(sqlite3_stmt* stmt);
     void CountOpen() { ++openCount_; }
     [[noreturn]] void Fail(const std::string& what) const;
+    // Raises the failure of a statement: a query stopped at its deadline names its SQL.
+    [[noreturn]] void FailStatement(int rc, const std::string& why, const std::string& sql) const;
+
+    // Time one step of a query (its first row, or the next) may take before it is stopped.
+    void SetQueryTimeLimit(std::chrono::milliseconds limit) { queryTimeLimit_ = limit; }
+    // Starts the deadline of the step about to run.
+    void StartDeadline() const { deadline_ = std::chrono::steady_clock::now() + queryTimeLimit_; }
+    static constexpr std::chrono::milliseconds kDefaultQueryTimeLimit{10'000};
 
 private:
+    static int Progress(void* self);
+    // The catalog's own text of an error key, or empty.
+    std::string Message(const std::string& key) const;
+    void Refuse(const std::string& why);
+
     std::string path_;
     sqlite3* db_ = nullptr;
+    std::chrono::milliseconds queryTimeLimit_ = kDefaultQueryTimeLimit;
+    mutable std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
     struct Pooled {
         sqlite3_stmt* stmt;
         bool inUse;

@@ -202,6 +202,22 @@ bool TryTypedTextToFloat(const std::string& text, char decimalMark, double& valu
     return TryTextToFloat(t, value);
 }
 
+bool TruncateToInteger(double x, long long& value) {
+    // 2^63 is exact as a double; the range is [-2^63, 2^63).
+    constexpr double kLimit = 9223372036854775808.0;
+    if (!(x >= -kLimit && x < kLimit)) return false;  // NaN fails both
+    value = static_cast<long long>(x);
+    return true;
+}
+
+bool TruncateToInteger(double x, int& value) {
+    if (!(x > static_cast<double>(std::numeric_limits<int>::min()) - 1.0 &&
+          x < static_cast<double>(std::numeric_limits<int>::max()) + 1.0))
+        return false;
+    value = static_cast<int>(x);
+    return true;
+}
+
 double Round12(double x) {
     const double scale = static_cast<double>(std::pow(10.0L, -12.0L));
     const double q = x / scale;

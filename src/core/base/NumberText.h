@@ -29,6 +29,12 @@ bool TryTextToFloat(const std::string& text, double& value);
 // marks or several commas is no number: a thousands separator is never dropped.
 bool TryTypedTextToFloat(const std::string& text, char decimalMark, double& value);
 
+// x truncated toward zero into value, when x is finite and the result fits; false (value
+// unchanged) otherwise. Every number read from a file passes here before it becomes an
+// integer: converting one out of range is undefined.
+bool TruncateToInteger(double x, long long& value);
+bool TruncateToInteger(double x, int& value);
+
 // x rounded to 12 decimal places, ties to even; magnitudes that would overflow the
 // 64-bit intermediate are returned unchanged.
 double Round12(double x);

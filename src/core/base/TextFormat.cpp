@@ -209,11 +209,44 @@ std::string PadToWidth(const std::string& text, int width, bool alignRight) {
     return alignRight ? pad + text : text + pad;
 }
 
+bool CsvFormulaLike(std::string_view text) {
+    if (text.empty() || (text[0] != '=' && text[0] != '+' && text[0] != '-' && text[0] != '@')) return false;
+    if (text.find_first_not_of('-') == std::string_view::npos) return false;  // a dash for "none"
+    // A number as the reports write it: sign, digits with thousands commas, decimals,
+    // exponent, percent.
+    size_t i = (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    const auto digit = [&](size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
+    size_t digits = 0;
+    while (digit(i) || (i < text.size() && text[i] == ',' && digits > 0 && digit(i + 1))) {
+        if (text[i] != ',') ++digits;
+        ++i;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (digit(i)) ++i, ++digits;
+    }
+    if (digits == 0) return true;
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        size_t k = i + 1;
+        if (k < text.size() && (text[k] == '+' || text[k] == '-')) ++k;
+        if (!digit(k)) return true;
+        while (digit(k)) ++k;
+        i = k;
+    }
+    if (i < text.size() && text[i] == '%') ++i;
+    return i != text.size();
+}
+
 std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string out = "\"";
-    for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
+    const bool formula = CsvFormulaLike(text);
+    if (!formula && text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string out;
+    if (formula) out += kCsvTextMark;
+    out += text;
+    if (out.find_first_of(",\"\r\n") == std::string::npos) return out;
+    std::string quoted = "\"";
+    for (char c : out) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
 }
 
 }  // namespace kinemo

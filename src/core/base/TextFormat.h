@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -36,7 +37,14 @@ int DisplayWidth(const std::string& text);
 // display columns; longer texts are returned unchanged.
 std::string PadToWidth(const std::string& text, int width, bool alignRight = false);
 
-// A CSV field: quoted (quotes doubled) when it holds a comma, a quote or a line break.
+// A CSV field by RFC 4180: quoted (quotes doubled) when it holds a comma, a quote or a line
+// break. A text that a spreadsheet would run as a formula (it starts with "=", "+", "-"
+// or "@" and is no number) is written after a single quote.
 std::string CsvField(const std::string& text);
+// True when a spreadsheet would take text, starting a cell, for a formula: it starts with
+// "=", "+", "-" or "@" and is neither a number ("-1,234.5", "+2E-3", "-12%") nor dashes alone.
+bool CsvFormulaLike(std::string_view text);
+// The mark written before such a text.
+inline constexpr char kCsvTextMark = '\'';
 
 }  // namespace kinemo

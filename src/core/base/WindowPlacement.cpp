@@ -34,7 +34,9 @@ std::optional<std::vector<int>> ParseSplitterSizes(const std::string& text) {
         const std::string part = text.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos);
         int v = 0;
         auto [p, ec] = std::from_chars(part.data(), part.data() + part.size(), v);
-        if (part.empty() || ec != std::errc() || p != part.data() + part.size() || v < 0) return std::nullopt;
+        if (part.empty() || ec != std::errc() || p != part.data() + part.size() || v < 0 ||
+            v > TWindowPlacement::kMaxCoordinate)
+            return std::nullopt;
         sizes.push_back(v);
         if (comma == std::string::npos) break;
         pos = comma + 1;
@@ -51,6 +53,9 @@ TWindowPlacement TWindowPlacement::Read(const TConfigFile& ini) {
         values[i] = ini.ReadInteger(kWindowSection, keys[i], INT_MIN);
         complete = complete && values[i] != INT_MIN;
     }
+    // A settings file is text anyone may edit: a place no screen can have is left out,
+    // before Right() and Bottom() add numbers that overflow.
+    for (int i = 0; i < 4; ++i) complete = complete && values[i] >= -kMaxCoordinate && values[i] <= kMaxCoordinate;
     if (complete && values[2] > 0 && values[3] > 0) p.Normal = TScreenRect{values[0], values[1], values[2], values[3]};
     p.Maximized = ini.ReadInteger(kWindowSection, "Maximized", 0) != 0;
     for (const std::string& key : ini.Keys(kSplitterSection))

@@ -22,6 +22,9 @@ struct TScreenRect {
 struct TWindowPlacement {
     static constexpr const char* kWindowSection = "Window";
     static constexpr const char* kSplitterSection = "Splitters";
+    // No screen coordinate or size read from the file goes beyond this (far beyond any
+    // desktop, far from the overflow of int).
+    static constexpr int kMaxCoordinate = 1'000'000;
 
     std::optional<TScreenRect> Normal;  // the window's normal (not maximized) place
     bool Maximized = false;

@@ -64,10 +64,14 @@ Variant CallBuiltin(const TCallExpr& c, TFrame& f) {
         values = big.data();
         ptrs = bigPtrs.data();
     }
+    size_t textBytes = 0;
     for (size_t i = 0; i < n; ++i) {
         values[i] = c.args[i]->Eval(f);
         ptrs[i] = &values[i];
+        if (values[i].IsString()) textBytes += values[i].StringValue().size();
     }
+    // A text function reads (and mostly copies) its texts: long ones cost steps by their length.
+    if (textBytes) f.rt.ChargeRead(textBytes);
     return b.fn(TBuiltinArgs{f.rt, ptrs, n});
 }
 

@@ -151,4 +151,14 @@ bool TFormulaEngine::CopyStateFrom(const TFormulaEngine& other) { return rt_->Co
 
 void TFormulaEngine::SetStepBudget(int64_t steps) { rt_->SetStepBudget(steps); }
 
+void TFormulaEngine::SetTimeLimit(std::chrono::milliseconds limit) { rt_->SetTimeLimit(limit); }
+
+void TFormulaEngine::SetDefaultTimeLimit(std::chrono::milliseconds limit) {
+    TRuntime::defaultTimeLimitMs.store(limit.count(), std::memory_order_relaxed);
+}
+
+std::chrono::milliseconds TFormulaEngine::DefaultTimeLimit() {
+    return std::chrono::milliseconds(TRuntime::defaultTimeLimitMs.load(std::memory_order_relaxed));
+}
+
 }  // namespace kinemo

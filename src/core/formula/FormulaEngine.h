@@ -5,6 +5,7 @@
 #include "formula/Variant.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -76,6 +77,12 @@ public:
     // Steps one ExecuteStatement or Eval may take before it is stopped as runaway
     // (default 50 million; a step is a statement or a loop turn).
     void SetStepBudget(int64_t steps);
+    // Wall-clock time one ExecuteStatement or Eval may take (0: unlimited); a run past it
+    // ends with "Time limit exceeded", which On Error Resume Next cannot swallow.
+    void SetTimeLimit(std::chrono::milliseconds limit);
+    // The time limit of engines made from now on (the catalog's setting; 2 s until read).
+    static void SetDefaultTimeLimit(std::chrono::milliseconds limit);
+    static std::chrono::milliseconds DefaultTimeLimit();
 
     // The program cache this engine parses through (null: none).
     TProgramCache* Programs() const { return programs_; }

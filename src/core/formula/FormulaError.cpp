@@ -58,6 +58,7 @@ const char* VbErrorDescription(EVbError code) {
         case EVbError::kExpectedIn: return "Expected 'In'";
         case EVbError::kUnexpectedNext: return "Unexpected 'Next'";
         case EVbError::kStepLimit: return "Step limit exceeded";
+        case EVbError::kTimeLimit: return "Time limit exceeded";
     }
     return "Unknown runtime error";
 }

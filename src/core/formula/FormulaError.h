@@ -63,6 +63,8 @@ enum class EVbError : int {
     kUnexpectedNext = 1055,
     // Not VBScript's: the engine's own guard against runaway formulas; never trappable.
     kStepLimit = 30000,
+    // Likewise: a run that took longer than its wall-clock limit.
+    kTimeLimit = 30001,
 };
 
 // VBScript's description of an error number ("Division by zero").
@@ -89,8 +91,8 @@ public:
     std::string Message() const;
     bool Located() const { return line_ > 0; }
     void Locate(int line, std::string lineText);
-    // On Error Resume Next may swallow it (the step limit it may not).
-    bool Trappable() const { return Code() != EVbError::kStepLimit; }
+    // On Error Resume Next may swallow it (the step and time limits it may not).
+    bool Trappable() const { return Code() != EVbError::kStepLimit && Code() != EVbError::kTimeLimit; }
 
 private:
     void Rebuild();

@@ -36,7 +36,11 @@ size_t ElementCount(const std::vector<int32_t>& upper) {
     return total;
 }
 
-TRuntime::TRuntime() : stepsLeft_(kDefaultStepBudget), budget_(kDefaultStepBudget) {
+std::atomic<int64_t> TRuntime::defaultTimeLimitMs{2000};
+
+TRuntime::TRuntime()
+    : stepsLeft_(0), budget_(kDefaultStepBudget), timeLimit_(defaultTimeLimitMs.load(std::memory_order_relaxed)) {
+    StartBudget();
     undefined_.flags = TVariable::kUndefined;
 }
 
@@ -45,11 +49,34 @@ void TRuntime::StepLimit() const {
                         "more than " + std::to_string(budget_) + " steps (an endless loop?)");
 }
 
+void TRuntime::TimeLimitReached() const {
+    const long long ms = timeLimit_.count();
+    const std::string amount = ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms";
+    throw TFormulaError(EVbError::kTimeLimit, "more than " + amount + " (an endless loop?)");
+}
+
+void TRuntime::NextSlice() {
+    reserve_ += stepsLeft_;  // what the slice overshot, a large charge for one
+    stepsLeft_ = 0;
+    if (reserve_ < 0) StepLimit();
+    if (timeLimit_.count() > 0) {
+        const auto now = std::chrono::steady_clock::now();
+        if (!clockStarted_) {
+            clockStarted_ = true;
+            deadline_ = now + timeLimit_;
+        } else if (now > deadline_) {
+            TimeLimitReached();
+        }
+    }
+    stepsLeft_ = reserve_ < kSliceSteps ? reserve_ : kSliceSteps;
+    reserve_ -= stepsLeft_;
+}
+
 void TRuntime::ChargeBytes(size_t bytes) {
     // No formula needs a value this large; refusing it keeps a runaway formula's memory small.
     if (bytes > kMaxValueBytes) VbFail(EVbError::kOutOfMemory);
     stepsLeft_ -= static_cast<int64_t>(bytes / 8);
-    if (stepsLeft_ < 0) StepLimit();
+    if (stepsLeft_ < 0) NextSlice();
 }
 
 TGlobalEntry* TRuntime::Find(std::string_view lowerName, uint64_t hash) const {
@@ -127,8 +154,9 @@ bool TRuntime::CopyStateFrom(const TRuntime& o) {
     errSource = o.errSource;
     rndSeed = o.rndSeed;
     rndLast = o.rndLast;
-    stepsLeft_ = o.stepsLeft_;
     budget_ = o.budget_;
+    timeLimit_ = o.timeLimit_;
+    StartBudget();
     return true;
 }
 
@@ -230,7 +258,7 @@ TProgramRun& TRuntime::BoundRun(const std::shared_ptr<const TProgram>& program) 
 }
 
 void TRuntime::Run(const std::shared_ptr<const TProgram>& program) {
-    stepsLeft_ = budget_;  // the budget is per call: each text is one formula run
+    StartBudget();  // the budget is per call: each text is one formula run
     TProgramRun* run;
     std::unique_ptr<TProgramRun> once;
     if (reused_ && program->funcs.empty()) {
@@ -249,7 +277,7 @@ void TRuntime::Run(const std::shared_ptr<const TProgram>& program) {
 }
 
 Variant TRuntime::Evaluate(const std::shared_ptr<const TProgram>& program) {
-    stepsLeft_ = budget_;
+    StartBudget();
     std::unique_ptr<TProgramRun> once;
     TProgramRun* run;
     if (reused_) {
@@ -370,7 +398,7 @@ void TRuntime::Clear() {
     ClearErr();
     rndSeed = 327680;
     rndLast = 0;
-    stepsLeft_ = budget_;
+    StartBudget();
     callDepth_ = 0;
 }
 
@@ -412,7 +440,7 @@ bool TRuntime::Rewind() {
     errSource = markedErrSource_;
     rndSeed = markedRndSeed_;
     rndLast = markedRndLast_;
-    stepsLeft_ = budget_;
+    StartBudget();
     callDepth_ = 0;
     return true;
 }
@@ -518,6 +546,7 @@ EFlow ExecBlock(const TStmtBlock& block, TFrame& f) {
         } catch (TFormulaError& e) {
             Locate(e, f, s->line);
             if (!f.resumeNext || !e.Trappable()) throw;
+            f.rt.ChargeSwallowedError();
             f.rt.errNumber = e.Number();
             f.rt.errDescription = e.Description();
         }

@@ -4,6 +4,8 @@
 #include "formula/Ast.h"
 #include "formula/FormulaError.h"
 
+#include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -109,13 +111,33 @@ public:
     bool Reused() const { return reused_; }
 
     // ----- used by the evaluator -----
+    // The budget is counted down in slices; the end of a slice checks the whole budget and
+    // the clock, so the common path stays one decrement and a test.
     void Step() {
-        if (--stepsLeft_ < 0) StepLimit();
+        if (--stepsLeft_ < 0) NextSlice();
     }
     // Charges the budget for building a value of that many bytes (a step per 8), before building it.
     void ChargeBytes(size_t bytes);
-    void SetStepBudget(int64_t steps) { stepsLeft_ = budget_ = steps; }
+    // Charges the budget for reading that many bytes (a step per 64): a text function's work.
+    void ChargeRead(size_t bytes) {
+        stepsLeft_ -= static_cast<int64_t>(bytes >> 6);
+        if (stepsLeft_ < 0) NextSlice();
+    }
+    // Charges an error swallowed by On Error Resume Next: raising and catching one costs
+    // about as much as this many plain statements.
+    void ChargeSwallowedError() {
+        stepsLeft_ -= kSwallowedErrorSteps;
+        if (stepsLeft_ < 0) NextSlice();
+    }
+    void SetStepBudget(int64_t steps) {
+        budget_ = steps;
+        StartBudget();
+    }
     int64_t StepBudget() const { return budget_; }
+    // Wall-clock time one run may take (0: unlimited). The clock starts at the end of the
+    // first slice, so the many short runs of a judgement never read it.
+    void SetTimeLimit(std::chrono::milliseconds limit) { timeLimit_ = limit; }
+    std::chrono::milliseconds TimeLimit() const { return timeLimit_; }
 
     Variant CallProcedure(TFrame& caller, TGlobalEntry& entry, const std::vector<TExprPtr>& args);
     Variant CallOwnFunction(TFrame& caller, const std::vector<TExprPtr>& args);
@@ -146,11 +168,25 @@ public:
     float rndLast = 0;
 
     static constexpr int64_t kDefaultStepBudget = 50'000'000;
+    static constexpr int64_t kSliceSteps = int64_t{1} << 16;
+    static constexpr int64_t kSwallowedErrorSteps = 100;
+    // The time limit of new runtimes: the catalog's setting once it is read.
+    static std::atomic<int64_t> defaultTimeLimitMs;
     static constexpr int kMaxCallDepth = 400;
     static constexpr size_t kMaxValueBytes = size_t{64} << 20;
 
 private:
     [[noreturn]] void StepLimit() const;
+    [[noreturn]] void TimeLimitReached() const;
+    // Ends a slice: charges its overshoot to the rest of the budget, checks the clock and
+    // hands out the next slice, or raises the step or time limit.
+    void NextSlice();
+    // A fresh budget for a new run.
+    void StartBudget() {
+        stepsLeft_ = budget_ < kSliceSteps ? budget_ : kSliceSteps;
+        reserve_ = budget_ - stepsLeft_;
+        clockStarted_ = false;
+    }
     TGlobalEntry& FindOrAdd(const TName& name);
     // Appends an entry for name; the caller places it in the table.
     TGlobalEntry& NewEntry(const TName& name);
@@ -165,8 +201,12 @@ private:
     void ApplyDecl(TVariable& v, const TDecl& d);
     Variant Invoke(TFrame& caller, const TFuncDecl& fn, TProgramRun& run, const std::vector<TExprPtr>& args);
 
-    int64_t stepsLeft_;
+    int64_t stepsLeft_;   // in the current slice
+    int64_t reserve_ = 0;  // of the budget, beyond the current slice
     int64_t budget_;
+    std::chrono::milliseconds timeLimit_;
+    std::chrono::steady_clock::time_point deadline_{};
+    bool clockStarted_ = false;
     int callDepth_ = 0;
     uint32_t nextOrder_ = 1;
     // Entries never move (frames point at them): fixed-size chunks, allocated as needed, small

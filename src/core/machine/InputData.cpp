@@ -167,7 +167,18 @@ TMemoInputData::TMemoInputData(const TNameValueList& texts) {
 
 std::unique_ptr<TCustomInputData> TMemoInputData::Clone() const { return std::make_unique<TMemoInputData>(*this); }
 
-void TMemoInputData::LoadFromXML(const pugi::xml_node& value) { Text = value.text().get(); }
+std::string TMemoInputData::Limited(const std::string& text) {
+    int lines = 1;
+    size_t chars = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '\n' && ++lines > kMaxLines) return text.substr(0, i > 0 && text[i - 1] == '\r' ? i - 1 : i);
+        if ((c & 0xC0) != 0x80 && c != '\r' && ++chars > kMaxChars) return text.substr(0, i);
+    }
+    return text;
+}
+
+void TMemoInputData::LoadFromXML(const pugi::xml_node& value) { Text = Limited(value.text().get()); }
 
 void TMemoInputData::SaveToXML(pugi::xml_node& parent) const { AppendValue(parent, ID, Text); }
 

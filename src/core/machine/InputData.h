@@ -124,6 +124,12 @@ public:
     void LoadFromXML(const pugi::xml_node& value) override;
     void SaveToXML(pugi::xml_node& parent) const override;
 
+    // A memo holds what the option page's comment holds: 5 lines of 408 characters in all.
+    // A longer text, from a file or typed, is cut there (reports lay it out on one page).
+    static constexpr int kMaxLines = 5;
+    static constexpr size_t kMaxChars = 408;
+    static std::string Limited(const std::string& text);
+
     std::string Text;
 };
 

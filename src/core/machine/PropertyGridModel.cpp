@@ -135,8 +135,9 @@ void TPropertyGridModel::CommitText(int row, const std::string& text) {
         Changed();
     } else if (item->Kind() == TInputKind::Memo) {
         auto* memo = static_cast<TMemoInputData*>(item);
-        if (memo->Text == text) return;
-        memo->Text = text;
+        const std::string limited = TMemoInputData::Limited(text);
+        if (memo->Text == limited) return;
+        memo->Text = limited;
         if (!userEditor_ && OnProjectChanged) OnProjectChanged();
     } else {
         return;

@@ -9,6 +9,7 @@
 #include "base/AtomicFile.h"
 #include "base/ErrorMessage.h"
 #include "base/TextFormat.h"
+#include "base/FileLimits.h"
 
 #include <pugixml.hpp>
 
@@ -65,6 +66,7 @@ std::unique_ptr<TUserFactor> ReadUserFactorFile(const std::string& path, int n, 
     const std::string name = BaseName(path, extension);
     const std::string prefix = imageFolder + name;
     pugi::xml_document doc;
+    CheckFileSize(path, kMaxSheetFileBytes);  // an element file is a few kilobytes: refused before parsing
     const pugi::xml_parse_result parsed = doc.load_file(path.c_str());
     if (!parsed) return refuse("FileNotUserFactor", {std::string(parsed.description())});
     pugi::xml_node root = doc.child(kRoot);

@@ -1,7 +1,10 @@
 // Option series page: its project section.
 #include "options/OptionSeriesModel.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
+#include <vector>
 
 namespace kinemo {
 
@@ -11,8 +14,9 @@ namespace {
 bool ParseWhole(const std::string& text, int& value) {
     if (text.empty()) return false;
     char* end = nullptr;
+    errno = 0;
     const long v = std::strtol(text.c_str(), &end, 10);
-    if (*end != '\0') return false;
+    if (*end != '\0' || errno == ERANGE || v < INT_MIN || v > INT_MAX) return false;
     value = static_cast<int>(v);
     return true;
 }
@@ -82,16 +86,24 @@ void TOptionSeriesModel::LoadSection(pugi::xml_node section) {
                 pugi::xml_node node = conditions.child(kBrowseItems[static_cast<size_t>(i)].Key);
                 // An item without its own CurrentID takes none (no carried-over code).
                 int wanted = -1;
+                // The program writes one CurrentID and one Where per id: a repeated entry is
+                // read once (a selection refills every item from the catalog).
+                bool currentRead = false;
+                std::vector<bool> whereRead(static_cast<size_t>(kBrowseItemCount), false);
                 for (pugi::xml_node child : node.children()) {
                     TBrowseItem& item = browser_.MutableItem(i);
                     const std::string name = child.name();
                     if (name == "Where") {
                         int id = -1;
-                        if (ParseWhole(child.attribute("id").as_string(), id) && id >= 0 && id < kBrowseItemCount) {
+                        if (ParseWhole(child.attribute("id").as_string(), id) && id >= 0 && id < kBrowseItemCount &&
+                            !whereRead[static_cast<size_t>(id)]) {
+                            whereRead[static_cast<size_t>(id)] = true;
                             int v = 0;
                             item.Restrictions[static_cast<size_t>(id)] = ParseWhole(child.text().as_string(), v) ? v : 0;
                         }
                     } else if (name == "CurrentID") {
+                        if (currentRead) continue;
+                        currentRead = true;
                         if (!ParseWhole(child.text().as_string(), wanted)) wanted = -1;
                     }
                     const int index = wanted == -1 ? -1 : item.IndexOfCode(wanted);

@@ -8,6 +8,7 @@
 #include "base/TextFormat.h"
 #include "units/Measure.h"
 #include "units/ValueFormat.h"
+#include "base/NumberText.h"
 
 #include <pugixml.hpp>
 
@@ -21,10 +22,11 @@ namespace {
 
 int UnitCodeOf(const std::string& text, const std::string& key) {
     double code = 0;
-    if (!TryTextToFloat(text, code) || code != static_cast<int>(code))
+    int whole = 0;
+    if (!TryTextToFloat(text, code) || !TruncateToInteger(code, whole) || code != whole)
         throw TKinemoError("The catalog's unit of a drive-pattern column (" + key + ") is not a unit code: \"" + text +
                            "\"");
-    return static_cast<int>(code);
+    return whole;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "base/UserDialogs.h"
 #include "units/Measure.h"
 #include "units/ValueFormat.h"
+#include "base/NumberText.h"
 
 #include <pugixml.hpp>
 
@@ -52,7 +53,8 @@ double RoundedText(double x) {
 
 long long LenientInteger(const std::string& text) {
     double x = 0;
-    return TryTextToFloat(text, x) ? static_cast<long long>(x) : 0;
+    long long v = 0;
+    return TryTextToFloat(text, x) && TruncateToInteger(x, v) ? v : 0;
 }
 
 }  // namespace

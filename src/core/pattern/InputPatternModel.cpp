@@ -9,6 +9,7 @@
 #include "base/TextFormat.h"
 #include "base/UserDialogs.h"
 #include "units/ValueFormat.h"
+#include "base/NumberText.h"
 
 #include <pugixml.hpp>
 
@@ -322,8 +323,9 @@ void TInputPatternModel::LoadSigmoidalCurve(pugi::xml_node curve) {
         return;
     }
     int index = SigmoidalCurveIndex();
-    if (pugi::xml_node id = curve.child("ID")) {
-        const int found = services_.Curves->IndexOfCode(static_cast<long long>(LenientNumber(id.text().get())));
+    long long code = 0;
+    if (pugi::xml_node id = curve.child("ID"); id && TruncateToInteger(LenientNumber(id.text().get()), code)) {
+        const int found = services_.Curves->IndexOfCode(code);
         if (found >= 0) index = found;
     }
     SelectSigmoidalCurve(index);

@@ -3,6 +3,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/ErrorMessage.h"
+#include "base/TextFormat.h"
 
 #include <cctype>
 
@@ -27,6 +28,72 @@ std::string FillTemplate(const std::string& tmpl, const TNameValueList& list) {
         out += tmpl.substr(after, next - after);
         a = next;
     }
+}
+
+namespace {
+
+// Characters that end or open a field where a value stands unquoted.
+bool CsvSpecial(char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; }
+
+// A value placed where the template has quoted it: its quotes doubled.
+void AppendInsideQuotes(std::string& out, const std::string& value, bool fieldStart) {
+    if (fieldStart && CsvFormulaLike(value)) out += kCsvTextMark;
+    for (char c : value) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+}
+
+// A value placed in an unquoted field beside other text: it cannot be quoted any more, so
+// what would end the field becomes a space.
+void AppendInsideBareField(std::string& out, const std::string& value, bool fieldStart) {
+    if (fieldStart && CsvFormulaLike(value)) out += kCsvTextMark;
+    for (char c : value) out += CsvSpecial(c) ? ' ' : c;
+}
+
+}  // namespace
+
+std::string FillCsvTemplate(const std::string& tmpl, const TNameValueList& list) {
+    std::string out;
+    bool quoted = false;     // inside a field the template quotes
+    bool fieldStart = true;  // nothing of the current field's content written yet
+    size_t i = 0;
+    while (i < tmpl.size()) {
+        if (tmpl.compare(i, kOpen.size(), kOpen) == 0) {
+            const size_t close = tmpl.find(kClose, i + kOpen.size());
+            if (close == std::string::npos) return out;  // as FillTemplate: the rest is dropped
+            const std::string value = list.Value(tmpl.substr(i + kOpen.size(), close - i - kOpen.size()));
+            i = close + kClose.size();
+            if (quoted) {
+                AppendInsideQuotes(out, value, fieldStart);
+            } else if (fieldStart && (i == tmpl.size() || CsvSpecial(tmpl[i]))) {
+                out += CsvField(value);  // the placeholder is the whole field
+            } else {
+                AppendInsideBareField(out, value, fieldStart);
+            }
+            fieldStart = fieldStart && value.empty();
+            continue;
+        }
+        const char c = tmpl[i];
+        if (c == '"' && quoted) {
+            if (i + 1 < tmpl.size() && tmpl[i + 1] == '"') {
+                out += "\"\"";
+                i += 2;
+                fieldStart = false;
+                continue;
+            }
+            quoted = false;
+        } else if (c == '"' && fieldStart) {
+            quoted = true;
+        } else if (!quoted && (c == ',' || c == '\r' || c == '\n')) {
+            fieldStart = true;
+        } else {
+            fieldStart = false;
+        }
+        out += c;
+        ++i;
+    }
+    return out;
 }
 
 std::vector<std::string> TemplateKeys(const std::string& tmpl, bool* unterminated) {
@@ -77,7 +144,7 @@ void CheckTemplateKeys(const std::vector<std::string>& parts, const std::vector<
 }
 
 void TCSVTemplate::Add(const std::string& tmpl, const TNameValueList& list) {
-    lines_.push_back(FillTemplate(tmpl, list));
+    lines_.push_back(FillCsvTemplate(tmpl, list));
 }
 
 std::string TCSVTemplate::Text() const {

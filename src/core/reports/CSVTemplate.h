@@ -25,6 +25,14 @@ class TErrorMessage;
 // a missing key). A "{[%]" without its closing "[%]}" drops the rest of the template.
 std::string FillTemplate(const std::string& tmpl, const TNameValueList& list);
 
+// FillTemplate for a CSV line: each value written as the place the template gives it
+// needs by RFC 4180. In a field the template quotes, its quotes are doubled; a placeholder
+// that is a whole unquoted field becomes CsvField(value); beside other text in an unquoted
+// field, what would end the field becomes a space. A value starting a field that a
+// spreadsheet would run as a formula is written after a single quote. Values that need
+// none of this are written as FillTemplate writes them.
+std::string FillCsvTemplate(const std::string& tmpl, const TNameValueList& list);
+
 // The keys of the template's placeholders in order; unterminated is set when a "{[%]" has
 // no closing "[%]}".
 std::vector<std::string> TemplateKeys(const std::string& tmpl, bool* unterminated = nullptr);
@@ -41,7 +49,7 @@ void CheckTemplateKeys(const std::vector<std::string>& parts, const std::vector<
 
 class TCSVTemplate {
 public:
-    // Appends FillTemplate(tmpl, list) as one line.
+    // Appends FillCsvTemplate(tmpl, list) as one entry (a template part may hold several lines).
     void Add(const std::string& tmpl, const TNameValueList& list);
     const std::vector<std::string>& Lines() const { return lines_; }
     // Every line followed by CR LF.

@@ -11,6 +11,8 @@
 #include "units/ValueFormat.h"
 
 #include <charconv>
+#include <set>
+#include <vector>
 
 namespace kinemo {
 
@@ -283,15 +285,22 @@ void TCandidateListModel::LoadSection(pugi::xml_node section) {
         if (pugi::xml_node conditions = section.child("SearchCondition")) {
             for (int i = 0; i < kSearchItemCount; ++i) {
                 pugi::xml_node item = conditions.child(kSearchItems[static_cast<size_t>(i)].Key);
+                // The program writes one CurrentID and one Where per id: a repeated entry
+                // is read once (each selection queries the catalog again).
+                bool currentRead = false;
+                std::vector<bool> whereRead(static_cast<size_t>(kSearchItemCount), false);
                 for (pugi::xml_node c = item.first_child(); c; c = c.next_sibling()) {
                     const std::string name = c.name();
                     int v = 0;
                     if (name == "Where") {
                         int id = -1;
                         if (ParseInt(c.attribute("id").value(), id) && id >= 0 && id < kSearchItemCount &&
-                            ParseInt(c.text().get(), v))
+                            !whereRead[static_cast<size_t>(id)] && ParseInt(c.text().get(), v)) {
+                            whereRead[static_cast<size_t>(id)] = true;
                             search_.MutableItem(i).Restrictions[static_cast<size_t>(id)] = v;
-                    } else if (name == "CurrentID" && ParseInt(c.text().get(), v)) {
+                        }
+                    } else if (name == "CurrentID" && !currentRead && ParseInt(c.text().get(), v)) {
+                        currentRead = true;
                         const int entry = search_.Item(i).IndexOfCode(v);
                         if (entry >= 0) {
                             search_.SelectEntry(i, entry);
@@ -316,8 +325,13 @@ void TCandidateListModel::LoadSection(pugi::xml_node section) {
     }
     TAdjudicationLevel level;
     if (ParseLevel(section.child("AdjudicationLevel").text().get(), level)) SetLevel(level);
+    // Each judged motor once; a judgement refused (with its message) refuses the others too,
+    // so the message is shown once, however many motors the file lists.
+    std::set<const TMotor*> listed;
+    bool refused = false;
     bool prepared = false;
     for (pugi::xml_node motor : section.child("AdjudicateMotor").children("Motor")) {
+        if (refused) break;
         if (!prepared) {
             prepared = true;
             if (PrepareSavedJudgement && !PrepareSavedJudgement()) break;
@@ -328,7 +342,7 @@ void TCandidateListModel::LoadSection(pugi::xml_node section) {
         const std::string user = motor.child("UserMotor").text().get();
         for (TMotor* m : display_)
             if (m->msv_cd == msvCd && m->mxc_cd == mxcCd && (!IsUserMotor(*m) || m->msv_model_all == user)) {
-                if (!m->Judged) JudgeOneMotor(*m);
+                if (listed.insert(m).second && !m->Judged) refused = !JudgeOneMotor(*m);
                 break;
             }
     }

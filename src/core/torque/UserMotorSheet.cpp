@@ -12,6 +12,7 @@
 #include "base/NameValueList.h"
 #include "base/NumberText.h"
 #include "base/TextFormat.h"
+#include "base/FileLimits.h"
 
 #include <pugixml.hpp>
 
@@ -205,6 +206,12 @@ void TUserMotorSheet::Validate(const TUserMotorTexts& texts) const {
 
 TUserMotorSheet TUserMotorSheet::Read(const std::string& path, const TUserMotorTexts& texts) {
     pugi::xml_document doc;
+    // A sheet is a few hundred bytes: a huge file is refused before it is parsed.
+    try {
+        CheckFileSize(path, kMaxSheetFileBytes);
+    } catch (const TFileTooLarge& e) {
+        throw TKinemoError(texts.Errors ? FileTooLargeText(*texts.Errors, e) : std::string(e.what()));
+    }
     const pugi::xml_parse_result parsed = doc.load_file(path.c_str());
     if (!parsed) throw TKinemoError(ErrorText(texts, "UserMotorFileUnreadable", {path, std::string(parsed.description())}));
     const pugi::xml_node root = doc.child(kRoot);

@@ -184,6 +184,25 @@ TEST(WindowPlacement, SettingsFileRoundTripAndBadEntries) {
     EXPECT_EQ(bad.Splitters.at("C"), std::vector<int>{7});
 }
 
+// Right() and Bottom() add place and size: numbers near the end of int would overflow
+// there, so a place no screen can have is left out as unreadable.
+TEST(WindowPlacement, APlaceBeyondAnyScreenIsLeftOut) {
+    TempDir dir;
+    const std::string path = dir.File("s.ini");
+    for (const char* place : {"Left=2147483000\nTop=0\nWidth=2000\nHeight=600",
+                              "Left=0\nTop=-2147483000\nWidth=800\nHeight=2147483000",
+                              "Left=0\nTop=0\nWidth=1000001\nHeight=600"}) {
+        test::WriteFile(path, std::string("[Window]\n") + place + "\n[Splitters]\nA=2147483647,1\n");
+        const TWindowPlacement p = TWindowPlacement::Read(TConfigFile(path));
+        EXPECT_FALSE(p.Normal.has_value()) << place;
+        EXPECT_TRUE(p.Splitters.empty()) << place;
+    }
+    test::WriteFile(path, "[Window]\nLeft=-1000000\nTop=1000000\nWidth=1000000\nHeight=1\n");
+    const TWindowPlacement edge = TWindowPlacement::Read(TConfigFile(path));
+    ASSERT_TRUE(edge.Normal.has_value());
+    EXPECT_EQ(edge.Normal->Right(), 0);
+}
+
 TEST(WindowPlacement, SplitterSizeTexts) {
     struct Case {
         const char* text;

@@ -11,7 +11,12 @@
 #include "app/KinemoContext.h"
 #include "app/ProjectDocument.h"
 
+#include "base/NumberText.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
 #include <pugixml.hpp>
 
 namespace kinemo::test {
@@ -185,6 +190,40 @@ TEST_F(PatternSampleCatalogTest, TheSectionTravelsInAProjectFile) {
     other.SetAxisKind(1);
     EXPECT_EQ(other.SigmoidalCurveIndex(), 2);
     EXPECT_EQ(other.PatternText(), page->PatternText());
+
+    // A curve number no integer can hold reads as no curve of the catalog (converting it
+    // was undefined): the first curve, as for an unknown number.
+    for (const char* id : {"1e300", "-1e300", "9.3e18"}) {
+        std::string odd = text;
+        const size_t at = odd.find("<ID>", odd.find("<SigmoidalCurve>"));
+        ASSERT_NE(at, std::string::npos);
+        odd.replace(at + 4, odd.find("</ID>", at) - at - 4, id);
+        TInputPatternModel third(PatternServicesOf(ctx));
+        TProjectDocument oddReader(ctx);
+        oddReader.RegisterSection(TProjectSection::FrameInputPattern, &third);
+        ASSERT_EQ(oddReader.Load(odd, host, header), TProjectDocument::TLoadResult::Accepted) << id;
+        EXPECT_EQ(third.SigmoidalCurveIndex(), 0) << id;
+    }
+}
+
+TEST(NumbersFromFiles, OnlyFiniteNumbersInRangeBecomeIntegers) {
+    long long wide = 7;
+    EXPECT_TRUE(TruncateToInteger(-3.9, wide));
+    EXPECT_EQ(wide, -3);
+    EXPECT_TRUE(TruncateToInteger(-9223372036854775808.0, wide));
+    EXPECT_EQ(wide, std::numeric_limits<long long>::min());
+    for (double x : {1e300, -1e300, 9223372036854775808.0, std::nan(""), HUGE_VAL}) {
+        wide = 7;
+        EXPECT_FALSE(TruncateToInteger(x, wide)) << x;
+        EXPECT_EQ(wide, 7);
+    }
+    int narrow = 7;
+    EXPECT_TRUE(TruncateToInteger(2147483647.9, narrow));
+    EXPECT_EQ(narrow, 2147483647);
+    EXPECT_TRUE(TruncateToInteger(-2147483648.9, narrow));
+    EXPECT_EQ(narrow, -2147483647 - 1);
+    EXPECT_FALSE(TruncateToInteger(2147483648.0, narrow));
+    EXPECT_FALSE(TruncateToInteger(-2147483649.0, narrow));
 }
 
 }  // namespace

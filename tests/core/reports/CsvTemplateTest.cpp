@@ -8,6 +8,7 @@
 #include "base/AtomicFile.h"
 #include "base/Catalog.h"
 #include "base/ErrorMessage.h"
+#include "base/TextFormat.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,46 @@ TEST(FillTemplateTest, PlaceholdersAreReplacedByTheirValues) {
         {"", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(FillTemplate(c.tmpl, l), c.expected) << c.tmpl;
+}
+
+// Values from others (a memo, an element's name) cannot add cells or rows to a CSV line, nor
+// be run by a spreadsheet; plain values are written as they were.
+TEST(CsvQuotingTest, ValuesAreQuotedByTheirPlaceInTheTemplate) {
+    const TNameValueList l = List({"plain=Ball screw", "num=-1,234.5", "memo=a\",b", "inj==HYPERLINK(\"x\")",
+                                   "at=@SUM(A1)", "dash=-", "minus=-12.5", "exp=+2E-3", "pct=-12%", "line=a\rb",
+                                   "plus=+x"});
+    struct Case { const char* tmpl; const char* expected; };
+    const Case cases[] = {
+        {"\"{[%]plain[%]}\",{[%]minus[%]},{[%]exp[%]},{[%]pct[%]},\"{[%]dash[%]}\"",
+         "\"Ball screw\",-12.5,+2E-3,-12%,\"-\""},                          // unchanged
+        {"\"Comment\",\"{[%]memo[%]}\"", "\"Comment\",\"a\"\",b\""},      // quotes doubled inside quotes
+        {"{[%]memo[%]},{[%]num[%]}", "\"a\"\",b\",\"-1,234.5\""},            // a whole bare field is quoted
+        {"\"{[%]inj[%]}\"", "\"'=HYPERLINK(\"\"x\"\")\""},                  // a formula is marked
+        {"{[%]at[%]};x", "'@SUM(A1);x"},
+        {"{[%]plus[%]},\"{[%]plain[%]} {[%]inj[%]}\"", "'+x,\"Ball screw =HYPERLINK(\"\"x\"\")\""},
+        {"\"{[%]line[%]}\",{[%]line[%]}", "\"a\rb\",\"a\rb\""},               // line breaks stay in quotes
+        {"{[%]plain[%]} [{[%]memo[%]}]", "Ball screw [a  b]"},                  // beside bare text: blanks
+        {"\"a\"\"{[%]inj[%]}\"", "\"a\"\"=HYPERLINK(\"\"x\"\")\""},         // not at the field's start
+    };
+    for (const Case& c : cases) EXPECT_EQ(FillCsvTemplate(c.tmpl, l), c.expected) << c.tmpl;
+    TCSVTemplate csv;
+    csv.Add("\"{[%]memo[%]}\"", l);
+    EXPECT_EQ(csv.Text(), "\"a\"\",b\"\r\n");
+}
+
+TEST(CsvQuotingTest, FieldsAndFormulaLikeTexts) {
+    EXPECT_EQ(CsvField("KRS0402ANS0"), "KRS0402ANS0");
+    EXPECT_EQ(CsvField("-0.25"), "-0.25");
+    EXPECT_EQ(CsvField("-1,234"), "\"-1,234\"");
+    EXPECT_EQ(CsvField("--"), "--");
+    EXPECT_EQ(CsvField("=1+2"), "'=1+2");
+    EXPECT_EQ(CsvField("-2+3,4"), "\"'-2+3,4\"");
+    EXPECT_EQ(CsvField("@x\"y"), "\"'@x\"\"y\"");
+    EXPECT_EQ(CsvField("a\nb"), "\"a\nb\"");
+    for (const char* text : {"-", "-5", "+5.", "-.5", "1e5", "-1E+05", "-3%", "-1,234,567.25", "x=1", ""})
+        EXPECT_FALSE(CsvFormulaLike(text)) << text;
+    for (const char* text : {"=A1", "+", "-x", "@", "-1,", "-1e", "-5*", "-,5", "-1.2.3", "+1%%"})
+        EXPECT_TRUE(CsvFormulaLike(text)) << text;
 }
 
 TEST(FillTemplateTest, KeysAndPatterns) {
