@@ -23,6 +23,7 @@
 #include "machine/PropertyItemModel.h"
 #include "units/Measure.h"
 
+#include "units/ValueFormat.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>

@@ -125,7 +125,8 @@ TEST(InputRange, TypedValuesOutsideTheRangeAreRefusedWithTheRangeInTheDisplayUni
         {201, 20103, "-1", "\"Inertia at the input shaft\" cannot be -1 kg·cm²: it must be 0 ≤ value ≤ 100000000 kg·cm²."},
         {404, 40402, "-1000", ""},  // a force of fixed direction may point either way
         {404, 40401, "-1000", "\"Force opposing the motion\" cannot be -1000 N: it must be 0 ≤ value ≤ 1000000 N."},
-        {201, 20101, "abc", "\"Reduction ratio (input speed / output speed)\" cannot be 0 -: it must be 0 < value ≤ 100000 -."},
+        // A text that is no number is refused as such, not as a 0 nobody typed.
+        {201, 20101, "abc", "\"abc\" is not a number. Enter a number for \"Reduction ratio (input speed / output speed)\"; the value is unchanged."},
     };
     SampleJob job;
     TMaterialManager materials(job.ctx->Query());
