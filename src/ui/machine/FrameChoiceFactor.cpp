@@ -126,6 +126,10 @@ TFrameChoiceFactor::TFrameChoiceFactor(TKinemoContext& context, TSizingSession& 
 TFrameChoiceFactor::~TFrameChoiceFactor() {
     machine_.OnChainReset = nullptr;
     property_->ShowElement(nullptr);
+    // The grids read the core models owned here: they go first, before closing the window
+    // could lay them out again over models already freed.
+    hide();
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
 }
 
 void TFrameChoiceFactor::BuildBlocks() {
