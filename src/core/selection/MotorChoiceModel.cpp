@@ -376,7 +376,8 @@ void TMotorChoiceModel::SearchMotors() {
 std::string TMotorChoiceModel::TextStoppingAccuracy(const TMotor* motor) const {
     if (!motor) return {};
     double range = 0;
-    if (!TryTextToFloat(positionRange_, range) || resolution_ == 0) return {};
+    // Typed by the user: read with the user's decimal mark; a comma elsewhere is no number.
+    if (!TryTypedTextToFloat(positionRange_, format_.DecimalMark(), range) || resolution_ == 0) return {};
     try {
         const CarryOutput carry = chain_.CalcChainForMotor(false, false, motor->GearData());
         const double ps = chain_.CalcStoppingAccuracy(resolution_, carry, range,

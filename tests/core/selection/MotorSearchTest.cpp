@@ -157,4 +157,9 @@ TEST(MotorSearch, StoppingAccuracyFailsQuietly) {
     EXPECT_EQ(m.TextStoppingAccuracy(nullptr), "");
     m.SetPositionRangeText("20");
     EXPECT_EQ(m.TextStoppingAccuracy(motor), s.format.Display(20 * 60.0 / 1048576));
+    // A comma is the decimal mark only where the user writes it so; never a thousands mark.
+    m.SetPositionRangeText("2,5");
+    EXPECT_EQ(m.TextStoppingAccuracy(motor), "");
+    s.format.SetDecimalMark(',');
+    EXPECT_EQ(m.TextStoppingAccuracy(motor), s.format.Display(2.5 * 60.0 / 1048576));
 }
