@@ -58,25 +58,7 @@ TMotorCatalogBrowser::TMotorCatalogBrowser(TCatalogQuery& query, IBusyCursor* bu
 TMotorCatalogBrowser::~TMotorCatalogBrowser() = default;
 
 std::vector<TMotorFunction> TMotorCatalogBrowser::ReadFunctions(const std::string& sql) {
-    std::vector<TMotorFunction> list;
-    query_.Close();
-    query_.SetSQL(sql);
-    query_.Open();
-    for (; !query_.Eof(); query_.Next())
-        list.push_back({static_cast<int>(query_.AsInteger("mmf_cd")), query_.AsString("mmf_name"),
-                        query_.AsString("mmf_feature"), query_.AsString("mmf_value"), {}});
-    query_.Close();
-    for (TMotorFunction& f : list) {
-        query_.SetSQL("SELECT * FROM t_motor_series WHERE tms_mmf_cd=:MOTOR_FUNCTION_ID ORDER BY tms_orderby");
-        query_.SetParam("MOTOR_FUNCTION_ID", f.Code);
-        query_.Open();
-        for (; !query_.Eof(); query_.Next())
-            f.Series.push_back({static_cast<int>(query_.AsInteger("tms_cd")), query_.AsString("tms_name"),
-                                query_.AsString("tms_feature"), query_.AsString("tms_image"),
-                                query_.AsString("tms_option_image")});
-        query_.Close();
-    }
-    return list;
+    return ReadMotorFunctions(query_, sql);
 }
 
 void TMotorCatalogBrowser::LoadFunctions() {

@@ -47,26 +47,30 @@ std::string TMotorChoiceModel::ValueAt(const std::vector<std::string>& list, int
     return code >= 0 && code < static_cast<int>(list.size()) ? list[static_cast<size_t>(code)] : std::string();
 }
 
-std::vector<TMotorFunction> TMotorChoiceModel::ReadFunctions(const std::string& sql) {
+std::vector<TMotorFunction> ReadMotorFunctions(TCatalogQuery& query, const std::string& sql) {
     std::vector<TMotorFunction> list;
-    query_.Close();
-    query_.SetSQL(sql);
-    query_.Open();
-    for (; !query_.Eof(); query_.Next())
-        list.push_back({static_cast<int>(query_.AsInteger("mmf_cd")), query_.AsString("mmf_name"),
-                        query_.AsString("mmf_feature"), query_.AsString("mmf_value"), {}});
-    query_.Close();
+    query.Close();
+    query.SetSQL(sql);
+    query.Open();
+    for (; !query.Eof(); query.Next())
+        list.push_back({static_cast<int>(query.AsInteger("mmf_cd")), query.AsString("mmf_name"),
+                        query.AsString("mmf_feature"), query.AsString("mmf_value"), {}});
+    query.Close();
     for (TMotorFunction& f : list) {
-        query_.SetSQL("SELECT * FROM t_motor_series WHERE tms_mmf_cd=:MOTOR_FUNCTION_ID ORDER BY tms_orderby");
-        query_.SetParam("MOTOR_FUNCTION_ID", f.Code);
-        query_.Open();
-        for (; !query_.Eof(); query_.Next())
-            f.Series.push_back({static_cast<int>(query_.AsInteger("tms_cd")), query_.AsString("tms_name"),
-                                query_.AsString("tms_feature"), query_.AsString("tms_image"),
-                                query_.AsString("tms_option_image")});
-        query_.Close();
+        query.SetSQL("SELECT * FROM t_motor_series WHERE tms_mmf_cd=:MOTOR_FUNCTION_ID ORDER BY tms_orderby");
+        query.SetParam("MOTOR_FUNCTION_ID", f.Code);
+        query.Open();
+        for (; !query.Eof(); query.Next())
+            f.Series.push_back({static_cast<int>(query.AsInteger("tms_cd")), query.AsString("tms_name"),
+                                query.AsString("tms_feature"), query.AsString("tms_image"),
+                                query.AsString("tms_option_image")});
+        query.Close();
     }
     return list;
+}
+
+std::vector<TMotorFunction> TMotorChoiceModel::ReadFunctions(const std::string& sql) {
+    return ReadMotorFunctions(query_, sql);
 }
 
 void TMotorChoiceModel::LoadFunctions() {

@@ -30,6 +30,9 @@ struct TMotorFunction {
     std::vector<TMotorSeries> Series;
 };
 
+// The motor functions an m_motor_function query gives, each with its series in catalog order.
+std::vector<TMotorFunction> ReadMotorFunctions(TCatalogQuery& query, const std::string& sql);
+
 // The user's own motors, listed as a function with one series of their own.
 struct TUserMotorSource {
     std::string FunctionName, SeriesName;
