@@ -3,8 +3,8 @@
 // own search and once with every row of the sample catalog as candidates (as a search
 // naming every series would give). Prints each first click on a fresh session and a repeated
 // click in milliseconds, with its ratio to the 100 ms a click may take.
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/UserDialogs.h"
 #include "selection/CandidateListModel.h"
 #include "selection/MotorChoiceModel.h"

@@ -1,9 +1,9 @@
 // Judgements per second: every motor of the sample catalog judged on an example project
 // (a ball screw through a gear: five elements, eleven torque intervals). The last line
 // is "judgements_per_second=<N>".
-#include "app/SizingSession.h"
+#include "session/SizingSession.h"
 #include "base/Catalog.h"
-#include "app/KinemoContext.h"
+#include "session/KinemoContext.h"
 #include "base/UserDialogs.h"
 #include "torque/Motor.h"
 #include "torque/MotorReferenceQuery.h"

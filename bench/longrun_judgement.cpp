@@ -4,8 +4,8 @@
 // every pass gives the verdicts and figures a fresh session in this process gives, and the
 // last pass those of a fresh session in a new process (exit 1 when not).
 // Usage: longrun_judgement [passes] | longrun_judgement --once (one pass, its text printed)
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/NumberText.h"
 #include "base/UserDialogs.h"
 #include "torque/Motor.h"

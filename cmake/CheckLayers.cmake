@@ -1,20 +1,30 @@
-# Fails the build when a core file includes a header of a layer above its own (or of a
-# sibling layer): dependencies point down only. LAYERS lists the layers bottom first, separated by commas.
+# Fails the build when a file includes a header of a layer above its own (or of a sibling
+# layer): dependencies point down only. CORE_DIR is the folder checked, LAYERS its layers
+# bottom first, separated by commas. With OWN_ONLY set, only includes of headers that lie in
+# CORE_DIR count (the desktop's folders share names with the core's), and files directly in
+# CORE_DIR (the program's entry) stand above every layer.
 string(REPLACE "," ";" LAYERS "${LAYERS}")
 file(GLOB_RECURSE core_files "${CORE_DIR}/*.h" "${CORE_DIR}/*.cpp")
 foreach(f IN LISTS core_files)
   file(RELATIVE_PATH rel "${CORE_DIR}" "${f}")
+  if(OWN_ONLY AND NOT rel MATCHES "/")
+    continue()
+  endif()
   string(REGEX MATCH "^[^/]+" own "${rel}")
   list(FIND LAYERS "${own}" ownIndex)
   if(ownIndex LESS 0)
-    message(FATAL_ERROR "Core file ${f} lies outside every layer (${LAYERS})")
+    message(FATAL_ERROR "File ${f} lies outside every layer (${LAYERS})")
   endif()
   file(STRINGS "${f}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[A-Za-z_]+/")
   foreach(line IN LISTS includes)
-    string(REGEX REPLACE "^[^\"]*\"([A-Za-z_]+)/.*$" "\\1" target "${line}")
+    string(REGEX REPLACE "^[^\"]*\"([A-Za-z_]+/[^\"]*)\".*$" "\\1" header "${line}")
+    string(REGEX REPLACE "/.*$" "" target "${header}")
+    if(OWN_ONLY AND NOT EXISTS "${CORE_DIR}/${header}")
+      continue()
+    endif()
     list(FIND LAYERS "${target}" targetIndex)
     if(targetIndex GREATER ownIndex)
-      message(FATAL_ERROR "Core file ${rel} (layer ${own}) includes \"${target}/...\", a layer above it: ${line}")
+      message(FATAL_ERROR "${rel} (layer ${own}) includes \"${header}\", a layer above it: ${line}")
     endif()
   endforeach()
 endforeach()

@@ -5,8 +5,8 @@
 // libFuzzer's timeout).
 #include "FuzzSupport.h"
 
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/KinemoError.h"
 #include "base/NumberText.h"
 #include "formula/FormulaEngine.h"

@@ -6,7 +6,7 @@
 // key check must refuse exactly the templates the filler cannot fill completely.
 #include "FuzzSupport.h"
 
-#include "app/KinemoContext.h"
+#include "session/KinemoContext.h"
 #include "base/ErrorMessage.h"
 #include "base/NameValueList.h"
 #include "reports/CSVTemplate.h"

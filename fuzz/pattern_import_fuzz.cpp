@@ -4,8 +4,8 @@
 // Whatever is accepted must leave every value finite.
 #include "FuzzSupport.h"
 
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/KinemoError.h"
 #include "pattern/InputPatternGridModel.h"
 

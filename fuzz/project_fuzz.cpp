@@ -3,8 +3,8 @@
 // to a text that loads back to the same text.
 #include "FuzzSupport.h"
 
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/KinemoError.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 // and for a key and value name taken from the input itself.
 #include "FuzzSupport.h"
 
-#include "app/CadAvailability.h"
+#include "shell/CadAvailability.h"
 #include "base/ConfigFile.h"
 #include "base/Registry.h"
 #include "base/WindowPlacement.h"

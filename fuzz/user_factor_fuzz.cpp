@@ -2,7 +2,7 @@
 // reads it; an element the reader accepts is written back and must read again.
 #include "FuzzSupport.h"
 
-#include "app/KinemoContext.h"
+#include "session/KinemoContext.h"
 #include "base/KinemoError.h"
 #include "machine/Factor.h"
 #include "machine/UserFactorFile.h"

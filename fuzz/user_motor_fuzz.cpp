@@ -4,8 +4,8 @@
 // it with a message or gives finite figures, never "nan" or "inf" in a grid column.
 #include "FuzzSupport.h"
 
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/KinemoError.h"
 #include "base/NumberText.h"
 #include "torque/JudgeOneMotor.h"

@@ -3,8 +3,8 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/Registry.h"
 #include "cad/VantorExportModel.h"
 

@@ -2,8 +2,8 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "machine/CalcCarryValue.h"
 #include "machine/MachineServices.h"
 #include "units/ValueFormat.h"

@@ -9,8 +9,8 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/KinemoError.h"
 
 #include <cstdio>

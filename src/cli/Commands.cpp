@@ -1,7 +1,7 @@
 // Command registry and argument parsing of kinemo-cli.
 #include "cli/Commands.h"
 
-#include "app/CatalogChoice.h"
+#include "shell/CatalogChoice.h"
 
 #include <algorithm>
 #include <climits>

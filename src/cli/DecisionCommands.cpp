@@ -3,9 +3,9 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
-#include "app/DesignVariants.h"
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/DesignVariants.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/AmountText.h"
 #include "base/KinemoError.h"
 #include "base/NumberText.h"

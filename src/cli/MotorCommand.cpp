@@ -2,7 +2,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
-#include "app/KinemoContext.h"
+#include "session/KinemoContext.h"
 #include "base/ErrorMessage.h"
 #include "base/KinemoError.h"
 #include "base/TextFormat.h"

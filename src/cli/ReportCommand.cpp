@@ -2,9 +2,9 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
-#include "app/KinemoContext.h"
-#include "app/ReportJob.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/ReportJob.h"
+#include "session/SizingSession.h"
 #include "base/ErrorMessage.h"
 #include "reports/ReportPages.h"
 

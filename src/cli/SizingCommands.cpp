@@ -2,8 +2,8 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
-#include "app/SizingSession.h"
-#include "app/KinemoContext.h"
+#include "session/SizingSession.h"
+#include "session/KinemoContext.h"
 #include "base/KinemoError.h"
 #include "torque/JudgeOneMotor.h"
 #include "torque/MotorReferenceQuery.h"

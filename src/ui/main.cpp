@@ -2,8 +2,8 @@
 // in share/kinemo/ when installed); --catalog PATH chooses another catalog; the first other
 // argument may name a project file to open. "--report" makes a report PDF without a window
 // and ends.
-#include "app/KinemoApplication.h"
-#include "app/ProgramEntry.h"
+#include "common/KinemoApplication.h"
+#include "shell/ProgramEntry.h"
 #include "reports/ReportCommandLine.h"
 
 #include <QGuiApplication>

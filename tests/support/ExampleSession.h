@@ -2,8 +2,8 @@
 // ready to judge motors.
 #pragma once
 
-#include "app/SizingSession.h"
-#include "app/KinemoContext.h"
+#include "session/SizingSession.h"
+#include "session/KinemoContext.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "base/ErrorMessage.h"
 #include "torque/MotorReferenceQuery.h"
 #include "torque/UserMotorSheet.h"
-#include "app/KinemoContext.h"
+#include "session/KinemoContext.h"
 #include "base/Catalog.h"
 
 #include <cstdio>

@@ -5,7 +5,7 @@
 
 #include "UiTestSupport.h"
 
-#include "app/SizingSession.h"
+#include "session/SizingSession.h"
 #include "machine/CalcCarryValue.h"
 #include "machine/ChoiceFactorModel.h"
 #include "machine/FrameChoiceFactor.h"

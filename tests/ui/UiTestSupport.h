@@ -3,9 +3,9 @@
 // main window built over them with scripted dialogs.
 #pragma once
 
-#include "app/FormMain.h"
-#include "app/KinemoApplication.h"
-#include "app/KinemoContext.h"
+#include "shell/FormMain.h"
+#include "common/KinemoApplication.h"
+#include "session/KinemoContext.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ShellCatalog.h"
 #include "support/TestSupport.h"

@@ -3,8 +3,8 @@
 // change of units reopening the project, help messages, the About box and the keyboard.
 #include "UiTestSupport.h"
 
-#include "app/MainCommands.h"
-#include "app/PageControl.h"
+#include "shell/MainCommands.h"
+#include "shell/PageControl.h"
 #include "base/AtomicFile.h"
 #include "base/ConfigFile.h"
 

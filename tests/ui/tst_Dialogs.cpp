@@ -3,10 +3,10 @@
 #include "UiTestSupport.h"
 
 #include "base/ConfigFile.h"
-#include "app/FormChangeDirectory.h"
-#include "app/PageControl.h"
+#include "shell/FormChangeDirectory.h"
+#include "shell/PageControl.h"
 #include "units/FormOptionMeasure.h"
-#include "app/SizingSession.h"
+#include "session/SizingSession.h"
 #include "selection/MotorChoiceModel.h"
 #include "torque/UserMotorSheet.h"
 #include "support/UserMotorSheets.h"

@@ -3,9 +3,9 @@
 // command, and the user element command refreshing the block lists.
 #include "UiTestSupport.h"
 
-#include "app/FormDebug.h"
-#include "app/PageControl.h"
-#include "app/SizingSession.h"
+#include "shell/FormDebug.h"
+#include "shell/PageControl.h"
+#include "session/SizingSession.h"
 #include "base/AtomicFile.h"
 #include "machine/Block.h"
 #include "machine/BlockGrid.h"

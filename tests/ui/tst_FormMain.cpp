@@ -6,9 +6,9 @@
 #include <QDir>
 
 #include "base/AtomicFile.h"
-#include "app/FormDebug.h"
-#include "app/PageControl.h"
-#include "app/SizingSession.h"
+#include "shell/FormDebug.h"
+#include "shell/PageControl.h"
+#include "session/SizingSession.h"
 #include "torque/Motor.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 // buttons, the custom condition dialog, the detail window, commitment and its project file.
 #include "UiTestSupport.h"
 
-#include "app/SizingSession.h"
+#include "session/SizingSession.h"
 #include "base/ErrorMessage.h"
 #include "base/NumberText.h"
 #include "pattern/NumberGrid.h"
@@ -11,7 +11,7 @@
 #include "selection/FormMotorDetail.h"
 #include "selection/FrameChoiceMotor.h"
 #include "selection/MotorGrid.h"
-#include "app/PageControl.h"
+#include "shell/PageControl.h"
 #include "torque/Motor.h"
 #include "torque/UserMotorSheet.h"
 #include "units/ValueFormat.h"

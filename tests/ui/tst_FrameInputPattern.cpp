@@ -3,8 +3,8 @@
 // spreadsheet paste, the chart after an edit, and the read-only screen of a committed motor.
 #include "UiTestSupport.h"
 
-#include "app/PageControl.h"
-#include "app/SizingSession.h"
+#include "shell/PageControl.h"
+#include "session/SizingSession.h"
 #include "pattern/ChartSpeed.h"
 #include "pattern/FrameInputPattern.h"
 #include "pattern/InputPatternGrid.h"

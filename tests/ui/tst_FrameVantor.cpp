@@ -3,9 +3,9 @@
 // through kinemo-cad that writes the drawing.
 #include "UiTestSupport.h"
 
-#include "app/FormMain.h"
-#include "app/KinemoContext.h"
-#include "app/PageControl.h"
+#include "shell/FormMain.h"
+#include "session/KinemoContext.h"
+#include "shell/PageControl.h"
 #include "base/AtomicFile.h"
 #include "cad/FrameSelectVantor.h"
 #include "cad/FrameVantor.h"

@@ -3,8 +3,8 @@
 // example 02 open), and the main window on the element page is written as main_ja.png.
 #include "UiTestSupport.h"
 
-#include "app/CatalogChoice.h"
-#include "app/PageControl.h"
+#include "shell/CatalogChoice.h"
+#include "shell/PageControl.h"
 #include "machine/ChoicedFactorGrid.h"
 #include "machine/FrameChoiceFactor.h"
 #include "machine/PopertyGrid.h"

@@ -3,7 +3,7 @@
 #include "UiTestSupport.h"
 
 #include "base/KinemoError.h"
-#include "app/MessageDialog.h"
+#include "common/MessageDialog.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -3,10 +3,10 @@
 // example's total equals what kinemo-cli quote prints, and the print dialog writes CSV and PDF.
 #include "UiTestSupport.h"
 
-#include "app/FormMain.h"
-#include "app/KinemoContext.h"
-#include "app/PageControl.h"
-#include "app/SizingSession.h"
+#include "shell/FormMain.h"
+#include "session/KinemoContext.h"
+#include "shell/PageControl.h"
+#include "session/SizingSession.h"
 #include "base/AtomicFile.h"
 #include "options/FormPrinterOption.h"
 #include "options/FormPrinterSelectOption.h"

@@ -4,8 +4,8 @@
 #include "UiTestSupport.h"
 
 #include "base/AtomicFile.h"
-#include "app/ProjectDocument.h"
-#include "app/QtFileDialogs.h"
+#include "session/ProjectDocument.h"
+#include "common/QtFileDialogs.h"
 
 #include <QAction>
 #include <QFileDialog>

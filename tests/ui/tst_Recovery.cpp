@@ -4,10 +4,10 @@
 // itself is never written by the recovery copy.
 #include "UiTestSupport.h"
 
-#include "app/FormMain.h"
-#include "app/KinemoContext.h"
-#include "app/PageControl.h"
-#include "app/ProgramEntry.h"
+#include "shell/FormMain.h"
+#include "session/KinemoContext.h"
+#include "shell/PageControl.h"
+#include "shell/ProgramEntry.h"
 #include "base/AtomicFile.h"
 #include "base/SpecialFolder.h"
 

@@ -4,8 +4,8 @@
 // the first page of every report as a picture for review.
 #include "UiTestSupport.h"
 
-#include "app/ReportJob.h"
-#include "app/SizingSession.h"
+#include "session/ReportJob.h"
+#include "session/SizingSession.h"
 #include "base/AtomicFile.h"
 #include "base/NumberText.h"
 #include "reports/FormCommitMotorPrintMenu.h"

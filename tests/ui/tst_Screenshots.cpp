@@ -3,14 +3,14 @@
 // must have the window's size and show more than a blank surface.
 #include "UiTestSupport.h"
 
-#include "app/ChangeDirectoryModel.h"
-#include "app/AboutBox.h"
-#include "app/FormAbout.h"
-#include "app/FormChangeDirectory.h"
+#include "shell/ChangeDirectoryModel.h"
+#include "shell/AboutBox.h"
+#include "shell/FormAbout.h"
+#include "shell/FormChangeDirectory.h"
 #include "base/Catalog.h"
-#include "app/FormSplash.h"
-#include "app/MessageDialog.h"
-#include "app/PageControl.h"
+#include "shell/FormSplash.h"
+#include "common/MessageDialog.h"
+#include "shell/PageControl.h"
 #include "base/AtomicFile.h"
 #include "cad/FrameVantor.h"
 #include "cad/VantorPage.h"
@@ -31,7 +31,7 @@
 #include "machine/PropertyGridModel.h"
 #include "machine/QtPictureLoader.h"
 #include "machine/UserFactorModel.h"
-#include "app/SizingSession.h"
+#include "session/SizingSession.h"
 #include "pattern/FrameInputPattern.h"
 #include "pattern/InputPatternGrid.h"
 #include "pattern/InputPatternModel.h"
@@ -58,8 +58,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/FormUserMotors.h"
-#include "app/UserMotorListModel.h"
+#include "shell/FormUserMotors.h"
+#include "shell/UserMotorListModel.h"
 #include "torque/UserMotorSheet.h"
 #include "support/UserMotorSheets.h"
 

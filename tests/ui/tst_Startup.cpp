@@ -3,13 +3,13 @@
 // language message and a project named on the command line.
 #include "UiTestSupport.h"
 
-#include "app/CatalogChoice.h"
+#include "shell/CatalogChoice.h"
 
 #include "base/ApplicationVersion.h"
 #include "base/AtomicFile.h"
-#include "app/PageControl.h"
-#include "app/KinemoContext.h"
-#include "app/ProgramEntry.h"
+#include "shell/PageControl.h"
+#include "session/KinemoContext.h"
+#include "shell/ProgramEntry.h"
 #include "machine/Block.h"
 #include "machine/Factor.h"
 #include "machine/UserFactorFile.h"

@@ -2,10 +2,8 @@
 #include "pattern/InputPatternGridModel.h"
 
 #include "pattern/InputPatternPositionGridData.h"
-#include "pattern/InputPatternRollingPositionGridData.h"
-#include "pattern/InputPatternRollingSpeedGridData.h"
-#include "pattern/InputPatternStraightPositionGridData.h"
-#include "pattern/InputPatternStraightSpeedGridData.h"
+#include "pattern/InputPatternPositionGridData.h"
+#include "pattern/InputPatternSpeedGridData.h"
 #include "base/CatalogText.h"
 #include "base/ErrorMessage.h"
 #include "base/TextFormat.h"
@@ -33,11 +31,9 @@ const char* const kMarkText = "\u25CB";
 std::unique_ptr<TInputPatternGridData> MakeData(const TPatternServices& s, TPatternAxis axis, TPatternInput input) {
     const bool straight = axis == TPatternAxis::Straight;
     if (input == TPatternInput::Speed) {
-        if (straight) return std::make_unique<TInputPatternStraightSpeedGridData>(s);
-        return std::make_unique<TInputPatternRollingSpeedGridData>(s);
+        return std::make_unique<TInputPatternSpeedGridData>(s, straight ? kStraightSpeedPattern : kRollingSpeedPattern);
     }
-    if (straight) return std::make_unique<TInputPatternStraightPositionGridData>(s);
-    return std::make_unique<TInputPatternRollingPositionGridData>(s);
+    return std::make_unique<TInputPatternPositionGridData>(s, straight ? kStraightPositionPattern : kRollingPositionPattern);
 }
 
 std::string TitleKey(TPatternAxis axis, TPatternInput input) {

@@ -10,6 +10,13 @@
 
 namespace kinemo {
 
+TInputPatternPositionGridData::TInputPatternPositionGridData(const TPatternServices& services,
+                                                             const TPositionPatternKind& kind)
+    : TInputPatternGridData(services, kind.Axis, TPatternInput::Position), kind_(kind) {
+    LoadColumnUnits(kind.UnitsKey, kColumns);
+    Reset();
+}
+
 void TInputPatternPositionGridData::RecomputeRow(int row) {
     ComputeSpeed(row);
     ComputeAcceleration(row);
@@ -69,18 +76,18 @@ std::vector<double> TInputPatternPositionGridData::SpeedFormula(int row, const c
                           {"Frequency", "Speed"});
 }
 
-void TInputPatternPositionGridData::RunSpeed(int row, const char* key) {
-    const auto r = SpeedFormula(row, key, V());
+void TInputPatternPositionGridData::ComputeSpeed(int row) {
+    const auto r = SpeedFormula(row, kind_.SpeedKey, V());
     Cell(row, kFrequency).SetValue(r[0]);
     Cell(row, kSpeed).SetValue(r[1]);
 }
 
 double TInputPatternPositionGridData::FrequencyFor(int row, double v) const {
-    return SpeedFormula(row, SpeedFormulaKey(), v)[0];
+    return SpeedFormula(row, kind_.SpeedKey, v)[0];
 }
 
-void TInputPatternPositionGridData::RunAcceleration(int row, const char* key) {
-    const auto r = Formulas().Run(key,
+void TInputPatternPositionGridData::ComputeAcceleration(int row) {
+    const auto r = Formulas().Run(kind_.AccelerationKey,
                                   {{"Acceleration", Cell(row, kAccelerationTime).Value()},
                                    {"Deceleration", Cell(row, kDecelerationTime).Value()},
                                    {"Speed", Cell(row, kSpeed).Value()}},

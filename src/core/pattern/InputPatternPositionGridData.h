@@ -6,12 +6,28 @@
 
 namespace kinemo {
 
-class TInputPatternPositionGridData : public TInputPatternGridData {
+// What makes a position pattern linear or rotary: its column units and the catalog
+// formulas of its speed and acceleration.
+struct TPositionPatternKind {
+    TPatternAxis Axis;
+    const char* UnitsKey;         // column units
+    const char* SpeedKey;         // frequency and speed of a move
+    const char* AccelerationKey;  // accelerated velocity of a move
+};
+inline constexpr TPositionPatternKind kStraightPositionPattern{TPatternAxis::Straight, "StraightPositionGridMeasure",
+                                                               "StraightUpdateSpeed", "StraightPositionGridAcceleration"};
+inline constexpr TPositionPatternKind kRollingPositionPattern{TPatternAxis::Rolling, "RollingPositionGridMeasure",
+                                                              "RollingUpdateSpeed", "RollingPositionGridAcceleration"};
+
+class TInputPatternPositionGridData final : public TInputPatternGridData {
 public:
     static constexpr int kAccelerationTime = 5;
     static constexpr int kDecelerationTime = 6;
     static constexpr int kAcceleratedVelocity = 7;
     static constexpr int kColumns = 8;
+
+    // Reads the kind's column units and starts empty.
+    TInputPatternPositionGridData(const TPatternServices& services, const TPositionPatternKind& kind);
 
     void ApplyTimeInterval(int row, double displayValue) override;
     void ApplyElapsedTime(int row, double displayValue) override;
@@ -30,9 +46,9 @@ public:
     double FrequencyFor(int row, double v) const override;
 
     // 17. Frequency and Speed of the row's move.
-    virtual void ComputeSpeed(int row) = 0;
+    void ComputeSpeed(int row);
     // 18. AcceleratedVelocity of the row's move.
-    virtual void ComputeAcceleration(int row) = 0;
+    void ComputeAcceleration(int row);
 
     // A target position: the row becomes a move, or a dwell without acceleration and
     // deceleration times; with cascade the next row follows its new previous position.
@@ -49,14 +65,6 @@ protected:
     std::vector<int> EntryColumns() const override {
         return {kElapsedTime, kTimeInterval, kPosition, kAccelerationTime, kDecelerationTime};
     }
-    TInputPatternPositionGridData(const TPatternServices& services, TPatternAxis axis)
-        : TInputPatternGridData(services, axis, TPatternInput::Position) {}
-
-    // The formula key of the kind's ComputeSpeed.
-    virtual const char* SpeedFormulaKey() const = 0;
-    // ComputeSpeed and ComputeAcceleration of a kind, by its formula key.
-    void RunSpeed(int row, const char* key);
-    void RunAcceleration(int row, const char* key);
     // After a deletion the row before the gap is applied again with its successor, as a
     // cut does; after every move of rows the dwell flags follow the positions.
     void AfterRowsMoved(int row, bool closedUp) override;
@@ -65,6 +73,8 @@ private:
     void RecomputeRow(int row);
     // Frequency and Speed of the row's move for the speed coefficient v.
     std::vector<double> SpeedFormula(int row, const char* key, double v) const;
+
+    const TPositionPatternKind& kind_;
 };
 
 }  // namespace kinemo

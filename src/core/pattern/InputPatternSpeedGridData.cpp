@@ -10,6 +10,12 @@
 
 namespace kinemo {
 
+TInputPatternSpeedGridData::TInputPatternSpeedGridData(const TPatternServices& services, const TSpeedPatternKind& kind)
+    : TInputPatternGridData(services, kind.Axis, TPatternInput::Speed), kind_(kind) {
+    LoadColumnUnits(kind.UnitsKey, kColumns);
+    Reset();
+}
+
 void TInputPatternSpeedGridData::RecomputeRow(int row) {
     ComputePosition(row);
     ComputeAcceleration(row);
@@ -66,10 +72,9 @@ void TInputPatternSpeedGridData::ComputePosition(int row) {
     }
 }
 
-double TInputPatternSpeedGridData::RunPositionFormula(const char* key, double prePosition, double frequency,
-                                                      double preFrequency, double elapsedTime, double timeInterval,
-                                                      double v) const {
-    return Formulas().Run(key,
+double TInputPatternSpeedGridData::PositionFormula(double prePosition, double frequency, double preFrequency,
+                                                   double elapsedTime, double timeInterval, double v) const {
+    return Formulas().Run(kind_.PositionKey,
                           {{"PrePosition", prePosition},
                            {"Frequency", frequency},
                            {"PreFrequency", preFrequency},
@@ -79,11 +84,10 @@ double TInputPatternSpeedGridData::RunPositionFormula(const char* key, double pr
                           {"Position"})[0];
 }
 
-void TInputPatternSpeedGridData::RunAcceleration(int row, const char* key, const char* speedName,
-                                                 const char* preSpeedName) {
-    const auto r = Formulas().Run(key,
-                                  {{speedName, Cell(row, kSpeed).Value()},
-                                   {preSpeedName, Pre(row, kSpeed)},
+void TInputPatternSpeedGridData::ComputeAcceleration(int row) {
+    const auto r = Formulas().Run(kind_.AccelerationKey,
+                                  {{kind_.SpeedName, Cell(row, kSpeed).Value()},
+                                   {kind_.PreSpeedName, Pre(row, kSpeed)},
                                    {"TimeInterval", Cell(row, kTimeInterval).Value()}},
                                   {"Acceleration"});
     Cell(row, kAcceleration).SetValue(r[0]);

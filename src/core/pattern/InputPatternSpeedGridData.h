@@ -6,10 +6,30 @@
 
 namespace kinemo {
 
-class TInputPatternSpeedGridData : public TInputPatternGridData {
+// What makes a speed pattern linear or rotary: its column units and the catalog formulas
+// and variable names of its position and acceleration.
+struct TSpeedPatternKind {
+    TPatternAxis Axis;
+    const char* UnitsKey;         // column units
+    const char* PositionKey;      // position at the end of an interval
+    const char* AccelerationKey;  // acceleration of an interval
+    const char* SpeedName;        // the formula's names of the speed and the previous speed
+    const char* PreSpeedName;
+};
+inline constexpr TSpeedPatternKind kStraightSpeedPattern{TPatternAxis::Straight, "StraightSpeedGridMeasure",
+                                                         "StraightChangePosition", "StraightSpeedGridAcceleration",
+                                                         "Speed", "PreSpeed"};
+inline constexpr TSpeedPatternKind kRollingSpeedPattern{TPatternAxis::Rolling, "RollingSpeedGridMeasure",
+                                                        "RollingChangePosition", "RollingSpeedGridAcceleration",
+                                                        "AngularSpeed", "PreAngularSpeed"};
+
+class TInputPatternSpeedGridData final : public TInputPatternGridData {
 public:
     static constexpr int kAcceleration = 5;
     static constexpr int kColumns = 6;
+
+    // Reads the kind's column units and starts empty.
+    TInputPatternSpeedGridData(const TPatternServices& services, const TSpeedPatternKind& kind);
 
     void ApplyTimeInterval(int row, double displayValue) override;
     void ApplyElapsedTime(int row, double displayValue) override;
@@ -24,12 +44,12 @@ public:
     double FrequencyFor(int row, double v) const override;
 
     // 17. Position(row) by PositionFormula, then the following rows while they have an interval.
-    virtual void ComputePosition(int row);
+    void ComputePosition(int row);
     // 18. The position at the end of an interval of the given speeds and times.
-    virtual double PositionFormula(double prePosition, double frequency, double preFrequency, double elapsedTime,
-                                   double timeInterval, double v) const = 0;
+    double PositionFormula(double prePosition, double frequency, double preFrequency, double elapsedTime,
+                           double timeInterval, double v) const;
     // 19. Acceleration(row).
-    virtual void ComputeAcceleration(int row) = 0;
+    void ComputeAcceleration(int row);
 
     void ApplyFrequency(int row, double displayValue);
     void ApplySpeed(int row, double displayValue);
@@ -39,17 +59,11 @@ public:
 
 protected:
     std::vector<int> EntryColumns() const override { return {kElapsedTime, kTimeInterval, kFrequency, kSpeed}; }
-    TInputPatternSpeedGridData(const TPatternServices& services, TPatternAxis axis)
-        : TInputPatternGridData(services, axis, TPatternInput::Speed) {}
-
-    // PositionFormula and ComputeAcceleration of a kind: its formula keys and the names
-    // of its speed variables.
-    double RunPositionFormula(const char* key, double prePosition, double frequency, double preFrequency,
-                              double elapsedTime, double timeInterval, double v) const;
-    void RunAcceleration(int row, const char* key, const char* speedName, const char* preSpeedName);
 
 private:
     void RecomputeRow(int row);
+
+    const TSpeedPatternKind& kind_;
 };
 
 }  // namespace kinemo

@@ -1,8 +1,9 @@
 // The CAD selection page's widgets.
 #include "cad/FrameSelectVantor.h"
+#include "common/QtText.h"
 
-#include "app/KinemoApplication.h"
-#include "app/KinemoContext.h"
+#include "common/KinemoApplication.h"
+#include "session/KinemoContext.h"
 #include "base/TextFormat.h"
 #include "base/UserDialogs.h"
 #include "selection/MotorBrowsePanel.h"
@@ -18,8 +19,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 template <class T>
 T* Named(QWidget* parent, const char* name) {
@@ -121,15 +120,15 @@ TFrameSelectVantor::TFrameSelectVantor(TKinemoContext& context, THost host, QWid
 void TFrameSelectVantor::ApplyTexts() {
     for (QLabel* l : findChildren<QLabel*>()) {
         const std::string name = l->objectName().toStdString();
-        if (name != "LabelFound" && name != "LabelFeature" && name != "ImageSeries") l->setText(Q(model_.Text(name)));
+        if (name != "LabelFound" && name != "LabelFeature" && name != "ImageSeries") l->setText(Qs(model_.Text(name)));
     }
-    for (QPushButton* b : findChildren<QPushButton*>()) b->setText(Q(model_.Text(b->objectName().toStdString())));
-    for (QGroupBox* g : findChildren<QGroupBox*>()) g->setTitle(Q(model_.Text(g->objectName().toStdString())));
+    for (QPushButton* b : findChildren<QPushButton*>()) b->setText(Qs(model_.Text(b->objectName().toStdString())));
+    for (QGroupBox* g : findChildren<QGroupBox*>()) g->setTitle(Qs(model_.Text(g->objectName().toStdString())));
 }
 
 int TFrameSelectVantor::CheckDirectInput() {
     const int code = model_.CheckDirectInput(editInputMotor_->text().toStdString());
-    editInputMotor_->setText(Q(model_.DirectModel()));
+    editInputMotor_->setText(Qs(model_.DirectModel()));
     if (code == 8) context_.Dialogs().ShowMessageDialog(model_.Text("MissingMotorNumber"), TMsgDlgType::Warning, mbOK);
     else if (host_.ShowCheckResult) host_.ShowCheckResult(code);
     Refresh();
@@ -144,10 +143,10 @@ void TFrameSelectVantor::Refresh() {
     buttonSearchItem_->setEnabled(direct);
     buttonDirectInput_->setEnabled(!direct);
     const auto found = model_.Found();
-    motorNumber_->setText(found ? Q(found->Model) : QString());
+    motorNumber_->setText(found ? Qs(found->Model) : QString());
     labelNothingFound_->setVisible(!found);
     const auto chosen = model_.Chosen();
-    labelFound_->setText(direct && chosen ? Q(FormatText(model_.Text("LabelFound"), {chosen->Model})) : QString());
+    labelFound_->setText(direct && chosen ? Qs(FormatText(model_.Text("LabelFound"), {chosen->Model})) : QString());
     buttonSelectOption_->setEnabled(chosen.has_value());
 }
 

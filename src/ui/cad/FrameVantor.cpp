@@ -1,7 +1,8 @@
 // The CAD export page's widgets.
 #include "cad/FrameVantor.h"
+#include "common/QtText.h"
 
-#include "app/KinemoContext.h"
+#include "session/KinemoContext.h"
 #include "base/FileDialogs.h"
 #include "base/Registry.h"
 
@@ -20,8 +21,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
@@ -112,17 +111,17 @@ TFrameVantor::TFrameVantor(TKinemoContext& context, const TRegistry& registry, I
 }
 
 void TFrameVantor::ApplyTexts() {
-    for (QLabel* l : labels_) l->setText(Q(model_.Text(l->objectName().toStdString())));
-    for (QGroupBox* g : findChildren<QGroupBox*>()) g->setTitle(Q(model_.Text(g->objectName().toStdString())));
-    for (QPushButton* b : {btnSelectDir_, btnExecute_, buttonReturn_}) b->setText(Q(model_.Text(b->objectName().toStdString())));
+    for (QLabel* l : labels_) l->setText(Qs(model_.Text(l->objectName().toStdString())));
+    for (QGroupBox* g : findChildren<QGroupBox*>()) g->setTitle(Qs(model_.Text(g->objectName().toStdString())));
+    for (QPushButton* b : {btnSelectDir_, btnExecute_, buttonReturn_}) b->setText(Qs(model_.Text(b->objectName().toStdString())));
     const QSignalBlocker block(comboBoxImageType_);
     comboBoxImageType_->clear();
-    for (const auto& item : model_.ImageTypeItems()) comboBoxImageType_->addItem(Q(item));
+    for (const auto& item : model_.ImageTypeItems()) comboBoxImageType_->addItem(Qs(item));
 }
 
 void TFrameVantor::Refresh() {
-    editMotorNumber_->setText(Q(model_.MotorNumber()));
-    labelNoDrawing_->setText(Q(model_.NoDrawingNotice()));
+    editMotorNumber_->setText(Qs(model_.MotorNumber()));
+    labelNoDrawing_->setText(Qs(model_.NoDrawingNotice()));
     labelNoDrawing_->setVisible(!model_.NoDrawingNotice().empty());
     {
         const QSignalBlocker block(comboBoxImageType_);
@@ -131,16 +130,16 @@ void TFrameVantor::Refresh() {
     {
         const QSignalBlocker block(comboBoxFileType_);
         comboBoxFileType_->clear();
-        for (const auto& t : model_.FileTypeItems()) comboBoxFileType_->addItem(Q(t));
+        for (const auto& t : model_.FileTypeItems()) comboBoxFileType_->addItem(Qs(t));
         comboBoxFileType_->setCurrentIndex(model_.FileType());
     }
-    if (editFileName_->text().toStdString() != model_.FileName()) editFileName_->setText(Q(model_.FileName()));
+    if (editFileName_->text().toStdString() != model_.FileName()) editFileName_->setText(Qs(model_.FileName()));
     while (outline_->rowCount() > 0) outline_->removeRow(0);
     for (const auto& [label, text] : model_.OutlineData()) {
-        auto* value = new QLabel(Q(text));
+        auto* value = new QLabel(Qs(text));
         value->setObjectName("LabelOutlineValue");
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        outline_->addRow(Q(label), value);
+        outline_->addRow(Qs(label), value);
     }
     outline_->parentWidget()->setVisible(!model_.OutlineData().empty());
     btnExecute_->setEnabled(model_.CanExecute());

@@ -1,10 +1,10 @@
 // The CAD tab's two pages and the commit state that chooses between them.
 #include "cad/VantorPage.h"
 
-#include "app/FormMain.h"
-#include "app/KinemoContext.h"
-#include "app/MainWindowModel.h"
-#include "app/PageTabs.h"
+#include "common/PageHost.h"
+#include "session/KinemoContext.h"
+#include "shell/MainWindowModel.h"
+#include "shell/PageTabs.h"
 #include "cad/FrameSelectVantor.h"
 #include "cad/FrameVantor.h"
 
@@ -12,7 +12,7 @@
 
 namespace kinemo {
 
-TVantorPage::TVantorPage(TFormMain& form, TKinemoContext& context, QWidget* parent)
+TVantorPage::TVantorPage(IPageHost& form, TKinemoContext& context, QWidget* parent)
     : QWidget(parent), form_(form), context_(context) {
     setObjectName("VantorPage");
     auto* layout = new QVBoxLayout(this);
@@ -37,7 +37,7 @@ void TVantorPage::Refresh() {
     export_->setVisible(detail);
 }
 
-TVantorPage* AddCadPage(TFormMain& form, TKinemoContext& context) {
+TVantorPage* AddCadPage(IPageHost& form, TKinemoContext& context) {
     QWidget* sheet = form.TabSheet(TTabSheet::Vantor);
     auto* layout = new QVBoxLayout(sheet);
     layout->setContentsMargins(0, 0, 0, 0);

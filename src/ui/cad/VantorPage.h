@@ -6,7 +6,7 @@
 
 namespace kinemo {
 
-class TFormMain;
+class IPageHost;
 class TFrameSelectVantor;
 class TFrameVantor;
 class TKinemoContext;
@@ -14,7 +14,7 @@ class TKinemoContext;
 class TVantorPage : public QWidget {
     Q_OBJECT
 public:
-    TVantorPage(TFormMain& form, TKinemoContext& context, QWidget* parent);
+    TVantorPage(IPageHost& form, TKinemoContext& context, QWidget* parent);
 
     // After a commit, a release or a choice: the export page for the committed or chosen
     // motor (return enabled only without a commit), else the selection page.
@@ -23,13 +23,13 @@ public:
     TFrameVantor* Export() const { return export_; }
 
 private:
-    TFormMain& form_;
+    IPageHost& form_;
     TKinemoContext& context_;
     TFrameSelectVantor* select_;
     TFrameVantor* export_;
 };
 
 // Builds the CAD tab's page on TabSheetVantor.
-TVantorPage* AddCadPage(TFormMain& form, TKinemoContext& context);
+TVantorPage* AddCadPage(IPageHost& form, TKinemoContext& context);
 
 }  // namespace kinemo

@@ -1,8 +1,8 @@
 // Element page in the main window.
 #include "machine/ElementPage.h"
 
-#include "app/FormMain.h"
-#include "app/KinemoContext.h"
+#include "common/PageHost.h"
+#include "session/KinemoContext.h"
 #include "machine/FormUserFactor.h"
 #include "machine/FactorImage.h"
 #include "machine/FrameChoiceFactor.h"
@@ -13,7 +13,7 @@
 
 namespace kinemo {
 
-TFrameChoiceFactor* AttachElementPage(TFormMain& form, TKinemoContext& context, TSizingSession& session,
+TFrameChoiceFactor* AttachElementPage(IPageHost& form, TKinemoContext& context, TSizingSession& session,
                                       IFileDialogs& files, std::function<int(QDialog&)> exec) {
     // Pictures from now on are decoded, so a file that is no picture is known as such.
     if (TFactorImage* images = context.Machine().Images) images->SetLoader(TQtPictureLoader::Instance());
@@ -25,7 +25,7 @@ TFrameChoiceFactor* AttachElementPage(TFormMain& form, TKinemoContext& context, 
     form.SetMotorSelectPage(0, frame);
     form.SetDebugTextSource("ActionMenuOptionCarryValue", [frame] { return frame->ShowCarryValueTrace(); });
     form.SetUserFactorDialog([&form, &context, &files, frame, exec] {
-        RunUserFactorEditor(context, files, &form, exec);
+        RunUserFactorEditor(context, files, form.Window(), exec);
         frame->RefreshBlocks();
     });
     return frame;

@@ -8,14 +8,14 @@ class QDialog;
 
 namespace kinemo {
 
-class TFormMain;
+class IPageHost;
 class TFrameChoiceFactor;
 class TKinemoContext;
 class IFileDialogs;
 class TSizingSession;
 
 // exec runs the user element editor (default: modal).
-TFrameChoiceFactor* AttachElementPage(TFormMain& form, TKinemoContext& context, TSizingSession& session,
+TFrameChoiceFactor* AttachElementPage(IPageHost& form, TKinemoContext& context, TSizingSession& session,
                                       IFileDialogs& files, std::function<int(QDialog&)> exec = {});
 
 }  // namespace kinemo

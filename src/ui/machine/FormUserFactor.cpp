@@ -1,8 +1,8 @@
 // User element editor window.
 #include "machine/FormUserFactor.h"
 
-#include "app/InterfaceFont.h"
-#include "app/KinemoContext.h"
+#include "common/InterfaceFont.h"
+#include "session/KinemoContext.h"
 #include "base/CatalogText.h"
 #include "base/FileDialogs.h"
 #include "base/UserDialogs.h"

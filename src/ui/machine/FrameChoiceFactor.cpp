@@ -1,8 +1,8 @@
 // Element page.
 #include "machine/FrameChoiceFactor.h"
 
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/CatalogText.h"
 #include "base/ErrorMessage.h"
 #include "base/UserDialogs.h"

@@ -4,7 +4,7 @@
 // actions to it; it takes part in the sub-page rules through its input check.
 #pragma once
 
-#include "app/SubPageNavigator.h"
+#include "shell/SubPageNavigator.h"
 
 #include <QWidget>
 

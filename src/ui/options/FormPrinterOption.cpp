@@ -1,7 +1,8 @@
 // Quotation preview.
 #include "options/FormPrinterOption.h"
+#include "common/QtText.h"
 
-#include "app/KinemoApplication.h"
+#include "common/KinemoApplication.h"
 #include "options/Quotation.h"
 #include "options/QuotationDocument.h"
 #include "reports/ReportPainter.h"
@@ -19,8 +20,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 // One report page: 794 x 1123 pixels (A4 at 96 dpi), 816 x 1056 for Letter.
 QSize PageSize(int paperCode) { return paperCode == 1 ? QSize(816, 1056) : QSize(794, 1123); }

@@ -1,10 +1,11 @@
 // Quotation print dialog.
 #include "options/FormPrinterSelectOption.h"
+#include "common/QtText.h"
 
-#include "app/BusyCursor.h"
-#include "app/InterfaceFont.h"
-#include "app/KinemoApplication.h"
-#include "app/KinemoContext.h"
+#include "common/BusyCursor.h"
+#include "common/InterfaceFont.h"
+#include "common/KinemoApplication.h"
+#include "session/KinemoContext.h"
 #include "base/FileDialogs.h"
 #include "base/UserDialogs.h"
 #include "options/FormPrinterOption.h"
@@ -25,8 +26,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 

@@ -1,10 +1,11 @@
 // Option detail page.
 #include "options/FrameSelectOptionDetail.h"
+#include "common/QtText.h"
 
-#include "app/InterfaceFont.h"
-#include "app/KinemoApplication.h"
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "common/InterfaceFont.h"
+#include "common/KinemoApplication.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/CatalogText.h"
 #include "options/FormSelectOptionImage.h"
 
@@ -24,8 +25,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 template <class T>
 T* Named(QWidget* parent, const QString& name) {

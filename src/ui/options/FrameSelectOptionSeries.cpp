@@ -1,10 +1,11 @@
 // Option series page.
 #include "options/FrameSelectOptionSeries.h"
+#include "common/QtText.h"
 
-#include "app/InterfaceFont.h"
-#include "app/KinemoApplication.h"
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "common/InterfaceFont.h"
+#include "common/KinemoApplication.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "selection/MotorBrowsePanel.h"
 
 #include <QComboBox>
@@ -20,8 +21,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 template <class T>
 T* Named(QWidget* parent, const QString& name) {

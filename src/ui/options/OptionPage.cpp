@@ -1,10 +1,10 @@
 // The option page in the main window.
 #include "options/OptionPage.h"
 
-#include "app/FormMain.h"
-#include "app/KinemoApplication.h"
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "common/PageHost.h"
+#include "common/KinemoApplication.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "options/FormPrinterSelectOption.h"
 #include "options/FrameSelectOptionDetail.h"
 #include "options/FrameSelectOptionSeries.h"
@@ -13,7 +13,7 @@
 
 namespace kinemo {
 
-TFrameSelectOptionDetail* AddOptionPage(TFormMain& form, TKinemoContext& context, TSizingSession& session,
+TFrameSelectOptionDetail* AddOptionPage(IPageHost& form, TKinemoContext& context, TSizingSession& session,
                                         IFileDialogs& files) {
     QWidget* sheet = form.TabSheet(TTabSheet::ChoiceOption);
     auto* layout = new QVBoxLayout(sheet);
@@ -40,7 +40,7 @@ TFrameSelectOptionDetail* AddOptionPage(TFormMain& form, TKinemoContext& context
         show();
     });
     QObject::connect(detail, &TFrameSelectOptionDetail::PrintClicked, detail, Guarded([&context, &session, &form, &files] {
-                         TFormPrinterSelectOption dialog(context, session.OptionDetail(), files, &form);
+                         TFormPrinterSelectOption dialog(context, session.OptionDetail(), files, form.Window());
                          dialog.exec();
                      }));
     show();

@@ -5,12 +5,12 @@
 namespace kinemo {
 
 class IFileDialogs;
-class TFormMain;
+class IPageHost;
 class TKinemoContext;
 class TSizingSession;
 class TFrameSelectOptionDetail;
 
-TFrameSelectOptionDetail* AddOptionPage(TFormMain& form, TKinemoContext& context, TSizingSession& session,
+TFrameSelectOptionDetail* AddOptionPage(IPageHost& form, TKinemoContext& context, TSizingSession& session,
                                         IFileDialogs& files);
 
 }  // namespace kinemo

@@ -1,13 +1,12 @@
 // Quotation pages.
 #include "options/QuotationDocument.h"
+#include "common/QtText.h"
 
 #include "options/Quotation.h"
 
 namespace kinemo {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 QVector<TReportColumn> Columns(const TNameValueList& t) {
     return {{Qs(t.Value("LRLabelItem")), "", 1.3, true},   {Qs(t.Value("LRLabelModel")), "", 1.3, true},

@@ -1,10 +1,11 @@
 // The drive pattern screen over the pattern model.
 #include "pattern/FrameInputPattern.h"
+#include "common/QtText.h"
 
-#include "app/InterfaceFont.h"
-#include "app/KinemoApplication.h"
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "common/InterfaceFont.h"
+#include "common/KinemoApplication.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "pattern/ChartSpeed.h"
 #include "pattern/InputPatternGrid.h"
 #include "pattern/InputPatternModel.h"
@@ -35,7 +36,6 @@ constexpr int kChartStretch = 4;
 
 int IndexOf(TPatternAxis axis, TPatternInput input) { return static_cast<int>(axis) * 2 + static_cast<int>(input); }
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // Refuses typing beyond a number of characters; texts set by the screen are not limited.
 class TTypedLengthValidator : public QValidator {
@@ -136,13 +136,7 @@ void TFrameInputPattern::BuildControls() {
         for (TPatternInput input : {TPatternInput::Speed, TPatternInput::Position}) {
             TInputPatternGridModel& rules = model_.Grid(axis, input);
             const bool straight = axis == TPatternAxis::Straight;
-            TInputPatternGrid* grid = nullptr;
-            if (input == TPatternInput::Speed)
-                grid = straight ? static_cast<TInputPatternGrid*>(new TInputPatternStraightSpeedGrid(rules, panelGrid_))
-                                : new TInputPatternRollingSpeedGrid(rules, panelGrid_);
-            else
-                grid = straight ? static_cast<TInputPatternGrid*>(new TInputPatternStraightPositionGrid(rules, panelGrid_))
-                                : new TInputPatternRollingPositionGrid(rules, panelGrid_);
+            auto* grid = new TInputPatternGrid(rules, panelGrid_);
             grid->setObjectName(QString(straight ? "InputPatternStraight" : "InputPatternRolling") +
                                 (input == TPatternInput::Speed ? "SpeedGrid" : "PositionGrid"));
             gridStack_->addWidget(grid);
@@ -208,16 +202,16 @@ QAction* TFrameInputPattern::Action(const std::string& name) const {
 }
 
 void TFrameInputPattern::ApplyTexts() {
-    labelDrivePattern_->setText(Q(model_.Text("LabelDrivePattern")));
-    labelSigmoidalCurve_->setText(Q(model_.Text("LabelSigmoidalCurve")));
-    labelModulus_->setText(Q(model_.Text("LabelModulus")));
-    for (auto& [name, action] : actions_) action->setText(Q(model_.Text(name)));
-    btnAllClear_->setText(Q(model_.Text("ActionGridClearData")));
+    labelDrivePattern_->setText(Qs(model_.Text("LabelDrivePattern")));
+    labelSigmoidalCurve_->setText(Qs(model_.Text("LabelSigmoidalCurve")));
+    labelModulus_->setText(Qs(model_.Text("LabelModulus")));
+    for (auto& [name, action] : actions_) action->setText(Qs(model_.Text(name)));
+    btnAllClear_->setText(Qs(model_.Text("ActionGridClearData")));
     chartSpeed_->SetTitle(model_.Text("ChartSpeed.Title"));
     comboBoxPattern_->clear();
-    for (const std::string& item : model_.InputTypeItems()) comboBoxPattern_->addItem(Q(item));
+    for (const std::string& item : model_.InputTypeItems()) comboBoxPattern_->addItem(Qs(item));
     comboBoxSigmoidalCurve_->clear();
-    for (const std::string& caption : model_.SigmoidalCurveCaptions()) comboBoxSigmoidalCurve_->addItem(Q(caption));
+    for (const std::string& caption : model_.SigmoidalCurveCaptions()) comboBoxSigmoidalCurve_->addItem(Qs(caption));
 }
 
 TInputPatternGrid* TFrameInputPattern::GridOf(const TInputPatternGridModel& grid) const {
@@ -233,7 +227,7 @@ void TFrameInputPattern::Refresh() {
     refreshing_ = true;
     comboBoxPattern_->setCurrentIndex(model_.InputType());
     comboBoxSigmoidalCurve_->setCurrentIndex(model_.SigmoidalCurveIndex());
-    if (editModulus_->text() != Q(model_.ModulusText())) editModulus_->setText(Q(model_.ModulusText()));
+    if (editModulus_->text() != Qs(model_.ModulusText())) editModulus_->setText(Qs(model_.ModulusText()));
     editModulus_->setEnabled(model_.Editable() && model_.ModulusEnabled());
     TInputPatternGrid* grid = CurrentGrid();
     if (gridStack_->currentWidget() != grid) {
@@ -294,7 +288,7 @@ void TFrameInputPattern::ActionGridCutRowExecute() {
 // The rows go to the pattern's copy buffer and, as text, to the clipboard.
 void TFrameInputPattern::ActionGridCopyRowExecute() {
     const std::string text = model_.SelectedRowsText();
-    if (model_.CopyRows() && !text.empty()) QApplication::clipboard()->setText(Q(text));
+    if (model_.CopyRows() && !text.empty()) QApplication::clipboard()->setText(Qs(text));
 }
 
 void TFrameInputPattern::ActionGridPasteRowExecute() {

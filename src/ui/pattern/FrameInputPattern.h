@@ -4,7 +4,7 @@
 // TInputPatternModel.
 #pragma once
 
-#include "app/InputPatternPage.h"
+#include "shell/InputPatternPage.h"
 
 #include <QWidget>
 

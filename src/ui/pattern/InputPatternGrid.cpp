@@ -1,7 +1,7 @@
 // The pattern grid widget: headers, selection, menu, unit chooser and keys.
 #include "pattern/InputPatternGrid.h"
 
-#include "app/KinemoApplication.h"
+#include "common/KinemoApplication.h"
 #include "pattern/InputPatternGridModel.h"
 #include "units/Measure.h"
 

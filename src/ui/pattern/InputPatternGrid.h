@@ -72,22 +72,4 @@ private:
     bool syncing_ = false;
 };
 
-// The four kinds of pattern grid.
-class TInputPatternStraightSpeedGrid : public TInputPatternGrid {
-public:
-    using TInputPatternGrid::TInputPatternGrid;
-};
-class TInputPatternRollingSpeedGrid : public TInputPatternGrid {
-public:
-    using TInputPatternGrid::TInputPatternGrid;
-};
-class TInputPatternStraightPositionGrid : public TInputPatternGrid {
-public:
-    using TInputPatternGrid::TInputPatternGrid;
-};
-class TInputPatternRollingPositionGrid : public TInputPatternGrid {
-public:
-    using TInputPatternGrid::TInputPatternGrid;
-};
-
 }  // namespace kinemo

@@ -1,7 +1,7 @@
 // The pattern grid's table model over the grid rules.
 #include "pattern/InputPatternGridItemModel.h"
 
-#include "app/KinemoApplication.h"
+#include "common/KinemoApplication.h"
 #include "pattern/InputPatternGridModel.h"
 
 #include <QApplication>

@@ -1,8 +1,9 @@
 // Explanation appendix pages.
 #include "reports/ExplanationAppendix.h"
+#include "common/QtText.h"
 
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/KinemoError.h"
 #include "base/NumberText.h"
 #include "base/TextFormat.h"
@@ -16,8 +17,6 @@ namespace kinemo {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 // Interval rows on a page; longer patterns go on to a further page.
 constexpr int kIntervalRows = 36;
 
@@ -29,32 +28,32 @@ QString Result(const TExplanationText& words, const TFigureExplanation& e) {
     } else if (!words.Unit(e.Figure).empty()) {
         value += " " + words.Unit(e.Figure);
     }
-    return Q(FormatText(words.Text("HeadingResult"), {e.Figure, value}));
+    return Qs(FormatText(words.Text("HeadingResult"), {e.Figure, value}));
 }
 
 // The formula (or the program's rule) and the values, as blocks.
 void Describe(const TExplanationText& words, const TFigureExplanation& e, QVector<TReportBlock>& blocks) {
     if (!e.Formula.empty()) {
-        blocks.push_back(TReportText{Q(FormatText(words.Text("HeadingFormula"), {e.FormulaKey})), 8, true});
-        QString formula = Q(e.Formula);
+        blocks.push_back(TReportText{Qs(FormatText(words.Text("HeadingFormula"), {e.FormulaKey})), 8, true});
+        QString formula = Qs(e.Formula);
         formula.remove('\r');
         blocks.push_back(TReportText{formula, 7.5, false});
     } else {
         const std::string rule = words.Text("Rule." + e.Figure);
-        blocks.push_back(TReportText{Q(words.Text("HeadingRule")), 8, true});
-        blocks.push_back(TReportText{Q(rule.empty() ? words.Text("Rule.Taken") : rule), 8, false});
+        blocks.push_back(TReportText{Qs(words.Text("HeadingRule")), 8, true});
+        blocks.push_back(TReportText{Qs(rule.empty() ? words.Text("Rule.Taken") : rule), 8, false});
     }
     if (!e.Inputs.empty()) {
         TReportTable table;
-        table.Caption = Q(words.Text("HeadingValues"));
-        table.Columns = {{Q(words.Text("ColumnName")), {}, 1.6, true},
-                         {Q(words.Text("ColumnValue")), {}, 1.2, false},
-                         {Q(words.Text("ColumnUnit")), {}, 0.5, true},
-                         {Q(words.Text("ColumnOrigin")), {}, 3.2, true}};
+        table.Caption = Qs(words.Text("HeadingValues"));
+        table.Columns = {{Qs(words.Text("ColumnName")), {}, 1.6, true},
+                         {Qs(words.Text("ColumnValue")), {}, 1.2, false},
+                         {Qs(words.Text("ColumnUnit")), {}, 0.5, true},
+                         {Qs(words.Text("ColumnOrigin")), {}, 3.2, true}};
         for (const TExplainedInput& in : e.Inputs) {
             const std::string caption = words.Caption(in.Name);
-            table.Rows.push_back({Q(in.Name), Q(in.ValueText.empty() ? "-" : in.ValueText), Q(words.Unit(in.Name)),
-                                  Q((caption.empty() ? std::string() : caption + "; ") + words.Source(in))});
+            table.Rows.push_back({Qs(in.Name), Qs(in.ValueText.empty() ? "-" : in.ValueText), Qs(words.Unit(in.Name)),
+                                  Qs((caption.empty() ? std::string() : caption + "; ") + words.Source(in))});
         }
         blocks.push_back(table);
     }
@@ -66,12 +65,12 @@ void IntervalTables(const TExplanationText& words, const TFigureExplanation& e, 
     const size_t rows = e.Arrays.front().Values.size();
     for (size_t first = 0; first < rows || first == 0; first += kIntervalRows) {
         TReportTable table;
-        table.Caption = Q(words.Text("HeadingIntervals"));
-        table.Columns = {{Q(words.Text("ColumnInterval")), {}, 0.6, false}};
-        for (const TExplainedArray& a : e.Arrays) table.Columns.push_back({Q(a.Name), Q(words.Unit(a.Name)), 1.5, false});
+        table.Caption = Qs(words.Text("HeadingIntervals"));
+        table.Columns = {{Qs(words.Text("ColumnInterval")), {}, 0.6, false}};
+        for (const TExplainedArray& a : e.Arrays) table.Columns.push_back({Qs(a.Name), Qs(words.Unit(a.Name)), 1.5, false});
         for (size_t r = first; r < rows && r < first + kIntervalRows; ++r) {
             QStringList cells{QString::number(r + 1)};
-            for (const TExplainedArray& a : e.Arrays) cells << Q(r < a.Values.size() ? FloatToText(a.Values[r]) : "");
+            for (const TExplainedArray& a : e.Arrays) cells << Qs(r < a.Values.size() ? FloatToText(a.Values[r]) : "");
             table.Rows.push_back(cells);
         }
         if (first == 0) pages.back().Blocks.push_back(table);
@@ -95,12 +94,12 @@ TReportDocument ExplanationAppendix(TKinemoContext& context, const TSizingSessio
     words.LoadTexts(context.Query());
     TReportDocument doc = titleOf;
     doc.Pages.clear();
-    doc.Title = Q(words.Text("FormTitle"));
+    doc.Title = Qs(words.Text("FormTitle"));
     if (motor.JudgementLog.empty()) throw TKinemoError("The motor " + motor.msv_model_all + " has not been judged.");
     for (const std::string& figure : AppendixFigures()) {
         const TFigureExplanation e = ExplainFigure(figure, motor, motor.JudgementLog.front(),
                                                    session.JudgementFormulas(), session.TorqueFormulas());
-        const QString heading = Q(words.Title(figure) + " (" + figure + ")");
+        const QString heading = Qs(words.Title(figure) + " (" + figure + ")");
         TReportSheet page;
         page.Blocks.push_back(TReportText{heading, 10, true});
         Describe(words, e, page.Blocks);
@@ -108,7 +107,7 @@ TReportDocument ExplanationAppendix(TKinemoContext& context, const TSizingSessio
         doc.Pages.push_back(page);
         // One level of detail: how the torque figures it used were reached.
         for (const TFigureExplanation& d : e.Details) {
-            doc.Pages.back().Blocks.push_back(TReportText{Q(FormatText(words.Text("HeadingDetail"), {d.Figure})), 9, true});
+            doc.Pages.back().Blocks.push_back(TReportText{Qs(FormatText(words.Text("HeadingDetail"), {d.Figure})), 9, true});
             Describe(words, d, doc.Pages.back().Blocks);
             IntervalTables(words, d, heading, doc.Pages);
             doc.Pages.back().Blocks.push_back(TReportText{Result(words, d), 8.5, true});

@@ -1,10 +1,11 @@
 // The print menu window.
 #include "reports/FormCommitMotorPrintMenu.h"
+#include "common/QtText.h"
 
-#include "app/InterfaceFont.h"
-#include "app/KinemoContext.h"
-#include "app/QtFileDialogs.h"
-#include "app/SizingSession.h"
+#include "common/InterfaceFont.h"
+#include "session/KinemoContext.h"
+#include "common/QtFileDialogs.h"
+#include "session/SizingSession.h"
 #include "base/FileDialogs.h"
 #include "base/UserDialogs.h"
 #include "reports/ReportOutput.h"
@@ -31,8 +32,6 @@ namespace kinemo {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
 // Control names of the pages, in menu order.
 const std::map<TReportPage, std::pair<const char*, const char*>> kPageControls = {
     {TReportPage::Summary, {"RadioButtonSummury", "CheckBoxSummury"}},
@@ -51,11 +50,11 @@ TFormCommitMotorPrintMenu::TFormCommitMotorPrintMenu(TKinemoContext& context, TS
         ownDialogs_ = std::make_unique<TQtFileDialogs>(this);
         fileDialogs_ = ownDialogs_.get();
     }
-    const QString project = QFileInfo(Q(context.Run().CurrentFileName)).fileName();
+    const QString project = QFileInfo(Qs(context.Run().CurrentFileName)).fileName();
     reports_ = std::make_unique<TReportSet>(context, session, menu, motor, project);
     menu_.SetPrintersAvailable(!QPrinterInfo::availablePrinters().isEmpty());
     setObjectName("FormCommitMotorPrintMenu");
-    setWindowTitle(Q(menu_.Text("WindowCaption")));
+    setWindowTitle(Qs(menu_.Text("WindowCaption")));
     BuildControls();
     setMinimumWidth(520);
     ApplyInterfaceFont(this, context.Run().FontName);
@@ -66,11 +65,11 @@ TFormCommitMotorPrintMenu::~TFormCommitMotorPrintMenu() = default;
 void TFormCommitMotorPrintMenu::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     auto label = [this](const char* name, QWidget* parent) {
-        auto* l = new QLabel(Q(menu_.Text(name)), parent);
+        auto* l = new QLabel(Qs(menu_.Text(name)), parent);
         l->setObjectName(name);
         return l;
     };
-    auto* pages = new QGroupBox(Q(menu_.Text("GroupBoxPages")), this);
+    auto* pages = new QGroupBox(Qs(menu_.Text("GroupBoxPages")), this);
     pages->setObjectName("GroupBoxPages");
     auto* grid = new QGridLayout(pages);
     grid->addWidget(label("LabelPreviewColumn", pages), 0, 0);
@@ -78,13 +77,13 @@ void TFormCommitMotorPrintMenu::BuildControls() {
     int row = 1;
     for (TReportPage page : AllReportPages()) {
         const auto& [radioName, checkName] = kPageControls.at(page);
-        auto* radio = new QRadioButton(Q(menu_.Text(radioName)), pages);
+        auto* radio = new QRadioButton(Qs(menu_.Text(radioName)), pages);
         radio->setObjectName(radioName);
         radio->setChecked(page == menu_.SelectedPage());
         connect(radio, &QRadioButton::toggled, this, [this, page](bool on) {
             if (on) menu_.SelectPage(page);
         });
-        auto* check = new QCheckBox(Q(menu_.Text(checkName)), pages);
+        auto* check = new QCheckBox(Qs(menu_.Text(checkName)), pages);
         check->setObjectName(checkName);
         check->setChecked(menu_.PrintChecked(page));
         connect(check, &QCheckBox::toggled, this, [this, page](bool on) { menu_.SetPrintChecked(page, on); });
@@ -97,11 +96,11 @@ void TFormCommitMotorPrintMenu::BuildControls() {
 
     auto* texts = new QGridLayout;
     texts->addWidget(label("LabelHeader", this), 0, 0);
-    editHeader_ = new QLineEdit(Q(menu_.HeaderText), this);
+    editHeader_ = new QLineEdit(Qs(menu_.HeaderText), this);
     editHeader_->setObjectName("EditHeader");
     texts->addWidget(editHeader_, 0, 1);
     texts->addWidget(label("LabelComment", this), 1, 0, Qt::AlignTop);
-    memoComment_ = new QPlainTextEdit(Q(menu_.CommentText), this);
+    memoComment_ = new QPlainTextEdit(Qs(menu_.CommentText), this);
     memoComment_->setObjectName("MemoComment");
     memoComment_->setFixedHeight(72);
     texts->addWidget(memoComment_, 1, 1);
@@ -117,7 +116,7 @@ void TFormCommitMotorPrintMenu::BuildControls() {
     texts->addWidget(label("LabelSelectPaperSize", this), 3, 0);
     comboPaper_ = new QComboBox(this);
     comboPaper_->setObjectName("ComboBoxSelectPaperSize");
-    for (const std::string& item : menu_.PaperSizeItems()) comboPaper_->addItem(Q(item));
+    for (const std::string& item : menu_.PaperSizeItems()) comboPaper_->addItem(Qs(item));
     comboPaper_->setCurrentIndex(menu_.PaperSizeIndex());
     connect(comboPaper_, &QComboBox::currentIndexChanged, this, [this](int i) { menu_.SetPaperSizeIndex(i); });
     texts->addWidget(comboPaper_, 3, 1);
@@ -130,7 +129,7 @@ void TFormCommitMotorPrintMenu::BuildControls() {
 
     auto* buttons = new QHBoxLayout;
     auto button = [&](const char* name, void (TFormCommitMotorPrintMenu::*action)()) {
-        auto* b = new QPushButton(Q(menu_.Text(name)), this);
+        auto* b = new QPushButton(Qs(menu_.Text(name)), this);
         b->setObjectName(name);
         connect(b, &QPushButton::clicked, this, [this, action] { (this->*action)(); });
         buttons->addWidget(b);
@@ -141,7 +140,7 @@ void TFormCommitMotorPrintMenu::BuildControls() {
     button("ButtonSavePdf", &TFormCommitMotorPrintMenu::ButtonSavePdfClick);
     button("ButtonSaveCsv", &TFormCommitMotorPrintMenu::ButtonSaveCsvClick);
     buttons->addStretch();
-    auto* close = new QPushButton(Q(menu_.Text("ButtonReturn")), this);
+    auto* close = new QPushButton(Qs(menu_.Text("ButtonReturn")), this);
     close->setObjectName("ButtonReturn");
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(close);
@@ -186,7 +185,7 @@ void TFormCommitMotorPrintMenu::ButtonStartPreviewClick() {
         printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         QPrintPreviewDialog preview(printer, this);
         preview.setObjectName("ReportPreview");
-        preview.setWindowTitle(Q(menu_.Text("WindowCaption")));
+        preview.setWindowTitle(Qs(menu_.Text("WindowCaption")));
         connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* p) {
             QPainter painter;
             if (painter.begin(p)) DrawReports(painter, *p, docs);
@@ -213,7 +212,7 @@ void TFormCommitMotorPrintMenu::ButtonSavePdfClick() {
         if (!path) return;
         const std::vector<TReportPage> pages = menu_.PagesToPrint();
         if (pages.empty()) return;
-        WriteReportPdf(Q(*path), reports_->Documents(pages), menu_.PaperCode(), windowTitle());
+        WriteReportPdf(Qs(*path), reports_->Documents(pages), menu_.PaperCode(), windowTitle());
         context_.Dialogs().ShowMessageDialog(menu_.Text("PdfOutMessage"), TMsgDlgType::Information, mbOK);
     });
 }

@@ -1,5 +1,6 @@
 // The six report layouts.
 #include "reports/ReportDocuments.h"
+#include "common/QtText.h"
 
 #include "base/CatalogText.h"
 #include "base/TextFormat.h"
@@ -8,8 +9,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 class TLayout {
 public:
@@ -20,8 +19,8 @@ public:
     TReportDocument Make();
 
 private:
-    QString T(const std::string& key) const { return Q(texts_.Value(key)); }
-    QString H(const std::string& key) const { return Q(data_.HeaderPairs.Value(key)); }
+    QString T(const std::string& key) const { return Qs(texts_.Value(key)); }
+    QString H(const std::string& key) const { return Qs(data_.HeaderPairs.Value(key)); }
     // A format text of the layout filled with one value (the text itself on a bad format).
     QString Formatted(const std::string& key, const std::string& value) const;
 
@@ -41,9 +40,9 @@ private:
 
 QString TLayout::Formatted(const std::string& key, const std::string& value) const {
     try {
-        return Q(FormatText(texts_.Value(key), {value}));
+        return Qs(FormatText(texts_.Value(key), {value}));
     } catch (const std::exception&) {
-        return Q(texts_.Value(key) + " " + value);
+        return Qs(texts_.Value(key) + " " + value);
     }
 }
 
@@ -51,9 +50,9 @@ TReportDocument TLayout::Make() {
     TReportDocument doc;
     doc.Title = T("Title");
     doc.Subtitle = common_.Motor;
-    doc.TitleFields = {{Q(shared_.Value("TitleFieldHeader")), common_.Header},
-                       {Q(shared_.Value("TitleFieldProject")), common_.Project},
-                       {Q(shared_.Value("TitleFieldDate")), common_.Date}};
+    doc.TitleFields = {{Qs(shared_.Value("TitleFieldHeader")), common_.Header},
+                       {Qs(shared_.Value("TitleFieldProject")), common_.Project},
+                       {Qs(shared_.Value("TitleFieldDate")), common_.Date}};
     doc.Footer = common_.Footer;
     const TReportPaging paging(form_, data_.RowCount());
     for (int i = 0; i < paging.PageCount(); ++i) {
@@ -145,15 +144,15 @@ void TLayout::SummaryBand(TReportSheet& page) const {
 TReportCard TLayout::ElementCard(int index, bool withCarry) const {
     const TNameValueList& r = data_.Row(index);
     TReportCard card;
-    card.Title = T("LabelElementNumber") + QString::number(index + 1) + "  " + Q(r.Value("FactorName"));
-    card.Picture = Q(r.Value("ImageFile"));
-    card.Lines.push_back({T("LabelOwner"), Q(ElementOwner(r))});
-    card.Lines.push_back({T("LabelBlock"), Q(r.Value("BlockName"))});
-    for (const auto& [name, value] : ElementItems(r)) card.Lines.push_back({Q(name), Q(value)});
+    card.Title = T("LabelElementNumber") + QString::number(index + 1) + "  " + Qs(r.Value("FactorName"));
+    card.Picture = Qs(r.Value("ImageFile"));
+    card.Lines.push_back({T("LabelOwner"), Qs(ElementOwner(r))});
+    card.Lines.push_back({T("LabelBlock"), Qs(r.Value("BlockName"))});
+    for (const auto& [name, value] : ElementItems(r)) card.Lines.push_back({Qs(name), Qs(value)});
     if (withCarry) {
         card.HeadingLines.push_back(card.Lines.size());
         card.Lines.push_back({T("LabelCarry"), ""});
-        for (const std::string& k : BlockCarryKeys(r)) card.Lines.push_back({T(k), Q(r.Value(k))});
+        for (const std::string& k : BlockCarryKeys(r)) card.Lines.push_back({T(k), Qs(r.Value(k))});
     }
     return card;
 }
@@ -175,8 +174,8 @@ TReportTable TLayout::PatternTable(int first, int count) const {
     t.Columns.push_back({T("HeaderNo"), "", 0.5});
     for (int i = 0; i < columns; ++i) t.Columns.push_back({H("Header" + std::to_string(i)), H("HeaderMeasure" + std::to_string(i)), 1});
     for (int r = first; r < first + count; ++r) {
-        QStringList row{Q(data_.Row(r).Value("ValueNo"))};
-        for (int i = 0; i < columns; ++i) row << Q(data_.Row(r).Value("Value" + std::to_string(i)));
+        QStringList row{Qs(data_.Row(r).Value("ValueNo"))};
+        for (int i = 0; i < columns; ++i) row << Qs(data_.Row(r).Value("Value" + std::to_string(i)));
         t.Rows.push_back(row);
     }
     return t;
@@ -192,8 +191,8 @@ TReportTable TLayout::TorqueTable(int first, int count) const {
                           "EpigeneConservation", "IntervalTorque"};
     for (const char* k : keys) t.Columns.push_back({H(k), H(std::string(k) + "Measure"), 1, std::string(k) == "Behavior"});
     for (int r = first; r < first + count; ++r) {
-        QStringList row{Q(data_.Row(r).Value("Row"))};
-        for (const char* k : keys) row << Q(data_.Row(r).Value(k));
+        QStringList row{Qs(data_.Row(r).Value("Row"))};
+        for (const char* k : keys) row << Qs(data_.Row(r).Value(k));
         t.Rows.push_back(row);
     }
     return t;
@@ -213,7 +212,7 @@ TReportTable TLayout::DischargeTable(int first, int count) const {
     t.Columns.push_back({H("Behavior"), "", 0.8, true});
     for (int r = first; r < first + count; ++r) {
         QStringList row;
-        for (const char* k : {"No", "Er", "Ec", "Em", "E", "T", "Pn", "Pm", "Behavior"}) row << Q(data_.Row(r).Value(k));
+        for (const char* k : {"No", "Er", "Ec", "Em", "E", "T", "Pn", "Pm", "Behavior"}) row << Qs(data_.Row(r).Value(k));
         t.Rows.push_back(row);
     }
     return t;
@@ -223,7 +222,7 @@ void TLayout::BlockBand(TReportSheet& page) const {
     TReportCard motor;
     motor.Title = T("LabelMotorElement") + "  " + H("FactorName");
     motor.Picture = H("ImageFile");
-    for (const auto& [name, value] : ElementItems(data_.HeaderPairs)) motor.Lines.push_back({Q(name), Q(value)});
+    for (const auto& [name, value] : ElementItems(data_.HeaderPairs)) motor.Lines.push_back({Qs(name), Qs(value)});
     TReportTable table;
     table.Caption = T("LabelMotorCarry");
     table.Columns = {{T("ColumnMotorCarry"), "", 1.6, true},
@@ -232,7 +231,7 @@ void TLayout::BlockBand(TReportSheet& page) const {
                      {T("LRItemMotorCarryDataValueFT"), "", 1},
                      {T("LRItemMotorCarryDataValueTT"), "", 1}};
     for (const TMotorBandLine& line : MotorBandLines(data_.HeaderPairs))
-        table.Rows.push_back({T(line.Key), Q(line.Values[0]), Q(line.Values[1]), Q(line.Values[2]), Q(line.Values[3])});
+        table.Rows.push_back({T(line.Key), Qs(line.Values[0]), Qs(line.Values[1]), Qs(line.Values[2]), Qs(line.Values[3])});
     page.Blocks.push_back(TReportCards{{motor}, 1, 0});
     page.Blocks.push_back(table);
 }

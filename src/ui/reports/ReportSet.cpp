@@ -1,8 +1,9 @@
 // Report documents of the print menu with the vector charts of the motor.
 #include "reports/ReportSet.h"
+#include "common/QtText.h"
 
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/CatalogText.h"
 #include "base/TextFormat.h"
 #include "pattern/SigmoidalCurves.h"
@@ -15,8 +16,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QVector<QPointF> Points(const TChartPointList& list) {
     QVector<QPointF> points;
@@ -33,9 +32,9 @@ TReportSet::TReportSet(TKinemoContext& context, TSizingSession& session, TCommit
     TSpeedChartState speed;
     const TSigmoidalCurve* curve = context.SigmoidalCurves().Selected();
     speed.Draw(session.Pattern().CurrentGrid(), curve && curve->Adhibition);
-    common_.SpeedChart.Title = Q(detail.Value("ChartSpeed.Title"));
-    common_.SpeedChart.XTitle = Q(speed.BottomAxisTitle());
-    common_.SpeedChart.YTitle = Q(speed.LeftAxisTitle());
+    common_.SpeedChart.Title = Qs(detail.Value("ChartSpeed.Title"));
+    common_.SpeedChart.XTitle = Qs(speed.BottomAxisTitle());
+    common_.SpeedChart.YTitle = Qs(speed.LeftAxisTitle());
     common_.SpeedChart.Series.push_back({common_.SpeedChart.Title, Points(speed.ChartPoints()), QColor(0x1f, 0x4e, 0x9a)});
     common_.SpeedChart.YMin = speed.AxisMinimum();
     common_.SpeedChart.YMax = speed.AxisMaximum();
@@ -44,9 +43,9 @@ TReportSet::TReportSet(TKinemoContext& context, TSizingSession& session, TCommit
     const TMeasure* shown = speed.TimeDisplayUnit();
     TMeasureManager& measures = context.Measures();
     auto toDisplay = [&](double t) { return base && shown ? measures.Convert(base->Code(), shown->Code(), t) : t; };
-    common_.TorqueChart.Title = Q(detail.Value("ChartTorque.Title"));
-    common_.TorqueChart.XTitle = Q(speed.BottomAxisTitle());
-    common_.TorqueChart.YTitle = Q(detail.Value("ChartTorque.LeftAxis"));
+    common_.TorqueChart.Title = Qs(detail.Value("ChartTorque.Title"));
+    common_.TorqueChart.XTitle = Qs(speed.BottomAxisTitle());
+    common_.TorqueChart.YTitle = Qs(detail.Value("ChartTorque.LeftAxis"));
     if (motor.Torques) {
         common_.TorqueChart.Series.push_back({common_.TorqueChart.Title,
                                               Points(TMotorDetailModel::TorqueChartPoints(*motor.Torques, toDisplay)),
@@ -57,15 +56,15 @@ TReportSet::TReportSet(TKinemoContext& context, TSizingSession& session, TCommit
     }
 
     const TPrintData& summary = menu.Data(TReportPage::Summary);
-    common_.Motor = Q(summary.HeaderPairs.Value("MotorNumber") + " / " + summary.HeaderPairs.Value("AmpNumber"));
-    common_.Date = Q(summary.HeaderPairs.Value("CurrentDate"));
+    common_.Motor = Qs(summary.HeaderPairs.Value("MotorNumber") + " / " + summary.HeaderPairs.Value("AmpNumber"));
+    common_.Date = Qs(summary.HeaderPairs.Value("CurrentDate"));
     common_.Project = projectName;
     const std::string footer = ReadMessageText(context.Query(), "form_printer_common", "Footer");
     try {
-        common_.Footer = Q(FormatText(footer, {summary.HeaderPairs.Value("ApplicationVersion"),
+        common_.Footer = Qs(FormatText(footer, {summary.HeaderPairs.Value("ApplicationVersion"),
                                                summary.HeaderPairs.Value("DatabaseVersion")}));
     } catch (const std::exception&) {
-        common_.Footer = Q(footer);
+        common_.Footer = Qs(footer);
     }
 }
 
@@ -83,7 +82,7 @@ TReportForm TReportSet::Form(TReportPage page) const {
 
 TReportDocument TReportSet::Document(TReportPage page) {
     menu_.ApplyHeaderAndComment();
-    common_.Header = Q(menu_.HeaderText);
+    common_.Header = Qs(menu_.HeaderText);
     return MakeReportDocument(context_.Query(), Form(page), menu_.Data(page), common_);
 }
 

@@ -1,7 +1,8 @@
 // Comparison report.
 #include "selection/ComparisonReport.h"
+#include "common/QtText.h"
 
-#include "app/KinemoContext.h"
+#include "session/KinemoContext.h"
 #include "base/CatalogText.h"
 #include "base/TextFormat.h"
 #include "selection/MotorComparison.h"
@@ -15,8 +16,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 const QColor kColours[] = {QColor(0x1f, 0x5f, 0xb4), QColor(0xc0, 0x39, 0x2b), QColor(0x27, 0x8e, 0x3c),
                            QColor(0x8e, 0x44, 0xad)};
@@ -38,31 +37,31 @@ TReportDocument ComparisonReport(TKinemoContext& context, const TMotorComparison
                                  const std::string& header, const std::string& project) {
     const TNameValueList shared = ReadMessageClass(context.Query(), "form_printer_common", true);
     TReportDocument doc;
-    doc.Title = Q(comparison.Text("FormTitle"));
+    doc.Title = Qs(comparison.Text("FormTitle"));
     QStringList models;
-    for (const TMotor* m : comparison.Motors()) models << Q(m->msv_model_all);
+    for (const TMotor* m : comparison.Motors()) models << Qs(m->msv_model_all);
     doc.Subtitle = models.join(" / ");
-    doc.TitleFields = {{Q(shared.Value("TitleFieldHeader")), Q(header)},
-                       {Q(shared.Value("TitleFieldProject")), Q(project)},
-                       {Q(shared.Value("TitleFieldDate")), QDate::currentDate().toString(Qt::ISODate)}};
+    doc.TitleFields = {{Qs(shared.Value("TitleFieldHeader")), Qs(header)},
+                       {Qs(shared.Value("TitleFieldProject")), Qs(project)},
+                       {Qs(shared.Value("TitleFieldDate")), QDate::currentDate().toString(Qt::ISODate)}};
     try {
-        doc.Footer = Q(FormatText(shared.Value("Footer"),
+        doc.Footer = Qs(FormatText(shared.Value("Footer"),
                                   {context.Run().ApplicationVersionText, context.Run().MdbVersionText}));
     } catch (const std::exception&) {
-        doc.Footer = Q(shared.Value("Footer"));
+        doc.Footer = Qs(shared.Value("Footer"));
     }
 
     TReportChart chart;
-    chart.Title = Q(comparison.Text("ChartTitle") + " (" + comparison.Text("ChartNote") + ")");
-    chart.XTitle = Q(comparison.Text("ChartSpeed"));
-    chart.YTitle = Q(comparison.Text("ChartTorque"));
+    chart.Title = Qs(comparison.Text("ChartTitle") + " (" + comparison.Text("ChartNote") + ")");
+    chart.XTitle = Qs(comparison.Text("ChartSpeed"));
+    chart.YTitle = Qs(comparison.Text("ChartTorque"));
     chart.Legend = true;
     double top = 0;
     for (size_t i = 0; i < comparison.Motors().size(); ++i) {
         const TMotor& m = *comparison.Motors()[i];
         const QColor colour = kColours[i % 4];
         const TTorqueSpeedEnvelope envelope = TTorqueSpeedEnvelope::Load(context.Query(), m);
-        chart.Series.push_back({Q(m.msv_model_all), Points(envelope.Peak(), false), colour});
+        chart.Series.push_back({Qs(m.msv_model_all), Points(envelope.Peak(), false), colour});
         chart.Series.push_back({QString(), Points(envelope.Continuous(), false), colour, Qt::DashLine});
         if (m.Torques) chart.Series.push_back({QString(), Points(OperatingPoints(*m.Torques), true), colour,
                                                Qt::SolidLine, true});
@@ -72,14 +71,14 @@ TReportDocument ComparisonReport(TKinemoContext& context, const TMotorComparison
     chart.YMax = top > 0 ? top * 1.1 : 1;
 
     TReportTable table;
-    table.Columns = {{Q(comparison.Text("ColumnGroup")), {}, 1.3, true},
-                     {Q(comparison.Text("ColumnLabel")), {}, 1.8, true},
-                     {Q(comparison.Text("ColumnUnit")), {}, 0.6, true}};
-    for (const TMotor* m : comparison.Motors()) table.Columns.push_back({Q(m->msv_model_all), {}, 1.7, false});
+    table.Columns = {{Qs(comparison.Text("ColumnGroup")), {}, 1.3, true},
+                     {Qs(comparison.Text("ColumnLabel")), {}, 1.8, true},
+                     {Qs(comparison.Text("ColumnUnit")), {}, 0.6, true}};
+    for (const TMotor* m : comparison.Motors()) table.Columns.push_back({Qs(m->msv_model_all), {}, 1.7, false});
     std::vector<QStringList> rows;
     for (const TComparisonRow& row : comparison.Rows()) {
-        QStringList cells{Q(row.Group), Q(row.Label), Q(row.Unit)};
-        for (size_t i = 0; i < row.Cells.size(); ++i) cells << Q(row.Cells[i] + (row.Best[i] ? " *" : ""));
+        QStringList cells{Qs(row.Group), Qs(row.Label), Qs(row.Unit)};
+        for (size_t i = 0; i < row.Cells.size(); ++i) cells << Qs(row.Cells[i] + (row.Best[i] ? " *" : ""));
         rows.push_back(cells);
     }
     size_t next = 0;
@@ -89,7 +88,7 @@ TReportDocument ComparisonReport(TKinemoContext& context, const TMotorComparison
         const size_t count = first ? kFirstPageRows : kPageRows;
         if (first) {
             page.Blocks.push_back(TReportCharts{{chart}, 78});
-            page.Blocks.push_back(TReportText{Q("* " + comparison.Text("BestHint")), 8, false});
+            page.Blocks.push_back(TReportText{Qs("* " + comparison.Text("BestHint")), 8, false});
         }
         TReportTable part = table;
         part.RowSlots = static_cast<int>(count);

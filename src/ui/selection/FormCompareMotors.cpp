@@ -1,8 +1,9 @@
 // Comparison window.
 #include "selection/FormCompareMotors.h"
+#include "common/QtText.h"
 
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/AtomicFile.h"
 #include "base/FileDialogs.h"
 #include "base/KinemoError.h"
@@ -39,8 +40,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 // One colour per motor column, told apart also in print.
 const QColor kMotorColours[] = {QColor(0x1f, 0x5f, 0xb4), QColor(0xc0, 0x39, 0x2b), QColor(0x27, 0x8e, 0x3c),

@@ -1,8 +1,9 @@
 // Design variants window.
 #include "selection/FormDesignVariants.h"
+#include "common/QtText.h"
 
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/AmountText.h"
 #include "base/KinemoError.h"
 #include "base/NumberText.h"
@@ -22,8 +23,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 const char* const kColumns[] = {"ColumnName", "ColumnJL", "ColumnTF", "ColumnV", "ColumnPeak", "ColumnEffective",
                                 "ColumnMotor", "ColumnPeakPercent", "ColumnEffectivePercent", "ColumnInertia",

@@ -3,7 +3,7 @@
 // TDesignVariants'), and the commands to add, rename, remove and show a variant.
 #pragma once
 
-#include "app/DesignVariants.h"
+#include "session/DesignVariants.h"
 
 #include <QAbstractTableModel>
 #include <QDialog>

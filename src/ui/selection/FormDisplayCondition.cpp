@@ -1,7 +1,8 @@
 // Custom display condition dialog.
 #include "selection/FormDisplayCondition.h"
+#include "common/QtText.h"
 
-#include "app/InterfaceFont.h"
+#include "common/InterfaceFont.h"
 #include "base/UserDialogs.h"
 #include "pattern/InputPatternGridModel.h"
 #include "pattern/NumberGrid.h"
@@ -13,10 +14,6 @@
 #include <QVBoxLayout>
 
 namespace kinemo {
-
-namespace {
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
-}  // namespace
 
 TDisplayConditionGridModel::TDisplayConditionGridModel(TDisplayConditionForm& form, IUserDialogs& dialogs,
                                                        QObject* parent)

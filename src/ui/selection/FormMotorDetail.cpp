@@ -1,14 +1,15 @@
 // Motor detail window.
 #include "selection/FormMotorDetail.h"
+#include "common/QtText.h"
 
-#include "app/ReportJob.h"
+#include "session/ReportJob.h"
 #include "reports/FormCommitMotorPrintMenu.h"
 
 #include <ctime>
 
-#include "app/InterfaceFont.h"
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "common/InterfaceFont.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/UserDialogs.h"
 #include "pattern/SigmoidalCurves.h"
 #include "pattern/SpeedChartState.h"
@@ -36,8 +37,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 QLabel* Caption(QWidget* parent, const char* name, const std::string& text) {
     auto* l = new QLabel(Qs(text), parent);

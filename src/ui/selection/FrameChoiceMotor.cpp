@@ -1,13 +1,14 @@
 // Motor choice page.
 #include "selection/FrameChoiceMotor.h"
+#include "common/QtText.h"
 #include "selection/FormCompareMotors.h"
 #include "selection/FormDesignVariants.h"
 
-#include "app/FormWaitForProcess.h"
-#include "app/InterfaceFont.h"
-#include "app/KinemoApplication.h"
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "common/FormWaitForProcess.h"
+#include "common/InterfaceFont.h"
+#include "common/KinemoApplication.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/CatalogText.h"
 #include "base/NumberText.h"
 #include "machine/CalcCarryValue.h"
@@ -36,8 +37,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 constexpr TAdjudicationLevel kLevels[] = {TAdjudicationLevel::All, TAdjudicationLevel::L60, TAdjudicationLevel::L80,
                                           TAdjudicationLevel::L100, TAdjudicationLevel::Custom};

@@ -4,7 +4,7 @@
 // the committed state, over the sizing session's search and candidate models.
 #pragma once
 
-#include "app/SubPageNavigator.h"
+#include "shell/SubPageNavigator.h"
 
 #include <QWidget>
 

@@ -1,5 +1,6 @@
 // The catalog browsing panel's widgets.
 #include "selection/MotorBrowsePanel.h"
+#include "common/QtText.h"
 
 #include "selection/MotorCatalogBrowser.h"
 
@@ -17,8 +18,6 @@ namespace kinemo {
 static_assert(kBrowseItemCount == 11, "one drop-down per search item");
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 template <class T>
 T* Named(QWidget* parent, const QString& name) {

@@ -1,10 +1,9 @@
 // The motor choice page in the main window.
 #include "selection/MotorChoicePage.h"
 
-#include "app/FormDebug.h"
-#include "app/FormMain.h"
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "common/PageHost.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "selection/FrameChoiceMotor.h"
 #include "torque/Motor.h"
 
@@ -12,14 +11,9 @@
 
 namespace kinemo {
 
-TFrameChoiceMotor* AddMotorChoicePage(TFormMain& form, TKinemoContext& context, TSizingSession& session) {
+TFrameChoiceMotor* AddMotorChoicePage(IPageHost& form, TKinemoContext& context, TSizingSession& session) {
     TFrameChoiceMotorHost host;
-    host.DebugText = [&form, &context](const std::string& text) {
-        TFormDebug* debug = form.DebugWindow();
-        if (!debug) return;
-        debug->Append(text);
-        if (context.Run().DebugMode) debug->show();
-    };
+    host.DebugText = [&form](const std::string& text) { form.AppendDebugText(text); };
     host.Commit = [&form](const TMotor& motor) { form.CommitMotor(motor); };
     host.Release = [&form] { form.ReleaseCommit(); };
     host.FileDialogs = &form.FileDialogs();

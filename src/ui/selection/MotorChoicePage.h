@@ -4,11 +4,11 @@
 
 namespace kinemo {
 
-class TFormMain;
+class IPageHost;
 class TFrameChoiceMotor;
 class TKinemoContext;
 class TSizingSession;
 
-TFrameChoiceMotor* AddMotorChoicePage(TFormMain& form, TKinemoContext& context, TSizingSession& session);
+TFrameChoiceMotor* AddMotorChoicePage(IPageHost& form, TKinemoContext& context, TSizingSession& session);
 
 }  // namespace kinemo

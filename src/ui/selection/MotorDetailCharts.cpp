@@ -1,5 +1,6 @@
 // Detail window charts.
 #include "selection/MotorDetailCharts.h"
+#include "common/QtText.h"
 
 #include "pattern/SpeedChartState.h"
 
@@ -16,8 +17,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 QValueAxis* Axis(QChart& chart, Qt::Alignment side, const std::string& title, double lo, double hi) {
     auto* axis = new QValueAxis(&chart);

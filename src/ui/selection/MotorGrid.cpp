@@ -1,5 +1,6 @@
 // Candidate grid.
 #include "selection/MotorGrid.h"
+#include "common/QtText.h"
 
 #include <algorithm>
 
@@ -14,8 +15,6 @@
 namespace kinemo {
 
 namespace {
-
-QString Qs(const std::string& s) { return QString::fromStdString(s); }
 
 bool IsLabelColumn(int c) { return c == 4 || c == 6 || c == 8 || c == 10 || c == 12 || c == 14; }
 bool IsNumberColumn(int c) { return c == 3 || c == 5 || c == 7 || c == 9 || c == 11 || c == 13; }

@@ -1,8 +1,8 @@
 // Unit options dialog.
 #include "units/FormOptionMeasure.h"
 
-#include "app/InterfaceFont.h"
-#include "app/KinemoApplication.h"
+#include "common/InterfaceFont.h"
+#include "common/KinemoApplication.h"
 #include "units/FrameOptionMeasure.h"
 
 #include <QComboBox>

@@ -3,8 +3,8 @@
 // figures when the chain cannot be calculated, and the calculation trace left alone.
 #include "core/machine/MachineFixture.h"
 
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "machine/CarryOutputModel.h"
 #include "units/ValueFormat.h"
 

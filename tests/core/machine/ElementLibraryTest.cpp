@@ -8,7 +8,7 @@
 #include "machine/Factor.h"
 #include "machine/InputData.h"
 #include "machine/MachineServices.h"
-#include "app/KinemoContext.h"
+#include "session/KinemoContext.h"
 #include "torque/TorqueValue.h"
 #include "base/KinemoError.h"
 #include "base/ErrorMessage.h"

@@ -7,7 +7,7 @@
 #include "machine/Factor.h"
 #include "machine/InputData.h"
 #include "machine/MachineServices.h"
-#include "app/KinemoContext.h"
+#include "session/KinemoContext.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The pricing rules of the option detail page on the sample catalog: totals with quantities,
 // the interface and replacement rules, the battery case switch, alerts, the comment limit,
 // hidden prices and the project section.
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/AtomicFile.h"
 #include "base/KinemoError.h"
 #include "base/AmountText.h"

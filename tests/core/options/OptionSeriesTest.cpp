@@ -1,7 +1,7 @@
 // The option series page on the sample catalog: model names typed in, every result code of
 // the look-up, the search with eleven items, and its project section.
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/ErrorMessage.h"
 #include "support/TestSupport.h"
 

@@ -1,6 +1,6 @@
 // Quotation paging, the page items and the CSV through the catalog's templates.
-#include "app/KinemoContext.h"
-#include "app/SizingSession.h"
+#include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/AtomicFile.h"
 #include "options/Quotation.h"
 #include "support/TestSupport.h"

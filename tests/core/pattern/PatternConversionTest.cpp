@@ -2,11 +2,9 @@
 // exported as speed intervals, the shape checks, and the round trips the screen relies on.
 #include "core/pattern/PatternFixture.h"
 
+#include "pattern/InputPatternPositionGridData.h"
+#include "pattern/InputPatternSpeedGridData.h"
 #include "pattern/ConvertGridDataError.h"
-#include "pattern/InputPatternRollingPositionGridData.h"
-#include "pattern/InputPatternRollingSpeedGridData.h"
-#include "pattern/InputPatternStraightPositionGridData.h"
-#include "pattern/InputPatternStraightSpeedGridData.h"
 
 #include <gtest/gtest.h>
 
@@ -44,8 +42,8 @@ protected:
     }
 
     PatternFixture fx;
-    TInputPatternStraightSpeedGridData speed{fx.services};
-    TInputPatternStraightPositionGridData position{fx.services};
+    TInputPatternSpeedGridData speed{fx.services, kStraightSpeedPattern};
+    TInputPatternPositionGridData position{fx.services, kStraightPositionPattern};
 };
 
 TEST_F(PatternConversionTest, ARiseRunAndFallIsOneMove) {
@@ -64,7 +62,7 @@ TEST_F(PatternConversionTest, SpeedToPositionAndBackKeepsIntervalsAndSpeeds) {
     position.ImportPaths(speed.ExportPaths());
     EXPECT_NEAR(position.Cell(1, Position::kSpeed).Value(), 100, kPatternTolerance);
     EXPECT_TRUE(position.Cell(1, Position::kAcceleratedVelocity).Entered);
-    TInputPatternStraightSpeedGridData back(fx.services);
+    TInputPatternSpeedGridData back(fx.services, kStraightSpeedPattern);
     back.SetCarry(CarryOutput{.V = 6});
     back.ImportPaths(position.ExportPaths());
     ExpectSameRows(speed, back, 3,
@@ -83,7 +81,7 @@ TEST_F(PatternConversionTest, PositionToSpeedAndBackKeepsMovesBothWaysAndDwells)
                                  {0.8, 0, 0.4, 0.4},
                                  {0.3, 0, 0, 0}});
     speed.ImportPaths(position.ExportPaths());
-    TInputPatternStraightPositionGridData back(fx.services);
+    TInputPatternPositionGridData back(fx.services, kStraightPositionPattern);
     back.SetCarry(CarryOutput{.V = 6});
     back.ImportPaths(speed.ExportPaths());
     ExpectSameRows(position, back, 7,
@@ -160,8 +158,8 @@ TEST_F(PatternConversionTest, MoreIntervalsThanRowsAreReportedAndTheTargetKept) 
 }
 
 TEST_F(PatternConversionTest, RotaryPatternsConvertTheSameWay) {
-    TInputPatternRollingSpeedGridData rs(fx.services);
-    TInputPatternRollingPositionGridData rp(fx.services);
+    TInputPatternSpeedGridData rs(fx.services, kRollingSpeedPattern);
+    TInputPatternPositionGridData rp(fx.services, kRollingPositionPattern);
     rs.SetCarry(CarryOutput{.V = 1.0 / 6});
     rp.SetCarry(CarryOutput{.V = 1.0 / 6});
     EnterSpeedRows(rs, {{0.25, 360}, {0.5, 360}, {0.25, 0}});

@@ -2,10 +2,6 @@
 // validation, chart points and the rows of the project file.
 #include "core/pattern/PatternFixture.h"
 
-#include "pattern/InputPatternRollingPositionGridData.h"
-#include "pattern/InputPatternRollingSpeedGridData.h"
-#include "pattern/InputPatternStraightPositionGridData.h"
-#include "pattern/InputPatternStraightSpeedGridData.h"
 #include "base/ErrorMessage.h"
 
 #include <gtest/gtest.h>
@@ -34,8 +30,8 @@ protected:
     }
 
     PatternFixture fx;
-    TInputPatternStraightSpeedGridData speed{fx.services};
-    TInputPatternStraightPositionGridData position{fx.services};
+    TInputPatternSpeedGridData speed{fx.services, kStraightSpeedPattern};
+    TInputPatternPositionGridData position{fx.services, kStraightPositionPattern};
 };
 
 TEST_F(PatternDataTest, ColumnsTakeTheCatalogBaseUnitsAndShowTheClassDefaults) {
@@ -44,7 +40,7 @@ TEST_F(PatternDataTest, ColumnsTakeTheCatalogBaseUnitsAndShowTheClassDefaults) {
     EXPECT_EQ(speed.BaseUnit(Speed::kAcceleration).Code(), 801);
     EXPECT_EQ(speed.DisplayUnit(Speed::kAcceleration).Code(), 802);
     EXPECT_EQ(position.BaseUnit(Position::kDecelerationTime).Code(), 301);
-    TInputPatternRollingSpeedGridData rolling(fx.services);
+    TInputPatternSpeedGridData rolling(fx.services, kRollingSpeedPattern);
     EXPECT_EQ(rolling.BaseUnit(Speed::kPosition).Code(), 601);
     EXPECT_EQ(rolling.Axis(), TPatternAxis::Rolling);
     EXPECT_EQ(rolling.InputType(), TPatternInput::Speed);
@@ -239,7 +235,7 @@ TEST_F(PatternRowsFileTest, RowsWriteBaseValuesAndReadBackWithFlagsButNoRecalcul
     EXPECT_STREQ(grid.child("Row").child("Value").text().get(), "1");  // base unit, not ms
     EXPECT_STREQ(grid.last_child().first_child().text().get(), "0");
 
-    TInputPatternStraightPositionGridData loaded(fx.services);
+    TInputPatternPositionGridData loaded(fx.services, kStraightPositionPattern);
     loaded.LoadRows(grid);
     for (int r = 1; r <= 3; ++r)
         for (int c = 0; c < 8; ++c) EXPECT_EQ(Base(loaded, r, c), Base(position, r, c)) << r << "," << c;

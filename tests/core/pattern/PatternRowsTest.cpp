@@ -2,8 +2,6 @@
 // recomputation each implies and the refusal to push intervals out of the table.
 #include "core/pattern/PatternFixture.h"
 
-#include "pattern/InputPatternStraightPositionGridData.h"
-#include "pattern/InputPatternStraightSpeedGridData.h"
 #include "base/ErrorMessage.h"
 
 #include <gtest/gtest.h>
@@ -26,8 +24,8 @@ protected:
     double EndAt(const TInputPatternGridData& d, int row) { return d.Cell(row, Speed::kElapsedTime).Value(); }
 
     PatternFixture fx;
-    TInputPatternStraightSpeedGridData speed{fx.services};
-    TInputPatternStraightPositionGridData position{fx.services};
+    TInputPatternSpeedGridData speed{fx.services, kStraightSpeedPattern};
+    TInputPatternPositionGridData position{fx.services, kStraightPositionPattern};
 };
 
 TEST_F(PatternRowsTest, DeletingClosesTheGapAndRecomputesFromTheRowBefore) {

@@ -8,8 +8,8 @@
 #include "machine/ChoiceFactorModel.h"
 #include "pattern/InputPatternModel.h"
 #include "pattern/InputPatternPositionGridData.h"
-#include "app/KinemoContext.h"
-#include "app/ProjectDocument.h"
+#include "session/KinemoContext.h"
+#include "session/ProjectDocument.h"
 
 #include "base/NumberText.h"
 

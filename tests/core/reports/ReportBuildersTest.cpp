@@ -1,7 +1,7 @@
 // The report builders' rules on example 02: external-force cases of the motor record, gear
 // keys, the judgement table's special cases, the resistor advice, the regeneration and
 // pattern edge cases, and the print menu's CSV export with its refusals.
-#include "app/ReportJob.h"
+#include "session/ReportJob.h"
 #include "base/AtomicFile.h"
 #include "base/Catalog.h"
 #include "base/ErrorMessage.h"

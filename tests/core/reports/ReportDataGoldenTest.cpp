@@ -1,7 +1,7 @@
 // The five report data sets of example 02 for one motor, compared key by key with the
 // golden files in tests/data/reports (KINEMO_UPDATE_GOLDEN=1 rewrites them after a
 // deliberate change; review the difference before committing it).
-#include "app/ReportJob.h"
+#include "session/ReportJob.h"
 #include "base/AtomicFile.h"
 #include "base/NumberText.h"
 #include "reports/ReportPages.h"

@@ -3,8 +3,8 @@
 // (tests/data/example_figures_before.txt): unchanged wherever the load does not drive the
 // motor, and changed exactly as that rule states where it does.
 #include "machine/CalcCarryValue.h"
-#include "app/SizingSession.h"
-#include "app/KinemoContext.h"
+#include "session/SizingSession.h"
+#include "session/KinemoContext.h"
 #include "support/ExampleSession.h"
 #include "torque/JudgeOneMotor.h"
 #include "torque/MotorReferenceQuery.h"

@@ -1,9 +1,9 @@
 // The judgement of catalog motors on the example projects, checked against the
 // standard hand method: peak torque, effective torque, inertia ratio and the energy a
 // deceleration returns.
-#include "app/SizingSession.h"
+#include "session/SizingSession.h"
 #include "base/Catalog.h"
-#include "app/KinemoContext.h"
+#include "session/KinemoContext.h"
 #include "support/ExampleSession.h"
 #include "torque/MotorReferenceQuery.h"
 

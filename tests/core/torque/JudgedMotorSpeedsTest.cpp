@@ -1,9 +1,9 @@
 // A motor is judged at its own speeds: the motor speeds, accelerations and times of the
 // pattern follow the judged motor's gear, whatever the motor search happens to name, and
 // the texts of a judgement print the figures it used, exponents included.
-#include "app/SizingSession.h"
+#include "session/SizingSession.h"
 #include "base/Catalog.h"
-#include "app/KinemoContext.h"
+#include "session/KinemoContext.h"
 #include "pattern/InputPatternGridData.h"
 #include "support/ExampleSession.h"
 #include "torque/JudgeOneMotor.h"

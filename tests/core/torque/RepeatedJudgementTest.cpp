@@ -1,9 +1,9 @@
 // A session judges many motors in a row and keeps recent results by their inputs (the
 // same motor is sold under several extension codes). Every motor must come out exactly
 // as it does in a session that judged nothing before it.
-#include "app/SizingSession.h"
+#include "session/SizingSession.h"
 #include "base/Catalog.h"
-#include "app/KinemoContext.h"
+#include "session/KinemoContext.h"
 #include "support/ExampleSession.h"
 #include "torque/Motor.h"
 #include "torque/MotorReferenceQuery.h"

@@ -3,7 +3,7 @@
 // the catalog's message naming the item.
 #include "torque/UserMotorSheet.h"
 
-#include "app/KinemoContext.h"
+#include "session/KinemoContext.h"
 #include "base/AtomicFile.h"
 #include "base/Catalog.h"
 #include "base/KinemoError.h"

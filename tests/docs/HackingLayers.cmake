@@ -1,0 +1,12 @@
+# Fails when the layer lines of HACKING.md differ from the layers the build checks.
+file(STRINGS "${FILE}" core_line REGEX "^Core layers, bottom first: ")
+file(STRINGS "${FILE}" ui_line REGEX "^Desktop layers, bottom first: ")
+string(REPLACE ";" " " core "${CORE}")
+string(REPLACE ";" " " ui "${UI}")
+if(NOT core_line STREQUAL "Core layers, bottom first: ${core}")
+  message(FATAL_ERROR "HACKING.md says \"${core_line}\", the build checks: ${core}")
+endif()
+if(NOT ui_line STREQUAL "Desktop layers, bottom first: ${ui}")
+  message(FATAL_ERROR "HACKING.md says \"${ui_line}\", the build checks: ${ui}")
+endif()
+message(STATUS "HACKING.md lists the layers of the build")
