@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -gline-tables-only" -DKINEMO_SANITIZE=ON \
-  -DKINEMO_BUILD_FUZZ=ON -DKINEMO_BUILD_UI=OFF -DKINEMO_BUILD_BENCH=OFF >/dev/null
+  -DKINEMO_BUILD_FUZZ=ON -DKINEMO_UNITY=ON -DKINEMO_BUILD_UI=OFF -DKINEMO_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$(nproc)"
 # The command-line loops that start the program hundreds of times run every fourth case
 # here: the plain build runs them all, the sanitizers add little on the hundredth start.

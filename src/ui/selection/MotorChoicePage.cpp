@@ -2,6 +2,7 @@
 #include "selection/MotorChoicePage.h"
 
 #include "common/PageHost.h"
+#include "shell/MainWindowModel.h"
 #include "session/KinemoContext.h"
 #include "session/SizingSession.h"
 #include "selection/FrameChoiceMotor.h"

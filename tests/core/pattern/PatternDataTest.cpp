@@ -1,6 +1,8 @@
 // The pattern data of the four kinds: units, edits and their cascades, recalculation,
 // validation, chart points and the rows of the project file.
 #include "core/pattern/PatternFixture.h"
+#include "pattern/InputPatternPositionGridData.h"
+#include "pattern/InputPatternSpeedGridData.h"
 
 #include "base/ErrorMessage.h"
 

@@ -1,6 +1,8 @@
 // Row operations of the pattern data: copy, cut, delete, insert and paste, with the
 // recomputation each implies and the refusal to push intervals out of the table.
 #include "core/pattern/PatternFixture.h"
+#include "pattern/InputPatternPositionGridData.h"
+#include "pattern/InputPatternSpeedGridData.h"
 
 #include "base/ErrorMessage.h"
 
