@@ -132,7 +132,7 @@ private slots:
     void mainWindowOnTheElementPage() {
         TCatalogMain ja(std::string(KINEMO_BIN_DIR) + "/Kinemo-ja.db");
         TFrameChoiceFactor* frame = ja.form->FrameChoiceFactor();
-        QCOMPARE(ja.context->Chain().Count(), 6);
+        QCOMPARE(ja.session->Chain().Count(), 6);
         frame->ChoicedFactorGrid()->SelectColumn(3);
         QCOMPARE(frame->PropertyGrid()->Grid().Element()->ID, 301);
         QApplication::processEvents();

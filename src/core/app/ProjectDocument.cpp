@@ -180,9 +180,10 @@ bool TProjectDocument::VersionsAccepted(pugi::xml_node root) const {
     const std::string mdb = root.attribute("MDBVersion").as_string();
     if (app.empty() || mdb.empty()) return true;  // files without versions are read unchecked
     const TRunValues& run = context_->Run();
-    return CheckApplicationVersion(run.ApplicationVersionText, app, kVersionKeyStem, std::nullopt, context_->Query(),
+    TCatalogQuery& query = query_ ? *query_ : context_->Query();
+    return CheckApplicationVersion(run.ApplicationVersionText, app, kVersionKeyStem, std::nullopt, query,
                                    context_->Dialogs()) &&
-           CheckMdbVersion(run.MdbVersionText, mdb, kVersionKeyStem, std::nullopt, context_->Query(),
+           CheckMdbVersion(run.MdbVersionText, mdb, kVersionKeyStem, std::nullopt, query,
                            context_->Dialogs());
 }
 

@@ -14,6 +14,7 @@
 
 namespace kinemo {
 
+class TCatalogQuery;
 class TKinemoContext;
 
 // What the main window writes itself.
@@ -42,9 +43,10 @@ public:
 
 class TProjectDocument {
 public:
-    // The context gives the versions written and checked, the catalog query and dialogs
-    // of the version questions.
-    explicit TProjectDocument(TKinemoContext& context) : context_(&context) {}
+    // The context gives the versions written and checked and the dialogs of the version
+    // questions; their texts are read with query (the session's, or else the context's).
+    explicit TProjectDocument(TKinemoContext& context, TCatalogQuery* query = nullptr)
+        : context_(&context), query_(query) {}
 
     // handler is borrowed; nullptr removes it. A section without a handler is written
     // empty and skipped when read.
@@ -77,6 +79,7 @@ private:
     void LoadSection(pugi::xml_node root, TProjectSection section);
 
     TKinemoContext* context_;
+    TCatalogQuery* query_;
     std::array<IProjectSectionHandler*, kProjectSectionCount> handlers_{};
     std::string extensionName_;
     IProjectSectionHandler* extension_ = nullptr;
