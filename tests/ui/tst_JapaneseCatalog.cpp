@@ -4,7 +4,9 @@
 #include "UiTestSupport.h"
 
 #include "app/CatalogChoice.h"
+#include "app/MainWindowModel.h"
 #include "app/PageControl.h"
+#include "app/SizingSession.h"
 #include "machine/ChoicedFactorGrid.h"
 #include "machine/FrameChoiceFactor.h"
 #include "machine/PopertyGrid.h"
@@ -132,7 +134,7 @@ private slots:
     void mainWindowOnTheElementPage() {
         TCatalogMain ja(std::string(KINEMO_BIN_DIR) + "/Kinemo-ja.db");
         TFrameChoiceFactor* frame = ja.form->FrameChoiceFactor();
-        QCOMPARE(ja.session->Chain().Count(), 6);
+        QCOMPARE(ja.form->Model().Session().Chain().Count(), 6);
         frame->ChoicedFactorGrid()->SelectColumn(3);
         QCOMPARE(frame->PropertyGrid()->Grid().Element()->ID, 301);
         QApplication::processEvents();

@@ -60,6 +60,9 @@ public:
     // The file's text. The same state always gives the same bytes.
     std::string Build(const TProjectHeader& header) const;
 
+    // The document Build writes, as a tree (doc is replaced).
+    void BuildTree(const TProjectHeader& header, pugi::xml_document& doc) const;
+
     // The document of the New command: the root without versions and five empty sections.
     static std::string EmptyDocumentText();
 
@@ -71,6 +74,8 @@ public:
     TLoadResult Load(const std::string& text, IProjectLoadHost& host, TProjectHeader& header,
                      const std::string& source = "Project file");
     TLoadResult LoadFile(const std::string& path, IProjectLoadHost& host, TProjectHeader& header);
+    // Load on a document already parsed or built in memory (a tree of BuildTree).
+    TLoadResult LoadTree(const pugi::xml_document& doc, IProjectLoadHost& host, TProjectHeader& header);
 
 private:
     TLoadResult LoadDocument(const pugi::xml_document& doc, IProjectLoadHost& host, TProjectHeader& header);

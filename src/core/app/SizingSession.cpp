@@ -404,6 +404,17 @@ TProjectDocument::TLoadResult TSizingSession::LoadProject(const std::string& pat
 
 TProjectDocument::TLoadResult TSizingSession::LoadProjectText(const std::string& text, IProjectLoadHost* window,
                                                              const std::string& source) {
+    return LoadRestoring([&](TProjectHeader& header) { return document_.Load(text, *this, header, source); },
+                         window);
+}
+
+TProjectDocument::TLoadResult TSizingSession::LoadProjectTree(const pugi::xml_document& doc,
+                                                             IProjectLoadHost* window) {
+    return LoadRestoring([&](TProjectHeader& header) { return document_.LoadTree(doc, *this, header); }, window);
+}
+
+TProjectDocument::TLoadResult TSizingSession::LoadRestoring(
+    const std::function<TProjectDocument::TLoadResult(TProjectHeader&)>& load, IProjectLoadHost* window) {
     // What was open comes back when the new file cannot be read to the end or is refused.
     const std::string previous = ProjectText();
     const bool previousModified = modified_;
@@ -413,7 +424,7 @@ TProjectDocument::TLoadResult TSizingSession::LoadProjectText(const std::string&
     };
     TProjectDocument::TLoadResult result;
     try {
-        result = LoadParsed(text, window, source);
+        result = LoadWith(load, window);
     } catch (...) {
         restore();
         throw;
@@ -435,11 +446,16 @@ TProjectDocument::TLoadResult TSizingSession::LoadProjectText(const std::string&
 
 TProjectDocument::TLoadResult TSizingSession::LoadParsed(const std::string& text, IProjectLoadHost* window,
                                                         const std::string& source) {
+    return LoadWith([&](TProjectHeader& header) { return document_.Load(text, *this, header, source); }, window);
+}
+
+TProjectDocument::TLoadResult TSizingSession::LoadWith(
+    const std::function<TProjectDocument::TLoadResult(TProjectHeader&)>& load, IProjectLoadHost* window) {
     TProjectHeader header;
     window_ = window;
     TProjectDocument::TLoadResult result;
     try {
-        result = document_.Load(text, *this, header, source);
+        result = load(header);
     } catch (...) {
         window_ = nullptr;
         throw;

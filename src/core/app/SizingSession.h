@@ -175,6 +175,10 @@ public:
     // successful save clears the modified flag.
     void SaveProject(const std::string& path);
     std::string ProjectText() const;
+    // The project as the tree ProjectText writes (doc is replaced), and a load from such a
+    // tree, as LoadProjectText loads its text: the same messages, the same restore.
+    void ProjectTree(pugi::xml_document& doc) const { document_.BuildTree(Header(), doc); }
+    TProjectDocument::TLoadResult LoadProjectTree(const pugi::xml_document& doc, IProjectLoadHost* window = nullptr);
     void NewProject(IProjectLoadHost* window = nullptr);
 
     TProjectHeader Header() const;
@@ -193,6 +197,12 @@ private:
     bool PrepareLoadedJudgement();
     TProjectDocument::TLoadResult LoadParsed(const std::string& text, IProjectLoadHost* window,
                                              const std::string& source);
+    // A load by load (of a text or a tree) with the project restored when it fails or is
+    // refused, and its problems shown when it is accepted.
+    TProjectDocument::TLoadResult LoadRestoring(
+        const std::function<TProjectDocument::TLoadResult(TProjectHeader&)>& load, IProjectLoadHost* window);
+    TProjectDocument::TLoadResult LoadWith(const std::function<TProjectDocument::TLoadResult(TProjectHeader&)>& load,
+                                           IProjectLoadHost* window);
     void BeginProjectLoad() override;
     void RestoreMotors(const std::optional<TMotorReference>& commit, const std::optional<TMotorReference>& option,
                        const std::optional<TMotorReference>& cad) override;
