@@ -89,11 +89,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Replace(torque, judgement, key, std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
 
     TKinemoContext& ctx = job->context;
-    TPatternTorqueSource source(ctx.Chain(), torque, ctx.Constants(), ctx.ErrorMessages());
+    TSizingSession& session = *job->session;
+    TPatternTorqueSource source(session.Chain(), torque, ctx.Constants(), ctx.ErrorMessages());
     source.ModulusText = [] { return std::string("1"); };
     TInputPatternGridModel& grid = job->session->Pattern().CurrentGrid();
     source.SetPattern(&grid.Data(), &grid.ExternalForce());
-    TCalcDischarge discharge(judgement, torque, ctx.Constants(), ctx.Chain(), ctx.Trace());
+    TCalcDischarge discharge(judgement, torque, ctx.Constants(), session.Chain(), session.Trace());
     discharge.SetTorqueSource(&source);
     std::unique_ptr<TMotor> motor = LoadMotorByModel(ctx.Query(), "KRS0402ANS0");
     if (!motor) Fail("The sample catalog lacks the motor", "KRS0402ANS0");

@@ -21,14 +21,14 @@ int RunChain(const Arguments& args) {
     // Through the session, so that the project gets its version checks and a machine the
     // catalog cannot build, or one with impossible values, is refused before any figure.
     std::unique_ptr<TSizingSession> session = OpenSession(*ctx, args.positional[0]);
-    ctx->Trace().Clear();
-    const CarryOutput out = ctx->Chain().CalcChain(false, false);
+    session->Trace().Clear();
+    const CarryOutput out = session->Chain().CalcChain(false, false);
     std::printf("JL=%s\nTF=%s\nTU=%s\nTH=%s\nTD=%s\nV=%s\nA=%s\nB=%s\nIsRolling=%d\n", FloatToText(out.JL).c_str(),
                 FloatToText(out.TF).c_str(), FloatToText(out.TU).c_str(), FloatToText(out.TH).c_str(),
                 FloatToText(out.TD).c_str(), FloatToText(out.V).c_str(), FloatToText(out.A).c_str(),
-                FloatToText(out.B).c_str(), ctx->Chain().IsRolling());
+                FloatToText(out.B).c_str(), session->Chain().IsRolling());
     if (args.Has("trace"))
-        for (const std::string& line : ctx->Trace().Lines()) std::printf("%s\n", line.c_str());
+        for (const std::string& line : session->Trace().Lines()) std::printf("%s\n", line.c_str());
     return 0;
 }
 

@@ -37,7 +37,7 @@ struct TMachinePage {
     }
 
     TChoiceFactorModel& Machine() { return session->Machine(); }
-    TCalcCarryValue& Chain() { return context->Chain(); }
+    TCalcCarryValue& Chain() { return session->Chain(); }
     int Length() { return Chain().Count(); }
 
     QTemporaryDir dir;

@@ -6,6 +6,7 @@
 #include "shell/FormDebug.h"
 #include "shell/PageControl.h"
 #include "session/SizingSession.h"
+#include "shell/MainWindowModel.h"
 #include "base/AtomicFile.h"
 #include "machine/Block.h"
 #include "machine/BlockGrid.h"
@@ -78,12 +79,12 @@ private slots:
         TMainWithElements m;
         QVERIFY(m.frame);
         QVERIFY(m.frame->isVisible());
-        QCOMPARE(m.context->Chain().Count(), 6);
+        QCOMPARE(m.form->Model().Session().Chain().Count(), 6);
         QCOMPARE(m.frame->ChoicedFactorGrid()->Items().columnCount(), 6);
         // The shaft load is the opened machine's, not the one before the file was read.
         TCarryOutputModel& carry = m.frame->CarryOutputPanel()->Items().Carry();
         QVERIFY(!carry.Failed());
-        const CarryOutput now = m.context->Chain().CalcChain(false, false);
+        const CarryOutput now = m.form->Model().Session().Chain().CalcChain(false, false);
         QCOMPARE(carry.Output().JL, now.JL);
         QVERIFY(carry.Output().JL > 0);
         QVERIFY(m.errors.texts.isEmpty());
@@ -96,10 +97,10 @@ private slots:
         m.form->CommitMotor({6001, 601});
         QVERIFY(m.form->Model().Commit().Committed());
         TBlockGrid* grid = m.frame->BlockGrid(0);
-        const int before = m.context->Chain().Count();
+        const int before = m.form->Model().Session().Chain().Count();
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
                            grid->visualRect(grid->Items().index(0, 0)).center());
-        QCOMPARE(m.context->Chain().Count(), before);
+        QCOMPARE(m.form->Model().Session().Chain().Count(), before);
         m.frame->ChoicedFactorGrid()->SelectColumn(3);
         TPopertyGrid* property = m.frame->PropertyGrid();
         QVERIFY(property->Grid().Element() != nullptr);
@@ -110,14 +111,14 @@ private slots:
         m.frame->ChoicedFactorGrid()->SelectColumn(0);  // a coupling fits right after the motor
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
                            grid->visualRect(grid->Items().index(0, 0)).center());
-        QCOMPARE(m.context->Chain().Count(), before + 1);
+        QCOMPARE(m.form->Model().Session().Chain().Count(), before + 1);
     }
 
     void aMissingInputKeepsTheUserOnThePage() {
         TMainWithElements m;
         TPageControl* pages = m.form->PageControlMotorSelect();
         QCOMPARE(pages->currentIndex(), 0);
-        TFactor* table = m.context->Chain().GetFactor(4);
+        TFactor* table = m.form->Model().Session().Chain().GetFactor(4);
         QCOMPARE(table->ID, 401);
         const double mass = table->FindInputItemByID(40101)->Value;
         table->FindInputItemByID(40101)->Value = 0;
@@ -175,8 +176,8 @@ private slots:
         QTemporaryDir dir;
         const std::string path = dir.filePath("press.kjb").toStdString();
         int tableColumn = -1;
-        for (int c = 0; c < m.context->Chain().Count(); ++c)
-            if (m.context->Chain().GetFactor(c)->ID == 401) tableColumn = c;
+        for (int c = 0; c < m.form->Model().Session().Chain().Count(); ++c)
+            if (m.form->Model().Session().Chain().GetFactor(c)->ID == 401) tableColumn = c;
         QVERIFY(tableColumn > 0);
         m.frame->ChoicedFactorGrid()->SelectColumn(tableColumn);
         TPopertyGrid* grid = m.frame->PropertyGrid();
@@ -189,7 +190,7 @@ private slots:
         QTest::keyClicks(edit, "12.5");  // no Enter: the cell is still being edited
         m.files.saveNames = {path};
         m.form->Action("ActionMenuFileSaveAs")->trigger();
-        QCOMPARE(m.context->Chain().GetFactor(tableColumn)->FindInputItemByID(40101)->Value, 12.5);
+        QCOMPARE(m.form->Model().Session().Chain().GetFactor(tableColumn)->FindInputItemByID(40101)->Value, 12.5);
         const std::string written = ReadWholeFile(path);
         const size_t at = written.find("InputDataID=\"40101\"");
         QVERIFY2(written.find("InputDataID=\"40101\">12.5<") != std::string::npos,

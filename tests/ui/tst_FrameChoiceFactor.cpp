@@ -473,7 +473,7 @@ private slots:
             at = found + 1;
         }
         QVERIFY(text.find("要素名=") != std::string::npos);
-        QVERIFY(p.context->Trace().Lines().empty());
+        QVERIFY(p.session->Trace().Lines().empty());
         QVERIFY(p.dialogs.messages.empty());
     }
 };

@@ -394,7 +394,7 @@ private slots:
         QTest::keyClicks(modulus, "2.25000");
         QCOMPARE(modulus->text(), QString("2.250"));
         QCOMPARE(s.session->Pattern().ModulusText(), std::string("2.250"));
-        QCOMPARE(s.context->SigmoidalCurves().Selected()->Modulus, std::string("2.25"));
+        QCOMPARE(s.session->SigmoidalCurves().Selected()->Modulus, std::string("2.25"));
         // Leaving the page with a modulus that is no number keeps the user on it.
         modulus->clear();
         QTest::keyClicks(modulus, "-");

@@ -5,6 +5,8 @@
 
 #include "shell/CatalogChoice.h"
 #include "shell/PageControl.h"
+#include "shell/MainWindowModel.h"
+#include "session/SizingSession.h"
 #include "machine/ChoicedFactorGrid.h"
 #include "machine/FrameChoiceFactor.h"
 #include "machine/PopertyGrid.h"
@@ -132,7 +134,7 @@ private slots:
     void mainWindowOnTheElementPage() {
         TCatalogMain ja(std::string(KINEMO_BIN_DIR) + "/Kinemo-ja.db");
         TFrameChoiceFactor* frame = ja.form->FrameChoiceFactor();
-        QCOMPARE(ja.context->Chain().Count(), 6);
+        QCOMPARE(ja.form->Model().Session().Chain().Count(), 6);
         frame->ChoicedFactorGrid()->SelectColumn(3);
         QCOMPARE(frame->PropertyGrid()->Grid().Element()->ID, 301);
         QApplication::processEvents();

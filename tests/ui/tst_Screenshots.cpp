@@ -523,7 +523,7 @@ private slots:
         m.form->Action("ActionMenuFileOpen")->trigger();
         QVERIFY(m.dialogs.messages.empty());
         TFrameChoiceFactor* frame = m.form->FrameChoiceFactor();
-        QCOMPARE(m.context->Chain().Count(), 6);
+        QCOMPARE(m.form->Model().Session().Chain().Count(), 6);
         m.form->show();
         QApplication::processEvents();
         frame->ChoicedFactorGrid()->SelectColumn(3);
@@ -545,7 +545,7 @@ private slots:
         m.form->repaint();
         QApplication::processEvents();
         QImage drag = m.form->grab().toImage();
-        const QPixmap dragged = FactorPixmap(m.context->Chain().GetFactor(5)->DragImage);
+        const QPixmap dragged = FactorPixmap(m.form->Model().Session().Chain().GetFactor(5)->DragImage);
         QVERIFY(!dragged.isNull());
         QPainter painter(&drag);
         painter.setOpacity(0.85);
@@ -565,7 +565,7 @@ private slots:
         m.form->Action("ActionMenuFileOpen")->trigger();
         QVERIFY(m.dialogs.messages.empty());
         TFrameChoiceFactor* frame = m.form->FrameChoiceFactor();
-        QCOMPARE(m.context->Chain().Count(), 3);
+        QCOMPARE(m.form->Model().Session().Chain().Count(), 3);
         m.form->show();
         QApplication::processEvents();
         frame->ChoicedFactorGrid()->SelectColumn(1);

@@ -19,7 +19,7 @@ TCatalog::TCatalog(std::string path) : path_(std::move(path)) {
     if (::stat(path_.c_str(), &st) != 0)
         throw TKinemoError("Catalog file not found: " + path_);
     if (!S_ISREG(st.st_mode)) throw TKinemoError("Catalog is not a file: " + path_);
-    int rc = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr);
+    int rc = sqlite3_open_v2(path_.c_str(), &db_, SQLITE_OPEN_READONLY | SQLITE_OPEN_FULLMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         std::string why = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
         sqlite3_close(db_);
@@ -73,7 +73,9 @@ void TCatalog::Refuse(const std::string& why) {
 
 int TCatalog::Progress(void* self) {
     const auto* catalog = static_cast<const TCatalog*>(self);
-    return std::chrono::steady_clock::now() > catalog->deadline_ ? 1 : 0;
+    return std::chrono::steady_clock::now().time_since_epoch().count() > catalog->deadline_.load(std::memory_order_relaxed)
+               ? 1
+               : 0;
 }
 
 std::string TCatalog::Message(const std::string& key) const {
@@ -147,6 +149,7 @@ long long TCatalog::RowCount(const std::string& table) {
 }
 
 sqlite3_stmt* TCatalog::Acquire(const std::string& sql) {
+    std::lock_guard lock(poolMutex_);
     auto [first, last] = statements_.equal_range(sql);
     for (auto it = first; it != last; ++it)
         if (!it->second.inUse) {
@@ -166,6 +169,7 @@ sqlite3_stmt* TCatalog::Acquire(const std::string& sql) {
 void TCatalog::Release(sqlite3_stmt* stmt) {
     sqlite3_reset(stmt);
     sqlite3_clear_bindings(stmt);
+    std::lock_guard lock(poolMutex_);
     for (auto& [sql, pooled] : statements_)
         if (pooled.stmt == stmt) pooled.inUse = false;
 }

@@ -1,9 +1,12 @@
-// The read-only catalog database and the one query object every reader uses.
+// The read-only catalog database and the query object every reader uses.
 #pragma once
 
 #include <chrono>
 #include <cstdint>
+#include <atomic>
+#include <limits>
 #include <map>
+#include <mutex>
 #include <memory>
 #include <string>
 #include <variant>
@@ -14,7 +17,10 @@ struct sqlite3_stmt;
 
 namespace kinemo {
 
-// One read-only connection to a catalog file. Errors name the file.
+// One read-only connection to a catalog file. Errors name the file. Queries of several
+// threads may share it (the connection is serialized, the statement pool locked), but one
+// query object belongs to one thread at a time: a sizing session opens a connection of its
+// own, so its queries never wait for another session's.
 class TCatalog {
 public:
     // Opens path read-only and checks that it is an SQLite database holding the catalog's
@@ -32,13 +38,13 @@ public:
     long long RowCount(const std::string& table);
 
     // Number of queries opened so far: lets tests prove that a path reads no catalog.
-    long long OpenCount() const { return openCount_; }
+    long long OpenCount() const { return openCount_.load(std::memory_order_relaxed); }
 
     // Prepared statements are kept per SQL text, so reopening a query costs no parsing;
     // a statement is lent to one open query at a time.
     sqlite3_stmt* Acquire(const std::string& sql);
     void Release(sqlite3_stmt* stmt);
-    void CountOpen() { ++openCount_; }
+    void CountOpen() { openCount_.fetch_add(1, std::memory_order_relaxed); }
     [[noreturn]] void Fail(const std::string& what) const;
     // Raises the failure of a statement: a query stopped at its deadline names its SQL.
     [[noreturn]] void FailStatement(int rc, const std::string& why, const std::string& sql) const;
@@ -46,7 +52,10 @@ public:
     // Time one step of a query (its first row, or the next) may take before it is stopped.
     void SetQueryTimeLimit(std::chrono::milliseconds limit) { queryTimeLimit_ = limit; }
     // Starts the deadline of the step about to run.
-    void StartDeadline() const { deadline_ = std::chrono::steady_clock::now() + queryTimeLimit_; }
+    void StartDeadline() const {
+        deadline_.store((std::chrono::steady_clock::now() + queryTimeLimit_).time_since_epoch().count(),
+                        std::memory_order_relaxed);
+    }
     static constexpr std::chrono::milliseconds kDefaultQueryTimeLimit{10'000};
 
 private:
@@ -58,13 +67,16 @@ private:
     std::string path_;
     sqlite3* db_ = nullptr;
     std::chrono::milliseconds queryTimeLimit_ = kDefaultQueryTimeLimit;
-    mutable std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
+    // Ticks of the steady clock; queries sharing the connection share the latest deadline.
+    mutable std::atomic<std::chrono::steady_clock::rep> deadline_{
+        std::numeric_limits<std::chrono::steady_clock::rep>::max()};
     struct Pooled {
         sqlite3_stmt* stmt;
         bool inUse;
     };
+    std::mutex poolMutex_;  // guards statements_
     std::multimap<std::string, Pooled> statements_;
-    long long openCount_ = 0;
+    std::atomic<long long> openCount_{0};
 };
 
 // The query cycle of every reader: Close, SetSQL, SetParam, Open, read rows, Close.

@@ -18,18 +18,20 @@
 
 namespace kinemo {
 
-TBlock::TBlock(TMachineServices& services, int id, std::string name, int dockingInZero, int dockingOutZero,
-               std::string imagePath)
+TBlock::TBlock(TMachineServices& services, std::recursive_mutex& lock, int id, std::string name, int dockingInZero,
+               int dockingOutZero, std::string imagePath)
     : ID(id),
       Name(std::move(name)),
       ImagePath(std::move(imagePath)),
       DockingInZero(dockingInZero),
       DockingOutZero(dockingOutZero),
-      services_(services) {}
+      services_(services),
+      lock_(lock) {}
 
 TBlock::~TBlock() = default;
 
 std::vector<std::unique_ptr<TFactor>>& TBlock::Factors() {
+    std::lock_guard lock(lock_);
     if (loaded_ || ID < 0) return factors_;
     loaded_ = true;
     TCatalogQuery& q = *services_.Query;
@@ -67,23 +69,27 @@ std::vector<std::unique_ptr<TFactor>>& TBlock::Factors() {
 }
 
 TFactor* TBlock::FindFactorByID(int id) {
+    std::lock_guard lock(lock_);
     for (auto& f : Factors())
         if (f->ID == id) return f.get();
     return nullptr;
 }
 
 TFactor* TBlock::FindFactorByName(const std::string& name) {
+    std::lock_guard lock(lock_);
     for (auto& f : Factors())
         if (f->Name == name) return f.get();
     return nullptr;
 }
 
 void TBlock::AddUserFactor(std::unique_ptr<TUserFactor> factor) {
+    std::lock_guard lock(lock_);
     Factors();
     factors_.push_back(std::move(factor));
 }
 
 void TBlock::RemoveUserFactors() {
+    std::lock_guard lock(lock_);
     for (size_t i = factors_.size(); i-- > 0;)
         if (factors_[i]->IsUserFactor()) factors_.erase(factors_.begin() + static_cast<long>(i));
 }
@@ -93,6 +99,7 @@ TBlockManager::TBlockManager(TMachineServices& services) : services_(services) {
 TBlockManager::~TBlockManager() = default;
 
 std::vector<std::unique_ptr<TBlock>>& TBlockManager::Blocks() {
+    std::lock_guard lock(lock_);
     if (loaded_) return blocks_;
     loaded_ = true;
     TCatalogQuery& q = *services_.Query;
@@ -101,7 +108,7 @@ std::vector<std::unique_ptr<TBlock>>& TBlockManager::Blocks() {
                                       "from m_machine_block", "order by mmb_cd"});
     q.Open();
     for (; !q.Eof(); q.Next())
-        blocks_.push_back(std::make_unique<TBlock>(services_, static_cast<int>(q.AsInteger(0)), q.AsString(1),
+        blocks_.push_back(std::make_unique<TBlock>(services_, lock_, static_cast<int>(q.AsInteger(0)), q.AsString(1),
                                                    q.AsInteger(2) == 0 ? 1 : 0, q.AsInteger(3) == 0 ? 1 : 0,
                                                    q.AsString(4)));
     q.Close();
@@ -109,18 +116,21 @@ std::vector<std::unique_ptr<TBlock>>& TBlockManager::Blocks() {
 }
 
 TFactor* TBlockManager::FindFactorByID(int id) {
+    std::lock_guard lock(lock_);
     for (auto& b : Blocks())
         if (TFactor* f = b->FindFactorByID(id)) return f;
     return nullptr;
 }
 
 TFactor* TBlockManager::FindFactorByName(const std::string& name) {
+    std::lock_guard lock(lock_);
     for (auto& b : Blocks())
         if (TFactor* f = b->FindFactorByName(name)) return f;
     return nullptr;
 }
 
 std::string TBlockManager::GetFormula(int code) {
+    std::lock_guard lock(lock_);
     for (const auto& [c, text] : formulas_)
         if (c == code) return text;
     TCatalogQuery& q = *services_.Query;
@@ -143,7 +153,8 @@ bool TBlockManager::RunsAsOneText(const std::string& text) { return FactsOf(text
 
 bool TBlockManager::DrawsRandomNumbers(const std::string& text) { return FactsOf(text).random; }
 
-const TBlockManager::TTextFacts& TBlockManager::FactsOf(const std::string& text) {
+TBlockManager::TTextFacts TBlockManager::FactsOf(const std::string& text) {
+    std::lock_guard lock(lock_);
     for (const auto& [t, facts] : textFacts_)
         if (t == text) return facts;
     std::string lower = text;
@@ -166,7 +177,7 @@ const TBlockManager::TTextFacts& TBlockManager::FactsOf(const std::string& text)
         start = end + 1;
     }
     textFacts_.emplace_back(text, facts);
-    return textFacts_.back().second;
+    return facts;
 }
 
 bool TBlockManager::CanAttach(const TBlock* a, const TBlock* b) {
@@ -175,6 +186,7 @@ bool TBlockManager::CanAttach(const TBlock* a, const TBlock* b) {
 
 void TBlockManager::ReloadUserFactors(const std::string& folder, const std::string& extension,
                                       const std::string& imageFolder) {
+    std::lock_guard lock(lock_);
     for (auto& b : Blocks()) b->RemoveUserFactors();
     userFactorProblems_.clear();
     if (extension.empty()) return;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,9 @@ struct TMachineServices;
 
 class TBlock {
 public:
-    TBlock(TMachineServices& services, int id, std::string name, int dockingInZero, int dockingOutZero,
-           std::string imagePath);
+    // lock: the element catalog's, held while the block reads its elements.
+    TBlock(TMachineServices& services, std::recursive_mutex& lock, int id, std::string name, int dockingInZero,
+           int dockingOutZero, std::string imagePath);
     ~TBlock();
 
     int ID;
@@ -34,10 +36,15 @@ public:
 
 private:
     TMachineServices& services_;
+    std::recursive_mutex& lock_;
     bool loaded_ = false;
     std::vector<std::unique_ptr<TFactor>> factors_;
 };
 
+// One per context, shared by its sessions: what it reads on first request (blocks,
+// elements, formula texts, facts about texts) is read under one lock, so sessions of
+// several threads may ask at once. Sessions clone its elements into their own chains and
+// never change the elements here; user elements are reloaded only while no session judges.
 class TBlockManager {
 public:
     explicit TBlockManager(TMachineServices& services);
@@ -70,6 +77,7 @@ public:
 
 private:
     TMachineServices& services_;
+    std::recursive_mutex lock_;
     bool loaded_ = false;
     std::vector<std::unique_ptr<TBlock>> blocks_;
     std::vector<std::string> userFactorProblems_;
@@ -78,7 +86,7 @@ private:
         bool whole;   // RunsAsOneText
         bool random;  // DrawsRandomNumbers
     };
-    const TTextFacts& FactsOf(const std::string& text);
+    TTextFacts FactsOf(const std::string& text);
     std::vector<std::pair<std::string, TTextFacts>> textFacts_;
 };
 

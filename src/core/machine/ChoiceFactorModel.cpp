@@ -113,7 +113,7 @@ std::unique_ptr<TFactor> TChoiceFactorModel::RemoveFactorAt(int column) {
 
 bool TChoiceFactorModel::AddFactor(const TFactor& catalogElement) {
     if (chainLength() - 1 >= maxFactorCount_) throw TErrorMessageException(errors_, "NotInsertFactor");
-    std::unique_ptr<TFactor> clone = catalogElement.Clone();
+    std::unique_ptr<TFactor> clone = catalogElement.CloneFor(services_);
     const bool behavior = clone->Behavior;
     if (!InsertAfterCurrent(std::move(clone))) return false;
     Modified();
@@ -270,7 +270,7 @@ void TChoiceFactorModel::LoadFromXML(const pugi::xml_node& section) {
                                                {static_cast<long long>(position), std::string(idNode.text().get())}));
             continue;
         }
-        std::unique_ptr<TFactor> clone = source->Clone();
+        std::unique_ptr<TFactor> clone = source->CloneFor(services_);
         try {
             clone->LoadFromXML(node);
         } catch (const TInputValueError& e) {

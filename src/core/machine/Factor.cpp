@@ -85,8 +85,8 @@ void TFactor::RunScript(TFormulaEngine& engine, const std::vector<std::string>& 
     // One statement per line. When every line is known to stand alone, the whole script
     // runs as one text: the same effect, and the program stays parsed between runs. An
     // error still names the failing line as the line-by-line run would.
-    bool whole = services_.Blocks && services_.Blocks->RunsAsOneText(GetFormula()) &&
-                 (!services_.Constants || services_.Blocks->RunsAsOneText(services_.Constants->ConstantsText()));
+    bool whole = services_->Blocks && services_->Blocks->RunsAsOneText(GetFormula()) &&
+                 (!services_->Constants || services_->Blocks->RunsAsOneText(services_->Constants->ConstantsText()));
     for (auto& item : items_)
         if (whole && item->Kind() == TInputKind::Numeric && !IsPlainSymbol(static_cast<TInputData*>(item.get())->Symbol))
             whole = false;
@@ -106,11 +106,11 @@ void TFactor::RunScript(TFormulaEngine& engine, const std::vector<std::string>& 
 
 // ---- TFactor ----
 
-TFactor::TFactor(TMachineServices& services, TBlock* block) : Block(block), services_(services) {}
+TFactor::TFactor(TMachineServices& services, TBlock* block) : Block(block), services_(&services) {}
 
 TFactor::~TFactor() = default;
 
-std::string TFactor::GetFormula() const { return services_.Blocks->GetFormula(GetCalcID()); }
+std::string TFactor::GetFormula() const { return services_->Blocks->GetFormula(GetCalcID()); }
 
 void TFactor::CopyInto(TFactor& t) const {
     t.ID = ID;
@@ -129,8 +129,14 @@ void TFactor::CopyInto(TFactor& t) const {
     for (const auto& item : items_) t.items_.push_back(item->Clone());
 }
 
+std::unique_ptr<TFactor> TFactor::CloneFor(TMachineServices& services) const {
+    std::unique_ptr<TFactor> c = Clone();
+    c->Bind(services);
+    return c;
+}
+
 std::unique_ptr<TFactor> TFactor::Clone() const {
-    auto c = std::make_unique<TFactor>(services_, Block);
+    auto c = std::make_unique<TFactor>(*services_, Block);
     CopyInto(*c);
     return c;
 }
@@ -158,7 +164,7 @@ TExternalForceInputData* TFactor::ExternalForceItem() {
 
 void TFactor::BuildCatalogItems(int code) {
     items_.clear();
-    TCatalogQuery& q = *services_.Query;
+    TCatalogQuery& q = *services_->Query;
     q.Close();
     q.SetSQL(std::vector<std::string>{
         "select tmv_cd, tmv_name,tmv_symbol,tmv_start_value,tmv_max_value,tmv_muv_cd, tmv_req_value",
@@ -171,18 +177,18 @@ void TFactor::BuildCatalogItems(int code) {
     for (; !q.Eof(); q.Next()) codes.push_back(static_cast<int>(q.AsInteger(0)));
     q.Close();
     for (int c : codes)
-        if (auto item = CreateInputData(c, q, *services_.Measures)) items_.push_back(std::move(item));
-    if (AcceptsExternalForce) items_.push_back(std::make_unique<TExternalForceInputData>(services_.Texts->Texts));
-    items_.push_back(std::make_unique<TMemoInputData>(services_.Texts->Texts));
+        if (auto item = CreateInputData(c, q, *services_->Measures)) items_.push_back(std::move(item));
+    if (AcceptsExternalForce) items_.push_back(std::make_unique<TExternalForceInputData>(services_->Texts->Texts));
+    items_.push_back(std::make_unique<TMemoInputData>(services_->Texts->Texts));
     q.SetSQL("select * from m_tmp_calc where mtc_tme_cd=:FACTOR_ID order by mtc_cd");
     q.SetParam("FACTOR_ID", code);
     q.Open();
     for (; !q.Eof(); q.Next()) {
         if (q.IsNull("mtc_value") || q.AsString("mtc_value").empty()) continue;
         TMeasure* unit =
-            q.IsNull("mtc_muv_cd") ? nullptr : services_.Measures->FindMeasure(static_cast<int>(q.AsInteger("mtc_muv_cd")));
+            q.IsNull("mtc_muv_cd") ? nullptr : services_->Measures->FindMeasure(static_cast<int>(q.AsInteger("mtc_muv_cd")));
         items_.push_back(
-            std::make_unique<TCalcInputData>(services_.Measures, q.AsString("mtc_title"), q.AsString("mtc_value"), unit));
+            std::make_unique<TCalcInputData>(services_->Measures, q.AsString("mtc_title"), q.AsString("mtc_value"), unit));
     }
     q.Close();
 }
@@ -213,10 +219,10 @@ TExternalForceColData* TFactor::GetExternalForceColumn(int i) {
 bool TFactor::CalculationInput(TFactorInput& input) {
     InputItems();
     input.Formula = GetFormula();
-    if (!services_.Blocks || services_.Blocks->DrawsRandomNumbers(input.Formula)) return false;
+    if (!services_->Blocks || services_->Blocks->DrawsRandomNumbers(input.Formula)) return false;
     input.Name = Name;
-    input.Traced = services_.Trace != nullptr;
-    if (services_.Constants) input.Constants = services_.Constants->ConstantsText();
+    input.Traced = services_->Trace != nullptr;
+    if (services_->Constants) input.Constants = services_->Constants->ConstantsText();
     else input.Constants.clear();
     // Assigned in place: a key filled again for the next run keeps the room of its texts.
     size_t n = 0;
@@ -235,11 +241,11 @@ bool TFactor::CalculationInput(TFactorInput& input) {
     return true;
 }
 
-TCalcTrace* TFactor::CalculationTrace() const { return services_.Trace; }
+TCalcTrace* TFactor::CalculationTrace() const { return services_->Trace; }
 
 void TFactor::Calculate(const TNameValueList& carry) {
     InputItems();
-    TMachineServices& s = services_;
+    TMachineServices& s = *services_;
     Trace(s, "要素名=" + Name);
     Trace(s, "物理定数");
     std::vector<std::string> script;
@@ -289,7 +295,7 @@ void TFactor::Calculate(const TNameValueList& carry) {
 void TFactor::RefuseInput(const TFormulaError& e) {
     // Without the key's text or the named item the formula's own error stands: a refusal
     // is never swallowed.
-    const std::string format = services_.Errors ? services_.Errors->GetText(e.Description()) : std::string();
+    const std::string format = services_->Errors ? services_->Errors->GetText(e.Description()) : std::string();
     if (format.empty()) return;
     for (auto& item : items_) {
         if (item->Kind() != TInputKind::Numeric) continue;
@@ -310,7 +316,7 @@ void TFactor::RecalcCalcItems() {
     for (auto& item : items_) {
         if (item->Kind() != TInputKind::Calc) continue;
         auto* calc = static_cast<TCalcInputData*>(item.get());
-        TFormulaEngine engine(services_.Programs);
+        TFormulaEngine engine(services_->Programs);
         engine.ExecuteStatement(inputs);
         engine.ExecuteStatement(calc->Formula);
         calc->SetResult(engine.Eval("Result").ToDouble());
@@ -368,7 +374,7 @@ constexpr int kItemBacklash = 110;
 }  // namespace
 
 TMotorFactor::TMotorFactor(TMachineServices& services) : TFactor(services, nullptr) {
-    ownBlock_ = std::make_unique<TBlock>(services, -1, "", 2, 1, "");
+    ownBlock_ = std::make_unique<TBlock>(services, blockLock_, -1, "", 2, 1, "");
     Block = ownBlock_.get();
     ID = -1;
     Name = "motor";
@@ -432,12 +438,17 @@ void TMotorFactor::ResetMotorInputs() {
 TUserFactor::TUserFactor(TMachineServices& services, TBlock* block) : TFactor(services, block) { isUser_ = true; }
 
 std::unique_ptr<TFactor> TUserFactor::Clone() const {
-    auto c = std::make_unique<TUserFactor>(services_, Block);
+    auto c = std::make_unique<TUserFactor>(*services_, Block);
     CopyInto(*c);
     c->FormulaText = FormulaText;
     if (Owner) c->Owner = Owner->Clone();
     for (const auto& item : DefaultItems) c->DefaultItems.push_back(item->Clone());
     return c;
+}
+
+void TUserFactor::Bind(TMachineServices& services) {
+    TFactor::Bind(services);
+    if (Owner) Owner->Bind(services);
 }
 
 void TUserFactor::SaveToXML(pugi::xml_node& parent) const {

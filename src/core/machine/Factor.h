@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,11 @@ public:
     virtual std::string GetFormula() const;
     virtual int GetCalcID() const { return ID; }
     virtual std::unique_ptr<TFactor> Clone() const;
+    // A clone that works with services: a session's chain holds elements that read its
+    // own query and write its own trace, never those of the shared element catalog.
+    std::unique_ptr<TFactor> CloneFor(TMachineServices& services) const;
+    // Points the element (and what it carries of other elements) at services.
+    virtual void Bind(TMachineServices& services) { services_ = &services; }
     // Appends the element's project-file "Factor" element to parent.
     virtual void SaveToXML(pugi::xml_node& parent) const;
     virtual void LoadInputItems();
@@ -97,7 +103,7 @@ public:
     // formula draws random numbers.
     bool CalculationInput(TFactorInput& input);
     TCalcTrace* CalculationTrace() const;
-    const TMachineServices& Services() const { return services_; }
+    const TMachineServices& Services() const { return *services_; }
 
     int ID = 0;
     std::string Name;
@@ -122,7 +128,7 @@ protected:
     // kInputRefusedError); returns when the key or the item is unknown.
     void RefuseInput(const TFormulaError& e);
 
-    TMachineServices& services_;
+    TMachineServices* services_;
     std::vector<std::unique_ptr<TCustomInputData>> items_;
     std::unique_ptr<std::array<TExternalForceColData, 2>> externalForceColumns_;
     bool isUser_ = false;
@@ -164,6 +170,7 @@ public:
 
 private:
     void SetItem(int id, double value);
+    std::recursive_mutex blockLock_;  // of its private block, which reads nothing
     std::unique_ptr<TBlock> ownBlock_;
     std::unique_ptr<TPicture> gearedImage_, gearedSelectedImage_;
 };
@@ -176,6 +183,7 @@ public:
     TUserFactor(TMachineServices& services, TBlock* block);
     std::string GetFormula() const override { return FormulaText; }
     std::unique_ptr<TFactor> Clone() const override;
+    void Bind(TMachineServices& services) override;
     void SaveToXML(pugi::xml_node& parent) const override;
     void LoadInputItems() override;
 

@@ -27,6 +27,7 @@ std::string NormalizePicturePath(const std::string& programFolder, const std::st
 }
 
 TPicture* TFactorImage::GetPicture(const std::string& path) {
+    std::lock_guard lock(mutex_);
     auto it = cache_.find(path);
     if (it != cache_.end()) return it->second.get();
     if (!FileExists(path)) return nullptr;
@@ -42,6 +43,7 @@ TPicture* TFactorImage::GetPicture(const std::string& path) {
 }
 
 TPicture* TFactorImage::ReloadPicture(const std::string& path) {
+    std::lock_guard lock(mutex_);
     auto it = cache_.find(path);
     if (it == cache_.end()) return GetPicture(path);
     if (!FileExists(path)) return nullptr;

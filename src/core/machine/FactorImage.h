@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
 #include <set>
 #include <string>
 
@@ -40,6 +41,8 @@ public:
 // Stored picture paths may use "\"; they are joined with the program folder using "/".
 std::string NormalizePicturePath(const std::string& programFolder, const std::string& relative);
 
+// One per context: sessions of several threads build their motor elements from it, so
+// the cache is used under a lock.
 class TFactorImage {
 public:
     explicit TFactorImage(IPictureLoader& loader) : loader_(&loader) {}
@@ -52,11 +55,15 @@ public:
     // picture stays); acts as GetPicture when not cached.
     TPicture* ReloadPicture(const std::string& path);
     // Notes a file that is there but cannot be shown (GetPicture notes its own).
-    void NoteUnreadable(const std::string& path) { unreadable_.insert(path); }
+    void NoteUnreadable(const std::string& path) {
+        std::lock_guard lock(mutex_);
+        unreadable_.insert(path);
+    }
     // Files that are there but could not be shown, by path: each was skipped.
     const std::set<std::string>& Unreadable() const { return unreadable_; }
 
 private:
+    std::recursive_mutex mutex_;
     IPictureLoader* loader_;
     std::map<std::string, std::unique_ptr<TPicture>> cache_;
     std::set<std::string> unreadable_;

@@ -1,8 +1,7 @@
-// The parsed formula texts and recent calculation results of one run, owned by its
-// context and handed to the calculations that use them: nothing of the kind is global.
+// The recent calculation results of one sizing session, owned by the session and handed to
+// the calculations that use them: nothing of the kind is global or shared between sessions.
 #pragma once
 
-#include "formula/ProgramCache.h"
 #include "machine/CalcCarryValue.h"
 #include "torque/CalcDischarge.h"
 #include "torque/TorqueList.h"
@@ -11,7 +10,6 @@
 namespace kinemo {
 
 struct TCalculationCaches {
-    TProgramCache Programs;
     TChainResults Chains;            // chain runs
     TIntervalResults Intervals;      // interval torques
     TTorqueFigureResults Figures;    // torque list figures

@@ -2,6 +2,7 @@
 #include "session/DesignVariants.h"
 
 #include "session/SizingSession.h"
+#include "session/KinemoContext.h"
 #include "base/Catalog.h"
 #include "base/CatalogText.h"
 #include "base/KinemoError.h"
@@ -138,12 +139,12 @@ void TDesignVariants::Switch(int index, IProjectLoadHost* window) {
     session_.MarkModified();
 }
 
-TVariantFigures TDesignVariants::Figures(const std::string& name) {
+TVariantFigures TDesignVariants::Figures(TSizingSession& session, const std::string& name) {
     TVariantFigures f;
     f.Name = name;
     const TMotor* best = nullptr;
     const TMotor* any = nullptr;
-    for (const TMotor* m : session_.Candidates().DisplayList()) {
+    for (const TMotor* m : session.Candidates().DisplayList()) {
         if (!m->Judged) continue;
         if (!any) any = m;
         if (Passes(*m) && (!best || Smaller(*m, *best))) best = m;
@@ -170,8 +171,8 @@ TVariantFigures TDesignVariants::Figures(const std::string& name) {
     return f;
 }
 
-std::string TDesignVariants::TextOfOne(const pugi::xml_document& shown, const pugi::xml_document& sections) {
-    pugi::xml_document one;
+void TDesignVariants::OneVariant(const pugi::xml_document& shown, const pugi::xml_document& sections,
+                                 pugi::xml_document& one) {
     one.reset(shown);
     pugi::xml_node root = one.child("KINEMO");
     for (const char* s : kSections) {
@@ -182,20 +183,15 @@ std::string TDesignVariants::TextOfOne(const pugi::xml_document& shown, const pu
         else root.insert_child_after(s, old);
         root.remove_child(old);
     }
-    std::ostringstream out;
-    one.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
-    return out.str();
 }
 
-std::vector<TVariantFigures> TDesignVariants::Evaluate(IProjectLoadHost* window, IProgress* progress) {
-    const bool modified = session_.Modified();
+std::vector<TVariantFigures> TDesignVariants::Evaluate(IProjectLoadHost*, IProgress* progress) {
     const TAdjudicationLevel level = session_.Candidates().Level();
     const std::vector<std::string> names = Names();
-    // The kept variants stay here while each is loaded alone: a variant's text holds its
-    // own sections only, so the memory needed grows with the number of variants, not with
-    // its square (every variant's text holding every variant), and nothing holds the
-    // whole project twice. Loading a text without variants makes this object a single
-    // variant; the guard puts the variants back however the table ends.
+    // The project of the pages without its variants: the kept variants stay here while the
+    // tree is made, so each variant's tree holds its own sections only and the memory
+    // needed grows with the number of variants, not with its square. The guard puts the
+    // variants back however the table ends.
     struct TKeep {
         TDesignVariants& self;
         std::vector<std::unique_ptr<TVariant>> variants;
@@ -206,19 +202,26 @@ std::vector<TVariantFigures> TDesignVariants::Evaluate(IProjectLoadHost* window,
         }
     } keep{*this, std::move(variants_), current_};
     variants_.clear();
-    const std::string shownText = session_.ProjectText();  // the pages, no variants
     pugi::xml_document shown;
-    if (!shown.load_string(shownText.c_str())) throw TKinemoError(Text("NoVariantError"));
+    session_.ProjectTree(shown);
+    // Each variant is judged in a session of its own on the same context: the pages, their
+    // verdicts and the modified flag stay as they are.
     std::vector<TVariantFigures> table;
     for (int i = 0; i < static_cast<int>(names.size()); ++i) {
         const std::string& name = names[static_cast<size_t>(i)];
         if (progress) progress->Progress(i, static_cast<int>(names.size()), name);
         try {
-            session_.LoadProjectText(i == keep.current ? shownText
-                                                       : TextOfOne(shown, keep.variants[static_cast<size_t>(i)]->Sections),
-                                     nullptr);
-            session_.JudgeAll(level);
-            table.push_back(Figures(name));
+            TSizingSession variant(session_.Context());
+            variant.Initialize();
+            if (i == keep.current) {
+                variant.LoadProjectTree(shown);
+            } else {
+                pugi::xml_document one;
+                OneVariant(shown, keep.variants[static_cast<size_t>(i)]->Sections, one);
+                variant.LoadProjectTree(one);
+            }
+            variant.JudgeAll(level);
+            table.push_back(Figures(variant, name));
         } catch (const TKinemoError& e) {
             TVariantFigures f;
             f.Name = name;
@@ -226,8 +229,6 @@ std::vector<TVariantFigures> TDesignVariants::Evaluate(IProjectLoadHost* window,
             table.push_back(f);
         }
     }
-    session_.LoadProjectText(shownText, window);
-    if (modified) session_.MarkModified();
     return table;
 }
 

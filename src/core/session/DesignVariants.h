@@ -55,8 +55,9 @@ public:
     // part in it); a load that fails leaves the project as it was.
     void Switch(int index, IProjectLoadHost* window = nullptr);
 
-    // Judges every variant with the session's level and search, the project restored
-    // afterwards through window (its candidates then wait for a new judgement).
+    // Judges every variant with the session's level and search, each in a session of its
+    // own: the pages and their verdicts stay as they are (window is not needed for that and
+    // is kept for the callers' sake).
     std::vector<TVariantFigures> Evaluate(IProjectLoadHost* window = nullptr, IProgress* progress = nullptr);
 
     void SaveSection(pugi::xml_node section) override;
@@ -70,9 +71,11 @@ private:
     // The project text with variant index on the pages.
     std::string TextWithCurrent(const std::string& projectText, int index) const;
     // The project of the pages, without variants (shown), with a kept variant's sections
-    // on the pages instead.
-    static std::string TextOfOne(const pugi::xml_document& shown, const pugi::xml_document& sections);
-    TVariantFigures Figures(const std::string& name);
+    // on the pages instead, into one.
+    static void OneVariant(const pugi::xml_document& shown, const pugi::xml_document& sections,
+                           pugi::xml_document& one);
+    // The table row of the variant judged in session.
+    TVariantFigures Figures(TSizingSession& session, const std::string& name);
 
     TSizingSession& session_;
     TNameValueList texts_;

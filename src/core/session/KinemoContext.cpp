@@ -1,8 +1,6 @@
 // Run-wide objects.
 #include "session/KinemoContext.h"
 
-#include "session/CalculationCaches.h"
-
 #include "base/ApplicationVersion.h"
 #include "base/Catalog.h"
 #include "base/CatalogText.h"
@@ -11,12 +9,11 @@
 #include "base/TextFormat.h"
 #include "base/UserDialogs.h"
 #include "formula/FormulaEngine.h"
+#include "formula/ProgramCache.h"
 #include "machine/Block.h"
-#include "machine/CalcCarryValue.h"
 #include "machine/FactorImage.h"
 #include "machine/InputData.h"
 #include "machine/MachineServices.h"
-#include "pattern/DrivePatternFormulas.h"
 #include "pattern/SigmoidalCurves.h"
 #include "torque/UserMotorSheet.h"
 #include "units/Material.h"
@@ -31,7 +28,7 @@ TKinemoContext::TKinemoContext(const std::string& catalogPath, TSpecialFolder fo
       query_(std::make_unique<TCatalogQuery>(*catalog_)),
       folders_(std::move(folders)),
       dialogs_(&dialogs),
-      caches_(std::make_unique<TCalculationCaches>()) {
+      programs_(std::make_unique<TProgramCache>()) {
     size_t slash = catalogPath.rfind('/');
     programFolder_ = slash == std::string::npos ? "./" : catalogPath.substr(0, slash + 1);
     run_.ApplicationVersionText = ApplicationVersionText();
@@ -47,11 +44,13 @@ void TKinemoContext::SetInstallFolder(const std::string& folder) {
 }
 
 TErrorMessage& TKinemoContext::ErrorMessages() {
+    std::lock_guard lock(lazyMutex_);
     if (!errors_) errors_ = std::make_unique<TErrorMessage>(*query_);
     return *errors_;
 }
 
 TMeasureManager& TKinemoContext::Measures() {
+    std::lock_guard lock(lazyMutex_);
     if (!measures_) {
         TConfigFile settings(folders_.SettingsFile());
         measures_ = std::make_unique<TMeasureManager>(*query_, &settings);
@@ -60,6 +59,7 @@ TMeasureManager& TKinemoContext::Measures() {
 }
 
 TMaterialManager& TKinemoContext::Materials() {
+    std::lock_guard lock(lazyMutex_);
     if (!materials_) {
         materialQuery_ = std::make_unique<TCatalogQuery>(*catalog_);
         materials_ = std::make_unique<TMaterialManager>(*materialQuery_);
@@ -68,32 +68,35 @@ TMaterialManager& TKinemoContext::Materials() {
 }
 
 TPhysicalConstant& TKinemoContext::Constants() {
+    std::lock_guard lock(lazyMutex_);
     if (!constants_) constants_ = std::make_unique<TPhysicalConstant>(*query_);
     return *constants_;
 }
 
 TValueFormat& TKinemoContext::ValueFormat() {
+    std::lock_guard lock(lazyMutex_);
     if (!valueFormat_) valueFormat_ = std::make_unique<TValueFormat>(folders_.SettingsFile());
     return *valueFormat_;
 }
 
 TMachineServices& TKinemoContext::Machine() {
+    std::lock_guard lock(lazyMutex_);
     if (machine_) return *machine_;
     if (!pictureLoader_) {
         fileLoader_ = std::make_unique<TFilePictureLoader>();
         pictureLoader_ = fileLoader_.get();
     }
     inputTexts_ = std::make_unique<TInputDataTexts>(TInputDataTexts::Load(*query_));
-    trace_ = std::make_unique<TCalcTrace>();
+    machineQuery_ = std::make_unique<TCatalogQuery>(*catalog_);
     images_ = std::make_unique<TFactorImage>(*pictureLoader_);
     machine_ = std::make_unique<TMachineServices>();
-    machine_->Query = query_.get();
+    machine_->Query = machineQuery_.get();
     machine_->Measures = &Measures();
     machine_->Texts = inputTexts_.get();
     machine_->Constants = &Constants();
-    machine_->Trace = trace_.get();
+    machine_->Trace = nullptr;
     machine_->Images = images_.get();
-    machine_->Programs = &caches_->Programs;
+    machine_->Programs = programs_.get();
     machine_->ProgramFolder = programFolder_;
     machine_->CheckUserFactorVersion = [this](const std::string& app, const std::string& mdb,
                                               const std::string& name) {
@@ -107,23 +110,12 @@ TMachineServices& TKinemoContext::Machine() {
     };
     blocks_ = std::make_unique<TBlockManager>(*machine_);
     machine_->Blocks = blocks_.get();
-    chain_ = std::make_unique<TCalcCarryValue>(*trace_, &caches_->Programs, &caches_->Chains);
     return *machine_;
 }
 
 TBlockManager& TKinemoContext::Blocks() {
     Machine();
     return *blocks_;
-}
-
-TCalcCarryValue& TKinemoContext::Chain() {
-    Machine();
-    return *chain_;
-}
-
-TCalcTrace& TKinemoContext::Trace() {
-    Machine();
-    return *trace_;
 }
 
 void TKinemoContext::ReloadUserFactors() {
@@ -151,17 +143,14 @@ std::vector<std::string> TKinemoContext::FileProblems() {
     return list;
 }
 
-TDrivePatternFormulas& TKinemoContext::DrivePatternFormulas() {
-    if (!patternFormulas_) patternFormulas_ = std::make_unique<TDrivePatternFormulas>(*query_, &caches_->Programs);
-    return *patternFormulas_;
-}
-
-TSigmoidalCurves& TKinemoContext::SigmoidalCurves() {
+const TSigmoidalCurves& TKinemoContext::SigmoidalCurves() {
+    std::lock_guard lock(lazyMutex_);
     if (!sigmoidalCurves_) sigmoidalCurves_ = std::make_unique<TSigmoidalCurves>(*query_);
     return *sigmoidalCurves_;
 }
 
 bool TKinemoContext::ReadCatalogConfig() {
+    std::lock_guard lock(lazyMutex_);
     TCatalogQuery& q = *query_;
     run_.UserDefineFactor = ReadConfigInteger(q, "user_define_factor") == 1;
     run_.DebugMode = ReadConfigInteger(q, "debug_mode") == 1;
@@ -178,20 +167,6 @@ bool TKinemoContext::ReadCatalogConfig() {
     TFormulaEngine::SetDefaultTimeLimit(std::chrono::milliseconds(limitMs >= 10 && limitMs <= 600'000 ? limitMs : 2000));
     return CheckApplicationVersion(run_.ApplicationVersionText, run_.TrueApplicationVersion, "MdbVersion",
                                    std::nullopt, q, *dialogs_);
-}
-
-TPatternServices PatternServicesOf(TKinemoContext& context) {
-    TPatternServices s;
-    s.Query = &context.Query();
-    s.Measures = &context.Measures();
-    s.Errors = &context.ErrorMessages();
-    s.Formulas = &context.DrivePatternFormulas();
-    s.Format = &context.ValueFormat();
-    s.Chain = &context.Chain();
-    s.Dialogs = &context.Dialogs();
-    s.Busy = context.BusyCursor();
-    s.Curves = &context.SigmoidalCurves();
-    return s;
 }
 
 }  // namespace kinemo

@@ -1,13 +1,12 @@
 // The run-wide objects of one application run, CLI run or test: the catalog connection,
-// the shared query, the user's folders and the catalog-backed services created on
-// first request.
+// the user's folders and the read-only catalog data every sizing session shares.
 #pragma once
 
 #include "base/SpecialFolder.h"
 #include "base/UserSettings.h"
-#include "pattern/PatternServices.h"
 
 #include <memory>
+#include <mutex>
 #include <string>
 
 namespace kinemo {
@@ -17,12 +16,8 @@ class IProgress;
 class IUserDialogs;
 class IPictureLoader;
 class TBlockManager;
-class TCalcCarryValue;
-struct TCalculationCaches;
-class TCalcTrace;
 class TCatalog;
 class TCatalogQuery;
-class TDrivePatternFormulas;
 class TFactorImage;
 class TFilePictureLoader;
 struct TInputDataTexts;
@@ -31,6 +26,7 @@ class TErrorMessage;
 class TMaterialManager;
 class TMeasureManager;
 class TPhysicalConstant;
+class TProgramCache;
 class TSigmoidalCurves;
 class TValueFormat;
 
@@ -54,6 +50,11 @@ struct TRunValues {
     TUserSettings Settings;
 };
 
+// What the context holds is read from the catalog once and then only read, so the sizing
+// sessions of several threads share it; everything one project changes or caches belongs
+// to its session. Getters that read on first request are safe to call from several
+// threads at once. Run(), the folders and user element reloads belong to the thread that
+// made the context.
 class TKinemoContext {
 public:
     // Opens the catalog (raises a clear error naming the file when it cannot) and sets
@@ -64,6 +65,8 @@ public:
     TKinemoContext& operator=(const TKinemoContext&) = delete;
 
     TCatalog& Catalog() { return *catalog_; }
+    // The context's own query, for the thread that made the context (start-up, dialogs);
+    // a session reads through its own.
     TCatalogQuery& Query() { return *query_; }
     const TSpecialFolder& Folders() const { return folders_; }
     IUserDialogs& Dialogs() { return *dialogs_; }
@@ -88,11 +91,10 @@ public:
     TPhysicalConstant& Constants();
     TValueFormat& ValueFormat();
 
-    // The machine model's run-wide objects: element catalog, chain, trace, pictures.
+    // The element catalog and what its elements work with (no trace: a session's elements
+    // write to the session's). Sessions copy these services with their own query and trace.
     TMachineServices& Machine();
     TBlockManager& Blocks();
-    TCalcCarryValue& Chain();
-    TCalcTrace& Trace();
     // The desktop application decodes pictures itself; set before Machine() is first used.
     void SetPictureLoader(IPictureLoader& loader) { pictureLoader_ = &loader; }
     // Re-reads the user element files of the user's folder.
@@ -103,21 +105,24 @@ public:
     // command line on stderr.
     std::vector<std::string> FileProblems();
 
-    // Parsed formula texts and recent results of the run's calculations.
-    TCalculationCaches& Caches() { return *caches_; }
+    // Parsed formula texts of the run, shared by every session (the cache locks itself).
+    TProgramCache& Programs() { return *programs_; }
 
-    // The drive pattern's formula store and S-curve table, read on first request.
-    TDrivePatternFormulas& DrivePatternFormulas();
-    TSigmoidalCurves& SigmoidalCurves();
+    // The S-curve table, read on first request; each session keeps its own copy with its
+    // own choice.
+    const TSigmoidalCurves& SigmoidalCurves();
 
     // Start-up steps on the catalog: reads s_config in its order and checks the
     // catalog's application version. False: the user refused the catalog.
     bool ReadCatalogConfig();
 
 private:
+    // Guards what is read on first request and the context query those reads use.
+    std::recursive_mutex lazyMutex_;
     std::unique_ptr<TCatalog> catalog_;
     std::unique_ptr<TCatalogQuery> query_;
     std::unique_ptr<TCatalogQuery> materialQuery_;
+    std::unique_ptr<TCatalogQuery> machineQuery_;  // the element catalog's, under its own lock
     TSpecialFolder folders_;
     IUserDialogs* dialogs_;
     IProgress* progress_ = nullptr;
@@ -125,7 +130,7 @@ private:
     std::string programFolder_;
     std::string installFolder_;
     TRunValues run_;
-    std::unique_ptr<TCalculationCaches> caches_;
+    std::unique_ptr<TProgramCache> programs_;
     std::unique_ptr<TErrorMessage> errors_;
     std::unique_ptr<TMeasureManager> measures_;
     std::unique_ptr<TMaterialManager> materials_;
@@ -134,16 +139,10 @@ private:
     IPictureLoader* pictureLoader_ = nullptr;
     std::unique_ptr<TFilePictureLoader> fileLoader_;
     std::unique_ptr<TInputDataTexts> inputTexts_;
-    std::unique_ptr<TCalcTrace> trace_;
     std::unique_ptr<TFactorImage> images_;
     std::unique_ptr<TMachineServices> machine_;
     std::unique_ptr<TBlockManager> blocks_;
-    std::unique_ptr<TCalcCarryValue> chain_;
-    std::unique_ptr<TDrivePatternFormulas> patternFormulas_;
     std::unique_ptr<TSigmoidalCurves> sigmoidalCurves_;
 };
-
-// The pattern services of a run: the context's catalog, units, texts, formula store, chain and S-curves.
-TPatternServices PatternServicesOf(TKinemoContext& context);
 
 }  // namespace kinemo

@@ -85,6 +85,14 @@ void TProjectDocument::RegisterExtension(const std::string& name, IProjectSectio
 
 std::string TProjectDocument::Build(const TProjectHeader& header) const {
     pugi::xml_document doc;
+    BuildTree(header, doc);
+    std::ostringstream out;
+    doc.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
+    return out.str();
+}
+
+void TProjectDocument::BuildTree(const TProjectHeader& header, pugi::xml_document& doc) const {
+    doc.reset();
     pugi::xml_node root = doc.append_child(kRoot);
     const TRunValues& run = context_->Run();
     root.append_attribute("ApplicationVersion").set_value(run.ApplicationVersionText.c_str());
@@ -107,9 +115,6 @@ std::string TProjectDocument::Build(const TProjectHeader& header) const {
         extension_->SaveSection(e);
         if (!e.first_child() && !e.first_attribute()) root.remove_child(e);
     }
-    std::ostringstream out;
-    doc.save(out, "  ", pugi::format_default, pugi::encoding_utf8);
-    return out.str();
 }
 
 std::string TProjectDocument::EmptyDocumentText() {
@@ -124,6 +129,12 @@ std::string TProjectDocument::EmptyDocumentText() {
 TProjectDocument::TLoadResult TProjectDocument::Load(const std::string& text, IProjectLoadHost& host,
                                                      TProjectHeader& header, const std::string& source) {
     pugi::xml_document doc = Parse(text, source);
+    return LoadDocument(doc, host, header);
+}
+
+TProjectDocument::TLoadResult TProjectDocument::LoadTree(const pugi::xml_document& doc, IProjectLoadHost& host,
+                                                         TProjectHeader& header) {
+    if (!doc.child(kRoot)) throw TKinemoError("Illegal Format");
     return LoadDocument(doc, host, header);
 }
 
@@ -180,9 +191,10 @@ bool TProjectDocument::VersionsAccepted(pugi::xml_node root) const {
     const std::string mdb = root.attribute("MDBVersion").as_string();
     if (app.empty() || mdb.empty()) return true;  // files without versions are read unchecked
     const TRunValues& run = context_->Run();
-    return CheckApplicationVersion(run.ApplicationVersionText, app, kVersionKeyStem, std::nullopt, context_->Query(),
+    TCatalogQuery& query = query_ ? *query_ : context_->Query();
+    return CheckApplicationVersion(run.ApplicationVersionText, app, kVersionKeyStem, std::nullopt, query,
                                    context_->Dialogs()) &&
-           CheckMdbVersion(run.MdbVersionText, mdb, kVersionKeyStem, std::nullopt, context_->Query(),
+           CheckMdbVersion(run.MdbVersionText, mdb, kVersionKeyStem, std::nullopt, query,
                            context_->Dialogs());
 }
 

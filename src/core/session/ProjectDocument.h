@@ -14,6 +14,7 @@
 
 namespace kinemo {
 
+class TCatalogQuery;
 class TKinemoContext;
 
 // What the main window writes itself.
@@ -42,9 +43,10 @@ public:
 
 class TProjectDocument {
 public:
-    // The context gives the versions written and checked, the catalog query and dialogs
-    // of the version questions.
-    explicit TProjectDocument(TKinemoContext& context) : context_(&context) {}
+    // The context gives the versions written and checked and the dialogs of the version
+    // questions; their texts are read with query (the session's, or else the context's).
+    explicit TProjectDocument(TKinemoContext& context, TCatalogQuery* query = nullptr)
+        : context_(&context), query_(query) {}
 
     // handler is borrowed; nullptr removes it. A section without a handler is written
     // empty and skipped when read.
@@ -58,6 +60,9 @@ public:
     // The file's text. The same state always gives the same bytes.
     std::string Build(const TProjectHeader& header) const;
 
+    // The document Build writes, as a tree (doc is replaced).
+    void BuildTree(const TProjectHeader& header, pugi::xml_document& doc) const;
+
     // The document of the New command: the root without versions and five empty sections.
     static std::string EmptyDocumentText();
 
@@ -69,6 +74,8 @@ public:
     TLoadResult Load(const std::string& text, IProjectLoadHost& host, TProjectHeader& header,
                      const std::string& source = "Project file");
     TLoadResult LoadFile(const std::string& path, IProjectLoadHost& host, TProjectHeader& header);
+    // Load on a document already parsed or built in memory (a tree of BuildTree).
+    TLoadResult LoadTree(const pugi::xml_document& doc, IProjectLoadHost& host, TProjectHeader& header);
 
 private:
     TLoadResult LoadDocument(const pugi::xml_document& doc, IProjectLoadHost& host, TProjectHeader& header);
@@ -77,6 +84,7 @@ private:
     void LoadSection(pugi::xml_node root, TProjectSection section);
 
     TKinemoContext* context_;
+    TCatalogQuery* query_;
     std::array<IProjectSectionHandler*, kProjectSectionCount> handlers_{};
     std::string extensionName_;
     IProjectSectionHandler* extension_ = nullptr;

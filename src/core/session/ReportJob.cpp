@@ -15,8 +15,8 @@ namespace kinemo {
 TReportJob::TReportJob(TKinemoContext& context, TSizingSession& session)
     : context_(context),
       session_(session),
-      env_{context.Query(),  context.ValueFormat(),    context.Measures(),
-           context.Chain(),  context.ErrorMessages(),  session.ResultLabels(),
+      env_{session.Query(),  context.ValueFormat(),    context.Measures(),
+           session.Chain(),  context.ErrorMessages(),  session.ResultLabels(),
            context.Run().ApplicationVersionText} {}
 
 TReportJob::~TReportJob() = default;
@@ -31,7 +31,7 @@ void TReportJob::Open(const TMotor& judgedMotor, const std::tm& now) {
     if (!TryTextToFloat(session_.Search().TextStoppingAccuracy(motor_.get()), accuracy)) accuracy = 0;
     input.StoppingAccuracy = accuracy;
     input.PatternInputType = session_.Pattern().InputType();
-    const std::string format = ReadMessageText(context_.Query(), "form_commit_motor_print_menu", "FormatDateTime");
+    const std::string format = ReadMessageText(session_.Query(), "form_commit_motor_print_menu", "FormatDateTime");
     input.CurrentDate = FormatDateTimeText(format, now.tm_year + 1900, now.tm_mon + 1, now.tm_mday, now.tm_hour,
                                            now.tm_min, now.tm_sec);
     menu_ = std::make_unique<TCommitMotorPrintMenuModel>(env_, *motor_, input);
@@ -40,7 +40,7 @@ void TReportJob::Open(const TMotor& judgedMotor, const std::tm& now) {
 }
 
 bool TReportJob::OpenModel(const std::string& model, const std::tm& now) {
-    std::unique_ptr<TMotor> motor = LoadMotorByModel(context_.Query(), model);
+    std::unique_ptr<TMotor> motor = LoadMotorByModel(session_.Query(), model);
     if (!motor) throw TFormatErrorMessageException(context_.ErrorMessages(), "ReportNoMotor", {model});
     session_.PrepareJudgement();
     if (!JudgeOneMotor(session_.Discharge(), *motor, FloatToText(motor->MotorRatedSupply), context_.ErrorMessages(),

@@ -8,8 +8,10 @@
 #include "machine/InputCheck.h"
 #include "base/KinemoError.h"
 #include "base/UserDialogs.h"
+#include "pattern/DrivePatternFormulas.h"
 #include "pattern/PatternServices.h"
 #include "pattern/SigmoidalCurves.h"
+#include "formula/ProgramCache.h"
 #include "base/AtomicFile.h"
 #include "base/Catalog.h"
 #include "base/ErrorMessage.h"
@@ -44,27 +46,40 @@ private:
     TSizingSession& s_;
 };
 
-TSizingSession::TSizingSession(TKinemoContext& ctx) : context_(ctx), document_(ctx) {
-    TCatalogQuery& q = ctx.Query();
+TSizingSession::TSizingSession(TKinemoContext& ctx)
+    : context_(ctx),
+      catalog_(std::make_unique<TCatalog>(ctx.Catalog().Path())),
+      query_(std::make_unique<TCatalogQuery>(*catalog_)),
+      trace_(std::make_unique<TCalcTrace>()),
+      services_(ctx.Machine()),
+      caches_(std::make_unique<TCalculationCaches>()),
+      document_(ctx, query_.get()) {
+    TCatalogQuery& q = *query_;
+    // The elements of this session's chain read through its own query and trace into its
+    // own trace; the element catalog, units, texts and parsed programs stay shared.
+    services_.Query = query_.get();
+    services_.Trace = trace_.get();
+    chain_ = std::make_unique<TCalcCarryValue>(*trace_, &ctx.Programs(), &caches_->Chains);
+    patternFormulas_ = std::make_unique<TDrivePatternFormulas>(q, &ctx.Programs());
+    curves_ = std::make_unique<TSigmoidalCurves>(ctx.SigmoidalCurves());
     torqueFormulas_ = TTorqueValueFormula::Load(q);
     judgementFormulas_ = TCalcDischargeFormula(q);
     labels_ = LoadMotorResultLabels(q);
-    ctx.Machine();
-    machine_ = std::make_unique<TChoiceFactorModel>(ctx.Machine(), ctx.Chain(), ctx.ErrorMessages(), ctx.Dialogs(),
+    machine_ = std::make_unique<TChoiceFactorModel>(services_, *chain_, ctx.ErrorMessages(), ctx.Dialogs(),
                                                     ctx.Run().MaxFactorCount);
     machineSection_ = std::make_unique<MachineSection>(*this);
-    pattern_ = std::make_unique<TInputPatternModel>(PatternServicesOf(ctx));
-    TCalculationCaches& caches = ctx.Caches();
-    torqueSource_ = std::make_unique<TPatternTorqueSource>(ctx.Chain(), torqueFormulas_, ctx.Constants(),
-                                                           ctx.ErrorMessages(), &caches.Programs, &caches.Intervals);
-    torqueSource_->ModulusText = [&ctx] {
-        const TSigmoidalCurve* curve = ctx.SigmoidalCurves().Selected();
+    pattern_ = std::make_unique<TInputPatternModel>(PatternServices());
+    TCalculationCaches& caches = *caches_;
+    torqueSource_ = std::make_unique<TPatternTorqueSource>(*chain_, torqueFormulas_, ctx.Constants(),
+                                                           ctx.ErrorMessages(), &ctx.Programs(), &caches.Intervals);
+    torqueSource_->ModulusText = [this] {
+        const TSigmoidalCurve* curve = curves_->Selected();
         return curve ? curve->Modulus : std::string("1");
     };
-    discharge_ = std::make_unique<TCalcDischarge>(judgementFormulas_, torqueFormulas_, ctx.Constants(), ctx.Chain(),
-                                                  ctx.Trace(), &caches.Programs, &caches.Figures, &caches.Judgements);
+    discharge_ = std::make_unique<TCalcDischarge>(judgementFormulas_, torqueFormulas_, ctx.Constants(), *chain_,
+                                                  *trace_, &ctx.Programs(), &caches.Figures, &caches.Judgements);
     discharge_->SetTorqueSource(torqueSource_.get());
-    search_ = std::make_unique<TMotorChoiceModel>(q, ctx.Chain(), judgementFormulas_, ctx.ValueFormat(),
+    search_ = std::make_unique<TMotorChoiceModel>(q, *chain_, judgementFormulas_, ctx.ValueFormat(),
                                                   ctx.BusyCursor());
     candidates_ = std::make_unique<TCandidateListModel>(*search_, *discharge_, ctx.ErrorMessages(), ctx.Dialogs(),
                                                         ctx.ValueFormat(), labels_);
@@ -85,6 +100,20 @@ TSizingSession::TSizingSession(TKinemoContext& ctx) : context_(ctx), document_(c
     document_.RegisterSection(TProjectSection::FrameSelectOptionDetail, optionDetail_.get());
     variants_ = std::make_unique<TDesignVariants>(*this, q);
     document_.RegisterExtension("Variants", variants_.get());
+}
+
+TPatternServices TSizingSession::PatternServices() {
+    TPatternServices s;
+    s.Query = query_.get();
+    s.Measures = &context_.Measures();
+    s.Errors = &context_.ErrorMessages();
+    s.Formulas = patternFormulas_.get();
+    s.Format = &context_.ValueFormat();
+    s.Chain = chain_.get();
+    s.Dialogs = &context_.Dialogs();
+    s.Busy = context_.BusyCursor();
+    s.Curves = curves_.get();
+    return s;
 }
 
 TSizingSession::~TSizingSession() {
@@ -147,8 +176,8 @@ void TSizingSession::SetCustomLevel(const TDisplayCondition& condition) {
 }
 
 void TSizingSession::Initialize() {
-    candidates_->LoadTexts(context_.Query());
-    const TUserMotorTexts texts = TUserMotorTexts::Load(context_.Query(), context_.ErrorMessages());
+    candidates_->LoadTexts(*query_);
+    const TUserMotorTexts texts = TUserMotorTexts::Load(*query_, context_.ErrorMessages());
     search_->SetUserMotors({texts.Label("FunctionName"), texts.Label("SeriesName"), [this] { return LoadUserMotors(); }});
     search_->Initialize();
     search_->EndSetup();
@@ -174,7 +203,7 @@ void TSizingSession::RefreshOptionDetail() {
     std::unique_ptr<TMotor> motor;
     if (std::optional<TMotorReference> ref = commit_.OptionDetailMotor())
         motor = ref->IsUser() ? LoadUserMotor(ref->UserModel)
-                              : LoadMotorByReference(context_.Query(), static_cast<int>(ref->MsvID),
+                              : LoadMotorByReference(*query_, static_cast<int>(ref->MsvID),
                                                      static_cast<int>(ref->MxcID));
     optionDetail_->ShowMotorOptions(motor.get());
 }
@@ -186,11 +215,11 @@ bool TSizingSession::ShowChosenOptionMotor() {
     return true;
 }
 
-void TSizingSession::MachineChanged() { pattern_->SetAxisKind(context_.Chain().IsRolling()); }
+void TSizingSession::MachineChanged() { pattern_->SetAxisKind(chain_->IsRolling()); }
 
 std::string TSizingSession::MachineProblemText() const {
     std::string text = machine_->LoadProblemText();
-    const std::vector<TInputViolation> violations = TInputCheck::Violations(context_.Chain());
+    const std::vector<TInputViolation> violations = TInputCheck::Violations(*chain_);
     if (!violations.empty()) {
         if (!text.empty()) text += "\n\n";
         text += TInputCheck(&context_.ErrorMessages()).ListText(violations);
@@ -272,8 +301,8 @@ TMotorDetailInput TSizingSession::DetailInput(const TMotor* motor) const {
     input.Shaft = entry(siMotorShaft).empty() ? entry(siGearShaft) : entry(siMotorShaft);
     double accuracy = 0;
     if (TryTextToFloat(search.TextStoppingAccuracy(motor), accuracy)) input.StoppingAccuracy = accuracy;
-    input.Rolling = context_.Chain().IsRolling();
-    input.Curve = context_.SigmoidalCurves().Selected();
+    input.Rolling = chain_->IsRolling();
+    input.Curve = curves_->Selected();
     return input;
 }
 
@@ -313,7 +342,7 @@ void TSizingSession::CommitMotor(const TMotorReference& motor) {
         CommitMotor(*m);
         return;
     }
-    std::unique_ptr<TMotor> m = LoadMotorByReference(context_.Query(), static_cast<int>(motor.MsvID),
+    std::unique_ptr<TMotor> m = LoadMotorByReference(*query_, static_cast<int>(motor.MsvID),
                                                      static_cast<int>(motor.MxcID));
     if (!m)
         throw TKinemoError("The catalog has no motor " + std::to_string(motor.MsvID) + " with extension code " +
@@ -375,6 +404,17 @@ TProjectDocument::TLoadResult TSizingSession::LoadProject(const std::string& pat
 
 TProjectDocument::TLoadResult TSizingSession::LoadProjectText(const std::string& text, IProjectLoadHost* window,
                                                              const std::string& source) {
+    return LoadRestoring([&](TProjectHeader& header) { return document_.Load(text, *this, header, source); },
+                         window);
+}
+
+TProjectDocument::TLoadResult TSizingSession::LoadProjectTree(const pugi::xml_document& doc,
+                                                             IProjectLoadHost* window) {
+    return LoadRestoring([&](TProjectHeader& header) { return document_.LoadTree(doc, *this, header); }, window);
+}
+
+TProjectDocument::TLoadResult TSizingSession::LoadRestoring(
+    const std::function<TProjectDocument::TLoadResult(TProjectHeader&)>& load, IProjectLoadHost* window) {
     // What was open comes back when the new file cannot be read to the end or is refused.
     const std::string previous = ProjectText();
     const bool previousModified = modified_;
@@ -384,7 +424,7 @@ TProjectDocument::TLoadResult TSizingSession::LoadProjectText(const std::string&
     };
     TProjectDocument::TLoadResult result;
     try {
-        result = LoadParsed(text, window, source);
+        result = LoadWith(load, window);
     } catch (...) {
         restore();
         throw;
@@ -406,11 +446,16 @@ TProjectDocument::TLoadResult TSizingSession::LoadProjectText(const std::string&
 
 TProjectDocument::TLoadResult TSizingSession::LoadParsed(const std::string& text, IProjectLoadHost* window,
                                                         const std::string& source) {
+    return LoadWith([&](TProjectHeader& header) { return document_.Load(text, *this, header, source); }, window);
+}
+
+TProjectDocument::TLoadResult TSizingSession::LoadWith(
+    const std::function<TProjectDocument::TLoadResult(TProjectHeader&)>& load, IProjectLoadHost* window) {
     TProjectHeader header;
     window_ = window;
     TProjectDocument::TLoadResult result;
     try {
-        result = document_.Load(text, *this, header, source);
+        result = load(header);
     } catch (...) {
         window_ = nullptr;
         throw;
@@ -448,7 +493,7 @@ TMotorReference TSizingSession::ReferenceOf(const TMotor& motor) {
 }
 
 std::vector<std::unique_ptr<TMotor>> TSizingSession::LoadUserMotors() {
-    const TUserMotorTexts texts = TUserMotorTexts::Load(context_.Query(), context_.ErrorMessages());
+    const TUserMotorTexts texts = TUserMotorTexts::Load(*query_, context_.ErrorMessages());
     TUserMotorStore store(context_.Folders().UserMotorFolder(), texts);
     store.Reload();
     std::vector<std::unique_ptr<TMotor>> list;
@@ -457,7 +502,7 @@ std::vector<std::unique_ptr<TMotor>> TSizingSession::LoadUserMotors() {
 }
 
 std::unique_ptr<TMotor> TSizingSession::LoadUserMotor(const std::string& model) {
-    const TUserMotorTexts texts = TUserMotorTexts::Load(context_.Query(), context_.ErrorMessages());
+    const TUserMotorTexts texts = TUserMotorTexts::Load(*query_, context_.ErrorMessages());
     TUserMotorStore store(context_.Folders().UserMotorFolder(), texts);
     store.Reload();
     const TUserMotorSheet* sheet = store.Find(model);
@@ -478,7 +523,7 @@ void TSizingSession::RestoreMotors(const std::optional<TMotorReference>& savedCo
     auto present = [&](const std::optional<TMotorReference>& ref) -> std::optional<TMotorReference> {
         if (!ref) return ref;
         if (!ref->IsUser())
-            return LoadMotorByReference(context_.Query(), static_cast<int>(ref->MsvID), static_cast<int>(ref->MxcID))
+            return LoadMotorByReference(*query_, static_cast<int>(ref->MsvID), static_cast<int>(ref->MxcID))
                        ? ref
                        : std::nullopt;
         if (LoadUserMotor(ref->UserModel)) return ref;
@@ -506,7 +551,7 @@ void TSizingSession::RestoreMotors(const std::optional<TMotorReference>& savedCo
 
 void TSizingSession::EndProjectLoad() {
     PointJudgementAtPattern();
-    TCalcCarryValue& chain = context_.Chain();
+    TCalcCarryValue& chain = *chain_;
     for (int i = chain.Count() - 1; i >= 1; --i) {
         TFactor* element = chain.GetFactor(i);
         try {

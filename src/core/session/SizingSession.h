@@ -1,6 +1,9 @@
 // One sizing job: the machine, the drive pattern, the motor search and candidate list, the
 // judgement, the committed motor, the modified flag and the project file. It is the only
-// owner of these: the main window drives it, the command line and the tests run it directly.
+// owner of these and of everything they calculate with that changes (its catalog
+// connection, element chain, trace and result caches): the main window drives it, the
+// command line and the tests run it directly, and sessions of one context may judge in
+// several threads at once.
 #pragma once
 
 #include "machine/ChoiceFactorModel.h"
@@ -9,6 +12,8 @@
 #include "selection/MotorChoiceModel.h"
 #include "selection/MotorDetailModel.h"
 #include "base/NameValueList.h"
+#include "machine/MachineServices.h"
+#include "pattern/PatternServices.h"
 #include "session/CommitState.h"
 #include "session/ProjectDocument.h"
 #include "torque/CalcDischarge.h"
@@ -24,12 +29,19 @@
 
 namespace kinemo {
 
+class TCalcCarryValue;
+class TCatalog;
+class TCatalogQuery;
 class TDesignVariants;
+class TDrivePatternFormulas;
 class TKinemoContext;
+class TSigmoidalCurves;
+struct TCalculationCaches;
 
 class TSizingSession : private IProjectLoadHost {
 public:
-    // Builds every page model on the context (its chain, catalog and dialogs).
+    // Builds every page model on the context's shared catalog data, with a catalog
+    // connection, element chain, trace and result caches of the session's own.
     explicit TSizingSession(TKinemoContext& context);
     ~TSizingSession() override;
 
@@ -54,6 +66,21 @@ public:
     // The named variants of the machine and pattern; the pages show the current one.
     TDesignVariants& Variants() { return *variants_; }
     TKinemoContext& Context() { return context_; }
+    // The session's own: a query on its own catalog connection, the element chain and its
+    // calculation trace, the element services pointing at both, the result caches, the
+    // drive pattern's formula store and the S-curve choice.
+    TCatalogQuery& Query() { return *query_; }
+    TCalcCarryValue& Chain() { return *chain_; }
+    const TCalcCarryValue& Chain() const { return *chain_; }
+    TCalcTrace& Trace() { return *trace_; }
+    TMachineServices& MachineServices() { return services_; }
+    TCalculationCaches& Caches() { return *caches_; }
+    TDrivePatternFormulas& DrivePatternFormulas() { return *patternFormulas_; }
+    TSigmoidalCurves& SigmoidalCurves() { return *curves_; }
+    const TSigmoidalCurves& SigmoidalCurves() const { return *curves_; }
+    // The pattern services of the session: the context's units and texts, the session's
+    // query, formula store, chain and S-curves.
+    TPatternServices PatternServices();
     const TNameValueList& ResultLabels() const { return labels_; }
     const TCalcDischargeFormula& JudgementFormulas() const { return judgementFormulas_; }
     const TTorqueValueFormula& TorqueFormulas() const { return torqueFormulas_; }
@@ -148,6 +175,10 @@ public:
     // successful save clears the modified flag.
     void SaveProject(const std::string& path);
     std::string ProjectText() const;
+    // The project as the tree ProjectText writes (doc is replaced), and a load from such a
+    // tree, as LoadProjectText loads its text: the same messages, the same restore.
+    void ProjectTree(pugi::xml_document& doc) const { document_.BuildTree(Header(), doc); }
+    TProjectDocument::TLoadResult LoadProjectTree(const pugi::xml_document& doc, IProjectLoadHost* window = nullptr);
     void NewProject(IProjectLoadHost* window = nullptr);
 
     TProjectHeader Header() const;
@@ -166,6 +197,12 @@ private:
     bool PrepareLoadedJudgement();
     TProjectDocument::TLoadResult LoadParsed(const std::string& text, IProjectLoadHost* window,
                                              const std::string& source);
+    // A load by load (of a text or a tree) with the project restored when it fails or is
+    // refused, and its problems shown when it is accepted.
+    TProjectDocument::TLoadResult LoadRestoring(
+        const std::function<TProjectDocument::TLoadResult(TProjectHeader&)>& load, IProjectLoadHost* window);
+    TProjectDocument::TLoadResult LoadWith(const std::function<TProjectDocument::TLoadResult(TProjectHeader&)>& load,
+                                           IProjectLoadHost* window);
     void BeginProjectLoad() override;
     void RestoreMotors(const std::optional<TMotorReference>& commit, const std::optional<TMotorReference>& option,
                        const std::optional<TMotorReference>& cad) override;
@@ -179,6 +216,15 @@ private:
     std::string UserMotorNotFoundText(const std::string& model);
 
     TKinemoContext& context_;
+    // Declared first: the page models below borrow them and are freed before them.
+    std::unique_ptr<TCatalog> catalog_;
+    std::unique_ptr<TCatalogQuery> query_;
+    std::unique_ptr<TCalcTrace> trace_;
+    TMachineServices services_;
+    std::unique_ptr<TCalculationCaches> caches_;
+    std::unique_ptr<TCalcCarryValue> chain_;
+    std::unique_ptr<TDrivePatternFormulas> patternFormulas_;
+    std::unique_ptr<TSigmoidalCurves> curves_;
     TTorqueValueFormula torqueFormulas_;
     TCalcDischargeFormula judgementFormulas_;
     TNameValueList labels_;

@@ -8,6 +8,7 @@ namespace kinemo {
 
 const std::vector<TMaterial>& TMaterialManager::GetMaterials(int unitCode) {
     const std::string key = std::to_string(unitCode);
+    std::lock_guard lock(mutex_);
     auto it = cache_.find(key);
     if (it != cache_.end()) return it->second;
     std::vector<TMaterial>& list = cache_[key];

@@ -3,6 +3,7 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -21,10 +22,12 @@ class TMaterialManager {
 public:
     explicit TMaterialManager(TCatalogQuery& query) : query_(&query) {}
 
-    // The materials offered for a value in unit `unitCode`; empty when none. Cached per unit.
+    // The materials offered for a value in unit `unitCode`; empty when none. Cached per unit
+    // (read under a lock: the context's one manager serves every session).
     const std::vector<TMaterial>& GetMaterials(int unitCode);
 
 private:
+    std::mutex mutex_;
     TCatalogQuery* query_;  // borrowed, kept for later reads
     std::map<std::string, std::vector<TMaterial>> cache_;
 };

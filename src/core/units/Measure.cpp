@@ -61,6 +61,7 @@ TMeasureClass* TMeasureManager::FindMeasureClass(int code) const {
 double TMeasureManager::Convert(int from, int to, double value) const {
     if (from == to) return value;
     if (value == 0) return 0;
+    std::lock_guard lock(convertMutex_);
     if (auto known = factors_.find({from, to}); known != factors_.end()) return value * known->second;
     TCatalogQuery& q = *convertQuery_;
     q.Close();

@@ -3,6 +3,7 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -73,6 +74,9 @@ private:
     std::vector<std::unique_ptr<TMeasure>> measures_;
     std::map<int, TMeasureClass*> classIndex_;
     std::map<int, TMeasure*> measureIndex_;
+    // Sessions of several threads convert through the one manager of the context: the
+    // conversion query and the factors read so far are used under this lock.
+    mutable std::mutex convertMutex_;
     std::unique_ptr<TCatalogQuery> convertQuery_;
     mutable std::map<std::pair<int, int>, double> factors_;  // (from, to) -> factor read
 };

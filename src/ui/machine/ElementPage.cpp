@@ -24,8 +24,8 @@ TFrameChoiceFactor* AttachElementPage(IPageHost& form, TKinemoContext& context, 
     layout->addWidget(frame);
     form.SetMotorSelectPage(0, frame);
     form.SetDebugTextSource("ActionMenuOptionCarryValue", [frame] { return frame->ShowCarryValueTrace(); });
-    form.SetUserFactorDialog([&form, &context, &files, frame, exec] {
-        RunUserFactorEditor(context, files, form.Window(), exec);
+    form.SetUserFactorDialog([&form, &context, &session, &files, frame, exec] {
+        RunUserFactorEditor(context, session, files, form.Window(), exec);
         frame->RefreshBlocks();
     });
     return frame;

@@ -3,6 +3,7 @@
 
 #include "common/InterfaceFont.h"
 #include "session/KinemoContext.h"
+#include "session/SizingSession.h"
 #include "base/CatalogText.h"
 #include "base/FileDialogs.h"
 #include "base/UserDialogs.h"
@@ -254,7 +255,7 @@ void TFormUserFactor::ButtonDeleteClick() {
     buttonDelete_->setEnabled(model_.CanDelete());
 }
 
-void RunUserFactorEditor(TKinemoContext& context, IFileDialogs& files, QWidget* parent,
+void RunUserFactorEditor(TKinemoContext& context, TSizingSession& session, IFileDialogs& files, QWidget* parent,
                          const std::function<int(QDialog&)>& exec) {
     TRunValues& run = context.Run();
     if (run.Settings.UserFactorFileFolder.empty()) context.ReloadUserFactors();  // reads the folders
@@ -270,7 +271,7 @@ void RunUserFactorEditor(TKinemoContext& context, IFileDialogs& files, QWidget* 
         if (exec) exec(form);
         else form.exec();
     }
-    context.Blocks().RefreshUserFactorImages(context.Chain().Factors());
+    context.Blocks().RefreshUserFactorImages(session.Chain().Factors());
 }
 
 }  // namespace kinemo

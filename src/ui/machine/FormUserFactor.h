@@ -22,6 +22,7 @@ class IBusyCursor;
 class IFileDialogs;
 class IUserDialogs;
 class TKinemoContext;
+class TSizingSession;
 class TPopertyGrid;
 class TPropertyGridModel;
 class TUserFactorModel;
@@ -79,8 +80,8 @@ private:
 };
 
 // Runs the editor over the context's user folders; afterwards user element pictures are
-// taken again for the element catalog and the chain.
-void RunUserFactorEditor(TKinemoContext& context, IFileDialogs& files, QWidget* parent,
+// taken again for the element catalog and the session's chain.
+void RunUserFactorEditor(TKinemoContext& context, TSizingSession& session, IFileDialogs& files, QWidget* parent,
                          const std::function<int(QDialog&)>& exec);
 
 }  // namespace kinemo

@@ -54,7 +54,7 @@ TFrameChoiceFactor::TFrameChoiceFactor(TKinemoContext& context, TSizingSession& 
     propertyModel_->OnExternalForceChoice = [this](TFactor& e, int choice) {
         return machine_.SetExternalForceChoice(e, choice);
     };
-    carryModel_ = std::make_unique<TCarryOutputModel>(context.Chain(), context.Query(), context.Measures(),
+    carryModel_ = std::make_unique<TCarryOutputModel>(session.Chain(), session.Query(), context.Measures(),
                                                       context.ValueFormat(), context.ErrorMessages());
 
     auto* layout = new QHBoxLayout(this);

@@ -53,7 +53,7 @@ TFrameInputPattern::TFrameInputPattern(TKinemoContext& context, TSizingSession& 
     : QWidget(parent),
       context_(context),
       model_(session.Pattern()),
-      page_(session.Pattern(), context.Dialogs(), &context.Chain()) {
+      page_(session.Pattern(), context.Dialogs(), &session.Chain()) {
     setObjectName("FrameInputPattern");
     BuildControls();
     BuildMenu();

@@ -30,7 +30,7 @@ TReportSet::TReportSet(TKinemoContext& context, TSizingSession& session, TCommit
     : context_(context), menu_(menu) {
     const TNameValueList detail = ReadMessageClass(context.Query(), "form_motor_detail", true);
     TSpeedChartState speed;
-    const TSigmoidalCurve* curve = context.SigmoidalCurves().Selected();
+    const TSigmoidalCurve* curve = session.SigmoidalCurves().Selected();
     speed.Draw(session.Pattern().CurrentGrid(), curve && curve->Adhibition);
     common_.SpeedChart.Title = Qs(detail.Value("ChartSpeed.Title"));
     common_.SpeedChart.XTitle = Qs(speed.BottomAxisTitle());

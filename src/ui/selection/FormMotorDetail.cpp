@@ -208,7 +208,7 @@ void TFormMotorDetail::BuildCharts() {
 
 void TFormMotorDetail::DrawSpeedChart() {
     TSpeedChartState state;
-    const TSigmoidalCurve* curve = context_.SigmoidalCurves().Selected();
+    const TSigmoidalCurve* curve = session_.SigmoidalCurves().Selected();
     state.Draw(session_.Pattern().CurrentGrid(), curve && curve->Adhibition);
     kinemo::DrawSpeedChart(*chartSpeed_->chart(), state);
 }

@@ -279,7 +279,7 @@ void TFrameChoiceMotor::Refresh() {
     if (editSupply_->text().toStdString() != search.InputSupplyText()) editSupply_->setText(Qs(search.InputSupplyText()));
     if (editPositionRange_->text().toStdString() != search.PositionRangeText())
         editPositionRange_->setText(Qs(search.PositionRangeText()));
-    labelAccuracyUnit_->setText(Qs(context_.Chain().IsRolling() ? rollingUnit_ : straightUnit_));
+    labelAccuracyUnit_->setText(Qs(session_.Chain().IsRolling() ? rollingUnit_ : straightUnit_));
     labelMotorCount_->setText(QString::number(session_.Candidates().FullList().size()));
     if (QAbstractButton* b = levels_->button(static_cast<int>(session_.Candidates().Level()))) b->setChecked(true);
     if (candidatesChanged_) {

@@ -28,7 +28,7 @@ struct Example {
         session->Initialize();
         EXPECT_EQ(session->LoadProject(std::string(KINEMO_SOURCE_DIR) + "/examples/02_ball_screw_through_gear.kjb"),
                   TProjectDocument::TLoadResult::Accepted);
-        carry = std::make_unique<TCarryOutputModel>(ctx->Chain(), ctx->Query(), ctx->Measures(), ctx->ValueFormat(),
+        carry = std::make_unique<TCarryOutputModel>(session->Chain(), session->Query(), ctx->Measures(), ctx->ValueFormat(),
                                                     ctx->ErrorMessages());
     }
     TMeasure* Unit(int row, const std::string& symbol) {
@@ -49,7 +49,7 @@ TEST(CarryOutputModel, ShowsTheChainOutputsInTheUsersUnits) {
     Example e;
     e.carry->Refresh();
     ASSERT_FALSE(e.carry->Failed()) << e.carry->ErrorText();
-    const CarryOutput direct = e.ctx->Chain().CalcChain(false, false);
+    const CarryOutput direct = e.session->Chain().CalcChain(false, false);
     const struct {
         int row;
         double formulaValue;
@@ -96,7 +96,7 @@ TEST(CarryOutputModel, AChosenUnitShowsTheSameQuantity) {
 
 TEST(CarryOutputModel, AMissingRequiredValueOrAFailingFormulaShowsWhyAndNoFigure) {
     Example e;
-    TCalcCarryValue& chain = e.ctx->Chain();
+    TCalcCarryValue& chain = e.session->Chain();
     e.carry->Refresh();
     TFactor* screw = chain.GetFactor(3);
     ASSERT_EQ(screw->ID, 301);

@@ -12,6 +12,7 @@
 #include "torque/TorqueValue.h"
 #include "base/KinemoError.h"
 #include "base/ErrorMessage.h"
+#include "support/LooseChain.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -109,25 +110,26 @@ TEST(ElementLibrary, RefusedCombinationsNameTheItem) {
 // The refusal reaches the user through the chain, and the chain is left as it was.
 TEST(ElementLibrary, RefusalStopsTheChainWithTheSameMessage) {
     Library lib;
-    TChoiceFactorModel model(lib.ctx.Machine(), lib.ctx.Chain(), lib.ctx.ErrorMessages(), lib.dialogs,
+    test::LooseChain loose(lib.ctx);
+    TChoiceFactorModel model(loose.services, loose.chain, lib.ctx.ErrorMessages(), lib.dialogs,
                              lib.ctx.Run().MaxFactorCount);
     pugi::xml_document doc;
     const std::string path = std::string(KINEMO_SOURCE_DIR) + "/examples/10_gear_pair_belt_axis.kjb";
     ASSERT_TRUE(doc.load_file(path.c_str()));
     model.LoadFromXML(doc.child("KINEMO").child("FrameChoiceFactor"));
-    TFactor* pair = lib.ctx.Chain().GetFactor(1);
+    TFactor* pair = loose.chain.GetFactor(1);
     ASSERT_EQ(pair->ID, 203);
-    const CarryOutput before = lib.ctx.Chain().CalcChain(false, false);
+    const CarryOutput before = loose.chain.CalcChain(false, false);
     pair->FindInputItemByID(20306)->SetValue(200);  // the wheel's bore as large as the wheel
     try {
-        lib.ctx.Chain().CalcChain(false, false);
+        loose.chain.CalcChain(false, false);
         ADD_FAILURE() << "a wheel without material was calculated";
     } catch (const TKinemoError& err) {
         EXPECT_STREQ(err.what(), "Element \"Gear pair from dimensions\": \"Bore of the wheel (0 = solid)\" = 200 mm is not "
                                  "smaller than the diameter it is bored into. Enter a smaller bore (0 = solid).");
     }
     pair->FindInputItemByID(20306)->SetValue(30);
-    EXPECT_TRUE(Near(lib.ctx.Chain().CalcChain(false, false).JL, before.JL));
+    EXPECT_TRUE(Near(loose.chain.CalcChain(false, false).JL, before.JL));
 }
 
 // A bore takes exactly the solid core of its diameter out of the inertia (same length and

@@ -8,6 +8,7 @@
 #include "machine/InputData.h"
 #include "machine/MachineServices.h"
 #include "session/KinemoContext.h"
+#include "support/LooseChain.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +41,8 @@ public:
         : ctx(std::make_unique<TKinemoContext>(test::SampleCatalogPath(), TSpecialFolder(dir.File("cfg")), dialogs)) {
         if (!ctx->ReadCatalogConfig()) throw std::runtime_error("sample catalog refused");
         ctx->ReloadUserFactors();
-        model = std::make_unique<TChoiceFactorModel>(ctx->Machine(), ctx->Chain(), ctx->ErrorMessages(), dialogs,
+        loose = std::make_unique<test::LooseChain>(*ctx);
+        model = std::make_unique<TChoiceFactorModel>(loose->services, loose->chain, ctx->ErrorMessages(), dialogs,
                                                      ctx->Run().MaxFactorCount);
     }
 
@@ -51,12 +53,13 @@ public:
         model->LoadFromXML(doc.child("KINEMO").child("FrameChoiceFactor"));
     }
 
-    TCalcCarryValue& Chain() { return ctx->Chain(); }
+    TCalcCarryValue& Chain() { return loose->chain; }
     TBlockManager& Blocks() { return *ctx->Machine().Blocks; }
 
     TempDir dir;
     TRecordingDialogs dialogs;
     std::unique_ptr<TKinemoContext> ctx;
+    std::unique_ptr<test::LooseChain> loose;
     std::unique_ptr<TChoiceFactorModel> model;
 };
 

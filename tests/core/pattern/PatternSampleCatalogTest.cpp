@@ -2,6 +2,7 @@
 // chain's speed coefficient, external-force marks read by the chain, and the section in a
 // whole project file.
 #include "core/pattern/PatternFixture.h"
+#include "support/LooseChain.h"
 
 #include "machine/Block.h"
 #include "machine/CalcCarryValue.h"
@@ -57,7 +58,7 @@ protected:
     }
     // What entering the pattern page does.
     void EnterPage() {
-        page->SetAxisKind(ctx.Chain().IsRolling());
+        page->SetAxisKind(loose.chain.IsRolling());
         page->SetInputType(page->InputType());
         page->RefreshCarryOutputs();
         page->RecalculateCurrentAxis();
@@ -70,13 +71,14 @@ protected:
     TempDir dir;
     TRecordingDialogs dialogs;
     TKinemoContext ctx{SampleCatalogPath(), TSpecialFolder(dir.File("cfg")), dialogs};
-    TChoiceFactorModel machine{ctx.Machine(), ctx.Chain(), ctx.ErrorMessages(), dialogs, 10};
-    std::unique_ptr<TInputPatternModel> page = std::make_unique<TInputPatternModel>(PatternServicesOf(ctx));
+    LooseChain loose{ctx};
+    TChoiceFactorModel machine{loose.services, loose.chain, ctx.ErrorMessages(), dialogs, 10};
+    std::unique_ptr<TInputPatternModel> page = std::make_unique<TInputPatternModel>(loose.Pattern());
 };
 
 TEST_F(PatternSampleCatalogTest, CatalogHasTheFormulasTextsAndSCurves) {
     for (const char* key : TDrivePatternFormulas::Keys())
-        EXPECT_FALSE(ctx.DrivePatternFormulas().Text(key).empty()) << key;
+        EXPECT_FALSE(loose.formulas.Text(key).empty()) << key;
     const TSigmoidalCurves& curves = ctx.SigmoidalCurves();
     ASSERT_GE(curves.Count(), 4);
     EXPECT_EQ(curves.Item(0).Modulus, "1");
@@ -159,12 +161,12 @@ TEST_F(PatternSampleCatalogTest, TheChainReadsTheMarksOfThePatternShown) {
     const int markColumn = grid.DataColumnCount() + 1;
     grid.CellMouseDown(TInputPatternGridModel::kFirstIntervalRow + 1, markColumn);  // interval 2
     TCarryTable table;
-    ctx.Chain().CalcCarryTable(nullptr, table);
+    loose.chain.CalcCarryTable(nullptr, table);
     EXPECT_GT(table[1].TF, table[0].TF);
     EXPECT_NEAR(table[0].TF, table[2].TF, kPatternTolerance);
     // The position pattern has marks of its own; showing it hands them to the chain.
     ASSERT_TRUE(page->SetInputType(1));
-    ctx.Chain().CalcCarryTable(nullptr, table);
+    loose.chain.CalcCarryTable(nullptr, table);
     EXPECT_NEAR(table[1].TF, table[0].TF, kPatternTolerance);
 }
 
@@ -181,7 +183,7 @@ TEST_F(PatternSampleCatalogTest, TheSectionTravelsInAProjectFile) {
     const std::string text = document.Build({});
     EXPECT_NE(text.find("<SelectedInputType>Speed</SelectedInputType>"), std::string::npos);
 
-    TInputPatternModel other(PatternServicesOf(ctx));
+    TInputPatternModel other(loose.Pattern());
     TProjectDocument reader(ctx);
     reader.RegisterSection(TProjectSection::FrameInputPattern, &other);
     NoHost host;
@@ -198,7 +200,7 @@ TEST_F(PatternSampleCatalogTest, TheSectionTravelsInAProjectFile) {
         const size_t at = odd.find("<ID>", odd.find("<SigmoidalCurve>"));
         ASSERT_NE(at, std::string::npos);
         odd.replace(at + 4, odd.find("</ID>", at) - at - 4, id);
-        TInputPatternModel third(PatternServicesOf(ctx));
+        TInputPatternModel third(loose.Pattern());
         TProjectDocument oddReader(ctx);
         oddReader.RegisterSection(TProjectSection::FrameInputPattern, &third);
         ASSERT_EQ(oddReader.Load(odd, host, header), TProjectDocument::TLoadResult::Accepted) << id;

@@ -33,7 +33,7 @@ std::tm FixedTime() {
 struct ReportBuilders : ::testing::Test {
     ReportBuilders() : example("02_ball_screw_through_gear.kjb"), job(*example.ctx, *example.session) {}
     TReportEnvironment& Env() { return job.Environment(); }
-    TCalcCarryValue& Chain() { return example.ctx->Chain(); }
+    TCalcCarryValue& Chain() { return example.session->Chain(); }
     // The external-force element of the example (its force acts on the whole pattern).
     TExternalForceInputData* ForceChoice() {
         for (TFactor* f : Chain().Factors())

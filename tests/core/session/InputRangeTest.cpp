@@ -203,7 +203,7 @@ TEST(InputRange, ProjectsWithValuesOutsideTheRangeOpenWithAMessageAndDoNotCalcul
         SCOPED_TRACE(ref.elementName + " / " + ref.itemName);
         author.session->NewProject();
         const int position = Place(*author.session, *author.ctx, ref.element);
-        TFactor* placed = author.ctx->Chain().GetFactor(position);
+        TFactor* placed = author.session->Chain().GetFactor(position);
         TInputData& item = *placed->FindInputItemByID(ref.item);
         const double bad = OutsideValues(item.Range).front();
         item.SetValue(bad);
@@ -217,16 +217,16 @@ TEST(InputRange, ProjectsWithValuesOutsideTheRangeOpenWithAMessageAndDoNotCalcul
         const std::string line = "Element " + std::to_string(position) + " \"" + ref.elementName + "\": \"" +
                                  ref.itemName + "\" = " + FloatToText(item.Value) + " ";
         EXPECT_NE(message.find(line), std::string::npos) << message;
-        TInputData& loaded = *reader.ctx->Chain().GetFactor(position)->FindInputItemByID(ref.item);
+        TInputData& loaded = *reader.session->Chain().GetFactor(position)->FindInputItemByID(ref.item);
         EXPECT_NEAR(loaded.GetValue(), bad, kTolerance * std::max(1.0, std::fabs(bad)));
         EXPECT_EQ(reader.session->MachineProblemText(), message);
-        EXPECT_THROW(reader.ctx->Chain().CalcChain(false, false), TKinemoError);
+        EXPECT_THROW(reader.session->Chain().CalcChain(false, false), TKinemoError);
         EXPECT_THROW(reader.session->PrepareJudgement(), TKinemoError);
         EXPECT_FALSE(reader.session->Machine().CheckInputs());
 
         loaded.SetValue(author.ctx->Blocks().FindFactorByID(ref.element)->FindInputItemByID(ref.item)->GetValue());
         EXPECT_EQ(reader.session->MachineProblemText(), "");
-        EXPECT_NO_THROW(reader.ctx->Chain().CalcChain(false, false));
+        EXPECT_NO_THROW(reader.session->Chain().CalcChain(false, false));
     }
 }
 

@@ -116,7 +116,7 @@ TEST(ProjectLimits, ARepeatedSearchEntryIsReadOnce) {
     for (int i = 0; i < 300; ++i) repeated += entry;
     const std::string once = ReplaceBetween(example, "<Brake>", "</Brake>", entry);
     const std::string often = ReplaceBetween(example, "<Brake>", "</Brake>", repeated);
-    TCatalog& catalog = job.ctx->Catalog();
+    TCatalog& catalog = job.session->Query().Catalog();  // the session reads through its own connection
     long long before = catalog.OpenCount();
     ASSERT_EQ(job.session->LoadProjectText(once), TProjectDocument::TLoadResult::Accepted);
     const long long onceQueries = catalog.OpenCount() - before;

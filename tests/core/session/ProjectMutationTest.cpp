@@ -114,7 +114,7 @@ TEST_P(ProjectMutation, NoSizedResultFromAnOutOfRangeInput) {
                 }
                 bool outOfRange = false;
                 if (n.position > 0) {
-                    const TInputData* item = ctx.Chain().GetFactor(n.position)->FindInputItemByID(n.item);
+                    const TInputData* item = session.Chain().GetFactor(n.position)->FindInputItemByID(n.item);
                     ASSERT_TRUE(item);
                     outOfRange = !item->InRange();
                 }

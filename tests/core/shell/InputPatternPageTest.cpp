@@ -18,7 +18,7 @@ using Position = TInputPatternPositionGridData;
 TEST(InputPatternPageTest, LeavingTheChecksThePatternAndTheModulus) {
     ExampleSession ex("02_ball_screw_through_gear.kjb");
     TInputPatternModel& pattern = ex.session->Pattern();
-    TInputPatternPage page(pattern, ex.dialogs, &ex.ctx->Chain());
+    TInputPatternPage page(pattern, ex.dialogs, &ex.session->Chain());
     page.OnPageEntered(false);
     ASSERT_EQ(pattern.InputType(), 1);
     EXPECT_TRUE(page.OnPageLeft());
@@ -67,7 +67,7 @@ TEST(InputPatternPageTest, ARowWithoutTimeIsRefusedOnLeavingOnJudgingAndToldOnLo
     const std::string row = "row " + std::to_string(last + 1) + ": ";
     const std::string refusal = "Drive pattern, " + row + ex.ctx->ErrorMessages().GetText("PatternTimeNotIncreasing");
 
-    TInputPatternPage page(pattern, ex.dialogs, &ex.ctx->Chain());
+    TInputPatternPage page(pattern, ex.dialogs, &ex.session->Chain());
     ex.dialogs.messages.clear();
     EXPECT_FALSE(page.OnPageLeft());
     ASSERT_EQ(ex.dialogs.messages.size(), 1u);
@@ -94,7 +94,7 @@ TEST(InputPatternPageTest, ARowWithoutTimeIsRefusedOnLeavingOnJudgingAndToldOnLo
 TEST(InputPatternPageTest, EnteringRecomputesOnlyWithoutACommittedMotor) {
     ExampleSession ex("02_ball_screw_through_gear.kjb");
     TInputPatternModel& pattern = ex.session->Pattern();
-    TInputPatternPage page(pattern, ex.dialogs, &ex.ctx->Chain());
+    TInputPatternPage page(pattern, ex.dialogs, &ex.session->Chain());
     int entered = 0;
     page.OnEntered = [&] { ++entered; };
     TInputPatternGridData& data = pattern.CurrentGrid().Data();

@@ -231,7 +231,7 @@ TEST(ExampleFigures, ChainFiguresUnchanged) {
         const auto stored = Before().find(std::string("chain ") + file);
         ASSERT_NE(stored, Before().end()) << file;
         test::ExampleSession job(file);
-        TCalcCarryValue& chain = job.ctx->Chain();
+        TCalcCarryValue& chain = job.session->Chain();
         const CarryOutput out = chain.CalcChain(false, false);
         const std::vector<Figure> before = Figures(stored->second), now = Figures(ChainText(out, chain.IsRolling()));
         ASSERT_EQ(before.size(), 8u) << file;
