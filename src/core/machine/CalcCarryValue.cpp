@@ -254,8 +254,11 @@ double TCalcCarryValue::CalcStoppingAccuracy(int resolution, const CarryOutput& 
     engine.ExecuteStatement(FormatText("B = %g", {carry.B}));
     engine.ExecuteStatement(FormatText("P = %g", {range}));
     engine.ExecuteStatement(FormatText("Resolution = %d", {static_cast<long long>(resolution)}));
-    engine.ExecuteStatement(IsRolling() == 0 ? straightFormula : rollingFormula);
-    return engine.Eval("Ps").ToDouble();
+    const bool straight = IsRolling() == 0;
+    return RunNamedFormula(DrivePatternKey(straight ? "StraightStoppingAccuracy" : "RollingStoppingAccuracy"), [&] {
+        engine.ExecuteStatement(straight ? straightFormula : rollingFormula);
+        return engine.Eval("Ps").ToDouble();
+    });
 }
 
 std::string TCalcCarryValue::GetStoppingAccuracyFormat(TCatalogQuery& query) const {

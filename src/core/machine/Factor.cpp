@@ -274,14 +274,17 @@ void TFactor::Calculate(const TNameValueList& carry) {
         script.push_back(std::move(line));
     }
     TFormulaEngine engine(s.Programs);
+    const auto key = [this] { return "m_machine_calc_value " + std::to_string(GetCalcID()) + " (\"" + Name + "\")"; };
     try {
-        RunScript(engine, script);
+        RunNamedFormula(key, [&] { RunScript(engine, script); });
     } catch (const TFormulaError& e) {
         if (e.Number() == kInputRefusedError) RefuseInput(e);
         throw;
     }
     CarryOut.Clear();
-    for (const char* name : kCarryOutNames) CarryOut.SetValue(name, engine.Eval(name).ToText());
+    RunNamedFormula(key, [&] {
+        for (const char* name : kCarryOutNames) CarryOut.SetValue(name, engine.Eval(name).ToText());
+    });
     Trace(s, "受け渡し出力");
     for (const auto& line : CarryOut.Lines()) Trace(s, line);
 }
@@ -312,8 +315,13 @@ void TFactor::RecalcCalcItems() {
         auto* calc = static_cast<TCalcInputData*>(item.get());
         TFormulaEngine engine(services_.Programs);
         engine.ExecuteStatement(inputs);
-        engine.ExecuteStatement(calc->Formula);
-        calc->SetResult(engine.Eval("Result").ToDouble());
+        const auto key = [&] {
+            return "m_tmp_calc \"" + calc->Name + "\" of " + std::to_string(GetCalcID()) + " (\"" + Name + "\")";
+        };
+        RunNamedFormula(key, [&] {
+            engine.ExecuteStatement(calc->Formula);
+            calc->SetResult(engine.Eval("Result").ToDouble());
+        });
     }
 }
 
