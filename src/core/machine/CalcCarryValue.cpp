@@ -9,6 +9,7 @@
 #include "base/Catalog.h"
 #include "base/KinemoError.h"
 #include "base/NameValueList.h"
+#include "base/ScopedRestore.h"
 #include "base/TextFormat.h"
 #include "units/ValueFormat.h"
 
@@ -177,16 +178,11 @@ CarryOutput TCalcCarryValue::CalcChainForMotor(bool ext0, bool ext1, const TMoto
     if (!m) throw TKinemoError("The element chain has no motor element.");
     const double ratio = m->GetReductionRatio();
     m->ApplyMotor(motor);
-    try {
-        CarryOutput out = CalcChain(ext0, ext1);
+    const TRestoreOnExit reset([&] {
         m->ResetMotorInputs();
         m->SetReductionRatio(ratio);
-        return out;
-    } catch (...) {
-        m->ResetMotorInputs();
-        m->SetReductionRatio(ratio);
-        throw;
-    }
+    });
+    return CalcChain(ext0, ext1);
 }
 
 void TCalcCarryValue::CalcCarryTable(const TMotorGearData* motor, TCarryTable& table) {

@@ -10,6 +10,7 @@
 #include "base/ErrorMessage.h"
 #include "base/KinemoError.h"
 #include "base/NumberText.h"
+#include "base/ScopedRestore.h"
 #include "base/TextFormat.h"
 #include "units/Measure.h"
 #include "units/PhysicalConstant.h"
@@ -459,15 +460,10 @@ void TUserFactor::SaveToXML(pugi::xml_node& parent) const {
 
 void TUserFactor::LoadInputItems() {
     // The catalog way first, so a broken owner code fails here as it would for the owner.
-    const int saved = ID;
-    try {
-        ID = Owner ? Owner->ID : ID;
+    {
+        const TScopedRestore<int> ownID(ID, Owner ? Owner->ID : ID);
         BuildCatalogItems(ID);
-    } catch (...) {
-        ID = saved;
-        throw;
     }
-    ID = saved;
     items_.clear();
     for (const auto& item : DefaultItems) items_.push_back(item->Clone());
 }

@@ -7,6 +7,7 @@
 #include "app/KinemoContext.h"
 #include "app/MainCommands.h"
 #include "app/PageControl.h"
+#include "base/ScopedRestore.h"
 #include "machine/ElementPage.h"
 #include "cad/VantorPage.h"
 #include "machine/FrameChoiceFactor.h"
@@ -71,16 +72,15 @@ TFormMain::TFormMain(TKinemoContext& context, TFormMainServices services)
     FillServiceDefaults(services_);
     if (!context_.BusyCursor()) context_.SetBusyCursor(&busy_);
     BuildWindow();
-    try {
-        RunStartup();
-        RestorePlacement();
-    } catch (...) {
+    TRestoreOnExit dropFrames([this] {
         delete frameInputPattern_;  // before the session it shows, which goes first now
         frameInputPattern_ = nullptr;
         delete frameChoiceFactor_;
         frameChoiceFactor_ = nullptr;
-        throw;
-    }
+    });
+    RunStartup();
+    RestorePlacement();
+    dropFrames.Commit();
 }
 
 TFormMain::~TFormMain() {
