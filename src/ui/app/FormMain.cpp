@@ -221,6 +221,7 @@ void TFormMain::RunStartup() {
     ApplyInterfaceFont(this, font);
     if (services_.DialogTextsLoaded) services_.DialogTextsLoaded(model_.DialogTexts(), font);
     wait_ = std::make_unique<TFormWaitForProcess>(this, font);
+    wait_->SetCancelText(model_.DialogTexts().ButtonText(mbCancel).value_or(""));
     if (!context_.Progress()) context_.SetProgress(wait_.get());
     model_.FinishStartup();
     frameChoiceMotor_ = AddMotorChoicePage(*this, context_, model_.Session());
