@@ -3,6 +3,7 @@
 // variants, saved by the program and opened by a fresh session. Prints the file's size and
 // the best and the median of five opens in milliseconds, with the ratio to the 1 s an open
 // may take, and the share of the open each load step took.
+#include "app/DesignVariants.h"
 #include "app/KinemoContext.h"
 #include "app/SizingSession.h"
 #include "base/AtomicFile.h"
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <vector>
 
