@@ -295,22 +295,22 @@ void TCalcDischarge::RunJudgementFormulas(TMotor& motor, const TTorqueList& torq
     number("MotorInertiaRatio", "イナーシャ比=", motor.MotorInertiaRatio);
     number("MotorMaxTorquePercent", "最大トルク%値=", motor.MotorMaxTorquePercent);
     number("MotorNecessityMaxTorque", "必要最大トルク=", motor.MotorNecessityMaxTorque);
-    code("MaxTorqueAdjudication", "MaxTorqueAdjudication", "必要最大トルク判定結果 = ", motor.MaxTorqueAdjudication);
+    code("MaxTorqueAdjudication", "MaxTorqueAdjudication", "必要最大トルク判定結果 = ", motor.MaxTorqueAdjudicationCode);
     number("MotorEffectiveTorque", "実効トルク絶対値=", motor.MotorEffectiveTorque);
     number("MotorEffectiveTorquePercent", "実効トルク%値=", motor.MotorEffectiveTorquePercent);
-    code("EffectiveTorque", "EffectiveTorque", "実効トルク判定結果=", motor.EffectiveTorque);
-    code("MaxSpeed", "MaxSpeed", "最大回転数判定結果=", motor.MaxSpeed);
-    code("RunningTorque", "RunningTorque", "走行トルク判定結果=", motor.RunningTorque);
-    code("EpigeneTorque", "EpigeneTorque", "保持トルク判定結果=", motor.EpigeneTorque);
-    code("Inertia", "Inertia", "イナーシャ判定結果=", motor.Inertia);
+    code("EffectiveTorque", "EffectiveTorque", "実効トルク判定結果=", motor.EffectiveTorqueCode);
+    code("MaxSpeed", "MaxSpeed", "最大回転数判定結果=", motor.MaxSpeedCode);
+    code("RunningTorque", "RunningTorque", "走行トルク判定結果=", motor.RunningTorqueCode);
+    code("EpigeneTorque", "EpigeneTorque", "保持トルク判定結果=", motor.EpigeneTorqueCode);
+    code("Inertia", "Inertia", "イナーシャ判定結果=", motor.InertiaCode);
 
     Regenerate(motor, torques, handOver, runs);  // the values now end with maxP and maxPm
 
     code("AllowableDischargeAdjudication", "AllowableDischargeAdjudication", "許容回生判定結果=",
-         motor.AllowableDischargeAdjudication);
+         motor.AllowableDischargeAdjudicationCode);
     code("WarningMomentaryDischargeAdjudication", "WarningMomentaryDischargeAdjudication", "瞬時回生電力判定結果=",
-         motor.WarningMomentaryDischargeAdjudication);
-    code("MotorAdjudication", "Result", "回生判定結果=", motor.Result);
+         motor.WarningMomentaryDischargeAdjudicationCode);
+    code("MotorAdjudication", "Result", "回生判定結果=", motor.ResultCode);
     {
         motor.RegenerationResistanceLoadRate = RunNamedFormula(DrivePatternKey("RegenerationResistanceLoadRate"), [&] {
             return runs.Run(formulas_.Get("RegenerationResistanceLoadRate")).EvalText("RegenerationResistanceLoadRate");
