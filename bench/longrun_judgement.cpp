@@ -49,9 +49,9 @@ struct Job {
         for (auto& m : motors) {
             std::unique_ptr<TTorqueList> torques = session->Discharge().BuildMotorTorques(*m);
             session->Discharge().JudgeMotor(*m, *torques, m->MotorRatedSupply);
-            out += m->msv_model_all + " " + std::to_string(m->Result) + " " + std::to_string(m->Inertia) + " " +
-                   std::to_string(m->MaxSpeed) + " " + std::to_string(m->EffectiveTorque) + " " +
-                   std::to_string(m->RunningTorque) + " " + std::to_string(m->MaxTorqueAdjudication) + " " +
+            out += m->msv_model_all + " " + std::to_string(m->ResultCode) + " " + std::to_string(m->InertiaCode) + " " +
+                   std::to_string(m->MaxSpeedCode) + " " + std::to_string(m->EffectiveTorqueCode) + " " +
+                   std::to_string(m->RunningTorqueCode) + " " + std::to_string(m->MaxTorqueAdjudicationCode) + " " +
                    FloatToText(m->MotorInertiaRatio) + " " + FloatToText(m->MotorMaxSpeedMax) + " " +
                    FloatToText(m->MotorEffectiveTorquePercent) + " " + FloatToText(m->MotorRunningTorqueMaxPercent) +
                    " " + FloatToText(m->MotorMaxTorquePercent) + " " + m->RegenerationResistanceLoadRate + "\n";

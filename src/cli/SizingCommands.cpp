@@ -71,15 +71,15 @@ void PrintJson(const TSizingSession& s) {
                         "\"effective_torque_percent\": %s, \"effective_torque\": %s, \"running_torque_percent\": %s, "
                         "\"running_torque\": %s, \"max_torque_percent\": %s, \"max_torque\": %s, "
                         "\"regeneration_load_rate\": %s, \"result\": %s, \"result_code\": %d",
-                        JsonNumber(m.MotorInertiaRatio).c_str(), JsonString(m.GetResultLabel(labels, m.Inertia)).c_str(),
-                        JsonNumber(m.MotorMaxSpeedMax).c_str(), JsonString(m.GetResultLabel(labels, m.MaxSpeed)).c_str(),
+                        JsonNumber(m.MotorInertiaRatio).c_str(), JsonString(m.GetResultLabel(labels, m.InertiaCode)).c_str(),
+                        JsonNumber(m.MotorMaxSpeedMax).c_str(), JsonString(m.GetResultLabel(labels, m.MaxSpeedCode)).c_str(),
                         JsonNumber(m.MotorEffectiveTorquePercent).c_str(),
-                        JsonString(m.GetResultLabel(labels, m.EffectiveTorque)).c_str(),
+                        JsonString(m.GetResultLabel(labels, m.EffectiveTorqueCode)).c_str(),
                         JsonNumber(m.MotorRunningTorqueMaxPercent).c_str(),
-                        JsonString(m.GetResultLabel(labels, m.RunningTorque)).c_str(),
+                        JsonString(m.GetResultLabel(labels, m.RunningTorqueCode)).c_str(),
                         JsonNumber(m.MotorMaxTorquePercent).c_str(),
-                        JsonString(m.GetResultLabel(labels, m.MaxTorqueAdjudication)).c_str(), rateJson.c_str(),
-                        JsonString(m.GetResultLabel(labels, m.Result)).c_str(), m.Result);
+                        JsonString(m.GetResultLabel(labels, m.MaxTorqueAdjudicationCode)).c_str(), rateJson.c_str(),
+                        JsonString(m.GetResultLabel(labels, m.ResultCode)).c_str(), m.ResultCode);
         std::printf("}");
     }
     std::printf("%s]\n", rows.empty() ? "" : "\n");

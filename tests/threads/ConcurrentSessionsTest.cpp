@@ -85,9 +85,9 @@ std::string JudgeExample(TKinemoContext& context, const std::string& example) {
                              m.MotorMaxTorquePercent, m.MotorNecessityMaxTorque, m.MotorEffectiveTorque,
                              m.MotorEffectiveTorquePercent, m.maxP, m.maxPm})
                 out << '|' << Exact(v);
-            for (int c : {m.MaxTorqueAdjudication, m.EffectiveTorque, m.MaxSpeed, m.RunningTorque, m.EpigeneTorque,
-                          m.Inertia, m.AllowableDischargeAdjudication, m.WarningMomentaryDischargeAdjudication,
-                          m.Result, static_cast<int>(m.Judged)})
+            for (int c : {m.MaxTorqueAdjudicationCode, m.EffectiveTorqueCode, m.MaxSpeedCode, m.RunningTorqueCode, m.EpigeneTorqueCode,
+                          m.InertiaCode, m.AllowableDischargeAdjudicationCode, m.WarningMomentaryDischargeAdjudicationCode,
+                          m.ResultCode, static_cast<int>(m.Judged)})
                 out << '|' << c;
             out << '|' << m.RegenerationResistanceLoadRate;
             std::string judgementLog, table;

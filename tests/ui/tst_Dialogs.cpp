@@ -5,6 +5,7 @@
 #include "base/ConfigFile.h"
 #include "shell/FormChangeDirectory.h"
 #include "shell/PageControl.h"
+#include "common/FormWaitForProcess.h"
 #include "units/FormOptionMeasure.h"
 #include "session/SizingSession.h"
 #include "selection/MotorChoiceModel.h"
@@ -43,6 +44,29 @@ void Click(QDialog& d, const char* button) { QTest::mouseClick(Child<QPushButton
 class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
+    // The wait window offers Cancel only to a run that asks whether to stop (a project
+    // open), holds the rest of the program from input while it does, and ends both with
+    // the run; the next run starts without the earlier press.
+    void waitWindowOffersCancelToARunThatAsks() {
+        QWidget owner;
+        TFormWaitForProcess wait(&owner, "");
+        wait.SetCancelText("Cancel");
+        wait.Progress(1, 8, "");
+        QVERIFY(wait.isVisible());
+        QVERIFY(wait.CancelButton()->isHidden());
+        QVERIFY(!wait.CancelRequested());
+        QVERIFY(!wait.CancelButton()->isHidden());
+        QCOMPARE(wait.windowModality(), Qt::ApplicationModal);
+        QTest::mouseClick(wait.CancelButton(), Qt::LeftButton);
+        QVERIFY(wait.CancelRequested());
+        wait.Progress(8, 8, "");
+        QVERIFY(!wait.isVisible());
+        QVERIFY(wait.CancelButton()->isHidden());
+        QCOMPARE(wait.windowModality(), Qt::NonModal);
+        wait.Progress(1, 8, "");
+        QVERIFY(!wait.CancelRequested());
+        wait.Progress(8, 8, "");
+    }
     // The user motor dialog from the Options menu: the stored motor, an add refused with the
     // catalog's message naming the item, an add that lists the motor, a confirmed removal;
     // afterwards the motor page lists the user's series.

@@ -354,7 +354,7 @@ private slots:
         const TValueFormat& f = page.context->ValueFormat();
         QCOMPARE(effective, QString::fromStdString(f.Display(m.MotorEffectiveTorque)));
         QCOMPARE(ratio, QString::fromStdString(f.Display(m.MotorInertiaRatio)));
-        QCOMPARE(verdict, QString::fromStdString(m.GetResultLabel(page.session->ResultLabels(), m.EffectiveTorque)));
+        QCOMPARE(verdict, QString::fromStdString(m.GetResultLabel(page.session->ResultLabels(), m.EffectiveTorqueCode)));
         QCOMPARE(base, QString("KRS0402ANS0"));
         QCOMPARE(torquePoints, 1 + 2 * m.Torques->Count());
         QCOMPARE(envelopeSeries, 4);  // peak zone, continuous zone, intervals, effective point

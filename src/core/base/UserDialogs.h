@@ -49,6 +49,8 @@ public:
     virtual ~IProgress() = default;
     // position of count done; a caption says what is being done.
     virtual void Progress(int position, int count, const std::string& caption) = 0;
+    // Whether the user asked to stop the run (runs that can stop ask after each step).
+    virtual bool CancelRequested() { return false; }
 };
 
 class IBusyCursor {

@@ -1,6 +1,10 @@
 // VBScript's error descriptions and the readable message of a formula error.
 #include "formula/FormulaError.h"
 
+#include "base/TextFormat.h"
+
+#include <memory>
+#include <mutex>
 #include <utility>
 
 namespace kinemo {
@@ -91,9 +95,39 @@ void TFormulaError::Locate(int line, std::string lineText) {
     Rebuild();
 }
 
+namespace {
+
+// Read on the error path only, by any thread; set when a catalog is read.
+std::mutex namedFormatLock;
+std::string& NamedFormat() {
+    static std::string format;
+    return format;
+}
+
+}  // namespace
+
+void TFormulaError::SetNamedFormulaFormat(std::string format) {
+    const std::lock_guard<std::mutex> lock(namedFormatLock);
+    NamedFormat() = std::move(format);
+}
+
+void TFormulaError::NameFormula(std::string key) {
+    if (!formulaKey_.empty() || key.empty()) return;
+    formulaKey_ = std::move(key);
+    Rebuild();
+}
+
 void TFormulaError::Rebuild() {
     std::string text = Message();
     if (line_ > 0) text = "line " + std::to_string(line_) + ": " + text + ": " + lineText_;
+    if (!formulaKey_.empty()) {
+        std::string format;
+        {
+            const std::lock_guard<std::mutex> lock(namedFormatLock);
+            format = NamedFormat();
+        }
+        text = format.empty() ? formulaKey_ + ": " + text : FormatText(format, {formulaKey_, text});
+    }
     static_cast<std::runtime_error&>(*this) = std::runtime_error(text);
 }
 

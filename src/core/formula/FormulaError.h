@@ -94,6 +94,15 @@ public:
     // On Error Resume Next may swallow it (the step and time limits it may not).
     bool Trappable() const { return Code() != EVbError::kStepLimit && Code() != EVbError::kTimeLimit; }
 
+    // The catalog key of the formula that was running ("m_drive_pattern MotorAdjudication"),
+    // named by the caller that knows it; the innermost caller's name stays. The message
+    // then reads as the catalog's "formula stopped" text with the key and the place.
+    const std::string& FormulaKey() const { return formulaKey_; }
+    void NameFormula(std::string key);
+    // The catalog's text for a named formula ("%s" the key, "%s" the message); until a
+    // catalog sets it the key and the message are joined by ": ".
+    static void SetNamedFormulaFormat(std::string format);
+
 private:
     void Rebuild();
 
@@ -103,7 +112,26 @@ private:
     int line_ = 0;
     std::string lineText_;
     std::string source_;
+    std::string formulaKey_;
 };
+
+// The key function of a drive pattern or judgement formula: its row of m_drive_pattern.
+inline auto DrivePatternKey(std::string_view name) {
+    return [name] { return "m_drive_pattern \"" + std::string(name) + "\""; };
+}
+
+// Runs fn and returns what it returns. A run stopped by its step or time limit leaves with
+// the formula's catalog key in its message; key() is called only then, so the callers'
+// hot paths build no text.
+template <typename KeyFn, typename Fn>
+decltype(auto) RunNamedFormula(KeyFn&& key, Fn&& fn) {
+    try {
+        return fn();
+    } catch (TFormulaError& e) {
+        if (!e.Trappable()) e.NameFormula(key());
+        throw;
+    }
+}
 
 // Raises the runtime error code, with detail words when given.
 [[noreturn]] void VbFail(EVbError code, std::string detail = {});

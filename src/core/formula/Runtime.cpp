@@ -3,6 +3,8 @@
 
 #include "formula/Lexer.h"
 
+#include "base/ScopedRestore.h"
+
 #include <algorithm>
 #include <array>
 
@@ -225,12 +227,9 @@ TProgramRun& TRuntime::BoundRun(const std::shared_ptr<const TProgram>& program) 
     auto [it, fresh] = bound_.try_emplace(program.get());
     if (fresh) {
         programs_.push_back(program);
-        try {
-            it->second = Bind(program);
-        } catch (...) {
-            bound_.erase(it);
-            throw;
-        }
+        TRestoreOnExit forget([&] { bound_.erase(it); });
+        it->second = Bind(program);
+        forget.Commit();
         return *it->second;
     }
     // Bound before: the entries are the same; what binding does to them is done again.

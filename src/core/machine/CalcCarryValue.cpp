@@ -9,6 +9,7 @@
 #include "base/Catalog.h"
 #include "base/KinemoError.h"
 #include "base/NameValueList.h"
+#include "base/ScopedRestore.h"
 #include "base/TextFormat.h"
 #include "units/ValueFormat.h"
 
@@ -177,16 +178,11 @@ CarryOutput TCalcCarryValue::CalcChainForMotor(bool ext0, bool ext1, const TMoto
     if (!m) throw TKinemoError("The element chain has no motor element.");
     const double ratio = m->GetReductionRatio();
     m->ApplyMotor(motor);
-    try {
-        CarryOutput out = CalcChain(ext0, ext1);
+    const TRestoreOnExit reset([&] {
         m->ResetMotorInputs();
         m->SetReductionRatio(ratio);
-        return out;
-    } catch (...) {
-        m->ResetMotorInputs();
-        m->SetReductionRatio(ratio);
-        throw;
-    }
+    });
+    return CalcChain(ext0, ext1);
 }
 
 void TCalcCarryValue::CalcCarryTable(const TMotorGearData* motor, TCarryTable& table) {
@@ -254,8 +250,11 @@ double TCalcCarryValue::CalcStoppingAccuracy(int resolution, const CarryOutput& 
     engine.ExecuteStatement(FormatText("B = %g", {carry.B}));
     engine.ExecuteStatement(FormatText("P = %g", {range}));
     engine.ExecuteStatement(FormatText("Resolution = %d", {static_cast<long long>(resolution)}));
-    engine.ExecuteStatement(IsRolling() == 0 ? straightFormula : rollingFormula);
-    return engine.Eval("Ps").ToDouble();
+    const bool straight = IsRolling() == 0;
+    return RunNamedFormula(DrivePatternKey(straight ? "StraightStoppingAccuracy" : "RollingStoppingAccuracy"), [&] {
+        engine.ExecuteStatement(straight ? straightFormula : rollingFormula);
+        return engine.Eval("Ps").ToDouble();
+    });
 }
 
 std::string TCalcCarryValue::GetStoppingAccuracyFormat(TCatalogQuery& query) const {

@@ -10,6 +10,7 @@
 #include "base/ErrorMessage.h"
 #include "base/KinemoError.h"
 #include "base/NumberText.h"
+#include "base/ScopedRestore.h"
 #include "base/TextFormat.h"
 #include "units/Measure.h"
 #include "units/PhysicalConstant.h"
@@ -280,14 +281,17 @@ void TFactor::Calculate(const TNameValueList& carry) {
         script.push_back(std::move(line));
     }
     TFormulaEngine engine(s.Programs);
+    const auto key = [this] { return "m_machine_calc_value " + std::to_string(GetCalcID()) + " (\"" + Name + "\")"; };
     try {
-        RunScript(engine, script);
+        RunNamedFormula(key, [&] { RunScript(engine, script); });
     } catch (const TFormulaError& e) {
         if (e.Number() == kInputRefusedError) RefuseInput(e);
         throw;
     }
     CarryOut.Clear();
-    for (const char* name : kCarryOutNames) CarryOut.SetValue(name, engine.Eval(name).ToText());
+    RunNamedFormula(key, [&] {
+        for (const char* name : kCarryOutNames) CarryOut.SetValue(name, engine.Eval(name).ToText());
+    });
     Trace(s, "受け渡し出力");
     for (const auto& line : CarryOut.Lines()) Trace(s, line);
 }
@@ -318,8 +322,13 @@ void TFactor::RecalcCalcItems() {
         auto* calc = static_cast<TCalcInputData*>(item.get());
         TFormulaEngine engine(services_->Programs);
         engine.ExecuteStatement(inputs);
-        engine.ExecuteStatement(calc->Formula);
-        calc->SetResult(engine.Eval("Result").ToDouble());
+        const auto key = [&] {
+            return "m_tmp_calc \"" + calc->Name + "\" of " + std::to_string(GetCalcID()) + " (\"" + Name + "\")";
+        };
+        RunNamedFormula(key, [&] {
+            engine.ExecuteStatement(calc->Formula);
+            calc->SetResult(engine.Eval("Result").ToDouble());
+        });
     }
 }
 
@@ -462,15 +471,10 @@ void TUserFactor::SaveToXML(pugi::xml_node& parent) const {
 
 void TUserFactor::LoadInputItems() {
     // The catalog way first, so a broken owner code fails here as it would for the owner.
-    const int saved = ID;
-    try {
-        ID = Owner ? Owner->ID : ID;
+    {
+        const TScopedRestore<int> ownID(ID, Owner ? Owner->ID : ID);
         BuildCatalogItems(ID);
-    } catch (...) {
-        ID = saved;
-        throw;
     }
-    ID = saved;
     items_.clear();
     for (const auto& item : DefaultItems) items_.push_back(item->Clone());
 }

@@ -1,6 +1,8 @@
 // Option series page: its project section.
 #include "options/OptionSeriesModel.h"
 
+#include "base/ScopedRestore.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -49,7 +51,8 @@ void TOptionSeriesModel::SaveSection(pugi::xml_node section) {
 
 void TOptionSeriesModel::LoadSection(pugi::xml_node section) {
     browser_.SetLoading(true);
-    try {
+    TRestoreOnExit loaded([&] { browser_.SetLoading(false); });
+    {
         ResetAll(true);
         ResetDirectInput();
         int code = 0;
@@ -135,11 +138,8 @@ void TOptionSeriesModel::LoadSection(pugi::xml_node section) {
             if (!amp.empty() && Records()[i]->msv_amplifier1 == amp) browser_.Select(static_cast<int>(i));
         InputMotor = NormalizeModel(section.child("CurrentInputMotor").text().as_string());
         InputAmp = NormalizeModel(section.child("CurrentInputAmp").text().as_string());
-    } catch (...) {
-        browser_.SetLoading(false);
-        throw;
     }
-    browser_.SetLoading(false);
+    loaded.RunNow();
     Changed();
 }
 

@@ -4,6 +4,7 @@
 #include "base/CatalogText.h"
 #include "reports/CSVTemplate.h"
 #include "reports/CommitMotorPrintMenuModel.h"
+#include "reports/LayoutText.h"
 
 namespace kinemo {
 
@@ -62,7 +63,9 @@ std::string TQuotation::PageLabel() const {
 TNameValueList TQuotation::TopItems(const std::string& title) const {
     const TNameValueList& h = data_.Header;
     TNameValueList items;
-    auto put = [&items](const std::string& name, const std::string& value) { items.Add(name + "=" + value); };
+    auto put = [&items](const std::string& name, const std::string& value) {
+        items.Add(name + "=" + ClipForLayout(value, kLayoutCellChars));
+    };
     put("LRItemTitle", title);
     put("LRItemFormatDate", h.Value("CurrentDate"));
     put("LRVariableTextSeries", h.Value("PanelMotorSeries"));
@@ -85,7 +88,7 @@ TNameValueList TQuotation::TopItems(const std::string& title) const {
 
 TNameValueList TQuotation::BottomItems() const {
     TNameValueList items;
-    items.Add("LRItemTotalPrice=" + data_.Header.Value("PanelAllPrice"));
+    items.Add("LRItemTotalPrice=" + ClipForLayout(data_.Header.Value("PanelAllPrice"), kLayoutCellChars));
     // The comment's lines joined with CR LF.
     std::string comment;
     for (char c : data_.Header.Value("EditComment")) {
@@ -93,16 +96,19 @@ TNameValueList TQuotation::BottomItems() const {
         if (c == '\n') comment += "\r\n";
         else comment += c;
     }
-    items.Add("LRVariableTextComment=" + comment);
+    items.Add("LRVariableTextComment=" + ClipForLayout(comment, kLayoutMemoChars));
     return items;
 }
 
-std::vector<const TNameValueList*> TQuotation::PageParts(int page) const {
-    std::vector<const TNameValueList*> parts;
+std::vector<TNameValueList> TQuotation::PageParts(int page) const {
+    std::vector<TNameValueList> parts;
     for (int r = 0; r < kRowsPerPage; ++r) {
         const size_t i = static_cast<size_t>(r + kRowsPerPage * page);
         if (i >= data_.Parts.size()) break;
-        parts.push_back(&data_.Parts[i]);
+        TNameValueList& part = parts.emplace_back();
+        const TNameValueList& from = data_.Parts[i];
+        for (size_t k = 0; k < from.Count(); ++k)
+            part.Add(from.Name(k) + "=" + ClipForLayout(from.ValueAt(k), kLayoutCellChars));
     }
     return parts;
 }

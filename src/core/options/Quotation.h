@@ -48,11 +48,13 @@ public:
     // "n / p": the current page and the page count.
     std::string PageLabel() const;
 
+    // The page texts are clipped for layout (a cell a few hundred characters, the comment a
+    // few thousand; see LayoutText.h); the CSV keeps the full texts.
     // The item texts of the top and bottom blocks (LRItem...), with title the title edit's text.
     TNameValueList TopItems(const std::string& title) const;
     TNameValueList BottomItems() const;
     // The parts of a page (at most 22).
-    std::vector<const TNameValueList*> PageParts(int page) const;
+    std::vector<TNameValueList> PageParts(int page) const;
 
     // The CSV lines: the head, one body line per part, the foot; "InputTitle" is the title.
     std::vector<std::string> CsvLines(const std::string& title) const;

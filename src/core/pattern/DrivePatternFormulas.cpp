@@ -61,10 +61,12 @@ std::vector<double> TDrivePatternFormulas::Run(const std::string& key,
     }
     TFormulaEngine engine(programs_);
     for (const auto& [name, value] : variables) engine.ExecuteStatement(std::string(name) + "=" + FloatToText(value));
-    engine.ExecuteStatement(text);
     std::vector<double> results;
     results.reserve(names.size());
-    for (const char* name : names) results.push_back(engine.EvalDouble(name));
+    RunNamedFormula(DrivePatternKey(key), [&] {
+        engine.ExecuteStatement(text);
+        for (const char* name : names) results.push_back(engine.EvalDouble(name));
+    });
     if (reusable) recent_.Remember(std::move(input), results);
     return results;
 }

@@ -6,6 +6,7 @@
 #include "pattern/InputPatternSpeedGridData.h"
 #include "base/CatalogText.h"
 #include "base/ErrorMessage.h"
+#include "base/ScopedRestore.h"
 #include "base/TextFormat.h"
 #include "base/UserDialogs.h"
 #include "units/Measure.h"
@@ -161,16 +162,13 @@ bool TInputPatternGridModel::CommitText(int gridRow, int gridColumn, const std::
     const std::vector<TRowData> before = data_->RowsSnapshot();
     const bool time = column == TInputPatternGridData::kElapsedTime || column == TInputPatternGridData::kTimeInterval ||
                       column == Position::kAccelerationTime || column == Position::kDecelerationTime;
-    try {
-        if (IsPosition() && time) {
-            CommitTime(gridRow, gridColumn, value);
-        } else {
-            data_->SetCellValue(row, column, value);
-        }
-    } catch (...) {
-        data_->RestoreRows(before);
-        throw;
+    TRestoreOnExit restore([&] { data_->RestoreRows(before); });
+    if (IsPosition() && time) {
+        CommitTime(gridRow, gridColumn, value);
+    } else {
+        data_->SetCellValue(row, column, value);
     }
+    restore.Commit();
     if (!data_->AllFinite()) {
         data_->RestoreRows(before);
         Refuse(gridRow, gridColumn, text);
@@ -377,19 +375,14 @@ bool TInputPatternGridModel::PasteText(const std::string& text) {
     const bool tooWide = firstColumn + static_cast<int>(width) - 1 > DataColumnCount();
     if (tooLong || tooWide) throw TErrorMessageException(*services_.Errors, "PatternPasteTooLarge");
     // One notification for the whole block, none for a refused one.
-    auto dataChanged = std::exchange(OnDataChanged, nullptr);
-    auto modified = std::exchange(OnModified, nullptr);
+    TScopedRestore<std::function<void()>> dataChanged(OnDataChanged, nullptr);
+    TScopedRestore<std::function<void()>> modified(OnModified, nullptr);
     const std::vector<TRowData> kept = data_->RowsSnapshot();
-    try {
-        PasteLines(lines, firstRow, firstColumn);
-    } catch (...) {
-        data_->RestoreRows(kept);
-        OnDataChanged = std::move(dataChanged);
-        OnModified = std::move(modified);
-        throw;  // the refused cell is current
-    }
-    OnDataChanged = std::move(dataChanged);
-    OnModified = std::move(modified);
+    TRestoreOnExit restoreRows([&] { data_->RestoreRows(kept); });
+    PasteLines(lines, firstRow, firstColumn);  // refused: the refused cell is current
+    restoreRows.Commit();
+    dataChanged.Restore();
+    modified.Restore();
     SetCurrent(firstRow, firstColumn);
     Changed();
     return true;

@@ -6,6 +6,7 @@
 #include "pattern/SigmoidalCurves.h"
 #include "base/CatalogText.h"
 #include "base/ErrorMessage.h"
+#include "base/ScopedRestore.h"
 #include "base/TextFormat.h"
 #include "base/UserDialogs.h"
 #include "units/ValueFormat.h"
@@ -117,16 +118,13 @@ void TInputPatternModel::ConvertPattern() {
     const TGridPathList paths = PreviousGrid().Data().ExportPaths();
     TInputPatternGridData& target = CurrentGrid().Data();
     const std::vector<TRowData> kept = target.RowsSnapshot();
-    try {
-        target.ImportPaths(paths);
-        // Huge intervals can add up beyond any number; such a pattern is not converted.
-        if (!target.AllFinite())
-            throw EConvertGridDataError(
-                TFormatErrorMessageException(*services_.Errors, "IllegalNumber", {std::string("Infinity")}).what());
-    } catch (...) {
-        target.RestoreRows(kept);
-        throw;
-    }
+    TRestoreOnExit restore([&] { target.RestoreRows(kept); });
+    target.ImportPaths(paths);
+    // Huge intervals can add up beyond any number; such a pattern is not converted.
+    if (!target.AllFinite())
+        throw EConvertGridDataError(
+            TFormatErrorMessageException(*services_.Errors, "IllegalNumber", {std::string("Infinity")}).what());
+    restore.Commit();
 }
 
 void TInputPatternModel::ShowCurrentGrid() {

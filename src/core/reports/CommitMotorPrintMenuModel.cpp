@@ -5,6 +5,7 @@
 #include "base/ErrorMessage.h"
 #include "pattern/InputPatternGridModel.h"
 #include "reports/CSVTemplate.h"
+#include "reports/LayoutText.h"
 #include "reports/ReportBuilders.h"
 #include "reports/ReportEnvironment.h"
 #include "torque/CalcDischarge.h"
@@ -81,13 +82,14 @@ TCommitMotorPrintMenuModel::TCommitMotorPrintMenuModel(TReportEnvironment& env, 
     texts_ = ReadMessageClass(env.Query, "form_commit_motor_print_menu", true);
     data_[Index(TReportPage::Summary)]->HeaderPairs.SetValue("CurrentDate", input.CurrentDate);
     for (auto& d : data_) d->AppendFooterToHeader();
+    for (size_t i = 0; i < data_.size(); ++i) layout_[i] = LayoutCopy(*data_[i]);
     paperItems_ = SplitLines(texts_.Value("ComboBoxSelectPaperSize"));
     positionForm_ = input.PatternInputType != 0;
 }
 
 TCommitMotorPrintMenuModel::~TCommitMotorPrintMenuModel() = default;
 
-const TPrintData& TCommitMotorPrintMenuModel::Data(TReportPage page) const { return *data_[Index(page)]; }
+const TPrintData& TCommitMotorPrintMenuModel::Data(TReportPage page) const { return *layout_[Index(page)]; }
 
 bool TCommitMotorPrintMenuModel::PrintChecked(TReportPage page) const { return checked_[Index(page)]; }
 
@@ -105,17 +107,20 @@ void TCommitMotorPrintMenuModel::SetPaperSizeIndex(int index) {
 }
 
 void TCommitMotorPrintMenuModel::ApplyHeaderAndComment() {
-    TNameValueList& h = data_[Index(TReportPage::Summary)]->HeaderPairs;
-    h.SetValue("PrintHeader", HeaderText);
     std::string comment;
     for (const std::string& line : SplitLines(CommentText)) comment += (comment.empty() ? "" : "\r\n") + line;
-    h.SetValue("PrintComment", comment);
+    TNameValueList& full = data_[Index(TReportPage::Summary)]->HeaderPairs;
+    full.SetValue("PrintHeader", HeaderText);
+    full.SetValue("PrintComment", comment);
+    TNameValueList& shown = layout_[Index(TReportPage::Summary)]->HeaderPairs;
+    shown.SetValue("PrintHeader", ClipForLayout(HeaderText, LayoutLimitOfKey("PrintHeader")));
+    shown.SetValue("PrintComment", ClipForLayout(comment, LayoutLimitOfKey("PrintComment")));
 }
 
 TCSVTemplate TCommitMotorPrintMenuModel::BuildCsv(TReportPage page) const {
     const TTemplate t = LoadCsvTemplate(env_.Query, ReportDataClass(page));
     CheckTemplateKeys({t.Head, t.Body, t.Foot}, ReportKeyPatterns(page), ReportDataClass(page), env_.Errors);
-    const TPrintData& d = Data(page);
+    const TPrintData& d = *data_[Index(page)];
     TCSVTemplate csv;
     csv.Add(t.Head, d.HeaderPairs);
     for (const auto& row : d.RowRecords) csv.Add(t.Body, *row);

@@ -52,6 +52,8 @@ public:
     std::string Text(const std::string& control) const { return texts_.Value(control); }
     const TNameValueList& Texts() const { return texts_; }
 
+    // The data set a page lays out: texts from the catalog and the project clipped for the
+    // page (see LayoutText.h). The CSV is written from the data set with the full texts.
     const TPrintData& Data(TReportPage page) const;
     // The drive pattern page's layout: the position form unless the input type is speed.
     bool PositionPatternForm() const { return positionForm_; }
@@ -90,7 +92,8 @@ private:
 
     TReportEnvironment& env_;
     TNameValueList texts_;
-    std::array<std::unique_ptr<TPrintData>, 5> data_;
+    std::array<std::unique_ptr<TPrintData>, 5> data_;    // full texts, for the CSV
+    std::array<std::unique_ptr<TPrintData>, 5> layout_;  // clipped copies, for the pages
     std::array<bool, 5> checked_{true, true, true, true, true};
     TReportPage selected_ = TReportPage::Summary;
     bool positionForm_ = false;

@@ -60,18 +60,18 @@ void WriteJudgementTable(const TMotor& m, const TNameValueList& texts, TReportEn
             ? f.Display(loadRate)
             : std::string();
     const TJudgementRow rows[] = {
-        {"RotorInertia", m.MotorRotorInertia, m.MotorWarningInertia, m.JL, f.Display(m.MotorInertiaRatio), label(m.Inertia)},
+        {"RotorInertia", m.MotorRotorInertia, m.MotorWarningInertia, m.JL, f.Display(m.MotorInertiaRatio), label(m.InertiaCode)},
         {"Frequency", m.MotorRatedSpeed, m.MotorRatedSpeed, m.MotorMaxSpeedMax,
          m.MotorRatedSpeed == 0 ? std::string("0") : f.Display(m.MotorMaxSpeedMax / m.MotorRatedSpeed * 100),
-         label(m.MaxSpeed)},
+         label(m.MaxSpeedCode)},
         {"EffectiveTorque", m.MotorRatedTorque, m.msv_m_warningtorquedef * 100, m.MotorEffectiveTorque,
-         f.Display(m.MotorEffectiveTorquePercent), label(m.EffectiveTorque)},
+         f.Display(m.MotorEffectiveTorquePercent), label(m.EffectiveTorqueCode)},
         {"RunningTorque", m.MotorRatedTorque, m.msv_m_warningtorquelow * 100, m.MotorRunningTorqueMax,
-         f.Display(m.MotorRunningTorqueMaxPercent), label(m.RunningTorque)},
+         f.Display(m.MotorRunningTorqueMaxPercent), label(m.RunningTorqueCode)},
         {"MaxTorque", m.MotorMaxTorque, m.msv_m_warningtorquehigh * 100, m.MotorNecessityMaxTorque,
-         f.Display(m.MotorMaxTorquePercent), label(m.MaxTorqueAdjudication)},
+         f.Display(m.MotorMaxTorquePercent), label(m.MaxTorqueAdjudicationCode)},
         {"EpigeneTorque", m.MotorRatedTorque, m.msv_m_warningtorquelow * 100, m.MotorEpigeneTorqueMax,
-         f.Display(m.MotorEpigeneTorqueMaxPercent), label(m.EpigeneTorque)},
+         f.Display(m.MotorEpigeneTorqueMaxPercent), label(m.EpigeneTorqueCode)},
         {"AllowableDischarge", m.MotorAllowableDischarge, m.msv_m_warningallowabledischarge * 100, m.maxP,
          dischargePercent, texts.Value("GridMotorCalc[9,7]")},
     };
@@ -93,7 +93,7 @@ void WriteJudgementTable(const TMotor& m, const TNameValueList& texts, TReportEn
 // The regeneration resistor advice as the detail window shows it (ties to even).
 void WriteResistorAdvice(const TMotor& m, const TNameValueList& texts, TNameValueList& h) {
     auto nearest = [](double v) { return std::to_string(static_cast<long long>(std::nearbyint(v))); };
-    switch (m.Result) {
+    switch (m.ResultCode) {
     case 4:
         for (const char* k : {"ExternalResistor", "AllowableDischargeMax", "PureExternalResistor"}) h.SetValue(k, "-");
         break;
@@ -122,7 +122,7 @@ std::unique_ptr<TPrintData> BuildSummaryData(TReportEnvironment& env, const TMot
     TNameValueList& h = data->HeaderPairs;
     WriteMotorData(motor, h);
     WriteJudgementTable(motor, texts, env, h);
-    h.SetValue("AdjudicationResult", motor.GetResultLabel(env.ResultLabels, motor.Result));
+    h.SetValue("AdjudicationResult", motor.GetResultLabel(env.ResultLabels, motor.ResultCode));
     WriteResistorAdvice(motor, texts, h);
     h.SetValue("StoppingAccuracy", FormatText(env.Chain.GetStoppingAccuracyFormat(env.Query),
                                               {env.Format.Display(stoppingAccuracy), positionRange}));

@@ -128,15 +128,15 @@ std::string TCandidateListModel::CellText(int row, int column) const {
     case 1: return m.msv_amplifier1;
     case 2: return m.mso_name;
     case 3: return number(m.MotorInertiaRatio);
-    case 4: return label(m.Inertia);
+    case 4: return label(m.InertiaCode);
     case 5: return number(m.MotorMaxSpeedMax);
-    case 6: return label(m.MaxSpeed);
+    case 6: return label(m.MaxSpeedCode);
     case 7: return number(m.MotorEffectiveTorquePercent);
-    case 8: return label(m.EffectiveTorque);
+    case 8: return label(m.EffectiveTorqueCode);
     case 9: return number(m.MotorRunningTorqueMaxPercent);
-    case 10: return label(m.RunningTorque);
+    case 10: return label(m.RunningTorqueCode);
     case 11: return number(m.MotorMaxTorquePercent);
-    case 12: return label(m.MaxTorqueAdjudication);
+    case 12: return label(m.MaxTorqueAdjudicationCode);
     case 13: {
         if (!m.Judged) return {};
         if (m.RegenerationResistanceLoadRate == "-") return loadRateLabel_;
@@ -144,19 +144,19 @@ std::string TCandidateListModel::CellText(int row, int column) const {
         return TryTextToFloat(m.RegenerationResistanceLoadRate, v) ? format_.Display(v)
                                                                     : m.RegenerationResistanceLoadRate;
     }
-    case 14: return label(m.Result);
+    case 14: return label(m.ResultCode);
     default: return {};
     }
 }
 
 int TCandidateListModel::VerdictCode(const TMotor& m, int column) {
     switch (column) {
-    case 4: return m.Inertia;
-    case 6: return m.MaxSpeed;
-    case 8: return m.EffectiveTorque;
-    case 10: return m.RunningTorque;
-    case 12: return m.MaxTorqueAdjudication;
-    case 14: return m.Result;
+    case 4: return m.InertiaCode;
+    case 6: return m.MaxSpeedCode;
+    case 8: return m.EffectiveTorqueCode;
+    case 10: return m.RunningTorqueCode;
+    case 12: return m.MaxTorqueAdjudicationCode;
+    case 14: return m.ResultCode;
     default: return -1;
     }
 }

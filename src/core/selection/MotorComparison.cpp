@@ -31,8 +31,8 @@ int Rank(TVerdict v) {
 TVerdict OverallVerdict(const TMotor& m) {
     if (!m.Judged) return TVerdict::None;
     TVerdict worst = TVerdict::Pass;
-    for (int code : {m.Inertia, m.MaxSpeed, m.EffectiveTorque, m.RunningTorque, m.MaxTorqueAdjudication,
-                     m.EpigeneTorque, m.Result}) {
+    for (int code : {m.InertiaCode, m.MaxSpeedCode, m.EffectiveTorqueCode, m.RunningTorqueCode, m.MaxTorqueAdjudicationCode,
+                     m.EpigeneTorqueCode, m.ResultCode}) {
         const TVerdict v = VerdictOf(code, true);
         if (Rank(v) > Rank(worst) && v != TVerdict::None) worst = v;
     }

@@ -117,8 +117,8 @@ void TMotorDetailModel::FillCalc(const TMotor& m) {
     double rate = 0;
     if (m.RegenerationResistanceLoadRate != "-" && TryTextToFloat(m.RegenerationResistanceLoadRate, rate))
         calc_.Cell(7, 7) = Number(rate);
-    const int codes[] = {m.Inertia, m.MaxSpeed, m.EffectiveTorque, m.RunningTorque, m.MaxTorqueAdjudication,
-                         m.EpigeneTorque};
+    const int codes[] = {m.InertiaCode, m.MaxSpeedCode, m.EffectiveTorqueCode, m.RunningTorqueCode, m.MaxTorqueAdjudicationCode,
+                         m.EpigeneTorqueCode};
     for (int r = 1; r <= 6; ++r) {
         calc_.Cell(9, r) = m.GetResultLabel(labels_, codes[r - 1]);
         calc_.Verdicts[static_cast<size_t>(r)][9] = VerdictOf(codes[r - 1], m.Judged);
@@ -134,8 +134,8 @@ void TMotorDetailModel::FillOpt(const TMotor& m, const TMotorDetailInput& input)
     for (int r = 0; r < 2; ++r) opt_.Cell(0, r) = Text(Key("GridMotorOpt", 0, r));
     for (int c = 1; c <= 4; ++c) opt_.Cell(c, 0) = Text(Key("GridMotorOpt", c, 0));
     for (int c = 0; c < 5; ++c) opt_.Widths[static_cast<size_t>(c)] = Width(Key("GridMotorOptColWidth", c));
-    opt_.Cell(1, 0) = m.GetResultLabel(labels_, m.Result);
-    opt_.Verdicts[0][1] = VerdictOf(m.Result, m.Judged);
+    opt_.Cell(1, 0) = m.GetResultLabel(labels_, m.ResultCode);
+    opt_.Verdicts[0][1] = VerdictOf(m.ResultCode, m.Judged);
     ApplyResistorAdvice(m);
     const std::string format = Text(input.Rolling ? "RollingStoppingAccuracyFormat" : "StraightStoppingAccuracyFormat");
     opt_.Cell(1, 1) = FormatText(format, {format_.Display(input.StoppingAccuracy), input.PositionRange});
@@ -147,7 +147,7 @@ void TMotorDetailModel::ApplyResistorAdvice(const TMotor& m) {
     std::string& unit = opt_.Cell(4, 0);
     // std::nearbyint rounds halves to the even neighbour in the default rounding mode.
     auto nearest = [](double v) { return std::to_string(static_cast<long long>(std::nearbyint(v))); };
-    switch (m.Result) {
+    switch (m.ResultCode) {
     case 3: resistor = capacity = unit = ""; break;
     case 4: resistor = capacity = unit = "-"; break;
     case 5:

@@ -165,6 +165,7 @@ bool TKinemoContext::ReadCatalogConfig() {
     // catalog can tighten the limit or allow a slow formula more time, never switch it off.
     const long long limitMs = ReadConfigInteger(q, "formula_time_limit_ms");
     TFormulaEngine::SetDefaultTimeLimit(std::chrono::milliseconds(limitMs >= 10 && limitMs <= 600'000 ? limitMs : 2000));
+    TFormulaError::SetNamedFormulaFormat(ErrorMessages().GetText("FormulaStopped"));
     return CheckApplicationVersion(run_.ApplicationVersionText, run_.TrueApplicationVersion, "MdbVersion",
                                    std::nullopt, q, *dialogs_);
 }

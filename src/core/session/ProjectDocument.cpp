@@ -6,9 +6,12 @@
 #include "session/KinemoContext.h"
 #include "base/KinemoError.h"
 #include "base/FileLimits.h"
+#include "base/ScopedRestore.h"
+#include "base/UserDialogs.h"
 #include "machine/InputData.h"
 
 #include <charconv>
+#include <iterator>
 #include <sstream>
 
 namespace kinemo {
@@ -126,10 +129,27 @@ std::string TProjectDocument::EmptyDocumentText() {
     return out.str();
 }
 
+int TProjectDocument::LoadStepCount() {
+    return 1 + static_cast<int>(std::size(kReadBeforeMotors)) + 1 + static_cast<int>(std::size(kReadAfterMotors)) + 1;
+}
+
+void TProjectDocument::StepDone(int step) {
+    if (!progress_) return;
+    progress_->Progress(step, LoadStepCount(), "");
+    if (step < LoadStepCount() && progress_->CancelRequested()) throw TProjectLoadCancelled();
+}
+
 TProjectDocument::TLoadResult TProjectDocument::Load(const std::string& text, IProjectLoadHost& host,
                                                      TProjectHeader& header, const std::string& source) {
+    // A load that does not end accepted is followed by the one putting the previous project
+    // back: that one must neither be reported nor be stopped halfway.
+    TRestoreOnExit detach([this] { progress_ = nullptr; });
+    StepDone(0);
     pugi::xml_document doc = Parse(text, source);
-    return LoadDocument(doc, host, header);
+    StepDone(1);
+    const TLoadResult result = LoadDocument(doc, host, header);
+    if (result == TLoadResult::Accepted) detach.Commit();
+    return result;
 }
 
 TProjectDocument::TLoadResult TProjectDocument::LoadTree(const pugi::xml_document& doc, IProjectLoadHost& host,
@@ -146,8 +166,7 @@ TProjectDocument::TLoadResult TProjectDocument::LoadFile(const std::string& path
     } catch (const TFileTooLarge& e) {
         throw TKinemoError(FileTooLargeText(context_->ErrorMessages(), e));
     }
-    pugi::xml_document doc = Parse(text, path);
-    return LoadDocument(doc, host, header);
+    return Load(text, host, header, path);
 }
 
 TProjectDocument::TLoadResult TProjectDocument::LoadDocument(const pugi::xml_document& doc, IProjectLoadHost& host,
@@ -168,7 +187,11 @@ TProjectDocument::TLoadResult TProjectDocument::LoadDocument(const pugi::xml_doc
 TProjectDocument::TLoadResult TProjectDocument::LoadRoot(pugi::xml_node root, IProjectLoadHost& host,
                                                          TProjectHeader& header) {
     if (!VersionsAccepted(root)) return TLoadResult::Refused;
-    for (TProjectSection s : kReadBeforeMotors) LoadSection(root, s);
+    int step = 1;
+    for (TProjectSection s : kReadBeforeMotors) {
+        LoadSection(root, s);
+        StepDone(++step);
+    }
     std::optional<TMotorReference> commit, option, cad;
     if (pugi::xml_node c = root.child("Commit")) {
         commit = ReadMotorReference(c);
@@ -177,8 +200,13 @@ TProjectDocument::TLoadResult TProjectDocument::LoadRoot(pugi::xml_node root, IP
         cad = ReadMotorReference(root.child("Cad"));
     }
     host.RestoreMotors(commit, option, cad);
-    for (TProjectSection s : kReadAfterMotors) LoadSection(root, s);
+    StepDone(++step);
+    for (TProjectSection s : kReadAfterMotors) {
+        LoadSection(root, s);
+        StepDone(++step);
+    }
     if (extension_) extension_->LoadSection(root.child(extensionName_.c_str()));
+    StepDone(++step);
     // The report's header and comment from a file are held to what their fields take.
     header = TProjectHeader{commit, option, cad,
                             TMemoInputData::Limited(root.child("PrintHeader").text().as_string()),

@@ -3,6 +3,7 @@
 // screens owning them write and read through registered section handlers.
 #pragma once
 
+#include "base/KinemoError.h"
 #include "base/ProjectSection.h"
 #include "torque/MotorReference.h"
 
@@ -15,7 +16,15 @@
 namespace kinemo {
 
 class TCatalogQuery;
+class IProgress;
 class TKinemoContext;
+
+// A load the user cancelled through its progress: the session puts the previous project
+// back, and nobody is told more (the message is empty).
+class TProjectLoadCancelled : public TKinemoError {
+public:
+    TProjectLoadCancelled() : TKinemoError("") {}
+};
 
 // What the main window writes itself.
 struct TProjectHeader {
@@ -77,7 +86,18 @@ public:
     // Load on a document already parsed or built in memory (a tree of BuildTree).
     TLoadResult LoadTree(const pugi::xml_document& doc, IProjectLoadHost& host, TProjectHeader& header);
 
+    // Where loads report their steps (the parse, each section, the motors, the extension)
+    // and are asked whether to stop; borrowed, nullptr for none. A load stopped at a step
+    // raises TProjectLoadCancelled and detaches the progress, so that the load putting the
+    // previous project back runs to its end.
+    void SetProgress(IProgress* progress) { progress_ = progress; }
+    IProgress* Progress() const { return progress_; }
+    // The steps a load reports.
+    static int LoadStepCount();
+
 private:
+    // Reports step done (of LoadStepCount()) and stops the load when the user asked to.
+    void StepDone(int step);
     TLoadResult LoadDocument(const pugi::xml_document& doc, IProjectLoadHost& host, TProjectHeader& header);
     TLoadResult LoadRoot(pugi::xml_node root, IProjectLoadHost& host, TProjectHeader& header);
     bool VersionsAccepted(pugi::xml_node root) const;
@@ -88,6 +108,7 @@ private:
     std::array<IProjectSectionHandler*, kProjectSectionCount> handlers_{};
     std::string extensionName_;
     IProjectSectionHandler* extension_ = nullptr;
+    IProgress* progress_ = nullptr;
 };
 
 // "MsvID" and "MxcID" of a motor element: none without the element or when a code is

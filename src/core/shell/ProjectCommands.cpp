@@ -5,7 +5,9 @@
 #include "shell/CloseRule.h"
 #include "session/KinemoContext.h"
 #include "session/SizingSession.h"
+#include "base/DelayedProgress.h"
 #include "base/NameValueList.h"
+#include "base/ScopedRestore.h"
 #include "base/SpecialFolder.h"
 #include "base/TextFormat.h"
 #include "base/UserDialogs.h"
@@ -99,11 +101,21 @@ void TProjectCommands::LoadFile(const std::string& path) {
     bool failed = false;
     {
         TBusyScope busy(context_->BusyCursor());
+        // A load that lasts shows its steps with a way to stop it; the session then puts the
+        // previous project back, and the user, who asked for it, is not told more.
+        TDelayedProgress progress(context_->Progress(), kLoadProgressDelay);
+        TProjectDocument& document = session_->Document();
+        document.SetProgress(&progress);
+        const TRestoreOnExit finish([&] {
+            document.SetProgress(nullptr);
+            progress.Finish();
+        });
         try {
             if (session_->LoadProject(path, host_) == TProjectDocument::TLoadResult::Accepted) {
                 context_->Run().CurrentFileName = path;
                 Remember(path);
             }
+        } catch (const TProjectLoadCancelled&) {
         } catch (const std::exception& e) {
             failed = true;
             error = e.what();

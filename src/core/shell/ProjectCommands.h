@@ -5,10 +5,14 @@
 #include "base/FileDialogs.h"
 #include "session/ProjectDocument.h"
 
+#include <chrono>
 #include <string>
 #include <vector>
 
 namespace kinemo {
+
+// An open that takes longer than this shows its progress, with a way to stop it.
+inline constexpr std::chrono::milliseconds kLoadProgressDelay{500};
 
 class TKinemoContext;
 class TNameValueList;

@@ -277,11 +277,12 @@ void TCalcDischarge::RunJudgementFormulas(TMotor& motor, const TTorqueList& torq
     TFormulaRuns runs(*engine_, handOver);
 
     auto number = [&](const char* key, const char* label, double& field) {
-        field = runs.Run(formulas_.Get(key)).EvalDouble(key);
+        field = RunNamedFormula(DrivePatternKey(key), [&] { return runs.Run(formulas_.Get(key)).EvalDouble(key); });
         motor.JudgementLog.push_back(label + FloatToText(field));
     };
     auto code = [&](const char* key, const char* name, const char* label, int& field) {
-        field = static_cast<int>(runs.Run(formulas_.Get(key)).EvalInteger(name));
+        field = static_cast<int>(
+            RunNamedFormula(DrivePatternKey(key), [&] { return runs.Run(formulas_.Get(key)).EvalInteger(name); }));
         motor.JudgementLog.push_back(label + std::to_string(field));
     };
     number("MotorMaxSpeedMax", "回転数=", motor.MotorMaxSpeedMax);
@@ -294,25 +295,26 @@ void TCalcDischarge::RunJudgementFormulas(TMotor& motor, const TTorqueList& torq
     number("MotorInertiaRatio", "イナーシャ比=", motor.MotorInertiaRatio);
     number("MotorMaxTorquePercent", "最大トルク%値=", motor.MotorMaxTorquePercent);
     number("MotorNecessityMaxTorque", "必要最大トルク=", motor.MotorNecessityMaxTorque);
-    code("MaxTorqueAdjudication", "MaxTorqueAdjudication", "必要最大トルク判定結果 = ", motor.MaxTorqueAdjudication);
+    code("MaxTorqueAdjudication", "MaxTorqueAdjudication", "必要最大トルク判定結果 = ", motor.MaxTorqueAdjudicationCode);
     number("MotorEffectiveTorque", "実効トルク絶対値=", motor.MotorEffectiveTorque);
     number("MotorEffectiveTorquePercent", "実効トルク%値=", motor.MotorEffectiveTorquePercent);
-    code("EffectiveTorque", "EffectiveTorque", "実効トルク判定結果=", motor.EffectiveTorque);
-    code("MaxSpeed", "MaxSpeed", "最大回転数判定結果=", motor.MaxSpeed);
-    code("RunningTorque", "RunningTorque", "走行トルク判定結果=", motor.RunningTorque);
-    code("EpigeneTorque", "EpigeneTorque", "保持トルク判定結果=", motor.EpigeneTorque);
-    code("Inertia", "Inertia", "イナーシャ判定結果=", motor.Inertia);
+    code("EffectiveTorque", "EffectiveTorque", "実効トルク判定結果=", motor.EffectiveTorqueCode);
+    code("MaxSpeed", "MaxSpeed", "最大回転数判定結果=", motor.MaxSpeedCode);
+    code("RunningTorque", "RunningTorque", "走行トルク判定結果=", motor.RunningTorqueCode);
+    code("EpigeneTorque", "EpigeneTorque", "保持トルク判定結果=", motor.EpigeneTorqueCode);
+    code("Inertia", "Inertia", "イナーシャ判定結果=", motor.InertiaCode);
 
     Regenerate(motor, torques, handOver, runs);  // the values now end with maxP and maxPm
 
     code("AllowableDischargeAdjudication", "AllowableDischargeAdjudication", "許容回生判定結果=",
-         motor.AllowableDischargeAdjudication);
+         motor.AllowableDischargeAdjudicationCode);
     code("WarningMomentaryDischargeAdjudication", "WarningMomentaryDischargeAdjudication", "瞬時回生電力判定結果=",
-         motor.WarningMomentaryDischargeAdjudication);
-    code("MotorAdjudication", "Result", "回生判定結果=", motor.Result);
+         motor.WarningMomentaryDischargeAdjudicationCode);
+    code("MotorAdjudication", "Result", "回生判定結果=", motor.ResultCode);
     {
-        TFormulaEngine& run = runs.Run(formulas_.Get("RegenerationResistanceLoadRate"));
-        motor.RegenerationResistanceLoadRate = run.EvalText("RegenerationResistanceLoadRate");
+        motor.RegenerationResistanceLoadRate = RunNamedFormula(DrivePatternKey("RegenerationResistanceLoadRate"), [&] {
+            return runs.Run(formulas_.Get("RegenerationResistanceLoadRate")).EvalText("RegenerationResistanceLoadRate");
+        });
         motor.JudgementLog.push_back("回生抵抗負荷率=" + motor.RegenerationResistanceLoadRate);
     }
 }
@@ -329,8 +331,10 @@ void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, THand
         for (auto [key, field] : {std::pair{"Er", &row.Er}, std::pair{"Ec", &row.Ec}, std::pair{"Em", &row.Em}}) {
             TFormulaEngine& engine = runs.Start();
             interval.ApplyTo(engine);
-            engine.ExecuteStatement(formulas_.Get(key));
-            const double value = engine.EvalDouble(key);
+            const double value = RunNamedFormula(DrivePatternKey(key), [&] {
+                engine.ExecuteStatement(formulas_.Get(key));
+                return engine.EvalDouble(key);
+            });
             *field = std::string(HandOverNumber(value).View());
             interval.Number(key, value);
         }
@@ -341,16 +345,18 @@ void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, THand
     TFormulaEngine& engine = *tableEngine_;
     engine.Clear();
     table_->ApplyTo(engine);
-    engine.ExecuteStatement(formulas_.Get("Pn"));
-    for (int k = 1; k <= table_->Count(); ++k) {
-        TMomentaryDischarge& row = table_->Row(k - 1);
-        row.E = engine.EvalElement("E", k).ToText();
-        row.P = engine.EvalElement("P", k).ToText();
-        row.Ct = engine.EvalElement("Ct", k).ToText();
-        row.Pm = engine.EvalElement("Pm", k).ToText();
-    }
-    motor.maxP = NumericOrZero(engine.Eval("maxP"));
-    motor.maxPm = NumericOrZero(engine.Eval("maxPm"));
+    RunNamedFormula(DrivePatternKey("Pn"), [&] {
+        engine.ExecuteStatement(formulas_.Get("Pn"));
+        for (int k = 1; k <= table_->Count(); ++k) {
+            TMomentaryDischarge& row = table_->Row(k - 1);
+            row.E = engine.EvalElement("E", k).ToText();
+            row.P = engine.EvalElement("P", k).ToText();
+            row.Ct = engine.EvalElement("Ct", k).ToText();
+            row.Pm = engine.EvalElement("Pm", k).ToText();
+        }
+        motor.maxP = NumericOrZero(engine.Eval("maxP"));
+        motor.maxPm = NumericOrZero(engine.Eval("maxPm"));
+    });
     motor.MomentaryTableText = TMomentaryTableText(table_);  // formatted when printed
     THandOverValues more;
     for (THandOverValues* values : {&handOver, &more}) {

@@ -72,19 +72,19 @@ struct TJudgedFigure {
 };
 const TJudgedFigure kJudged[] = {
     {"MotorInertiaRatio", [](const TMotor& m) { return m.MotorInertiaRatio; }, false},
-    {"Inertia", [](const TMotor& m) { return double(m.Inertia); }, true},
+    {"Inertia", [](const TMotor& m) { return double(m.InertiaCode); }, true},
     {"MotorMaxSpeedMax", [](const TMotor& m) { return m.MotorMaxSpeedMax; }, false},
-    {"MaxSpeed", [](const TMotor& m) { return double(m.MaxSpeed); }, true},
+    {"MaxSpeed", [](const TMotor& m) { return double(m.MaxSpeedCode); }, true},
     {"MotorEffectiveTorque", [](const TMotor& m) { return m.MotorEffectiveTorque; }, false},
     {"MotorEffectiveTorquePercent", [](const TMotor& m) { return m.MotorEffectiveTorquePercent; }, false},
-    {"EffectiveTorque", [](const TMotor& m) { return double(m.EffectiveTorque); }, true},
+    {"EffectiveTorque", [](const TMotor& m) { return double(m.EffectiveTorqueCode); }, true},
     {"MotorRunningTorqueMaxPercent", [](const TMotor& m) { return m.MotorRunningTorqueMaxPercent; }, false},
-    {"RunningTorque", [](const TMotor& m) { return double(m.RunningTorque); }, true},
+    {"RunningTorque", [](const TMotor& m) { return double(m.RunningTorqueCode); }, true},
     {"MotorNecessityMaxTorque", [](const TMotor& m) { return m.MotorNecessityMaxTorque; }, false},
     {"MotorMaxTorquePercent", [](const TMotor& m) { return m.MotorMaxTorquePercent; }, false},
-    {"MaxTorqueAdjudication", [](const TMotor& m) { return double(m.MaxTorqueAdjudication); }, true},
+    {"MaxTorqueAdjudication", [](const TMotor& m) { return double(m.MaxTorqueAdjudicationCode); }, true},
     {"MotorEpigeneTorqueMaxPercent", [](const TMotor& m) { return m.MotorEpigeneTorqueMaxPercent; }, false},
-    {"EpigeneTorque", [](const TMotor& m) { return double(m.EpigeneTorque); }, true},
+    {"EpigeneTorque", [](const TMotor& m) { return double(m.EpigeneTorqueCode); }, true},
 };
 
 // The torque-list figures handed to the judgement, the list formula that makes each and

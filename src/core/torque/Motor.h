@@ -65,12 +65,12 @@ struct TMotorVerdicts {
     double MotorNecessityMaxTorque = 0, MotorEffectiveTorque = 0, MotorEffectiveTorquePercent = 0;
     double maxP = 0, maxPm = 0;
     double MotorMaxTorquePercent = 0;
-    int Result = 0, MaxSpeed = 0, MaxTorqueAdjudication = 0;
+    int ResultCode = 0, MaxSpeedCode = 0, MaxTorqueAdjudicationCode = 0;
     double MotorMaxSpeedMax = 0;
-    int RunningTorque = 0, EpigeneTorque = 0, AllowableDischargeAdjudication = 0;
-    int WarningMomentaryDischargeAdjudication = 0;
+    int RunningTorqueCode = 0, EpigeneTorqueCode = 0, AllowableDischargeAdjudicationCode = 0;
+    int WarningMomentaryDischargeAdjudicationCode = 0;
     double MotorInertiaRatio = 0;
-    int Inertia = 0, EffectiveTorque = 0;
+    int InertiaCode = 0, EffectiveTorqueCode = 0;
     std::string RegenerationResistanceLoadRate;
     double JL = 0;  // load inertia at the motor shaft handed to the judgement
     TTraceLines HandOverLog;  // the chain's trace lines, shared with the trace they came from

@@ -132,9 +132,11 @@ void TTorqueList::Calculate(const TTorqueValueFormula& formulas, TProgramCache* 
         SetElement(engine, "Torque", i, values_[i - 1]->IntervalTorque);
         SetElement(engine, "TorqueS", i, values_[i - 1]->IntervalTorqueS);
     }
-    engine.ExecuteStatement(formulas.NecessityMaxTorque);
-    NecessityMaxTorque = engine.EvalDouble("NecessityMaxTorque");
-    NecessityMaxTorqueS = engine.EvalDouble("NecessityMaxTorqueS");
+    RunNamedFormula(DrivePatternKey("NecessityMaxTorque"), [&] {
+        engine.ExecuteStatement(formulas.NecessityMaxTorque);
+        NecessityMaxTorque = engine.EvalDouble("NecessityMaxTorque");
+        NecessityMaxTorqueS = engine.EvalDouble("NecessityMaxTorqueS");
+    });
 
     for (const auto& v : values_) TotalTime += v->TimeInterval;
     if (formulas.EffectiveTorque.empty()) throw TKinemoError("Not initialized TorqueList.");
@@ -144,8 +146,10 @@ void TTorqueList::Calculate(const TTorqueValueFormula& formulas, TProgramCache* 
         SetElement(engine, "IntervalTorque", i, values_[i - 1]->IntervalTorque);
         SetElement(engine, "IntervalTime", i, values_[i - 1]->TimeInterval);
     }
-    engine.ExecuteStatement(formulas.EffectiveTorque);
-    EffectiveTorque = engine.EvalDouble("EffectiveTorque");
+    RunNamedFormula(DrivePatternKey("EffectiveTorqueFormula"), [&] {
+        engine.ExecuteStatement(formulas.EffectiveTorque);
+        EffectiveTorque = engine.EvalDouble("EffectiveTorque");
+    });
 
     // The running and holding maxima start from the same arrays of every field.
     engine.Clear();
@@ -161,14 +165,18 @@ void TTorqueList::Calculate(const TTorqueValueFormula& formulas, TProgramCache* 
         for (size_t k = 0; k < 15; ++k) SetElement(engine, kNames[k], i, fields[k]);
     }
     const bool marked = engine.Mark();
-    engine.ExecuteStatement(formulas.RunningTorqueMax);
-    MotorRunningTorqueMax = engine.EvalDouble("MotorRunningTorqueMax");
+    RunNamedFormula(DrivePatternKey("MotorRunningTorqueMax"), [&] {
+        engine.ExecuteStatement(formulas.RunningTorqueMax);
+        MotorRunningTorqueMax = engine.EvalDouble("MotorRunningTorqueMax");
+    });
     if (!marked || !engine.Rewind()) {
         engine.Clear();
         engine.ExecuteStatement(ArrayScript());
     }
-    engine.ExecuteStatement(formulas.EpigeneTorqueMax);
-    MotorEpigeneTorqueMax = engine.EvalDouble("MotorEpigeneTorqueMax");
+    RunNamedFormula(DrivePatternKey("MotorEpigeneTorqueMax"), [&] {
+        engine.ExecuteStatement(formulas.EpigeneTorqueMax);
+        MotorEpigeneTorqueMax = engine.EvalDouble("MotorEpigeneTorqueMax");
+    });
     for (const auto& v : values_) {
         // The largest magnitude: a pattern that moves only backwards has a top speed too.
         if (std::fabs(v->Speed) > MaxSpeed) MaxSpeed = std::fabs(v->Speed);

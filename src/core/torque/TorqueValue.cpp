@@ -73,16 +73,18 @@ TTorqueValue::TTorqueValue(const TTorqueEnvironment& env, const CarryOutput& car
     if (engine) engine->Clear();
     else engine = &own.emplace(env.Programs);
     inputs.ApplyTo(*engine);
-    if (env.Formulas) engine->ExecuteStatement(env.Formulas->IntervalText);
     TFormulaEngine& e = *engine;
-    Speed = e.EvalDouble("FSpeed");
-    Stop = static_cast<int>(e.EvalInteger("FStop"));
-    FrictionTorque = e.EvalDouble("FFrictionTorque");
-    AdjustableSpeedTorque = e.EvalDouble("FAdjustableSpeedTorque");
-    StartingTorque = e.EvalDouble("FStartingTorque");
-    EpigeneConservation = e.EvalDouble("FEpigeneConservation");
-    IntervalTorque = e.EvalDouble("FIntervalTorque");
-    IntervalTorqueS = e.EvalDouble("FIntervalTorqueS");
+    RunNamedFormula(DrivePatternKey("TorqueValueFormula"), [&] {
+        if (env.Formulas) e.ExecuteStatement(env.Formulas->IntervalText);
+        Speed = e.EvalDouble("FSpeed");
+        Stop = static_cast<int>(e.EvalInteger("FStop"));
+        FrictionTorque = e.EvalDouble("FFrictionTorque");
+        AdjustableSpeedTorque = e.EvalDouble("FAdjustableSpeedTorque");
+        StartingTorque = e.EvalDouble("FStartingTorque");
+        EpigeneConservation = e.EvalDouble("FEpigeneConservation");
+        IntervalTorque = e.EvalDouble("FIntervalTorque");
+        IntervalTorqueS = e.EvalDouble("FIntervalTorqueS");
+    });
 }
 
 THandOverValues TTorqueValue::RegenerationValues(bool keepText) const {

@@ -43,9 +43,9 @@ TReportDocument QuotationDocument(const TQuotation& quotation, const std::string
         options.Columns = Columns(t);
         options.RowSlots = TQuotation::kRowsPerPage;
         options.Fill = true;
-        for (const TNameValueList* part : quotation.PageParts(page))
-            options.Rows.push_back({Qs(part->Value("Title")), Qs(part->Value("PartsName")), Qs(part->Value("Qty")),
-                                    Qs(part->Value("Price")), Qs(part->Value("SubTotal")), Qs(part->Value("PrintMessage"))});
+        for (const TNameValueList& part : quotation.PageParts(page))
+            options.Rows.push_back({Qs(part.Value("Title")), Qs(part.Value("PartsName")), Qs(part.Value("Qty")),
+                                    Qs(part.Value("Price")), Qs(part.Value("SubTotal")), Qs(part.Value("PrintMessage"))});
         // Empty rows keep the grid at 22 rows on every page.
         while (options.Rows.size() < TQuotation::kRowsPerPage) options.Rows.push_back(QStringList(6, QString()));
         // The grand total closes the grid in its subtotal column.

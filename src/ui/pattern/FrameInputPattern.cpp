@@ -6,6 +6,7 @@
 #include "common/KinemoApplication.h"
 #include "session/KinemoContext.h"
 #include "session/SizingSession.h"
+#include "base/ScopedRestore.h"
 #include "pattern/ChartSpeed.h"
 #include "pattern/InputPatternGrid.h"
 #include "pattern/InputPatternModel.h"
@@ -269,15 +270,12 @@ void TFrameInputPattern::EditModulusChange(const QString& text) { model_.SetModu
 void TFrameInputPattern::RunRowCommand(const std::function<bool()>& command) {
     TInputPatternGrid* grid = CurrentGrid();
     grid->setEnabled(false);
-    try {
-        command();
-    } catch (...) {
+    TRestoreOnExit enable([&] {
         grid->setEnabled(true);
         Refresh();
-        throw;
-    }
-    grid->setEnabled(true);
-    Refresh();
+    });
+    command();
+    enable.RunNow();
     grid->setFocus();
 }
 

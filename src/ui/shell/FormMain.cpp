@@ -8,6 +8,7 @@
 #include "session/KinemoContext.h"
 #include "shell/MainCommands.h"
 #include "shell/PageControl.h"
+#include "base/ScopedRestore.h"
 #include "machine/ElementPage.h"
 #include "cad/VantorPage.h"
 #include "machine/FrameChoiceFactor.h"
@@ -72,16 +73,15 @@ TFormMain::TFormMain(TKinemoContext& context, TFormMainServices services)
     FillServiceDefaults(services_);
     if (!context_.BusyCursor()) context_.SetBusyCursor(&busy_);
     BuildWindow();
-    try {
-        RunStartup();
-        RestorePlacement();
-    } catch (...) {
+    TRestoreOnExit dropFrames([this] {
         delete frameInputPattern_;  // before the session it shows, which goes first now
         frameInputPattern_ = nullptr;
         delete frameChoiceFactor_;
         frameChoiceFactor_ = nullptr;
-        throw;
-    }
+    });
+    RunStartup();
+    RestorePlacement();
+    dropFrames.Commit();
 }
 
 TFormMain::~TFormMain() {
@@ -222,6 +222,7 @@ void TFormMain::RunStartup() {
     ApplyInterfaceFont(this, font);
     if (services_.DialogTextsLoaded) services_.DialogTextsLoaded(model_.DialogTexts(), font);
     wait_ = std::make_unique<TFormWaitForProcess>(this, font);
+    wait_->SetCancelText(model_.DialogTexts().ButtonText(mbCancel).value_or(""));
     if (!context_.Progress()) context_.SetProgress(wait_.get());
     model_.FinishStartup();
     frameChoiceMotor_ = AddMotorChoicePage(*this, context_, model_.Session());

@@ -107,7 +107,7 @@ TEST_F(ReportBuilders, ResistorAdviceByResult) {
                           {6, true, "60 W standard", "42 W needed", "KRX-2050"},
                           {7, false, "", "", ""}};
     for (const Case& c : cases) {
-        m.Result = c.result;
+        m.ResultCode = c.result;
         const auto data = BuildSummaryData(Env(), m, "10", 0);
         const TNameValueList& h = data->HeaderPairs;
         EXPECT_EQ(h.Contains("ExternalResistor"), c.present) << c.result;

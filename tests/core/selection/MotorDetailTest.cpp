@@ -37,7 +37,7 @@ struct DetailFixture : ::testing::Test {
     TMotor Judged(int result) {
         TMotor m;
         m.Judged = true;
-        m.Result = result;
+        m.ResultCode = result;
         m.MotorExternalResistor = 60.5;
         m.MotorExternalResistorCapacity = 41.5;
         m.maxP = 36.5;
@@ -123,8 +123,8 @@ TEST(MotorDetailOnExample, CellsAgainstTheJudgedFigures) {
     EXPECT_EQ(model.Calc().Cell(7, 3), f.Display(m->MotorEffectiveTorquePercent));
     EXPECT_EQ(model.Calc().Cell(5, 5), f.Display(m->MotorNecessityMaxTorque));
     EXPECT_EQ(model.Calc().Cell(3, 3), f.Display(m->msv_m_warningtorquedef * 100));
-    EXPECT_EQ(model.Calc().Cell(9, 1), s.ResultLabels().Value(std::to_string(m->Inertia)));
-    EXPECT_EQ(model.Calc().Verdict(9, 3), VerdictOf(m->EffectiveTorque, true));
+    EXPECT_EQ(model.Calc().Cell(9, 1), s.ResultLabels().Value(std::to_string(m->InertiaCode)));
+    EXPECT_EQ(model.Calc().Verdict(9, 3), VerdictOf(m->EffectiveTorqueCode, true));
 
     // Torque chart: one step per interval from (0, 0), ending at the pattern's total time.
     ASSERT_TRUE(m->Torques);

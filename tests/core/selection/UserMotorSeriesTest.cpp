@@ -78,8 +78,8 @@ TEST(UserMotorSeries, ListedJudgedAndMarkedBesideTheCatalog) {
     ExpectNear(mine->MotorEffectiveTorquePercent, catalog->MotorEffectiveTorquePercent, "effective torque %");
     ExpectNear(mine->MotorInertiaRatio, catalog->MotorInertiaRatio, "inertia ratio");
     ExpectNear(mine->MotorMaxSpeedMax, catalog->MotorMaxSpeedMax, "speed");
-    EXPECT_EQ(mine->EffectiveTorque, catalog->EffectiveTorque);
-    EXPECT_EQ(mine->MaxTorqueAdjudication, catalog->MaxTorqueAdjudication);
+    EXPECT_EQ(mine->EffectiveTorqueCode, catalog->EffectiveTorqueCode);
+    EXPECT_EQ(mine->MaxTorqueAdjudicationCode, catalog->MaxTorqueAdjudicationCode);
 
     // Committing the second user motor locks its own row, not the first one with the same codes.
     job.session->CommitMotor(*mine);

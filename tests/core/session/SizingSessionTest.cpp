@@ -202,7 +202,7 @@ TEST(SizingSession, TheDebugCommandJudgesTheCommittedMotorAgain) {
     ASSERT_TRUE(job.session->Candidates().JudgeOneMotor(*same));
     EXPECT_NEAR(committed->MotorMaxTorquePercent, same->MotorMaxTorquePercent, 1e-9);
     EXPECT_NEAR(committed->MotorEffectiveTorquePercent, same->MotorEffectiveTorquePercent, 1e-9);
-    EXPECT_EQ(committed->Result, same->Result);
+    EXPECT_EQ(committed->ResultCode, same->ResultCode);
 }
 
 TEST(SizingSession, GearedCommittedMotorKeepsItsRatio) {

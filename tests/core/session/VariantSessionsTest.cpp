@@ -42,7 +42,7 @@ std::string WithLead(const std::string& text, const std::string& lead) {
 std::vector<std::string> Verdicts(TSizingSession& s) {
     std::vector<std::string> list;
     for (const TMotor* m : s.Candidates().DisplayList())
-        list.push_back(m->msv_model_all + (m->Judged ? " judged " + std::to_string(m->Result) : " unjudged"));
+        list.push_back(m->msv_model_all + (m->Judged ? " judged " + std::to_string(m->ResultCode) : " unjudged"));
     return list;
 }
 

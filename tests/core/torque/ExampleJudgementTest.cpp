@@ -61,8 +61,8 @@ TEST(ExampleJudgement, HorizontalBallScrewMatchesTheHandMethod) {
     const TMomentaryDischargeList& table = job.session->Discharge().MomentaryTable();
     ASSERT_EQ(table.Count(), 8);
     EXPECT_LT(Rel(std::stod(table.Row(2).Er), returned), kRelTol) << table.Row(2).Er << " vs " << returned;
-    EXPECT_EQ(m->MaxTorqueAdjudication, 0);
-    EXPECT_EQ(m->EffectiveTorque, 0);
+    EXPECT_EQ(m->MaxTorqueAdjudicationCode, 0);
+    EXPECT_EQ(m->EffectiveTorqueCode, 0);
 }
 
 // Example 03: 25 kg carriage on a vertical ball screw, lead 10 mm: JL = 1.052538e-4,

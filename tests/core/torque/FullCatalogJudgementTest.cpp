@@ -55,8 +55,8 @@ std::string JudgeAll(const std::string& example, bool everyRow) {
                          m.MotorMaxTorquePercent, m.MotorNecessityMaxTorque, m.MotorEffectiveTorque,
                          m.MotorEffectiveTorquePercent, m.maxP, m.maxPm})
             out << '|' << Exact(v);
-        for (int c : {m.MaxTorqueAdjudication, m.EffectiveTorque, m.MaxSpeed, m.RunningTorque, m.EpigeneTorque,
-                      m.Inertia, m.AllowableDischargeAdjudication, m.WarningMomentaryDischargeAdjudication, m.Result,
+        for (int c : {m.MaxTorqueAdjudicationCode, m.EffectiveTorqueCode, m.MaxSpeedCode, m.RunningTorqueCode, m.EpigeneTorqueCode,
+                      m.InertiaCode, m.AllowableDischargeAdjudicationCode, m.WarningMomentaryDischargeAdjudicationCode, m.ResultCode,
                       static_cast<int>(m.Judged)})
             out << '|' << c;
         out << '|' << m.RegenerationResistanceLoadRate;

@@ -35,8 +35,8 @@ std::string Outcome(const TMotor& m) {
                      m.MotorMaxTorquePercent, m.MotorNecessityMaxTorque, m.MotorEffectiveTorque,
                      m.MotorEffectiveTorquePercent, m.maxP, m.maxPm})
         s += FloatToText(v) + ";";
-    for (int c : {m.MaxTorqueAdjudication, m.EffectiveTorque, m.MaxSpeed, m.RunningTorque, m.EpigeneTorque, m.Inertia,
-                  m.AllowableDischargeAdjudication, m.WarningMomentaryDischargeAdjudication, m.Result,
+    for (int c : {m.MaxTorqueAdjudicationCode, m.EffectiveTorqueCode, m.MaxSpeedCode, m.RunningTorqueCode, m.EpigeneTorqueCode, m.InertiaCode,
+                  m.AllowableDischargeAdjudicationCode, m.WarningMomentaryDischargeAdjudicationCode, m.ResultCode,
                   static_cast<int>(m.Judged)})
         s += std::to_string(c) + ";";
     return s + m.RegenerationResistanceLoadRate;
@@ -156,12 +156,12 @@ TEST(JudgedMotorSpeeds, GearedMotorOnAPlainSearchTurnsAtItsOwnSpeed) {
     const double peak = j * alpha + tf, dec = -j * alpha + tf;
     const double rms = std::sqrt((2 * peak * peak * 0.2 + 2 * tf * tf * 0.6 + 2 * dec * dec * 0.2) / 3.0);
     EXPECT_LT(Rel(m->MotorMaxSpeedMax, n), 1e-9) << m->MotorMaxSpeedMax;
-    EXPECT_EQ(m->MaxSpeed, 2);  // above the maximum speed: not suitable
+    EXPECT_EQ(m->MaxSpeedCode, 2);  // above the maximum speed: not suitable
     EXPECT_LT(Rel(m->MotorNecessityMaxTorque, peak), kRelTol) << m->MotorNecessityMaxTorque << " vs " << peak;
     EXPECT_LT(Rel(m->MotorEffectiveTorque, rms), kRelTol) << m->MotorEffectiveTorque << " vs " << rms;
     EXPECT_LT(Rel(m->MotorInertiaRatio, jl / 2.7e-6), kRelTol);
     EXPECT_LT(Rel(std::stod(job.session->Discharge().MomentaryTable().Row(6).Er), -dec * (w / 2) * 0.2), kRelTol);
-    EXPECT_NE(m->Result, 4);  // regeneration exists
+    EXPECT_NE(m->ResultCode, 4);  // regeneration exists
     ASSERT_NE(m->Torques, nullptr);
     EXPECT_LT(Rel(m->Torques->MaxSpeed, 375), 1e-9);  // the load still moves at 375 mm/s
     EXPECT_LT(Rel(m->Torques->MaxFrequency, n), 1e-9);
@@ -181,7 +181,7 @@ TEST(JudgedMotorSpeeds, PlainMotorOnAGearedSearchTurnsAtItsOwnSpeed) {
     std::unique_ptr<TMotor> plain = LoadMotorByModel(job.ctx->Query(), "KRS0402ANS0");
     ASSERT_TRUE(JudgeOneMotor(job.session->Discharge(), *plain, "200", job.ctx->ErrorMessages(), job.dialogs));
     EXPECT_LT(Rel(plain->MotorMaxSpeedMax, 2250), 1e-9) << plain->MotorMaxSpeedMax;
-    EXPECT_EQ(plain->MaxSpeed, 0);
+    EXPECT_EQ(plain->MaxSpeedCode, 0);
 }
 
 // The debug text's interval summary prints the figures the verdicts were drawn from; the

@@ -237,12 +237,12 @@ TEST(Judgement, HandOverTextLogsAndVerdictsOfAFittingMotor) {
     const double jl = 0.5 / 4 + 0.001;
     EXPECT_NEAR(motor.JL, jl, kTol);
     EXPECT_NEAR(motor.MotorInertiaRatio, jl / 0.3e-4, 1e-6);
-    EXPECT_EQ(motor.Inertia, 2);  // over 4000 against an allowed 20
+    EXPECT_EQ(motor.InertiaCode, 2);  // over 4000 against an allowed 20
     const double peak = (jl + 0.3e-4) * 1000 * kRadPerRpm / 0.2;
     EXPECT_NEAR(motor.MotorNecessityMaxTorque, peak, 1e-9);
     EXPECT_NEAR(motor.MotorMaxTorquePercent, peak / 3.8 * 100, 1e-6);
-    EXPECT_EQ(motor.MaxTorqueAdjudication, peak <= 3.8 * 0.8 ? 0 : peak <= 3.8 ? 1 : 2);
-    EXPECT_EQ(motor.MaxSpeed, 0);
+    EXPECT_EQ(motor.MaxTorqueAdjudicationCode, peak <= 3.8 * 0.8 ? 0 : peak <= 3.8 ? 1 : 2);
+    EXPECT_EQ(motor.MaxSpeedCode, 0);
     // The log: hand-over text first, then one line per step with the exact labels.
     ASSERT_GE(motor.JudgementLog.size(), 22u);
     const std::string& handOver = motor.JudgementLog[0];
@@ -292,8 +292,8 @@ TEST(Judgement, RegenerationFollowsTheEnergyBalance) {
     EXPECT_EQ(table.Row(1).No, "2");
     ASSERT_EQ(motor.MomentaryTableText.size(), 3u);
     EXPECT_EQ(motor.MomentaryTableText[0].substr(0, 4), "  0 ");
-    EXPECT_EQ(motor.Result, (er - ec) / 0.5 > 1000 ? 7 : e / 2.0 <= 10 ? 3 : e / 2.0 <= 60 ? 5 : 6);
-    EXPECT_EQ(motor.AllowableDischargeAdjudication, e / 2.0 <= 8 ? 0 : e / 2.0 <= 10 ? 1 : 2);
+    EXPECT_EQ(motor.ResultCode, (er - ec) / 0.5 > 1000 ? 7 : e / 2.0 <= 10 ? 3 : e / 2.0 <= 60 ? 5 : 6);
+    EXPECT_EQ(motor.AllowableDischargeAdjudicationCode, e / 2.0 <= 8 ? 0 : e / 2.0 <= 10 ? 1 : 2);
 }
 
 TEST(Judgement, ScriptTextAndRowFormatsOfTheMomentaryTable) {
@@ -341,7 +341,7 @@ TEST(MotorRecord, LabelsAssignAndDebugText) {
     TNameValueList labels;
     labels.SetValue("0", "OK");
     TMotor m;
-    EXPECT_EQ(m.GetResultLabel(labels, m.Inertia), "");  // not judged: no label even for 0
+    EXPECT_EQ(m.GetResultLabel(labels, m.InertiaCode), "");  // not judged: no label even for 0
     m.Judged = true;
     EXPECT_EQ(m.GetResultLabel(labels, 0), "OK");
     EXPECT_EQ(m.GetResultLabel(labels, 9), "");

@@ -56,7 +56,7 @@ TEST(MotorRecord, ACopyOfAJudgedMotorCarriesEveryPart) {
                    f.Member);
     EXPECT_EQ(copy.GetDebugText(), judged.GetDebugText());
     EXPECT_EQ(copy.JudgementLog, judged.JudgementLog);
-    EXPECT_EQ(copy.Result, judged.Result);
+    EXPECT_EQ(copy.ResultCode, judged.ResultCode);
     EXPECT_EQ(copy.JL, judged.JL);
     ASSERT_NE(copy.Torques, nullptr);
     EXPECT_EQ(copy.Torques->Count(), torques->Count());

@@ -29,9 +29,9 @@ struct Session : test::ExampleSession {
                          m.MotorMaxTorquePercent, m.MotorNecessityMaxTorque, m.MotorEffectiveTorque,
                          m.MotorEffectiveTorquePercent, m.maxP, m.maxPm})
             s += FloatToText(v) + ";";
-        for (int c : {m.MaxTorqueAdjudication, m.EffectiveTorque, m.MaxSpeed, m.RunningTorque, m.EpigeneTorque,
-                      m.Inertia, m.AllowableDischargeAdjudication, m.WarningMomentaryDischargeAdjudication,
-                      m.Result, static_cast<int>(m.Judged)})
+        for (int c : {m.MaxTorqueAdjudicationCode, m.EffectiveTorqueCode, m.MaxSpeedCode, m.RunningTorqueCode, m.EpigeneTorqueCode,
+                      m.InertiaCode, m.AllowableDischargeAdjudicationCode, m.WarningMomentaryDischargeAdjudicationCode,
+                      m.ResultCode, static_cast<int>(m.Judged)})
             s += std::to_string(c) + ";";
         s += m.RegenerationResistanceLoadRate + ";";
         for (const std::string& row : session->Discharge().MomentaryTable().FormatRows()) s += row + ";";
