@@ -109,7 +109,7 @@ int main() {
             variants.append_copy(first).attribute("Name").set_value(("V" + std::to_string(i)).c_str());
         if (desk.session->LoadProjectText(Saved(doc)) != TProjectDocument::TLoadResult::Accepted) return 1;
         desk.session->SaveProject(path);
-        std::printf("project: elements=%d variants=%d bytes=%ju\n", desk.ctx->Chain().Count(),
+        std::printf("project: elements=%d variants=%d bytes=%ju\n", desk.session->Chain().Count(),
                     desk.session->Variants().Count(), static_cast<uintmax_t>(std::filesystem::file_size(path)));
     }
     std::vector<double> runs;

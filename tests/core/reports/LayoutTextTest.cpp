@@ -52,7 +52,7 @@ TEST(LayoutText, HugeCatalogTextsGiveBoundedReportPagesAndWholeCsv) {
     test::ExampleSession example("02_ball_screw_through_gear.kjb");
     TReportJob job(*example.ctx, *example.session);
     const std::string huge = "N" + std::string(5u << 20, 'x');
-    TCalcCarryValue& chain = example.ctx->Chain();
+    TCalcCarryValue& chain = example.session->Chain();
     ASSERT_GT(chain.Count(), 1);
     TFactor& far = *chain.GetFactor(chain.Count() - 1);
     far.Name = huge;
