@@ -224,10 +224,12 @@ std::unique_ptr<TProgramRun> TRuntime::Bind(const std::shared_ptr<const TProgram
 }
 
 TProgramRun& TRuntime::BoundRun(const std::shared_ptr<const TProgram>& program) {
-    auto [it, fresh] = bound_.try_emplace(program.get());
-    if (fresh) {
+    // Not a structured binding: a lambda may capture those only from C++20 compilers on.
+    const auto emplaced = bound_.try_emplace(program.get());
+    const auto it = emplaced.first;
+    if (emplaced.second) {
         programs_.push_back(program);
-        TRestoreOnExit forget([&] { bound_.erase(it); });
+        TRestoreOnExit forget([this, it] { bound_.erase(it); });
         it->second = Bind(program);
         forget.Commit();
         return *it->second;
