@@ -328,7 +328,10 @@ void TCalcDischarge::Regenerate(TMotor& motor, const TTorqueList& torques, THand
         row.No = std::to_string(i + 1);
         row.t = std::string(HandOverNumber(v.TimeInterval).View());
         row.Behavior = std::to_string(v.Stop);
-        for (auto [key, field] : {std::pair{"Er", &row.Er}, std::pair{"Ec", &row.Ec}, std::pair{"Em", &row.Em}}) {
+        for (const auto& entry : {std::pair{"Er", &row.Er}, std::pair{"Ec", &row.Ec}, std::pair{"Em", &row.Em}}) {
+            // Named, not bound: a lambda may capture a structured binding only from C++20 compilers on.
+            const char* const key = entry.first;
+            std::string* const field = entry.second;
             TFormulaEngine& engine = runs.Start();
             interval.ApplyTo(engine);
             const double value = RunNamedFormula(DrivePatternKey(key), [&] {
